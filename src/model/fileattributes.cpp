@@ -1,0 +1,125 @@
+#include "fileattributes.h"
+
+#include <QHash>
+#include <QMimeDatabase>
+#include <QMutex>
+#include <array>
+#include <pwd.h>
+#include <sys/stat.h>
+#include <vector>
+
+QString permissionString(mode_t mode)
+{
+    // Three file types times 512 bit patterns: built once, then every item shares its string.
+    static const std::array<QString, 3 * 512> table = [] {
+        std::array<QString, 3 * 512> strings;
+        const char types[] = {'-', 'd', 'l'};
+        for (int type = 0; type < 3; ++type) {
+            for (int bits = 0; bits < 512; ++bits) {
+                QString text(10, QLatin1Char('-'));
+                text[0] = QLatin1Char(types[type]);
+                const char letters[] = "rwx";
+                for (int i = 0; i < 9; ++i) {
+                    if (bits & (0400 >> i))
+                        text[1 + i] = QLatin1Char(letters[i % 3]);
+                }
+                strings[type * 512 + bits] = text;
+            }
+        }
+        return strings;
+    }();
+    const int type = S_ISDIR(mode) ? 1 : S_ISLNK(mode) ? 2 : 0;
+    return table[type * 512 + (mode & 0777)];
+}
+
+QString ownerName(uid_t uid)
+{
+    static QMutex mutex;
+    static QHash<uid_t, QString> cache;
+    {
+        QMutexLocker lock(&mutex);
+        if (const auto found = cache.constFind(uid); found != cache.cend())
+            return *found;
+    }
+
+    // Resolve outside the lock: the user database may be slow (network directories).
+    QString name = QString::number(uid);
+    long bufferSize = sysconf(_SC_GETPW_R_SIZE_MAX);
+    std::vector<char> buffer(bufferSize > 0 ? size_t(bufferSize) : 16384);
+    passwd entry{};
+    passwd *result = nullptr;
+    while (getpwuid_r(uid, &entry, buffer.data(), buffer.size(), &result) == ERANGE)
+        buffer.resize(buffer.size() * 2);
+    if (result)
+        name = QString::fromLocal8Bit(result->pw_name);
+
+    QMutexLocker lock(&mutex);
+    return *cache.insert(uid, name);
+}
+
+namespace {
+
+QString mimeComment(const QString &mimeName)
+{
+    return QMimeDatabase().mimeTypeForName(mimeName).comment();
+}
+
+QString specialKind(mode_t mode)
+{
+    switch (mode & S_IFMT) {
+    case S_IFDIR:
+        return mimeComment(QStringLiteral("inode/directory"));
+    case S_IFLNK:
+        return mimeComment(QStringLiteral("inode/symlink"));
+    case S_IFIFO:
+        return mimeComment(QStringLiteral("inode/fifo"));
+    case S_IFSOCK:
+        return mimeComment(QStringLiteral("inode/socket"));
+    case S_IFCHR:
+        return mimeComment(QStringLiteral("inode/chardevice"));
+    case S_IFBLK:
+        return mimeComment(QStringLiteral("inode/blockdevice"));
+    default:
+        return {};
+    }
+}
+
+// The part of a name that decides its type: the last two suffixes, so that "x.tar.gz" and
+// "y.tar.gz" share one lookup, lower-cased because the glob patterns are matched that way too.
+QString extensionKey(const QString &name)
+{
+    const qsizetype last = name.lastIndexOf(QLatin1Char('.'));
+    if (last <= 0)
+        return name.toLower();
+    const qsizetype previous = name.lastIndexOf(QLatin1Char('.'), last - 1);
+    return name.mid(previous > 0 ? previous : last).toLower();
+}
+
+} // namespace
+
+QString kindDescription(const QString &name, mode_t mode)
+{
+    static QMutex mutex;
+    static QHash<QString, QString> cache; // extension key or "/type" to description
+
+    const bool regular = S_ISREG(mode);
+    // Names without a suffix ("README", "Makefile") are their own key; type keys start with
+    // "/", which no file name contains.
+    const QString key =
+        regular ? extensionKey(name) : QLatin1Char('/') + QString::number(mode & S_IFMT);
+    {
+        QMutexLocker lock(&mutex);
+        if (const auto found = cache.constFind(key); found != cache.cend())
+            return *found;
+    }
+    // QMimeDatabase matches globs against a whole name; "x" + the key is such a name.
+    const QString description =
+        regular
+            ? QMimeDatabase()
+                  .mimeTypeForFile(key.startsWith(QLatin1Char('.')) ? QLatin1Char('x') + key : key,
+                                   QMimeDatabase::MatchExtension)
+                  .comment()
+            : specialKind(mode);
+    QMutexLocker lock(&mutex);
+    return *cache.insert(key, description);
+}

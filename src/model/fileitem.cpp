@@ -1,0 +1,132 @@
+#include "fileitem.h"
+
+#include "itemorder.h"
+#include "localization.h"
+#include "pathcodec.h"
+
+#include <QHashFunctions>
+#include <QLocale>
+#include <QRegularExpression>
+#include <cmath>
+
+QList<FileItem> FileItem::sortFoldersFirst(const QList<FileItem> &items, const SortOrder &order)
+{
+    QList<FileItem> sorted;
+    sorted.reserve(items.size());
+    for (qsizetype position : foldersFirstOrder(items, order))
+        sorted.append(items[position]);
+    return sorted;
+}
+
+QString FileItem::sizeText() const
+{
+    if (isDirectory || isPackage)
+        return QStringLiteral("--");
+    return byteCountText(size);
+}
+
+QString FileItem::text(FileColumn column) const
+{
+    switch (column) {
+    case FileColumn::name:
+        return PathCodec::displayText(name);
+    case FileColumn::modified:
+        return dateText(modified);
+    case FileColumn::created:
+        return dateText(created);
+    case FileColumn::lastOpened:
+        return dateText(lastOpened);
+    case FileColumn::added:
+        return dateText(added);
+    case FileColumn::size:
+        return sizeText();
+    case FileColumn::kind:
+        return kind;
+    case FileColumn::permissions:
+        return permissions;
+    case FileColumn::owner:
+        return owner;
+    }
+    return {};
+}
+
+size_t qHash(const FileItem &item, size_t seed)
+{
+    return qHashMulti(seed,
+                      item.url,
+                      item.name,
+                      item.isDirectory,
+                      item.isPackage,
+                      item.size,
+                      item.modified.msecsSinceEpoch,
+                      item.created.msecsSinceEpoch,
+                      item.lastOpened.msecsSinceEpoch,
+                      item.added.msecsSinceEpoch,
+                      item.kind,
+                      item.permissions,
+                      item.owner);
+}
+
+namespace {
+
+// The locale's long date without the weekday and with abbreviated month names:
+// "d. MMMM yyyy" becomes "d. MMM yyyy", "dddd, MMMM d, yyyy" becomes "MMM d, yyyy".
+QString abbreviatedDateFormat(const QLocale &locale)
+{
+    QString format = locale.dateFormat(QLocale::LongFormat);
+    static const QRegularExpression weekday(QStringLiteral("\\s*,?\\s*dddd\\s*,?\\s*"));
+    format.replace(weekday, QStringLiteral(" "));
+    format.replace(QLatin1String("MMMM"), QLatin1String("MMM"));
+    return format.trimmed();
+}
+
+} // namespace
+
+QString dateText(Timestamp timestamp)
+{
+    if (timestamp.isDistantPast())
+        return QStringLiteral("--");
+    const QLocale locale;
+    const QDateTime dateTime = timestamp.toDateTime();
+    return locale.toString(dateTime.date(), abbreviatedDateFormat(locale)) + QLatin1String(", ") +
+           locale.toString(dateTime.time(), QLocale::ShortFormat);
+}
+
+QString byteCountText(qint64 bytes)
+{
+    if (bytes == 0)
+        return Bv::tr("Null Byte");
+    if (bytes < 1000)
+        return Bv::tr("%n Byte", nullptr, int(bytes));
+
+    // Decimal units; the unit is the largest that keeps the rounded value below 1000.
+    static const char *const units[] = {QT_TRANSLATE_NOOP("Bivane", "%1 KB"),
+                                        QT_TRANSLATE_NOOP("Bivane", "%1 MB"),
+                                        QT_TRANSLATE_NOOP("Bivane", "%1 GB"),
+                                        QT_TRANSLATE_NOOP("Bivane", "%1 TB"),
+                                        QT_TRANSLATE_NOOP("Bivane", "%1 PB"),
+                                        QT_TRANSLATE_NOOP("Bivane", "%1 EB")};
+    static const int decimals[] = {0, 1, 2, 2, 2, 2};
+    int unit = 0;
+    double value = double(bytes) / 1000.0;
+    for (;;) {
+        const double scale = std::pow(10.0, decimals[unit]);
+        const double rounded = std::round(value * scale) / scale;
+        if (rounded < 1000.0 || unit == 5) {
+            value = rounded;
+            break;
+        }
+        value /= 1000.0;
+        ++unit;
+    }
+    QString number = QLocale().toString(value, 'f', decimals[unit]);
+    if (decimals[unit] > 0) {
+        // "2,00 GB" reads as "2 GB"; "1,50 GB" as "1,5 GB".
+        const QString point = QLocale().decimalPoint();
+        while (number.endsWith(QLatin1Char('0')))
+            number.chop(1);
+        if (number.endsWith(point))
+            number.chop(point.size());
+    }
+    return Bv::tr(units[unit]).arg(number);
+}

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "filecolumn.h"
+#include "fileerror.h"
+#include "sortorder.h"
+#include "timestamp.h"
+
+#include <QList>
+#include <QMetaType>
+#include <QString>
+#include <optional>
+
+struct FolderListing;
+
+// One directory entry, read once from the file system. Its identity is `url`, the absolute path
+// exactly as it was handed to `read` (decoded by PathCodec, so it maps back to the entry's bytes).
+struct FileItem
+{
+    QString url;
+    QString name;
+    bool isDirectory = false; // also for a symbolic link whose target is a folder
+    bool isPackage = false;   // bundles do not exist on Linux; kept for the rules that read it
+    qint64 size = 0;
+    Timestamp modified;
+    Timestamp created;
+    Timestamp lastOpened;
+    Timestamp added;
+    QString kind;
+    QString permissions; // "drwxr-xr-x"; empty when the entry could not be examined
+    QString owner;
+
+    bool operator==(const FileItem &) const = default;
+
+    // The entry at `url`, or nothing when it cannot be examined at all (gone, unreachable).
+    static std::optional<FileItem> read(const QString &url);
+
+    // The direct children of `folderUrl` in the order the file system returns them. Children
+    // that vanish while being read are left out; only a failure of the listing itself is an error.
+    static FolderListing listFolder(const QString &folderUrl, bool showHidden);
+
+    // `items` sorted by `order`, then all folders ahead of all other entries; stable.
+    static QList<FileItem> sortFoldersFirst(const QList<FileItem> &items, const SortOrder &order);
+
+    // "--" for folders and packages, else the size in decimal units ("Null Byte" for nothing).
+    QString sizeText() const;
+    QString text(FileColumn column) const;
+};
+
+struct FolderListing
+{
+    QList<FileItem> items;
+    std::optional<FileError> error;
+
+    bool operator==(const FolderListing &) const = default;
+};
+
+size_t qHash(const FileItem &item, size_t seed = 0);
+
+// Date cell text: abbreviated date and short time in the current locale, "--" when absent.
+QString dateText(Timestamp timestamp);
+
+// Size cell text for a byte count: decimal units, the zero spelled out.
+QString byteCountText(qint64 bytes);
+
+Q_DECLARE_METATYPE(FileItem)

@@ -1,0 +1,312 @@
+#include "panemodel.h"
+
+#include "itemorder.h"
+#include "posixpath.h"
+#include "textcompare.h"
+
+#include <QDir>
+#include <QPointer>
+
+namespace {
+
+QString standardized(const QString &url)
+{
+    return QDir::cleanPath(url);
+}
+
+QString parentOf(const QString &standardizedPath)
+{
+    const qsizetype slash = standardizedPath.lastIndexOf(QLatin1Char('/'));
+    return slash <= 0 ? QStringLiteral("/") : standardizedPath.left(slash);
+}
+
+QStringList foldedNames(const QList<FileItem> &items)
+{
+    QStringList folded;
+    folded.reserve(items.size());
+    for (const FileItem &item : items)
+        folded.append(foldForSearch(item.name));
+    return folded;
+}
+
+} // namespace
+
+PaneModel::PaneModel(const QString &folderUrl, QObject *parent)
+    : QObject(parent)
+    , m_url(folderUrl)
+{
+    reload();
+}
+
+void PaneModel::setSelection(const QSet<QString> &selection)
+{
+    assign(m_selection, selection, &PaneModel::selectionChanged);
+}
+
+void PaneModel::setSortOrder(const SortOrder &sortOrder)
+{
+    assign(m_sortOrder, sortOrder, &PaneModel::sortOrderChanged);
+}
+
+void PaneModel::setViewMode(ViewMode viewMode)
+{
+    assign(m_viewMode, viewMode, &PaneModel::viewModeChanged);
+}
+
+void PaneModel::setShowSidebar(bool showSidebar)
+{
+    assign(m_showSidebar, showSidebar, &PaneModel::showSidebarChanged);
+}
+
+void PaneModel::setSidebarWidth(double sidebarWidth)
+{
+    assign(m_sidebarWidth, sidebarWidth, &PaneModel::sidebarWidthChanged);
+}
+
+void PaneModel::setColumnPath(const QStringList &columnPath)
+{
+    assign(m_columnPath, columnPath, &PaneModel::columnPathChanged);
+}
+
+void PaneModel::setSearchText(const QString &searchText)
+{
+    assign(m_searchText, searchText, &PaneModel::searchTextChanged);
+}
+
+void PaneModel::setShowHidden(bool showHidden)
+{
+    if (m_showHidden == showHidden)
+        return;
+    m_showHidden = showHidden;
+    emit showHiddenChanged();
+    reload();
+}
+
+void PaneModel::setTreeMode(bool treeMode)
+{
+    if (m_treeMode == treeMode)
+        return;
+    m_treeMode = treeMode;
+    emit treeModeChanged();
+    setExpanded({});
+    rebuildItems();
+}
+
+void PaneModel::setExpanded(const QSet<QString> &expanded)
+{
+    assign(m_expanded, expanded, &PaneModel::expandedChanged);
+}
+
+void PaneModel::setIsRenaming(bool isRenaming)
+{
+    assign(m_isRenaming, isRenaming, &PaneModel::isRenamingChanged);
+}
+
+void PaneModel::setRenameTarget(const QString &renameTarget)
+{
+    assign(m_renameTarget, renameTarget, &PaneModel::renameTargetChanged);
+}
+
+void PaneModel::setRenameText(const QString &renameText)
+{
+    assign(m_renameText, renameText, &PaneModel::renameTextChanged);
+}
+
+void PaneModel::setInfoItem(const std::optional<FileItem> &infoItem)
+{
+    assign(m_infoItem, infoItem, &PaneModel::infoItemChanged);
+}
+
+void PaneModel::reload()
+{
+    updateWatcher();
+    ++m_reloadToken;
+    emit reloadTokenChanged();
+
+    FolderListing listing = FileItem::listFolder(m_url, m_showHidden);
+    if (listing.error) {
+        m_rootItems.clear();
+        m_rootFolded.clear();
+        m_foldedNames.clear();
+        assign(m_items, {}, &PaneModel::itemsChanged);
+        assign(m_depths, {}, &PaneModel::depthsChanged);
+        assign(m_errorMessage, listing.error->description(), &PaneModel::errorMessageChanged);
+    } else {
+        m_rootItems = std::move(listing.items);
+        m_rootFolded = foldedNames(m_rootItems);
+        assign(m_errorMessage, QString(), &PaneModel::errorMessageChanged);
+        rebuildItems();
+    }
+
+    QSet<QString> existing = m_selection;
+    existing.removeIf([](const QString &url) { return !entryExists(url); });
+    setSelection(existing);
+}
+
+void PaneModel::updateWatcher()
+{
+    if (!m_watchedUrl.isEmpty() && standardized(m_watchedUrl) == standardized(m_url))
+        return;
+    m_watchedUrl = m_url;
+    m_watcher.watch(m_url, [pane = QPointer<PaneModel>(this)] {
+        if (pane)
+            pane->reload();
+    });
+}
+
+void PaneModel::showFolder(const QString &folderUrl)
+{
+    assign(m_url, folderUrl, &PaneModel::urlChanged);
+    setSelection({});
+    setColumnPath({});
+    setExpanded({});
+    setSearchText({});
+    reload();
+}
+
+void PaneModel::navigate(const QString &folderUrl)
+{
+    if (standardized(folderUrl) == standardized(m_url))
+        return;
+    m_backStack.append(m_url);
+    emit backStackChanged();
+    assign(m_forwardStack, {}, &PaneModel::forwardStackChanged);
+    showFolder(folderUrl);
+}
+
+void PaneModel::goUp()
+{
+    const QString left = standardized(m_url);
+    navigate(parentOf(left));
+    for (const FileItem &item : std::as_const(m_items)) {
+        if (standardized(item.url) == left) {
+            setSelection({item.url});
+            return;
+        }
+    }
+}
+
+void PaneModel::stepHistory(QStringList &from,
+                            void (PaneModel::*fromChanged)(),
+                            QStringList &to,
+                            void (PaneModel::*toChanged)())
+{
+    if (from.isEmpty())
+        return;
+    const QString target = from.takeLast();
+    emit(this->*fromChanged)();
+    to.append(m_url);
+    emit(this->*toChanged)();
+    showFolder(target);
+}
+
+void PaneModel::goBack()
+{
+    stepHistory(
+        m_backStack, &PaneModel::backStackChanged, m_forwardStack, &PaneModel::forwardStackChanged);
+}
+
+void PaneModel::goForward()
+{
+    stepHistory(
+        m_forwardStack, &PaneModel::forwardStackChanged, m_backStack, &PaneModel::backStackChanged);
+}
+
+void PaneModel::rebuildItems()
+{
+    QList<FileItem> sorted;
+    QStringList sortedFolded;
+    sorted.reserve(m_rootItems.size());
+    sortedFolded.reserve(m_rootItems.size());
+    for (qsizetype position : foldersFirstOrder(m_rootItems, m_sortOrder)) {
+        sorted.append(m_rootItems[position]);
+        sortedFolded.append(m_rootFolded[position]);
+    }
+
+    QHash<QString, int> depths;
+    if (m_treeMode) {
+        QList<FileItem> items;
+        QStringList folded;
+        layOutTree(sorted, sortedFolded, 0, items, folded, depths);
+        sorted = std::move(items);
+        sortedFolded = std::move(folded);
+    }
+    m_foldedNames = std::move(sortedFolded);
+    assign(m_items, sorted, &PaneModel::itemsChanged);
+    assign(m_depths, depths, &PaneModel::depthsChanged);
+}
+
+void PaneModel::layOutTree(const QList<FileItem> &level,
+                           const QStringList &levelFolded,
+                           int depth,
+                           QList<FileItem> &items,
+                           QStringList &folded,
+                           QHash<QString, int> &depths) const
+{
+    for (qsizetype i = 0; i < level.size(); ++i) {
+        const FileItem &item = level[i];
+        items.append(item);
+        folded.append(levelFolded[i]);
+        depths.insert(item.url, depth);
+        if (!item.isDirectory || m_expanded.isEmpty() || !m_expanded.contains(item.url))
+            continue;
+        // An expanded folder that cannot be read is shown without children.
+        const FolderListing children = FileItem::listFolder(item.url, m_showHidden);
+        if (children.error)
+            continue;
+        const QList<FileItem> sortedChildren =
+            FileItem::sortFoldersFirst(children.items, m_sortOrder);
+        layOutTree(sortedChildren, foldedNames(sortedChildren), depth + 1, items, folded, depths);
+    }
+}
+
+QList<FileItem> PaneModel::visibleItems() const
+{
+    if (m_searchText.isEmpty())
+        return m_items;
+    const QString needle = foldForSearch(m_searchText);
+    QList<FileItem> visible;
+    for (qsizetype i = 0; i < m_items.size(); ++i) {
+        if (m_foldedNames[i].contains(needle))
+            visible.append(m_items[i]);
+    }
+    return visible;
+}
+
+void PaneModel::toggleExpanded(const QString &folderUrl)
+{
+    QSet<QString> expanded = m_expanded;
+    if (!expanded.remove(folderUrl))
+        expanded.insert(folderUrl);
+    setExpanded(expanded);
+    rebuildItems();
+}
+
+QStringList PaneModel::columnFolders() const
+{
+    QStringList folders{m_url};
+    for (const QString &entry : m_columnPath) {
+        const std::optional<FileItem> item = FileItem::read(entry);
+        if (item && item->isDirectory)
+            folders.append(entry);
+    }
+    return folders;
+}
+
+std::optional<FileItem> PaneModel::previewItem() const
+{
+    if (m_columnPath.isEmpty())
+        return std::nullopt;
+    std::optional<FileItem> item = FileItem::read(m_columnPath.last());
+    if (!item || item->isDirectory)
+        return std::nullopt;
+    return item;
+}
+
+void PaneModel::selectInColumn(const QString &entryUrl, qsizetype columnIndex)
+{
+    QStringList path = m_columnPath.mid(0, columnIndex);
+    path.append(entryUrl);
+    setColumnPath(path);
+    setSelection({entryUrl});
+}

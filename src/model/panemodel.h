@@ -1,0 +1,195 @@
+#pragma once
+
+#include "directorywatcher.h"
+#include "fileitem.h"
+#include "viewmode.h"
+
+#include <QHash>
+#include <QObject>
+#include <QSet>
+#include <QStringList>
+#include <optional>
+
+// The state of one pane: its folder, the entries read from it, selection, sort order, view mode,
+// history, tree expansion, column path and rename state. Lives on the main thread. Every
+// property notifies only when its value really changes.
+class PaneModel : public QObject
+{
+    Q_OBJECT
+    Q_PROPERTY(QString url READ url NOTIFY urlChanged)
+    Q_PROPERTY(QList<FileItem> items READ items NOTIFY itemsChanged)
+    Q_PROPERTY(QSet<QString> selection READ selection WRITE setSelection NOTIFY selectionChanged)
+    Q_PROPERTY(SortOrder sortOrder READ sortOrder WRITE setSortOrder NOTIFY sortOrderChanged)
+    Q_PROPERTY(QString errorMessage READ errorMessage NOTIFY errorMessageChanged)
+    Q_PROPERTY(ViewMode viewMode READ viewMode WRITE setViewMode NOTIFY viewModeChanged)
+    Q_PROPERTY(bool showSidebar READ showSidebar WRITE setShowSidebar NOTIFY showSidebarChanged)
+    Q_PROPERTY(
+        double sidebarWidth READ sidebarWidth WRITE setSidebarWidth NOTIFY sidebarWidthChanged)
+    Q_PROPERTY(QStringList columnPath READ columnPath WRITE setColumnPath NOTIFY columnPathChanged)
+    Q_PROPERTY(QString searchText READ searchText WRITE setSearchText NOTIFY searchTextChanged)
+    Q_PROPERTY(bool showHidden READ showHidden WRITE setShowHidden NOTIFY showHiddenChanged)
+    Q_PROPERTY(qint64 reloadToken READ reloadToken NOTIFY reloadTokenChanged)
+    Q_PROPERTY(bool treeMode READ treeMode WRITE setTreeMode NOTIFY treeModeChanged)
+    Q_PROPERTY(QSet<QString> expanded READ expanded WRITE setExpanded NOTIFY expandedChanged)
+    Q_PROPERTY(QHash<QString, int> depths READ depths NOTIFY depthsChanged)
+    Q_PROPERTY(bool isRenaming READ isRenaming WRITE setIsRenaming NOTIFY isRenamingChanged)
+    Q_PROPERTY(
+        QString renameTarget READ renameTarget WRITE setRenameTarget NOTIFY renameTargetChanged)
+    Q_PROPERTY(QString renameText READ renameText WRITE setRenameText NOTIFY renameTextChanged)
+    Q_PROPERTY(
+        std::optional<FileItem> infoItem READ infoItem WRITE setInfoItem NOTIFY infoItemChanged)
+    Q_PROPERTY(QStringList backStack READ backStack NOTIFY backStackChanged)
+    Q_PROPERTY(QStringList forwardStack READ forwardStack NOTIFY forwardStackChanged)
+
+public:
+    // Reads `folderUrl` once before returning, so a new pane is never empty by accident.
+    explicit PaneModel(const QString &folderUrl, QObject *parent = nullptr);
+
+    QString url() const { return m_url; }
+    // Entries in display order: folders first, sorted, and in tree mode flattened.
+    QList<FileItem> items() const { return m_items; }
+    QSet<QString> selection() const { return m_selection; }
+    SortOrder sortOrder() const { return m_sortOrder; }
+    // Why the folder could not be read; a null string when it could.
+    QString errorMessage() const { return m_errorMessage; }
+    ViewMode viewMode() const { return m_viewMode; }
+    bool showSidebar() const { return m_showSidebar; }
+    double sidebarWidth() const { return m_sidebarWidth; }
+    // The column browser's chain of selected entries, one per column from `url` outward.
+    QStringList columnPath() const { return m_columnPath; }
+    QString searchText() const { return m_searchText; }
+    bool showHidden() const { return m_showHidden; }
+    // Grows by one at every reload; views that read folders themselves key their work on it.
+    qint64 reloadToken() const { return m_reloadToken; }
+    bool treeMode() const { return m_treeMode; }
+    QSet<QString> expanded() const { return m_expanded; }
+    // Nesting depth of every item in tree mode; empty otherwise.
+    QHash<QString, int> depths() const { return m_depths; }
+    // The entries of `url` as last read, in the file system's order.
+    QList<FileItem> rootItems() const { return m_rootItems; }
+    bool isRenaming() const { return m_isRenaming; }
+    // The entry being renamed; empty when no rename was started.
+    QString renameTarget() const { return m_renameTarget; }
+    QString renameText() const { return m_renameText; }
+    std::optional<FileItem> infoItem() const { return m_infoItem; }
+    QStringList backStack() const { return m_backStack; }
+    QStringList forwardStack() const { return m_forwardStack; }
+    const DirectoryWatcher &watcher() const { return m_watcher; }
+
+    void setSelection(const QSet<QString> &selection);
+    // Takes effect at the next rebuildItems().
+    void setSortOrder(const SortOrder &sortOrder);
+    void setViewMode(ViewMode viewMode);
+    void setShowSidebar(bool showSidebar);
+    void setSidebarWidth(double sidebarWidth);
+    void setColumnPath(const QStringList &columnPath);
+    void setSearchText(const QString &searchText);
+    // A change re-reads the folder.
+    void setShowHidden(bool showHidden);
+    // A change collapses every folder and lays the items out again.
+    void setTreeMode(bool treeMode);
+    void setExpanded(const QSet<QString> &expanded);
+    void setIsRenaming(bool isRenaming);
+    void setRenameTarget(const QString &renameTarget);
+    void setRenameText(const QString &renameText);
+    void setInfoItem(const std::optional<FileItem> &infoItem);
+
+    // Re-reads the folder, keeps the tree expansion, and drops selected paths that no longer
+    // exist. A folder that cannot be read leaves no items and sets errorMessage.
+    void reload();
+    // Shows another folder and records the current one in the history. A target that is the
+    // current folder written differently ("x/.", "x/y/..", "x/") changes nothing.
+    void navigate(const QString &folderUrl);
+    // Shows the parent folder with the folder just left selected; nothing at the root.
+    void goUp();
+    void goBack();
+    void goForward();
+
+    // Derives items and depths from rootItems, sortOrder, treeMode and expanded.
+    void rebuildItems();
+    // items narrowed to the names that contain searchText, ignoring case and diacritics.
+    QList<FileItem> visibleItems() const;
+    void toggleExpanded(const QString &folderUrl);
+
+    // The folders the column browser shows: url, then each folder entry of columnPath that can
+    // still be read.
+    QStringList columnFolders() const;
+    // The file at the end of columnPath, when there is one and it can still be read.
+    std::optional<FileItem> previewItem() const;
+    // The user selected `entryUrl` in column `columnIndex` (0 is the pane's own folder).
+    void selectInColumn(const QString &entryUrl, qsizetype columnIndex);
+
+signals:
+    void urlChanged();
+    void itemsChanged();
+    void selectionChanged();
+    void sortOrderChanged();
+    void errorMessageChanged();
+    void viewModeChanged();
+    void showSidebarChanged();
+    void sidebarWidthChanged();
+    void columnPathChanged();
+    void searchTextChanged();
+    void showHiddenChanged();
+    void reloadTokenChanged();
+    void treeModeChanged();
+    void expandedChanged();
+    void depthsChanged();
+    void isRenamingChanged();
+    void renameTargetChanged();
+    void renameTextChanged();
+    void infoItemChanged();
+    void backStackChanged();
+    void forwardStackChanged();
+
+private:
+    template<typename T>
+    void assign(T &field, const T &value, void (PaneModel::*changed)())
+    {
+        if (field == value)
+            return;
+        field = value;
+        emit(this->*changed)();
+    }
+
+    void updateWatcher();
+    // Moves to `folderUrl` without touching the history stacks.
+    void showFolder(const QString &folderUrl);
+    void stepHistory(QStringList &from,
+                     void (PaneModel::*fromChanged)(),
+                     QStringList &to,
+                     void (PaneModel::*toChanged)());
+    void layOutTree(const QList<FileItem> &level,
+                    const QStringList &levelFolded,
+                    int depth,
+                    QList<FileItem> &items,
+                    QStringList &folded,
+                    QHash<QString, int> &depths) const;
+
+    QString m_url;
+    QList<FileItem> m_items;
+    QStringList m_foldedNames; // search form of each name in m_items
+    QSet<QString> m_selection;
+    SortOrder m_sortOrder = defaultSortOrder();
+    QString m_errorMessage;
+    ViewMode m_viewMode = ViewMode::list;
+    bool m_showSidebar = true;
+    double m_sidebarWidth = 170;
+    QStringList m_columnPath;
+    QString m_searchText;
+    bool m_showHidden = false;
+    qint64 m_reloadToken = 0;
+    bool m_treeMode = false;
+    QSet<QString> m_expanded;
+    QHash<QString, int> m_depths;
+    QList<FileItem> m_rootItems;
+    QStringList m_rootFolded; // search form of each name in m_rootItems, made once per read
+    bool m_isRenaming = false;
+    QString m_renameTarget;
+    QString m_renameText;
+    std::optional<FileItem> m_infoItem;
+    QStringList m_backStack;
+    QStringList m_forwardStack;
+    DirectoryWatcher m_watcher;
+    QString m_watchedUrl;
+};

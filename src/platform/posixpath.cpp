@@ -1,0 +1,38 @@
+#include "posixpath.h"
+
+#include "pathcodec.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <limits.h>
+#include <sys/stat.h>
+
+static_assert(AT_FDCWD == -100);
+
+PosixPath::PosixPath(const QByteArray &absolutePath)
+    : m_relative(absolutePath)
+{
+    while (m_relative.size() >= PATH_MAX) {
+        // Split at the last separator that leaves a prefix the kernel accepts in one piece.
+        const qsizetype split = m_relative.lastIndexOf('/', PATH_MAX - 2);
+        if (split < 0) {
+            m_error = ENAMETOOLONG;
+            return;
+        }
+        const QByteArray prefix = split == 0 ? QByteArrayLiteral("/") : m_relative.left(split);
+        const int fd = ::openat(dirFd(), prefix.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+        if (fd < 0) {
+            m_error = errno;
+            return;
+        }
+        m_dir.reset(fd);
+        m_relative = m_relative.mid(split + 1);
+    }
+}
+
+bool entryExists(const QString &path)
+{
+    const PosixPath at(PathCodec::encode(path));
+    struct stat st;
+    return at.error() == 0 && ::fstatat(at.dirFd(), at.relative(), &st, AT_SYMLINK_NOFOLLOW) == 0;
+}

@@ -1,0 +1,66 @@
+#include "testtree.h"
+
+#include "pathcodec.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTest>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+TestTree::TestTree()
+    : m_dir(QDir::tempPath() + QStringLiteral("/bivane-tree-XXXXXX"))
+{
+    QVERIFY2(m_dir.isValid(), "cannot create a temporary folder");
+}
+
+TestTree::~TestTree()
+{
+    if (QTest::currentTestFailed()) {
+        m_dir.setAutoRemove(false);
+        qWarning("kept the test folder %s", qPrintable(m_dir.path()));
+    }
+}
+
+QString TestTree::makeFolder(const QString &relative) const
+{
+    const QString full = path(relative);
+    if (!QDir().mkpath(full))
+        qWarning("cannot make %s", qPrintable(full));
+    return full;
+}
+
+QString TestTree::makeFile(const QString &relative, const QByteArray &content) const
+{
+    const QString full = path(relative);
+    QDir().mkpath(QFileInfo(full).path());
+    QFile file(full);
+    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size())
+        qWarning("cannot write %s", qPrintable(full));
+    return full;
+}
+
+QString TestTree::makeLink(const QString &relative, const QString &target) const
+{
+    const QString full = path(relative);
+    if (::symlink(PathCodec::encode(target).constData(), PathCodec::encode(full).constData()) != 0)
+        qWarning("cannot link %s", qPrintable(full));
+    return full;
+}
+
+QString TestTree::makeRawFile(const QByteArray &relative) const
+{
+    const QByteArray full = PathCodec::encode(root()) + '/' + relative;
+    const int fd = ::open(full.constData(), O_CREAT | O_WRONLY | O_EXCL, 0644);
+    if (fd < 0)
+        qWarning("cannot create a file with a raw name");
+    else
+        ::close(fd);
+    return PathCodec::decode(full);
+}
+
+void TestTree::openToEveryone() const
+{
+    ::chmod(PathCodec::encode(root()).constData(), 0755);
+}

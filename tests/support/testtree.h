@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QTemporaryDir>
+
+// A temporary folder with helpers to make files, folders, links and entries with odd names.
+// Kept on disk when the test that made it failed, so the state can be looked at.
+class TestTree
+{
+public:
+    TestTree();
+    ~TestTree();
+
+    QString root() const { return m_dir.path(); }
+    QString path(const QString &relative) const { return root() + QLatin1Char('/') + relative; }
+
+    QString makeFolder(const QString &relative) const;
+    QString makeFile(const QString &relative, const QByteArray &content = {}) const;
+    QString makeLink(const QString &relative, const QString &target) const;
+    // A file whose relative path is given as raw bytes (names that are not valid UTF-8);
+    // returns the decoded absolute path.
+    QString makeRawFile(const QByteArray &relative) const;
+    // Lets users other than the owner walk and read the tree (for tests that drop privileges).
+    void openToEveryone() const;
+
+private:
+    QTemporaryDir m_dir;
+};
