@@ -5,6 +5,8 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QTest>
+#include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -15,12 +17,47 @@ TestTree::TestTree()
     QVERIFY2(m_dir.isValid(), "cannot create a temporary folder");
 }
 
+namespace {
+
+// Removes everything inside the folder `fd` with *at() calls, so that trees deeper than PATH_MAX
+// and entries with any name go too; QDir cannot walk those.
+void removeContents(int fd)
+{
+    DIR *dir = ::fdopendir(fd);
+    if (!dir) {
+        ::close(fd);
+        return;
+    }
+    while (const dirent *entry = ::readdir(dir)) {
+        const char *name = entry->d_name;
+        if (std::strcmp(name, ".") == 0 || std::strcmp(name, "..") == 0)
+            continue;
+        if (::unlinkat(fd, name, 0) == 0)
+            continue;
+        ::fchmodat(fd, name, 0700, 0);
+        const int child = ::openat(fd, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW);
+        if (child >= 0) {
+            removeContents(child);
+            ::unlinkat(fd, name, AT_REMOVEDIR);
+        }
+    }
+    ::closedir(dir);
+}
+
+} // namespace
+
 TestTree::~TestTree()
 {
+    m_dir.setAutoRemove(false);
     if (QTest::currentTestFailed()) {
-        m_dir.setAutoRemove(false);
         qWarning("kept the test folder %s", qPrintable(m_dir.path()));
+        return;
     }
+    const QByteArray root = PathCodec::encode(m_dir.path());
+    const int fd = ::open(root.constData(), O_RDONLY | O_DIRECTORY);
+    if (fd >= 0)
+        removeContents(fd);
+    ::rmdir(root.constData());
 }
 
 QString TestTree::makeFolder(const QString &relative) const

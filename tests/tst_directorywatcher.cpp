@@ -1,0 +1,125 @@
+#include "directorywatcher.h"
+#include "pathcodec.h"
+#include "testmain.h"
+#include "testtree.h"
+#include "unprivileged.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QSignalSpy>
+#include <sys/stat.h>
+
+class DirectoryWatcherTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void burstGivesOneCallAfterItSettles();
+    void everyKindOfChangeTriggers_data();
+    void everyKindOfChangeTriggers();
+    void repointingCancelsPendingCall();
+    void folderThatCannotBeOpenedLeavesWatcherIdle();
+};
+
+void DirectoryWatcherTest::burstGivesOneCallAfterItSettles()
+{
+    TestTree tree;
+    DirectoryWatcher watcher;
+    int calls = 0;
+    QElapsedTimer sinceLastChange;
+    qint64 delay = -1;
+    watcher.watch(tree.root(), [&] {
+        ++calls;
+        delay = sinceLastChange.elapsed();
+    });
+    QVERIFY(watcher.isWatching());
+
+    for (int i = 0; i < 10; ++i) {
+        tree.makeFile(QStringLiteral("file%1").arg(i));
+        sinceLastChange.start();
+        QTest::qWait(5); // lets the events arrive spread over the burst
+    }
+    QTRY_COMPARE(calls, 1);
+    QTest::qWait(600);
+    QCOMPARE(calls, 1);
+    // The call waits for 0.25 s of quiet after the last change (the timer may be a little early).
+    QVERIFY2(delay >= 230, qPrintable(QString::number(delay)));
+}
+
+void DirectoryWatcherTest::everyKindOfChangeTriggers_data()
+{
+    QTest::addColumn<QString>("change");
+    for (const char *change : {"create", "remove", "rename", "chmod", "write", "remove folder"})
+        QTest::newRow(change) << QString::fromLatin1(change);
+}
+
+void DirectoryWatcherTest::everyKindOfChangeTriggers()
+{
+    QFETCH(QString, change);
+    TestTree tree;
+    const QString folder = tree.makeFolder(QStringLiteral("watched"));
+    const QString file = tree.makeFile(QStringLiteral("watched/existing"), "1");
+    DirectoryWatcher watcher;
+    int calls = 0;
+    watcher.watch(folder, [&] { ++calls; });
+
+    if (change == QLatin1String("create"))
+        tree.makeFile(QStringLiteral("watched/new"));
+    else if (change == QLatin1String("remove"))
+        QVERIFY(QFile::remove(file));
+    else if (change == QLatin1String("rename"))
+        QVERIFY(QFile::rename(file, file + QStringLiteral(".renamed")));
+    else if (change == QLatin1String("chmod"))
+        QVERIFY(::chmod(PathCodec::encode(file).constData(), 0600) == 0);
+    else if (change == QLatin1String("write"))
+        tree.makeFile(QStringLiteral("watched/existing"), "22");
+    else
+        QVERIFY(QDir(folder).removeRecursively());
+    QTRY_VERIFY(calls >= 1);
+}
+
+void DirectoryWatcherTest::repointingCancelsPendingCall()
+{
+    TestTree tree;
+    const QString first = tree.makeFolder(QStringLiteral("first"));
+    const QString second = tree.makeFolder(QStringLiteral("second"));
+    DirectoryWatcher watcher;
+    QStringList calls;
+    watcher.watch(first, [&] { calls.append(QStringLiteral("first")); });
+    tree.makeFile(QStringLiteral("first/new"));
+    QTRY_VERIFY(watcher.hasPendingCall());
+
+    watcher.watch(second, [&] { calls.append(QStringLiteral("second")); });
+    QVERIFY(!watcher.hasPendingCall());
+    QTest::qWait(600);
+    QCOMPARE(calls, QStringList());
+
+    tree.makeFile(QStringLiteral("second/new"));
+    QTRY_COMPARE(calls, QStringList({"second"}));
+
+    watcher.stop();
+    tree.makeFile(QStringLiteral("second/another"));
+    QTest::qWait(600);
+    QCOMPARE(calls, QStringList({"second"}));
+}
+
+void DirectoryWatcherTest::folderThatCannotBeOpenedLeavesWatcherIdle()
+{
+    TestTree tree;
+    tree.openToEveryone();
+    const QString locked = tree.makeFolder(QStringLiteral("locked"));
+    QVERIFY(::chmod(PathCodec::encode(locked).constData(), 0700) == 0);
+    const QByteArray result = runUnprivileged([&] {
+        DirectoryWatcher watcher;
+        watcher.watch(locked, [] {});
+        return QByteArray(watcher.isWatching() ? "watching" : "idle");
+    });
+    QCOMPARE(result, QByteArray("idle"));
+
+    DirectoryWatcher watcher;
+    watcher.watch(tree.path(QStringLiteral("missing")), [] {});
+    QVERIFY(!watcher.isWatching());
+}
+
+BIVANE_TEST_MAIN(DirectoryWatcherTest)
+#include "tst_directorywatcher.moc"

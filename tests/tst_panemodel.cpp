@@ -1,0 +1,363 @@
+#include "panemodel.h"
+#include "pathcodec.h"
+#include "testmain.h"
+#include "testtree.h"
+
+#include <QFile>
+#include <QSignalSpy>
+#include <sys/stat.h>
+
+namespace {
+
+QStringList namesOf(const QList<FileItem> &items)
+{
+    QStringList names;
+    for (const FileItem &item : items)
+        names.append(item.name);
+    return names;
+}
+
+// "name@depth" for every item, the way a tree list shows it.
+QStringList treeOf(const PaneModel &pane)
+{
+    QStringList rows;
+    for (const FileItem &item : pane.items())
+        rows.append(item.name + QLatin1Char('@') + QString::number(pane.depths().value(item.url)));
+    return rows;
+}
+
+} // namespace
+
+class PaneModelTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void creationReadsOnce();
+    void equalPathsDoNotNavigate_data();
+    void equalPathsDoNotNavigate();
+    void historyStacks();
+    void goUpSelectsTheFolderLeft();
+    void unreadableFolderKeepsHistory();
+    void showHiddenReloadsOnChange();
+    void selectionPrunedWhenFileDeletedElsewhere();
+    void notifiesOnlyRealChanges();
+
+    void sortingAndSearch();
+    void treeExpansion();
+    void treeEdgeCases();
+
+    void columnPathAndPreview();
+    void oddNamesInAPane();
+};
+
+void PaneModelTest::creationReadsOnce()
+{
+    TestTree tree;
+    tree.makeFile(QStringLiteral("a"));
+    PaneModel pane(tree.root());
+    QCOMPARE(pane.reloadToken(), 1);
+    QCOMPARE(namesOf(pane.items()), QStringList({"a"}));
+    QVERIFY(pane.errorMessage().isNull());
+    QVERIFY(pane.watcher().isWatching());
+}
+
+void PaneModelTest::equalPathsDoNotNavigate_data()
+{
+    QTest::addColumn<QString>("written");
+    QTest::newRow("trailing dot") << QStringLiteral("/.");
+    QTest::newRow("child then parent") << QStringLiteral("/sub/..");
+    QTest::newRow("trailing slash") << QStringLiteral("/");
+    QTest::newRow("double slash") << QStringLiteral("//sub/../");
+}
+
+void PaneModelTest::equalPathsDoNotNavigate()
+{
+    QFETCH(QString, written);
+    TestTree tree;
+    tree.makeFolder(QStringLiteral("sub"));
+    PaneModel pane(tree.root());
+    pane.navigate(tree.root() + written);
+    QCOMPARE(pane.url(), tree.root());
+    QCOMPARE(pane.reloadToken(), 1);
+    QVERIFY(pane.backStack().isEmpty());
+}
+
+void PaneModelTest::historyStacks()
+{
+    TestTree tree;
+    const QString a = tree.makeFolder(QStringLiteral("A"));
+    const QString b = tree.makeFolder(QStringLiteral("B"));
+    const QString c = tree.makeFolder(QStringLiteral("C"));
+    PaneModel pane(a);
+    pane.navigate(b);
+    pane.navigate(c);
+    pane.setSearchText(QStringLiteral("x"));
+    pane.goBack();
+    pane.goBack();
+    QCOMPARE(pane.url(), a);
+    QCOMPARE(pane.forwardStack(), QStringList({c, b}));
+    QVERIFY(pane.backStack().isEmpty());
+    QVERIFY(pane.searchText().isEmpty());
+
+    pane.goBack(); // nothing left: no change at all
+    QCOMPARE(pane.url(), a);
+
+    pane.goForward();
+    QCOMPARE(pane.url(), b);
+    QCOMPARE(pane.backStack(), QStringList({a}));
+    QCOMPARE(pane.forwardStack(), QStringList({c}));
+
+    pane.navigate(tree.root());
+    QVERIFY(pane.forwardStack().isEmpty());
+    QCOMPARE(pane.backStack(), QStringList({a, b}));
+}
+
+void PaneModelTest::goUpSelectsTheFolderLeft()
+{
+    TestTree tree;
+    const QString documents = tree.makeFolder(QStringLiteral("Documents"));
+    const QString hidden = tree.makeFolder(QStringLiteral(".config"));
+
+    PaneModel pane(documents);
+    pane.goUp();
+    QCOMPARE(pane.url(), tree.root());
+    QCOMPARE(pane.selection(), QSet<QString>({documents}));
+    QCOMPARE(pane.backStack(), QStringList({documents}));
+
+    pane.navigate(hidden);
+    pane.goUp();
+    QCOMPARE(pane.url(), tree.root());
+    QVERIFY(pane.selection().isEmpty());
+
+    PaneModel atRoot(QStringLiteral("/"));
+    const qint64 token = atRoot.reloadToken();
+    atRoot.goUp();
+    QCOMPARE(atRoot.url(), QStringLiteral("/"));
+    QCOMPARE(atRoot.reloadToken(), token);
+    QVERIFY(atRoot.backStack().isEmpty());
+}
+
+void PaneModelTest::unreadableFolderKeepsHistory()
+{
+    TestTree tree;
+    tree.makeFile(QStringLiteral("a"));
+    PaneModel pane(tree.root());
+    const QString missing = tree.path(QStringLiteral("missing"));
+    pane.navigate(missing);
+    QCOMPARE(pane.url(), missing);
+    QVERIFY(pane.items().isEmpty());
+    QVERIFY(!pane.errorMessage().isEmpty());
+    QCOMPARE(pane.backStack(), QStringList({tree.root()}));
+    QVERIFY(!pane.watcher().isWatching());
+
+    pane.goBack();
+    QVERIFY(pane.errorMessage().isNull());
+    QCOMPARE(namesOf(pane.items()), QStringList({"a"}));
+}
+
+void PaneModelTest::showHiddenReloadsOnChange()
+{
+    TestTree tree;
+    tree.makeFile(QStringLiteral(".dot"));
+    tree.makeFile(QStringLiteral("plain"));
+    PaneModel pane(tree.root());
+    QCOMPARE(namesOf(pane.items()), QStringList({"plain"}));
+    pane.setShowHidden(false);
+    QCOMPARE(pane.reloadToken(), 1);
+    pane.setShowHidden(true);
+    QCOMPARE(pane.reloadToken(), 2);
+    QCOMPARE(namesOf(pane.items()), QStringList({".dot", "plain"}));
+}
+
+void PaneModelTest::selectionPrunedWhenFileDeletedElsewhere()
+{
+    TestTree tree;
+    const QString doomed = tree.makeFile(QStringLiteral("doomed"));
+    const QString kept = tree.makeFile(QStringLiteral("kept"));
+    PaneModel pane(tree.root());
+    // A selected entry hidden by the search filter is still selected and still exists.
+    pane.setSelection({doomed, kept});
+    pane.setSearchText(QStringLiteral("doomed"));
+    QCOMPARE(namesOf(pane.visibleItems()), QStringList({"doomed"}));
+
+    QVERIFY(::unlink(PathCodec::encode(doomed).constData()) == 0);
+    QTRY_COMPARE(pane.selection(), QSet<QString>({kept}));
+    QCOMPARE(pane.reloadToken(), 2);
+    QVERIFY(pane.visibleItems().isEmpty());
+}
+
+void PaneModelTest::notifiesOnlyRealChanges()
+{
+    TestTree tree;
+    tree.makeFile(QStringLiteral("a"));
+    PaneModel pane(tree.root());
+    QSignalSpy items(&pane, &PaneModel::itemsChanged);
+    QSignalSpy error(&pane, &PaneModel::errorMessageChanged);
+    QSignalSpy search(&pane, &PaneModel::searchTextChanged);
+    QSignalSpy selection(&pane, &PaneModel::selectionChanged);
+
+    pane.reload();
+    pane.setSearchText(QString());
+    pane.setSelection({});
+    QCOMPARE(items.count(), 0);
+    QCOMPARE(error.count(), 0);
+    QCOMPARE(search.count(), 0);
+    QCOMPARE(selection.count(), 0);
+
+    tree.makeFile(QStringLiteral("b"));
+    pane.reload();
+    QCOMPARE(items.count(), 1);
+    pane.setSearchText(QStringLiteral("b"));
+    pane.setSearchText(QStringLiteral("b"));
+    QCOMPARE(search.count(), 1);
+}
+
+void PaneModelTest::sortingAndSearch()
+{
+    TestTree tree;
+    for (const char *name : {"Bär", "BAR", "Bor", "two words", "x10", "x2"})
+        tree.makeFile(QString::fromUtf8(name));
+    tree.makeFolder(QStringLiteral("z"));
+    PaneModel pane(tree.root());
+    const QStringList sorted({"z", "BAR", "Bär", "Bor", "two words", "x2", "x10"});
+    QCOMPARE(namesOf(pane.items()), sorted);
+
+    pane.setSearchText(QStringLiteral("ä"));
+    QCOMPARE(namesOf(pane.visibleItems()), QStringList({"BAR", "Bär"}));
+    pane.setSearchText(QStringLiteral("BÄR"));
+    QCOMPARE(namesOf(pane.visibleItems()), QStringList({"BAR", "Bär"}));
+    pane.setSearchText(QStringLiteral(" "));
+    QCOMPARE(namesOf(pane.visibleItems()), QStringList({"two words"}));
+    pane.setSearchText(QString());
+    QCOMPARE(pane.visibleItems(), pane.items());
+
+    // A new sort order takes effect only when the items are rebuilt.
+    pane.setSortOrder({{FileColumn::name, Qt::DescendingOrder}});
+    QCOMPARE(namesOf(pane.items()), sorted);
+    pane.rebuildItems();
+    QCOMPARE(namesOf(pane.items()),
+             QStringList({"z", "x10", "x2", "two words", "Bor", "Bär", "BAR"}));
+}
+
+void PaneModelTest::treeExpansion()
+{
+    TestTree tree;
+    const QString a = tree.makeFolder(QStringLiteral("A"));
+    const QString b = tree.makeFolder(QStringLiteral("A/B"));
+    tree.makeFile(QStringLiteral("A/c"));
+    tree.makeFile(QStringLiteral("A/B/deep"));
+    tree.makeFile(QStringLiteral("A/.hidden-inside"));
+    tree.makeFile(QStringLiteral("sibling"));
+    PaneModel pane(tree.root());
+    pane.setTreeMode(true);
+    QCOMPARE(treeOf(pane), QStringList({"A@0", "sibling@0"}));
+
+    pane.toggleExpanded(a);
+    QCOMPARE(treeOf(pane), QStringList({"A@0", "B@1", "c@1", "sibling@0"}));
+    pane.toggleExpanded(b);
+    QCOMPARE(treeOf(pane), QStringList({"A@0", "B@1", "deep@2", "c@1", "sibling@0"}));
+
+    // Collapsing A hides B and its contents; B stays expanded for later.
+    pane.toggleExpanded(a);
+    QCOMPARE(treeOf(pane), QStringList({"A@0", "sibling@0"}));
+    pane.toggleExpanded(a);
+    QCOMPARE(treeOf(pane), QStringList({"A@0", "B@1", "deep@2", "c@1", "sibling@0"}));
+
+    // The search runs over the flattened list: a nested match shows without its parent.
+    pane.setSearchText(QStringLiteral("deep"));
+    QCOMPARE(namesOf(pane.visibleItems()), QStringList({"deep"}));
+    pane.setSearchText(QString());
+
+    // Expansion survives reloads, and ends with a mode switch or a folder change.
+    pane.reload();
+    QCOMPARE(treeOf(pane).size(), 5);
+    pane.setTreeMode(false);
+    QVERIFY(pane.depths().isEmpty());
+    QVERIFY(pane.expanded().isEmpty());
+    pane.setTreeMode(true);
+    QCOMPARE(treeOf(pane), QStringList({"A@0", "sibling@0"}));
+    pane.toggleExpanded(a);
+    pane.navigate(a);
+    QVERIFY(pane.expanded().isEmpty());
+}
+
+void PaneModelTest::treeEdgeCases()
+{
+    TestTree tree;
+    const QString doomed = tree.makeFolder(QStringLiteral("doomed"));
+    tree.makeFile(QStringLiteral("doomed/child"));
+    const QString target = tree.makeFolder(QStringLiteral("target"));
+    tree.makeFile(QStringLiteral("target/inside"));
+    const QString link = tree.makeLink(QStringLiteral("link"), target);
+    PaneModel pane(tree.root());
+    pane.setTreeMode(true);
+    pane.toggleExpanded(doomed);
+    pane.toggleExpanded(link);
+    QCOMPARE(treeOf(pane), QStringList({"doomed@0", "child@1", "link@0", "inside@1", "target@0"}));
+
+    // Deleted elsewhere: the watcher's reload drops it; its URL stays in the expansion set.
+    QVERIFY(QDir(doomed).removeRecursively());
+    QTRY_COMPARE(treeOf(pane), QStringList({"link@0", "inside@1", "target@0"}));
+    QVERIFY(pane.expanded().contains(doomed));
+}
+
+void PaneModelTest::columnPathAndPreview()
+{
+    TestTree tree;
+    const QString a = tree.makeFolder(QStringLiteral("A"));
+    const QString b = tree.makeFolder(QStringLiteral("A/B"));
+    const QString c = tree.makeFile(QStringLiteral("A/B/c.txt"), "text");
+    const QString d = tree.makeFolder(QStringLiteral("A/B/d"));
+    const QString x = tree.makeFolder(QStringLiteral("A/X"));
+    PaneModel pane(a);
+    pane.setColumnPath({b, c});
+    QCOMPARE(pane.columnFolders(), QStringList({a, b}));
+    QVERIFY(pane.previewItem());
+    QCOMPARE(pane.previewItem()->name, QStringLiteral("c.txt"));
+
+    pane.selectInColumn(d, 1);
+    QCOMPARE(pane.columnPath(), QStringList({b, d}));
+    QCOMPARE(pane.columnFolders(), QStringList({a, b, d}));
+    QVERIFY(!pane.previewItem());
+
+    pane.selectInColumn(x, 0);
+    QCOMPARE(pane.columnPath(), QStringList({x}));
+    QCOMPARE(pane.selection(), QSet<QString>({x}));
+    QCOMPARE(pane.columnFolders(), QStringList({a, x}));
+
+    // Entries deleted elsewhere drop out of the columns and the preview.
+    pane.setColumnPath({b, c});
+    QVERIFY(QFile::remove(c));
+    QCOMPARE(pane.columnFolders(), QStringList({a, b}));
+    QVERIFY(!pane.previewItem());
+    QVERIFY(QDir(b).removeRecursively());
+    QCOMPARE(pane.columnFolders(), QStringList({a}));
+
+    pane.reload();
+    QCOMPARE(pane.columnPath(), QStringList({b, c}));
+    pane.navigate(tree.root());
+    QVERIFY(pane.columnPath().isEmpty());
+}
+
+void PaneModelTest::oddNamesInAPane()
+{
+    TestTree tree;
+    const QByteArray rawFolder = PathCodec::encode(tree.root()) + "/caf\xe9";
+    QVERIFY(::mkdir(rawFolder.constData(), 0755) == 0);
+    const QString folder = PathCodec::decode(rawFolder);
+    const QString inside = tree.makeRawFile("caf\xe9/line\nbreak \xff");
+
+    PaneModel pane(tree.root());
+    QCOMPARE(pane.items().size(), 1);
+    QCOMPARE(PathCodec::encode(pane.items().first().url), PathCodec::encode(folder));
+    pane.navigate(pane.items().first().url);
+    QVERIFY(pane.errorMessage().isNull());
+    QCOMPARE(pane.items().size(), 1);
+    QCOMPARE(PathCodec::encode(pane.items().first().url), PathCodec::encode(inside));
+    pane.goUp();
+    QCOMPARE(pane.selection(), QSet<QString>({folder}));
+}
+
+BIVANE_TEST_MAIN(PaneModelTest)
+#include "tst_panemodel.moc"
