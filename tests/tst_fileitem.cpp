@@ -58,6 +58,7 @@ private slots:
 
     void linksAndOwners();
     void sizeAndDateTexts();
+    void kindsComeFromNamesAndTypes();
     void translatedTexts();
     void equalityFollowsEveryAttribute();
 
@@ -193,6 +194,23 @@ void FileItemTest::sizeAndDateTexts()
                  text.endsWith(QStringLiteral("14:03")) &&
                  !text.contains(QStringLiteral("Sonntag")),
              qPrintable(text));
+}
+
+void FileItemTest::kindsComeFromNamesAndTypes()
+{
+    const QString unknown = kindDescription(QStringLiteral("no-suffix"), S_IFREG);
+    QVERIFY(!unknown.isEmpty());
+    QCOMPARE(kindDescription(QStringLiteral("other"), S_IFREG), unknown);
+    QVERIFY(kindDescription(QStringLiteral("Makefile"), S_IFREG) != unknown);
+    QVERIFY(kindDescription(QStringLiteral("a.tar.gz"), S_IFREG) !=
+            kindDescription(QStringLiteral("a.gz"), S_IFREG));
+    QCOMPARE(kindDescription(QStringLiteral("A.PDF"), S_IFREG),
+             kindDescription(QStringLiteral("b.pdf"), S_IFREG));
+    // Folders and links by their type, whatever the name says.
+    QCOMPARE(kindDescription(QStringLiteral("x.pdf"), S_IFDIR),
+             kindDescription(QStringLiteral("y"), S_IFDIR));
+    QVERIFY(kindDescription(QStringLiteral("x.pdf"), S_IFLNK) !=
+            kindDescription(QStringLiteral("x.pdf"), S_IFREG));
 }
 
 void FileItemTest::translatedTexts()

@@ -3,6 +3,7 @@
 #include <QHash>
 #include <QMimeDatabase>
 #include <QMutex>
+#include <QRegularExpression>
 #include <array>
 #include <pwd.h>
 #include <sys/stat.h>
@@ -84,13 +85,33 @@ QString specialKind(mode_t mode)
     }
 }
 
+// Whether a name without a suffix is one the MIME database knows by its whole name ("Makefile",
+// "README.", "core", backups ending in "~"). Asking the database about every suffix-less name
+// costs tens of microseconds each, so the few such patterns are collected once.
+bool isKnownWithoutSuffix(const QString &name)
+{
+    static const QRegularExpression patterns = [] {
+        QStringList alternatives;
+        for (const QMimeType &type : QMimeDatabase().allMimeTypes()) {
+            for (const QString &glob : type.globPatterns()) {
+                if (!glob.contains(QLatin1Char('.')))
+                    alternatives.append(QRegularExpression::wildcardToRegularExpression(glob));
+            }
+        }
+        return QRegularExpression(alternatives.join(QLatin1Char('|')),
+                                  QRegularExpression::CaseInsensitiveOption);
+    }();
+    return patterns.match(name).hasMatch();
+}
+
 // The part of a name that decides its type: the last two suffixes, so that "x.tar.gz" and
 // "y.tar.gz" share one lookup, lower-cased because the glob patterns are matched that way too.
+// Suffix-less names share the key "" unless the database knows them by name.
 QString extensionKey(const QString &name)
 {
     const qsizetype last = name.lastIndexOf(QLatin1Char('.'));
     if (last <= 0)
-        return name.toLower();
+        return isKnownWithoutSuffix(name) ? name.toLower() : QString();
     const qsizetype previous = name.lastIndexOf(QLatin1Char('.'), last - 1);
     return name.mid(previous > 0 ? previous : last).toLower();
 }
@@ -103,8 +124,7 @@ QString kindDescription(const QString &name, mode_t mode)
     static QHash<QString, QString> cache; // extension key or "/type" to description
 
     const bool regular = S_ISREG(mode);
-    // Names without a suffix ("README", "Makefile") are their own key; type keys start with
-    // "/", which no file name contains.
+    // Type keys start with "/", which no file name contains.
     const QString key =
         regular ? extensionKey(name) : QLatin1Char('/') + QString::number(mode & S_IFMT);
     {
