@@ -238,6 +238,13 @@ void PaneModelTest::sortingAndSearch()
     pane.rebuildItems();
     QCOMPARE(namesOf(pane.items()),
              QStringList({"z", "x10", "x2", "two words", "Bor", "Bär", "BAR"}));
+
+    // Entries equal under the whole sort order keep the listing's order, whatever came before.
+    QList<FileItem> listed = FileItem::listFolder(tree.root(), false).items;
+    listed.removeIf([](const FileItem &item) { return item.isDirectory; });
+    pane.setSortOrder({{FileColumn::size, Qt::AscendingOrder}});
+    pane.rebuildItems();
+    QCOMPARE(namesOf(pane.items()), QStringList({"z"}) + namesOf(listed));
 }
 
 void PaneModelTest::treeExpansion()

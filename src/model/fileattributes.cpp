@@ -104,16 +104,23 @@ bool isKnownWithoutSuffix(const QString &name)
     return patterns.match(name).hasMatch();
 }
 
-// The part of a name that decides its type: the last two suffixes, so that "x.tar.gz" and
-// "y.tar.gz" share one lookup, lower-cased because the glob patterns are matched that way too.
-// Suffix-less names share the key "" unless the database knows them by name.
+// The part of a name that decides its type, lower-cased because the glob patterns are matched
+// that way too: the last suffix, or the last two when the one before looks like a suffix itself
+// (letters only, at most four), so that "x.tar.gz" and "y.tar.gz" share one lookup while
+// "Straße Nr. 12.txt" and "photo.2024.jpg" do not need one each. Suffix-less names share the
+// key "" unless the database knows them by name.
 QString extensionKey(const QString &name)
 {
     const qsizetype last = name.lastIndexOf(QLatin1Char('.'));
     if (last <= 0)
         return isKnownWithoutSuffix(name) ? name.toLower() : QString();
     const qsizetype previous = name.lastIndexOf(QLatin1Char('.'), last - 1);
-    return name.mid(previous > 0 ? previous : last).toLower();
+    const QStringView inner = QStringView(name).mid(previous + 1, last - previous - 1);
+    const bool innerIsSuffix = previous > 0 && !inner.isEmpty() && inner.size() <= 4 &&
+                               std::all_of(inner.begin(), inner.end(), [](QChar c) {
+                                   return c.unicode() < 0x80 && c.isLetter();
+                               });
+    return name.mid(innerIsSuffix ? previous : last).toLower();
 }
 
 } // namespace

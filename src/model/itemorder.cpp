@@ -4,7 +4,7 @@
 
 #include <QHash>
 #include <algorithm>
-#include <numeric>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -43,35 +43,67 @@ Timestamp dateField(const FileItem &item, FileColumn field)
     }
 }
 
+void appendNameKeys(const QList<FileItem> &items,
+                    qsizetype begin,
+                    qsizetype end,
+                    std::vector<QCollatorSortKey> &keys)
+{
+    const QCollator collator = naturalCollator(); // one per thread: a collator is not shareable
+    keys.reserve(keys.size() + (end - begin));
+    for (qsizetype i = begin; i < end; ++i)
+        keys.push_back(collator.sortKey(items[i].name));
+}
+
+// Making collation keys is most of the cost of sorting a large folder by name, so a large list
+// gets its second half done on another core.
+std::vector<QCollatorSortKey> nameKeys(const QList<FileItem> &items)
+{
+    constexpr qsizetype kWorthASecondThread = 8192;
+    std::vector<QCollatorSortKey> keys;
+    if (items.size() < kWorthASecondThread) {
+        appendNameKeys(items, 0, items.size(), keys);
+        return keys;
+    }
+    const qsizetype half = items.size() / 2;
+    std::vector<QCollatorSortKey> secondHalf;
+    std::thread helper([&] { appendNameKeys(items, half, items.size(), secondHalf); });
+    appendNameKeys(items, 0, half, keys);
+    helper.join();
+    keys.insert(keys.end(),
+                std::make_move_iterator(secondHalf.begin()),
+                std::make_move_iterator(secondHalf.end()));
+    return keys;
+}
+
 // Collation keys of one string field, made once per sort instead of once per comparison.
-// Kinds, owners and permissions repeat a lot, so equal texts share one key.
+// Kinds, owners and permissions repeat a lot, so equal texts share one key; names get one each.
 struct CollationKeys
 {
     std::vector<QCollatorSortKey> keys;
-    std::vector<int> keyOfItem;
+    std::vector<int> keyOfItem; // empty when every item has its own key
 
     CollationKeys(const QList<FileItem> &items, FileColumn field, const QCollator &collator)
     {
+        if (field == FileColumn::name) {
+            keys = nameKeys(items);
+            return;
+        }
         keyOfItem.reserve(items.size());
-        const bool repeating = field != FileColumn::name;
         QHash<QString, int> known;
         for (const FileItem &item : items) {
             const QString &text = stringField(item, field);
-            if (repeating) {
-                if (const auto found = known.constFind(text); found != known.cend()) {
-                    keyOfItem.push_back(*found);
-                    continue;
-                }
-                known.insert(text, int(keys.size()));
+            auto found = known.constFind(text);
+            if (found == known.cend()) {
+                found = known.insert(text, int(keys.size()));
+                keys.push_back(collator.sortKey(text));
             }
-            keyOfItem.push_back(int(keys.size()));
-            keys.push_back(collator.sortKey(text));
+            keyOfItem.push_back(*found);
         }
     }
 
-    int compare(qsizetype a, qsizetype b) const
+    const QCollatorSortKey &keyOf(qsizetype item) const
     {
-        return keys[keyOfItem[a]].compare(keys[keyOfItem[b]]);
+        return keys[keyOfItem.empty() ? item : keyOfItem[item]];
     }
 };
 
@@ -87,7 +119,7 @@ int compareBy(const ComparatorKeys &by, const QList<FileItem> &items, qsizetype 
     const FileItem &y = items[b];
     const FileColumn field = by.comparator.field;
     if (by.strings) {
-        if (const int result = by.strings->compare(a, b))
+        if (const int result = by.strings->keyOf(a).compare(by.strings->keyOf(b)))
             return result;
         // Names that differ only in case still get a fixed order.
         return QString::compare(stringField(x, field), stringField(y, field));
@@ -100,7 +132,9 @@ int compareBy(const ComparatorKeys &by, const QList<FileItem> &items, qsizetype 
 
 } // namespace
 
-QList<qsizetype> foldersFirstOrder(const QList<FileItem> &items, const SortOrder &order)
+QList<qsizetype> foldersFirstOrder(const QList<FileItem> &items,
+                                   const SortOrder &order,
+                                   std::span<const int> listingRank)
 {
     std::vector<ComparatorKeys> chain;
     const QCollator collator = naturalCollator();
@@ -110,18 +144,32 @@ QList<qsizetype> foldersFirstOrder(const QList<FileItem> &items, const SortOrder
             keys.strings.emplace(items, comparator.field, collator);
         chain.push_back(std::move(keys));
     }
+    const auto rank = [&](qsizetype position) {
+        return listingRank.empty() ? position : qsizetype(listingRank[position]);
+    };
 
-    QList<qsizetype> positions(items.size());
-    std::iota(positions.begin(), positions.end(), 0);
-    std::stable_sort(positions.begin(), positions.end(), [&](qsizetype a, qsizetype b) {
-        if (items[a].isDirectory != items[b].isDirectory)
-            return items[a].isDirectory;
+    // Folders ahead of everything else, each group sorted on its own: the comparisons then never
+    // touch the items' folder flags, and the sort needs no extra stability pass.
+    QList<qsizetype> positions;
+    positions.reserve(items.size());
+    for (qsizetype i = 0; i < items.size(); ++i) {
+        if (items[i].isDirectory)
+            positions.append(i);
+    }
+    const qsizetype folderCount = positions.size();
+    for (qsizetype i = 0; i < items.size(); ++i) {
+        if (!items[i].isDirectory)
+            positions.append(i);
+    }
+    const auto precedes = [&](qsizetype a, qsizetype b) {
         for (const ComparatorKeys &by : chain) {
             const int result = compareBy(by, items, a, b);
             if (result != 0)
                 return by.comparator.direction == Qt::AscendingOrder ? result < 0 : result > 0;
         }
-        return false;
-    });
+        return rank(a) < rank(b);
+    };
+    std::sort(positions.begin(), positions.begin() + folderCount, precedes);
+    std::sort(positions.begin() + folderCount, positions.end(), precedes);
     return positions;
 }

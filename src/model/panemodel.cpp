@@ -6,6 +6,8 @@
 
 #include <QDir>
 #include <QPointer>
+#include <algorithm>
+#include <numeric>
 
 namespace {
 
@@ -18,15 +20,6 @@ QString parentOf(const QString &standardizedPath)
 {
     const qsizetype slash = standardizedPath.lastIndexOf(QLatin1Char('/'));
     return slash <= 0 ? QStringLiteral("/") : standardizedPath.left(slash);
-}
-
-QStringList foldedNames(const QList<FileItem> &items)
-{
-    QStringList folded;
-    folded.reserve(items.size());
-    for (const FileItem &item : items)
-        folded.append(foldForSearch(item.name));
-    return folded;
 }
 
 } // namespace
@@ -124,16 +117,15 @@ void PaneModel::reload()
     emit reloadTokenChanged();
 
     FolderListing listing = FileItem::listFolder(m_url, m_showHidden);
+    m_rootItems = std::move(listing.items);
+    m_rootRank.resize(m_rootItems.size());
+    std::iota(m_rootRank.begin(), m_rootRank.end(), 0);
     if (listing.error) {
-        m_rootItems.clear();
-        m_rootFolded.clear();
-        m_foldedNames.clear();
+        m_foldedNames = {};
         assign(m_items, {}, &PaneModel::itemsChanged);
         assign(m_depths, {}, &PaneModel::depthsChanged);
         assign(m_errorMessage, listing.error->description(), &PaneModel::errorMessageChanged);
     } else {
-        m_rootItems = std::move(listing.items);
-        m_rootFolded = foldedNames(m_rootItems);
         assign(m_errorMessage, QString(), &PaneModel::errorMessageChanged);
         rebuildItems();
     }
@@ -212,51 +204,52 @@ void PaneModel::goForward()
         m_forwardStack, &PaneModel::forwardStackChanged, m_backStack, &PaneModel::backStackChanged);
 }
 
+void PaneModel::sortRootItems()
+{
+    const QList<qsizetype> order = foldersFirstOrder(m_rootItems, m_sortOrder, m_rootRank);
+    if (std::is_sorted(order.cbegin(), order.cend()))
+        return;
+    QList<FileItem> items;
+    std::vector<int> rank;
+    items.reserve(order.size());
+    rank.reserve(order.size());
+    for (qsizetype position : order) {
+        items.append(m_rootItems[position]);
+        rank.push_back(m_rootRank[position]);
+    }
+    m_rootItems = std::move(items);
+    m_rootRank = std::move(rank);
+}
+
 void PaneModel::rebuildItems()
 {
-    QList<FileItem> sorted;
-    QStringList sortedFolded;
-    sorted.reserve(m_rootItems.size());
-    sortedFolded.reserve(m_rootItems.size());
-    for (qsizetype position : foldersFirstOrder(m_rootItems, m_sortOrder)) {
-        sorted.append(m_rootItems[position]);
-        sortedFolded.append(m_rootFolded[position]);
-    }
-
+    sortRootItems();
+    QList<FileItem> items = m_rootItems;
     QHash<QString, int> depths;
     if (m_treeMode) {
-        QList<FileItem> items;
-        QStringList folded;
-        layOutTree(sorted, sortedFolded, 0, items, folded, depths);
-        sorted = std::move(items);
-        sortedFolded = std::move(folded);
+        items = {};
+        layOutTree(m_rootItems, 0, items, depths);
     }
-    m_foldedNames = std::move(sortedFolded);
-    assign(m_items, sorted, &PaneModel::itemsChanged);
+    m_foldedNames = {};
+    assign(m_items, items, &PaneModel::itemsChanged);
     assign(m_depths, depths, &PaneModel::depthsChanged);
 }
 
 void PaneModel::layOutTree(const QList<FileItem> &level,
-                           const QStringList &levelFolded,
                            int depth,
                            QList<FileItem> &items,
-                           QStringList &folded,
                            QHash<QString, int> &depths) const
 {
-    for (qsizetype i = 0; i < level.size(); ++i) {
-        const FileItem &item = level[i];
+    for (const FileItem &item : level) {
         items.append(item);
-        folded.append(levelFolded[i]);
         depths.insert(item.url, depth);
         if (!item.isDirectory || m_expanded.isEmpty() || !m_expanded.contains(item.url))
             continue;
         // An expanded folder that cannot be read is shown without children.
         const FolderListing children = FileItem::listFolder(item.url, m_showHidden);
-        if (children.error)
-            continue;
-        const QList<FileItem> sortedChildren =
-            FileItem::sortFoldersFirst(children.items, m_sortOrder);
-        layOutTree(sortedChildren, foldedNames(sortedChildren), depth + 1, items, folded, depths);
+        if (!children.error)
+            layOutTree(
+                FileItem::sortFoldersFirst(children.items, m_sortOrder), depth + 1, items, depths);
     }
 }
 
@@ -264,6 +257,11 @@ QList<FileItem> PaneModel::visibleItems() const
 {
     if (m_searchText.isEmpty())
         return m_items;
+    if (m_foldedNames.size() != m_items.size()) {
+        m_foldedNames.reserve(m_items.size());
+        for (const FileItem &item : m_items)
+            m_foldedNames.append(foldForSearch(item.name));
+    }
     const QString needle = foldForSearch(m_searchText);
     QList<FileItem> visible;
     for (qsizetype i = 0; i < m_items.size(); ++i) {

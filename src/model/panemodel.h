@@ -9,6 +9,7 @@
 #include <QSet>
 #include <QStringList>
 #include <optional>
+#include <vector>
 
 // The state of one pane: its folder, the entries read from it, selection, sort order, view mode,
 // history, tree expansion, column path and rename state. Lives on the main thread. Every
@@ -65,8 +66,6 @@ public:
     QSet<QString> expanded() const { return m_expanded; }
     // Nesting depth of every item in tree mode; empty otherwise.
     QHash<QString, int> depths() const { return m_depths; }
-    // The entries of `url` as last read, in the file system's order.
-    QList<FileItem> rootItems() const { return m_rootItems; }
     bool isRenaming() const { return m_isRenaming; }
     // The entry being renamed; empty when no rename was started.
     QString renameTarget() const { return m_renameTarget; }
@@ -143,13 +142,15 @@ signals:
     void forwardStackChanged();
 
 private:
+    // Stores `value` and notifies only when it differs. An equal value is stored too, so that
+    // lists built anew share their data with the lists they equal instead of doubling it.
     template<typename T>
     void assign(T &field, const T &value, void (PaneModel::*changed)())
     {
-        if (field == value)
-            return;
+        const bool differs = !(field == value);
         field = value;
-        emit(this->*changed)();
+        if (differs)
+            emit(this->*changed)();
     }
 
     void updateWatcher();
@@ -159,16 +160,17 @@ private:
                      void (PaneModel::*fromChanged)(),
                      QStringList &to,
                      void (PaneModel::*toChanged)());
+    void sortRootItems();
     void layOutTree(const QList<FileItem> &level,
-                    const QStringList &levelFolded,
                     int depth,
                     QList<FileItem> &items,
-                    QStringList &folded,
                     QHash<QString, int> &depths) const;
 
     QString m_url;
     QList<FileItem> m_items;
-    QStringList m_foldedNames; // search form of each name in m_items
+    // The search form of each name in m_items, made when the first search after a change of
+    // m_items needs it; empty until then.
+    mutable QStringList m_foldedNames;
     QSet<QString> m_selection;
     SortOrder m_sortOrder = defaultSortOrder();
     QString m_errorMessage;
@@ -182,8 +184,11 @@ private:
     bool m_treeMode = false;
     QSet<QString> m_expanded;
     QHash<QString, int> m_depths;
+    // The entries of `url` as last read, kept in the order of the last sort so that outside tree
+    // mode m_items shares their storage; m_rootRank holds each one's position in the listing,
+    // which decides between entries that sort equal.
     QList<FileItem> m_rootItems;
-    QStringList m_rootFolded; // search form of each name in m_rootItems, made once per read
+    std::vector<int> m_rootRank;
     bool m_isRenaming = false;
     QString m_renameTarget;
     QString m_renameText;
