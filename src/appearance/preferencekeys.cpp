@@ -1,0 +1,50 @@
+#include "preferencekeys.h"
+
+namespace Pref {
+
+using enum PreferenceType;
+
+const PreferenceKey themePreset{QStringLiteral("themePreset"), string, QStringLiteral("system")};
+const PreferenceKey themeFontSize{QStringLiteral("themeFontSize"), number, 13.0};
+const PreferenceKey themeMonospaced{QStringLiteral("themeMonospaced"), boolean, false};
+const PreferenceKey themeShowIcons{QStringLiteral("themeShowIcons"), boolean, true};
+const PreferenceKey themeShowFunctionBar{QStringLiteral("themeShowFunctionBar"), boolean, false};
+const PreferenceKey listTreeView{QStringLiteral("listTreeView"), boolean, false};
+const PreferenceKey appLanguageChoice{
+    QStringLiteral("appLanguageChoice"), string, QStringLiteral("system")};
+const PreferenceKey appIconDesign{
+    QStringLiteral("appIconDesignV2"), string, QStringLiteral("dualPanels")};
+const PreferenceKey showSplashScreen{QStringLiteral("showSplashScreen"), boolean, true};
+const PreferenceKey confirmCopyMove{QStringLiteral("confirmCopyMove"), boolean, true};
+const PreferenceKey confirmDelete{QStringLiteral("confirmDelete"), boolean, true};
+const PreferenceKey showTransferProgress{QStringLiteral("showTransferProgress"), boolean, true};
+const PreferenceKey windowRestoreSize{QStringLiteral("windowRestoreSize"), boolean, false};
+const PreferenceKey windowStartWidth{QStringLiteral("windowStartWidth"), number, 1280.0};
+const PreferenceKey windowStartHeight{QStringLiteral("windowStartHeight"), number, 720.0};
+const PreferenceKey windowLastWidth{QStringLiteral("windowLastWidth"), number, {}};
+const PreferenceKey windowLastHeight{QStringLiteral("windowLastHeight"), number, {}};
+const PreferenceKey shortcutBindings{QStringLiteral("shortcutBindings"), data, {}};
+const PreferenceKey customFavorites{QStringLiteral("customFavorites"), stringList, QStringList()};
+const PreferenceKey customFavoriteNames{
+    QStringLiteral("customFavoriteNames"), stringMap, QVariantMap()};
+const PreferenceKey tableColumnCustomization{QStringLiteral("tableColumnCustomization"), data, {}};
+const PreferenceKey appleLanguages{QStringLiteral("AppleLanguages"), stringList, {}};
+
+PreferenceKey externalTool(const QString &toolName)
+{
+    return {QStringLiteral("externalTool.") + toolName, string, QString()};
+}
+
+QList<PreferenceKey> all()
+{
+    return {themePreset,       themeFontSize,        themeMonospaced,
+            themeShowIcons,    themeShowFunctionBar, listTreeView,
+            appLanguageChoice, appIconDesign,        showSplashScreen,
+            confirmCopyMove,   confirmDelete,        showTransferProgress,
+            windowRestoreSize, windowStartWidth,     windowStartHeight,
+            windowLastWidth,   windowLastHeight,     shortcutBindings,
+            customFavorites,   customFavoriteNames,  tableColumnCustomization,
+            appleLanguages};
+}
+
+} // namespace Pref
