@@ -1,26 +1,37 @@
+#include "bivanestate.h"
 #include "localization.h"
 #include "mainwindow.h"
-#include "panemodel.h"
+#include "preferences.h"
+#include "shortcutstore.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QStandardPaths>
+#include <QCommandLineParser>
 #include <QTimer>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Bivane"));
+
+    QCommandLineParser options;
+    options.addHelpOption();
+    const QCommandLineOption configDir(QStringLiteral("config-dir"),
+                                       QStringLiteral("Keep the settings in <folder>."),
+                                       QStringLiteral("folder"));
+    const QCommandLineOption quitAfterStart(QStringLiteral("quit-after-start"),
+                                            QStringLiteral("Quit once the window is shown."));
+    options.addOption(configDir);
+    options.addOption(quitAfterStart);
+    options.process(app);
+    if (options.isSet(configDir))
+        Preferences::setSharedDirectory(options.value(configDir));
+
     installTranslation(QLocale().name().left(2));
 
-    const QString home = QDir::homePath();
-    const QString downloads = QStandardPaths::writableLocation(QStandardPaths::DownloadLocation);
-    PaneModel left(home);
-    PaneModel right(downloads.isEmpty() ? home : downloads);
-
-    MainWindow window(&left, &right);
+    BivaneState state(Preferences::shared(), ShortcutStore::shared());
+    MainWindow window(state);
     window.show();
-    if (app.arguments().contains(QStringLiteral("--quit-after-start")))
+    if (options.isSet(quitAfterStart))
         QTimer::singleShot(0, &app, &QApplication::quit);
     return app.exec();
 }

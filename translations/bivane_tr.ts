@@ -73,5 +73,153 @@
         <source>%1 EB</source>
         <translation>%1 EB</translation>
     </message>
+    <message>
+        <source>Mögliche Ursachen: Die Datei gehört einem anderen Benutzer, ist gesperrt, oder Bivane hat keinen Zugriff auf diesen Ordner. Für einen Dateimanager hilft meist der „Vollzugriff auf die Festplatte“ in den Datenschutz-Einstellungen.</source>
+        <translation>Olası nedenler: Dosya başka bir kullanıcıya ait, kilitli ya da Bivane’in bu klasöre erişimi yok. Bir dosya yöneticisi için gizlilik ayarlarındaki “Tam Disk Erişimi” genellikle işe yarar.</translation>
+    </message>
+    <message>
+        <source>Öffnen</source>
+        <translation>Aç</translation>
+    </message>
+    <message>
+        <source>Eine Ebene höher</source>
+        <translation>Bir Üst Klasöre Çık</translation>
+    </message>
+    <message>
+        <source>Zurück</source>
+        <translation>Geri</translation>
+    </message>
+    <message>
+        <source>Vorwärts</source>
+        <translation>İleri</translation>
+    </message>
+    <message>
+        <source>Nächster Bereich (Seitenleiste/Liste)</source>
+        <translation>Sonraki Alan (Kenar Çubuğu/Liste)</translation>
+    </message>
+    <message>
+        <source>Vorheriger Bereich</source>
+        <translation>Önceki Alan</translation>
+    </message>
+    <message>
+        <source>Neuer Ordner</source>
+        <translation>Yeni Klasör</translation>
+    </message>
+    <message>
+        <source>Umbenennen</source>
+        <translation>Yeniden Adlandır</translation>
+    </message>
+    <message>
+        <source>Schnellvorschau</source>
+        <translation>Hızlı Önizleme</translation>
+    </message>
+    <message>
+        <source>Ansehen (zugewiesenes Programm, sonst Schnellvorschau)</source>
+        <translation>Görüntüle (Atanan Program, Yoksa Hızlı Önizleme)</translation>
+    </message>
+    <message>
+        <source>Bearbeiten (Editor)</source>
+        <translation>Düzenle (Düzenleyici)</translation>
+    </message>
+    <message>
+        <source>Informationen</source>
+        <translation>Bilgiler</translation>
+    </message>
+    <message>
+        <source>Duplizieren</source>
+        <translation>Çoğalt</translation>
+    </message>
+    <message>
+        <source>Im Finder zeigen</source>
+        <translation>Dosya Yöneticisinde Göster</translation>
+    </message>
+    <message>
+        <source>In den Papierkorb legen</source>
+        <translation>Çöp Kutusuna Taşı</translation>
+    </message>
+    <message>
+        <source>Packen</source>
+        <translation>Arşivle</translation>
+    </message>
+    <message>
+        <source>Entpacken</source>
+        <translation>Arşivden Çıkar</translation>
+    </message>
+    <message>
+        <source>Ins andere Panel kopieren</source>
+        <translation>Diğer Panele Kopyala</translation>
+    </message>
+    <message>
+        <source>Ins andere Panel verschieben</source>
+        <translation>Diğer Panele Taşı</translation>
+    </message>
+    <message>
+        <source>Ordner als Favorit ein-/ausschalten</source>
+        <translation>Klasörü Favorilere Ekle/Çıkar</translation>
+    </message>
+    <message>
+        <source>Ansicht: Symbole</source>
+        <translation>Görünüm: Simgeler</translation>
+    </message>
+    <message>
+        <source>Ansicht: Liste</source>
+        <translation>Görünüm: Liste</translation>
+    </message>
+    <message>
+        <source>Ansicht: Spalten</source>
+        <translation>Görünüm: Sütunlar</translation>
+    </message>
+    <message>
+        <source>Unsichtbare Dateien ein-/ausblenden</source>
+        <translation>Gizli Dosyaları Göster/Gizle</translation>
+    </message>
+    <message>
+        <source>Einstellungen</source>
+        <translation>Ayarlar</translation>
+    </message>
+    <message>
+        <source>Tastenkürzel anzeigen</source>
+        <translation>Klavye Kısayollarını Göster</translation>
+    </message>
+    <message>
+        <source>Benutzerordner</source>
+        <translation>Ana Klasör</translation>
+    </message>
+    <message>
+        <source>Schreibtisch</source>
+        <translation>Masaüstü</translation>
+    </message>
+    <message>
+        <source>Dokumente</source>
+        <translation>Belgeler</translation>
+    </message>
+    <message>
+        <source>Downloads</source>
+        <translation>İndirilenler</translation>
+    </message>
+    <message>
+        <source>Programme</source>
+        <translation>Uygulamalar</translation>
+    </message>
+    <message>
+        <source>Anderes Panel auf diesen Ordner setzen</source>
+        <translation>Bu Klasörü Diğer Panelde Aç</translation>
+    </message>
+    <message>
+        <source>Navigation</source>
+        <translation>Gezinme</translation>
+    </message>
+    <message>
+        <source>Dateien</source>
+        <translation>Dosyalar</translation>
+    </message>
+    <message>
+        <source>Darstellung</source>
+        <translation>Görünüm</translation>
+    </message>
+    <message>
+        <source>Gehe zu</source>
+        <translation>Git</translation>
+    </message>
 </context>
 </TS>

@@ -15,6 +15,29 @@ QList<FileColumn> allFileColumns()
             FileColumn::owner};
 }
 
+QString rawValue(FileColumn column)
+{
+    static const QStringList names{QStringLiteral("name"),
+                                   QStringLiteral("modified"),
+                                   QStringLiteral("created"),
+                                   QStringLiteral("lastOpened"),
+                                   QStringLiteral("added"),
+                                   QStringLiteral("size"),
+                                   QStringLiteral("kind"),
+                                   QStringLiteral("permissions"),
+                                   QStringLiteral("owner")};
+    return names.value(int(column));
+}
+
+std::optional<FileColumn> fileColumnFromRawValue(const QString &name)
+{
+    for (FileColumn column : allFileColumns()) {
+        if (rawValue(column) == name)
+            return column;
+    }
+    return std::nullopt;
+}
+
 QString columnTitle(FileColumn column)
 {
     switch (column) {

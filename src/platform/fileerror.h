@@ -1,14 +1,30 @@
 #pragma once
 
 #include <QString>
+#include <memory>
 
-// A failed file-system call: the errno-style code and the path it concerned.
+// A failed file operation: the errno-style code and the path it concerned, optionally with a
+// message of its own and the failure that caused it (a failed copy caused by a failed write).
 struct FileError
 {
+    FileError() = default;
+    FileError(int errorCode,
+              QString errorPath,
+              QString ownMessage = {},
+              std::shared_ptr<const FileError> cause = {})
+        : code(errorCode)
+        , path(std::move(errorPath))
+        , message(std::move(ownMessage))
+        , underlying(std::move(cause))
+    {}
+
     int code = 0;
     QString path;
+    QString message; // empty: the system's wording for `code`
+    std::shared_ptr<const FileError> underlying;
 
-    // The system's own wording for the code, in the user's language where the C library has it.
+    // `message`, else the system's wording for the code, in the user's language where the C
+    // library has it.
     QString description() const;
 
     bool operator==(const FileError &) const = default;

@@ -1,54 +1,98 @@
 #include "mainwindow.h"
 
+#include "bivanestate.h"
 #include "panemodel.h"
-#include "panetablemodel.h"
+#include "paneview.h"
 #include "pathcodec.h"
 
-#include <QHeaderView>
-#include <QLabel>
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QDir>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QSplitter>
-#include <QTableView>
-#include <QVBoxLayout>
+#include <QTextEdit>
+#include <QWindow>
 
-MainWindow::MainWindow(PaneModel *left, PaneModel *right, QWidget *parent)
+MainWindow::MainWindow(BivaneState &state, QWidget *parent)
     : QMainWindow(parent)
+    , m_state(state)
 {
     auto *splitter = new QSplitter(this);
-    splitter->addWidget(makePaneView(left));
-    splitter->addWidget(makePaneView(right));
+    for (PaneSide side : {PaneSide::left, PaneSide::right}) {
+        PaneModel &pane = state.pane(side);
+        // There is no sidebar to show yet, so Tab moves between the two file areas only.
+        pane.setShowSidebar(false);
+        auto *view = new PaneView(state, pane);
+        m_focus.registerArea(listZoneOf(side), view);
+        splitter->addWidget(view);
+        connect(&pane, &PaneModel::urlChanged, this, &MainWindow::updateTitle);
+    }
     setCentralWidget(splitter);
-    setWindowTitle(QStringLiteral("Bivane"));
-    resize(1200, 720);
+    resize(1280, 720);
+
+    connect(&state, &BivaneState::activeChanged, this, &MainWindow::updateTitle);
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
+        followFocusedWidget(now);
+    });
+    updateTitle();
+    state.setWindowHooks(this);
 }
 
-QWidget *MainWindow::makePaneView(PaneModel *pane)
+MainWindow::~MainWindow()
 {
-    auto *box = new QWidget;
-    auto *layout = new QVBoxLayout(box);
-    layout->setContentsMargins(0, 0, 0, 0);
+    m_state.setWindowHooks(nullptr);
+}
 
-    auto *path = new QLabel;
-    const auto showPath = [path, pane] {
-        path->setText(PathCodec::displayText(pane->url()));
-    };
-    connect(pane, &PaneModel::urlChanged, path, showPath);
-    showPath();
-    layout->addWidget(path);
+void MainWindow::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    m_state.installMonitors();
+    m_state.focus(m_state.focusZone());
+}
 
-    auto *table = new QTableView;
-    auto *model = new PaneTableModel(pane, table);
-    table->setModel(model);
-    table->setSelectionBehavior(QAbstractItemView::SelectRows);
-    table->setShowGrid(false);
-    table->verticalHeader()->hide();
-    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
-    table->horizontalHeader()->setStretchLastSection(true);
-    table->setColumnWidth(0, 260);
-    connect(table, &QTableView::activated, pane, [pane, model](const QModelIndex &index) {
-        const FileItem item = model->itemAt(index.row());
-        if (item.isDirectory)
-            pane->navigate(item.url);
-    });
-    layout->addWidget(table);
-    return box;
+void MainWindow::updateTitle()
+{
+    const QString path = QDir::cleanPath(m_state.activePane().url());
+    const QString name = path == QLatin1String("/") ? path : path.section(QLatin1Char('/'), -1);
+    setWindowTitle(PathCodec::displayText(name));
+}
+
+// A click into a table moves the controller's focus zone along.
+void MainWindow::followFocusedWidget(QWidget *widget)
+{
+    const std::optional<FocusZone> zone = m_focus.listZoneOf(widget);
+    if (zone && *zone != m_state.focusZone())
+        m_state.focus(*zone);
+}
+
+void MainWindow::requestFocus(FocusZone zone)
+{
+    m_focus.focusLater(zone);
+}
+
+bool MainWindow::isMainWindowKeyPress(const QObject *receiver) const
+{
+    const QWindow *window = windowHandle();
+    return window && receiver == static_cast<const QObject *>(window) &&
+           QGuiApplication::focusWindow() == window && !QApplication::activeModalWidget();
+}
+
+bool MainWindow::isEditingText() const
+{
+    const QWidget *focused = QApplication::focusWidget();
+    return focused && isAncestorOf(focused) &&
+           (qobject_cast<const QLineEdit *>(focused) || qobject_cast<const QTextEdit *>(focused) ||
+            qobject_cast<const QPlainTextEdit *>(focused));
+}
+
+void MainWindow::endTextEditing()
+{
+    if (QWidget *focused = QApplication::focusWidget(); focused && isAncestorOf(focused))
+        focused->clearFocus();
+}
+
+bool MainWindow::isTableFocused() const
+{
+    return qobject_cast<const QAbstractItemView *>(QApplication::focusWidget()) != nullptr;
 }

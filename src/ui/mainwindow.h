@@ -1,18 +1,35 @@
 #pragma once
 
+#include "focusregistry.h"
+#include "windowhooks.h"
+
 #include <QMainWindow>
 
-class PaneModel;
-class QTableView;
+class BivaneState;
 
-// The two panes side by side, each a table of its folder's entries.
-class MainWindow : public QMainWindow
+// The two panes side by side. Hands every key press to the controller first and gives the
+// keyboard to the area the controller names.
+class MainWindow : public QMainWindow, public WindowHooks
 {
     Q_OBJECT
 
 public:
-    MainWindow(PaneModel *left, PaneModel *right, QWidget *parent = nullptr);
+    explicit MainWindow(BivaneState &state, QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    void requestFocus(FocusZone zone) override;
+    bool isMainWindowKeyPress(const QObject *receiver) const override;
+    bool isEditingText() const override;
+    void endTextEditing() override;
+    bool isTableFocused() const override;
+
+protected:
+    void showEvent(QShowEvent *event) override;
 
 private:
-    QWidget *makePaneView(PaneModel *pane);
+    void updateTitle();
+    void followFocusedWidget(QWidget *widget);
+
+    BivaneState &m_state;
+    FocusRegistry m_focus;
 };

@@ -1,0 +1,159 @@
+#include "bivanestate.h"
+
+#include "keymonitor.h"
+#include "localization.h"
+#include "panemodel.h"
+#include "preferences.h"
+#include "windowhooks.h"
+
+#include <QDir>
+#include <QGuiApplication>
+#include <cerrno>
+
+BivaneState::BivaneState(Preferences &preferences, ShortcutStore &shortcuts, QObject *parent)
+    : QObject(parent)
+    , m_preferences(preferences)
+    , m_shortcuts(shortcuts)
+    , m_left(std::make_unique<PaneModel>(QDir::homePath()))
+    , m_right(std::make_unique<PaneModel>(QDir::homePath() + QStringLiteral("/Downloads")))
+{
+    m_customFavorites = preferences.stringListValue(Pref::customFavorites);
+    m_customFavoriteNames = preferences.mapValue(Pref::customFavoriteNames);
+    if (const auto stored =
+            ColumnCustomization::fromJson(preferences.dataValue(Pref::tableColumnCustomization)))
+        setColumnCustomization(*stored);
+}
+
+BivaneState::~BivaneState() = default;
+
+void BivaneState::setErrorMessage(const QString &message)
+{
+    assign(m_errorMessage, message, &BivaneState::errorMessageChanged);
+}
+
+void BivaneState::setErrorOffersPrivacySettings(bool offers)
+{
+    assign(m_errorOffersPrivacySettings, offers, &BivaneState::errorOffersPrivacySettingsChanged);
+}
+
+void BivaneState::setShowHidden(bool showHidden)
+{
+    assign(m_showHidden, showHidden, &BivaneState::showHiddenChanged);
+    m_left->setShowHidden(showHidden);
+    m_right->setShowHidden(showHidden);
+}
+
+void BivaneState::setCustomFavorites(const QStringList &favorites)
+{
+    assign(m_customFavorites, favorites, &BivaneState::customFavoritesChanged);
+}
+
+void BivaneState::setCustomFavoriteNames(const QVariantMap &names)
+{
+    assign(m_customFavoriteNames, names, &BivaneState::customFavoriteNamesChanged);
+}
+
+void BivaneState::setColumnCustomization(const ColumnCustomization &customization)
+{
+    assign(m_columnCustomization, customization, &BivaneState::columnCustomizationChanged);
+    m_preferences.setValue(Pref::tableColumnCustomization, customization.toJson());
+}
+
+void BivaneState::setVolumes(const QList<SidebarItem> &volumes)
+{
+    assign(m_volumes, volumes, &BivaneState::volumesChanged);
+}
+
+void BivaneState::setIsRetro(bool isRetro)
+{
+    assign(m_isRetro, isRetro, &BivaneState::isRetroChanged);
+}
+
+void BivaneState::setShowShortcuts(bool showShortcuts)
+{
+    assign(m_showShortcuts, showShortcuts, &BivaneState::showShortcutsChanged);
+}
+
+void BivaneState::setTreeMode(bool treeMode)
+{
+    m_left->setTreeMode(treeMode);
+    m_right->setTreeMode(treeMode);
+}
+
+void BivaneState::installMonitors()
+{
+    if (m_keyMonitor)
+        return;
+    if (qGuiApp) {
+        connect(qGuiApp,
+                &QGuiApplication::applicationStateChanged,
+                this,
+                [this](Qt::ApplicationState state) {
+                    if (state == Qt::ApplicationActive)
+                        applicationBecameActive();
+                });
+    }
+    m_keyMonitor = new KeyMonitor(this);
+    QCoreApplication::instance()->installEventFilter(m_keyMonitor);
+}
+
+void BivaneState::setFocusZone(FocusZone zone)
+{
+    assign(m_focusZone, zone, &BivaneState::focusZoneChanged);
+    assign(m_active, sideOf(zone), &BivaneState::activeChanged);
+}
+
+void BivaneState::focus(FocusZone zone)
+{
+    setFocusZone(zone);
+    PaneModel &target = pane(sideOf(zone));
+    if (isListZone(zone) && target.selection().isEmpty()) {
+        const QList<FileItem> shown = target.visibleItems();
+        if (!shown.isEmpty())
+            target.setSelection({shown.first().url});
+    }
+    if (m_windowHooks)
+        m_windowHooks->requestFocus(zone);
+}
+
+void BivaneState::cycleZone(Direction direction)
+{
+    QList<FocusZone> available;
+    for (FocusZone zone : allFocusZones()) {
+        if (isListZone(zone) || pane(sideOf(zone)).showSidebar())
+            available.append(zone);
+    }
+    const qsizetype position = std::max<qsizetype>(available.indexOf(m_focusZone), 0);
+    const qsizetype step = direction == Direction::forward ? 1 : available.size() - 1;
+    focus(available[(position + step) % available.size()]);
+}
+
+void BivaneState::reportError(const FileError &error, const QString &context)
+{
+    QString message = error.description();
+    if (isPermissionError(error)) {
+        setErrorOffersPrivacySettings(true);
+        if (!context.isEmpty())
+            message += QStringLiteral("\n\n") + context;
+        message += QStringLiteral("\n\n") +
+                   Bv::tr("Mögliche Ursachen: Die Datei gehört einem anderen Benutzer, ist "
+                          "gesperrt, oder Bivane hat keinen Zugriff auf diesen Ordner. Für "
+                          "einen Dateimanager hilft meist der „Vollzugriff auf die Festplatte“ "
+                          "in den Datenschutz-Einstellungen.");
+    }
+    setErrorMessage(message);
+}
+
+bool BivaneState::isPermissionError(const FileError &error)
+{
+    if (error.code == EACCES || error.code == EPERM)
+        return true;
+    return error.underlying && error.underlying.get() != &error &&
+           isPermissionError(*error.underlying);
+}
+
+void BivaneState::applicationBecameActive()
+{
+    m_left->reload();
+    m_right->reload();
+}

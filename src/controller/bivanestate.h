@@ -1,0 +1,167 @@
+#pragma once
+
+#include "columncustomization.h"
+#include "fileerror.h"
+#include "focuszone.h"
+#include "shortcutaction.h"
+#include "sidebaritem.h"
+
+#include <QMap>
+#include <QObject>
+#include <QPointer>
+#include <QStringList>
+#include <functional>
+#include <memory>
+
+class PaneModel;
+class Preferences;
+class QKeyEvent;
+class ShortcutStore;
+class WindowHooks;
+
+// The application's controller: owns the two panes, knows which one is active and which area
+// has the keyboard, holds the one error message the window shows, and runs every command.
+// Main thread only. Every property notifies only when its value really changes.
+class BivaneState : public QObject
+{
+    Q_OBJECT
+    Q_PROPERTY(PaneSide active READ active NOTIFY activeChanged)
+    Q_PROPERTY(
+        QString errorMessage READ errorMessage WRITE setErrorMessage NOTIFY errorMessageChanged)
+    Q_PROPERTY(bool errorOffersPrivacySettings READ errorOffersPrivacySettings WRITE
+                   setErrorOffersPrivacySettings NOTIFY errorOffersPrivacySettingsChanged)
+    Q_PROPERTY(bool showHidden READ showHidden WRITE setShowHidden NOTIFY showHiddenChanged)
+    Q_PROPERTY(QStringList customFavorites READ customFavorites WRITE setCustomFavorites NOTIFY
+                   customFavoritesChanged)
+    Q_PROPERTY(QVariantMap customFavoriteNames READ customFavoriteNames WRITE setCustomFavoriteNames
+                   NOTIFY customFavoriteNamesChanged)
+    Q_PROPERTY(ColumnCustomization columnCustomization READ columnCustomization WRITE
+                   setColumnCustomization NOTIFY columnCustomizationChanged)
+    Q_PROPERTY(FocusZone focusZone READ focusZone NOTIFY focusZoneChanged)
+    Q_PROPERTY(QList<SidebarItem> volumes READ volumes WRITE setVolumes NOTIFY volumesChanged)
+    Q_PROPERTY(bool isRetro READ isRetro WRITE setIsRetro NOTIFY isRetroChanged)
+    Q_PROPERTY(
+        bool showShortcuts READ showShortcuts WRITE setShowShortcuts NOTIFY showShortcutsChanged)
+
+public:
+    enum class Direction { forward, backward };
+
+    // Opens the left pane on the home folder and the right one on its "Downloads", then loads
+    // the favourites and the column layout from `preferences`.
+    BivaneState(Preferences &preferences, ShortcutStore &shortcuts, QObject *parent = nullptr);
+    ~BivaneState() override;
+
+    PaneModel &left() const { return *m_left; }
+    PaneModel &right() const { return *m_right; }
+    PaneModel &pane(PaneSide side) const { return side == PaneSide::left ? left() : right(); }
+    PaneModel &activePane() const { return pane(m_active); }
+    PaneModel &otherPane() const
+    {
+        return pane(m_active == PaneSide::left ? PaneSide::right : PaneSide::left);
+    }
+
+    PaneSide active() const { return m_active; }
+    // The message of the error alert; a null string while there is none.
+    QString errorMessage() const { return m_errorMessage; }
+    bool errorOffersPrivacySettings() const { return m_errorOffersPrivacySettings; }
+    bool showHidden() const { return m_showHidden; }
+    QStringList customFavorites() const { return m_customFavorites; }
+    // Display names of favourites by the standardised path of the folder.
+    QVariantMap customFavoriteNames() const { return m_customFavoriteNames; }
+    ColumnCustomization columnCustomization() const { return m_columnCustomization; }
+    FocusZone focusZone() const { return m_focusZone; }
+    QList<SidebarItem> volumes() const { return m_volumes; }
+    bool isRetro() const { return m_isRetro; }
+    bool showShortcuts() const { return m_showShortcuts; }
+
+    void setErrorMessage(const QString &message);
+    void setErrorOffersPrivacySettings(bool offers);
+    // Both panes follow, left first, also when the value does not change.
+    void setShowHidden(bool showHidden);
+    void setCustomFavorites(const QStringList &favorites);
+    void setCustomFavoriteNames(const QVariantMap &names);
+    // Stored at once under "tableColumnCustomization".
+    void setColumnCustomization(const ColumnCustomization &customization);
+    void setVolumes(const QList<SidebarItem> &volumes);
+    void setIsRetro(bool isRetro);
+    void setShowShortcuts(bool showShortcuts);
+    // Tree mode for both panes, left first.
+    void setTreeMode(bool treeMode);
+
+    // Opens the settings window; set by the main window.
+    void setSettingsOpener(std::function<void()> opener) { m_settingsOpener = std::move(opener); }
+    // The window on screen; the controller works without one (then keys are not taken).
+    void setWindowHooks(WindowHooks *hooks) { m_windowHooks = hooks; }
+
+    // Installs the application-wide key monitor and the observer of the application becoming
+    // active. Called each time the main window is shown; only the first call installs.
+    void installMonitors();
+
+    // Gives the keyboard to `zone`, makes its pane active, and selects the first item of a list
+    // zone whose pane has nothing selected.
+    void focus(FocusZone zone);
+    // Moves the keyboard to the next or previous zone that is shown, wrapping at both ends.
+    void cycleZone(Direction direction);
+
+    // Publishes a failed file operation in errorMessage. Missing permissions, also as the cause
+    // of another failure, add `context`, a hint about the causes and the privacy offer.
+    void reportError(const FileError &error, const QString &context = {});
+    static bool isPermissionError(const FileError &error);
+
+    // The application became the active one: both panes re-read their folders.
+    void applicationBecameActive();
+
+    // Decides for one key press whether the controller takes it; true means it is consumed.
+    // `receiver` is the object the press was sent to.
+    bool handleKeyDown(const QKeyEvent &event, const QObject *receiver);
+    // Runs an action; false when it did nothing, so that its key press goes on to the view.
+    bool perform(ShortcutAction action);
+
+signals:
+    void activeChanged();
+    void errorMessageChanged();
+    void errorOffersPrivacySettingsChanged();
+    void showHiddenChanged();
+    void customFavoritesChanged();
+    void customFavoriteNamesChanged();
+    void columnCustomizationChanged();
+    void focusZoneChanged();
+    void volumesChanged();
+    void isRetroChanged();
+    void showShortcutsChanged();
+
+private:
+    template<typename T>
+    void assign(T &field, const T &value, void (BivaneState::*changed)())
+    {
+        if (field == value)
+            return;
+        field = value;
+        emit(this->*changed)();
+    }
+
+    void setFocusZone(FocusZone zone);
+    bool isSidebarZone() const { return !isListZone(m_focusZone); }
+    bool handleArrowKey(quint16 keyCode);
+    // Enters the folder when the selection is one folder.
+    void openSelection();
+
+    Preferences &m_preferences;
+    ShortcutStore &m_shortcuts;
+    std::unique_ptr<PaneModel> m_left;
+    std::unique_ptr<PaneModel> m_right;
+    PaneSide m_active = PaneSide::left;
+    QString m_errorMessage;
+    bool m_errorOffersPrivacySettings = false;
+    bool m_showHidden = false;
+    QStringList m_customFavorites;
+    QVariantMap m_customFavoriteNames;
+    ColumnCustomization m_columnCustomization;
+    FocusZone m_focusZone = FocusZone::leftList;
+    QList<SidebarItem> m_volumes;
+    bool m_isRetro = false;
+    bool m_showShortcuts = false;
+    std::function<void()> m_settingsOpener;
+    WindowHooks *m_windowHooks = nullptr;
+    QPointer<QObject> m_keyMonitor;
+};

@@ -1,0 +1,38 @@
+#include "focusregistry.h"
+
+#include <QAbstractItemView>
+#include <QTimer>
+
+void FocusRegistry::registerArea(FocusZone zone, QWidget *area)
+{
+    m_areas.insert(zone, area);
+}
+
+void FocusRegistry::focusLater(FocusZone zone)
+{
+    QTimer::singleShot(kFocusDelayMilliseconds, this, [this, zone] { focusNow(zone); });
+}
+
+void FocusRegistry::focusNow(FocusZone zone)
+{
+    const QPointer<QWidget> area = m_areas.value(zone);
+    if (!area || !area->isVisible())
+        return;
+    QAbstractItemView *target = nullptr;
+    for (QAbstractItemView *view : area->findChildren<QAbstractItemView *>()) {
+        if (view->isVisible())
+            target = view;
+    }
+    if (target)
+        target->setFocus(Qt::OtherFocusReason);
+}
+
+std::optional<FocusZone> FocusRegistry::listZoneOf(const QWidget *widget) const
+{
+    for (FocusZone zone : {FocusZone::leftList, FocusZone::rightList}) {
+        const QPointer<QWidget> area = m_areas.value(zone);
+        if (area && widget && (area == widget || area->isAncestorOf(widget)))
+            return zone;
+    }
+    return std::nullopt;
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "focuszone.h"
+
+#include <QMap>
+#include <QObject>
+#include <QPointer>
+#include <optional>
+
+class QWidget;
+
+// Ties the controller's focus zones to the widgets on screen: each area of the window (a pane's
+// sidebar, a pane's file area) is registered under its zone, so the keyboard can be handed to
+// the table shown there, and a table can be traced back to its zone. Holds the areas weakly.
+class FocusRegistry : public QObject
+{
+    Q_OBJECT
+
+public:
+    static constexpr int kFocusDelayMilliseconds = 50;
+
+    using QObject::QObject;
+
+    // A newer registration for the same zone replaces the older one.
+    void registerArea(FocusZone zone, QWidget *area);
+    // focusNow(zone), 0.05 s from now, when views created by the same change exist.
+    void focusLater(FocusZone zone);
+    // Gives the keyboard to the last visible item view inside the zone's area (in the column
+    // browser that is the rightmost column); nothing when the area shows none.
+    void focusNow(FocusZone zone);
+    // The list zone whose area holds `widget`, if any.
+    std::optional<FocusZone> listZoneOf(const QWidget *widget) const;
+
+private:
+    QMap<FocusZone, QPointer<QWidget>> m_areas;
+};
