@@ -32,15 +32,19 @@ MainWindow::MainWindow(BivaneState &state, QWidget *parent)
     resize(1280, 720);
 
     connect(&state, &BivaneState::activeChanged, this, &MainWindow::updateTitle);
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
-        followFocusedWidget(now);
-    });
+    m_focusFollower = connect(qApp,
+                              &QApplication::focusChanged,
+                              this,
+                              [this](QWidget *, QWidget *now) { followFocusedWidget(now); });
     updateTitle();
     state.setWindowHooks(this);
 }
 
 MainWindow::~MainWindow()
 {
+    // The child widgets lose their focus while the base class deletes them; by then this part
+    // of the object is gone.
+    disconnect(m_focusFollower);
     m_state.setWindowHooks(nullptr);
 }
 

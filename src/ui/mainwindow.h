@@ -32,4 +32,5 @@ private:
 
     BivaneState &m_state;
     FocusRegistry m_focus;
+    QMetaObject::Connection m_focusFollower;
 };
