@@ -1,7 +1,15 @@
 #include "focusregistry.h"
 
 #include <QAbstractItemView>
+#include <QHeaderView>
 #include <QTimer>
+
+bool isFileView(const QWidget *widget)
+{
+    // Header views are item views too, but they never take the keyboard for the files.
+    return qobject_cast<const QAbstractItemView *>(widget) &&
+           !qobject_cast<const QHeaderView *>(widget);
+}
 
 void FocusRegistry::registerArea(FocusZone zone, QWidget *area)
 {
@@ -20,7 +28,7 @@ void FocusRegistry::focusNow(FocusZone zone)
         return;
     QAbstractItemView *target = nullptr;
     for (QAbstractItemView *view : area->findChildren<QAbstractItemView *>()) {
-        if (view->isVisible())
+        if (view->isVisible() && isFileView(view))
             target = view;
     }
     if (target)

@@ -9,6 +9,9 @@
 
 class QWidget;
 
+// A view that shows files (a table, an icon grid, a column of the column browser).
+bool isFileView(const QWidget *widget);
+
 // Ties the controller's focus zones to the widgets on screen: each area of the window (a pane's
 // sidebar, a pane's file area) is registered under its zone, so the keyboard can be handed to
 // the table shown there, and a table can be traced back to its zone. Holds the areas weakly.
@@ -25,7 +28,7 @@ public:
     void registerArea(FocusZone zone, QWidget *area);
     // focusNow(zone), 0.05 s from now, when views created by the same change exist.
     void focusLater(FocusZone zone);
-    // Gives the keyboard to the last visible item view inside the zone's area (in the column
+    // Gives the keyboard to the last visible file view inside the zone's area (in the column
     // browser that is the rightmost column); nothing when the area shows none.
     void focusNow(FocusZone zone);
     // The list zone whose area holds `widget`, if any.

@@ -5,7 +5,6 @@
 #include "paneview.h"
 #include "pathcodec.h"
 
-#include <QAbstractItemView>
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
@@ -32,10 +31,10 @@ MainWindow::MainWindow(BivaneState &state, QWidget *parent)
     resize(1280, 720);
 
     connect(&state, &BivaneState::activeChanged, this, &MainWindow::updateTitle);
-    m_focusFollower = connect(qApp,
-                              &QApplication::focusChanged,
-                              this,
-                              [this](QWidget *, QWidget *now) { followFocusedWidget(now); });
+    m_focusFollower =
+        connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
+            followFocusedWidget(now);
+        });
     updateTitle();
     state.setWindowHooks(this);
 }
@@ -78,8 +77,10 @@ void MainWindow::requestFocus(FocusZone zone)
 bool MainWindow::isMainWindowKeyPress(const QObject *receiver) const
 {
     const QWindow *window = windowHandle();
+    // A press delivered to this window has the keyboard; a sheet or dialog would have received
+    // it in its own window.
     return window && receiver == static_cast<const QObject *>(window) &&
-           QGuiApplication::focusWindow() == window && !QApplication::activeModalWidget();
+           !QApplication::activeModalWidget();
 }
 
 bool MainWindow::isEditingText() const
@@ -98,5 +99,5 @@ void MainWindow::endTextEditing()
 
 bool MainWindow::isTableFocused() const
 {
-    return qobject_cast<const QAbstractItemView *>(QApplication::focusWidget()) != nullptr;
+    return isFileView(QApplication::focusWidget());
 }
