@@ -1,4 +1,5 @@
 #include "bivanestate.h"
+#include "linuxdesktop.h"
 #include "localization.h"
 #include "mainwindow.h"
 #include "preferences.h"
@@ -28,7 +29,8 @@ int main(int argc, char *argv[])
 
     installTranslation(QLocale().name().left(2));
 
-    BivaneState state(Preferences::shared(), ShortcutStore::shared());
+    LinuxDesktop desktop;
+    BivaneState state(Preferences::shared(), ShortcutStore::shared(), desktop);
     MainWindow window(state);
     window.show();
     if (options.isSet(quitAfterStart))

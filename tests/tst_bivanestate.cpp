@@ -1,48 +1,14 @@
 #include "bivanestate.h"
+#include "controllerfixture.h"
 #include "jsonsettingsformat.h"
 #include "panemodel.h"
-#include "preferences.h"
-#include "scriptedwindow.h"
-#include "shortcutstore.h"
 #include "testmain.h"
-#include "testtree.h"
 
 #include <QDir>
 #include <cerrno>
 #include <memory>
 
-namespace {
-
-// A controller on the test's own home folder and preference store.
-struct Fixture
-{
-    Fixture()
-        : preferences(tree.path(QStringLiteral("config")))
-        , shortcuts(preferences)
-    {}
-
-    BivaneState &state()
-    {
-        if (!controller) {
-            controller = std::make_unique<BivaneState>(preferences, shortcuts);
-            controller->setWindowHooks(&window);
-        }
-        return *controller;
-    }
-
-    TestTree tree;
-    Preferences preferences;
-    ShortcutStore shortcuts;
-    ScriptedWindow window;
-    std::unique_ptr<BivaneState> controller;
-};
-
-QString home(const QString &child = {})
-{
-    return child.isEmpty() ? QDir::homePath() : QDir::homePath() + QLatin1Char('/') + child;
-}
-
-} // namespace
+using Fixture = ControllerFixture;
 
 class BivaneStateTest : public QObject
 {
@@ -61,8 +27,7 @@ private slots:
 
 void BivaneStateTest::init()
 {
-    QDir(home()).removeRecursively();
-    QDir().mkpath(home(QStringLiteral("Downloads")));
+    resetHome();
 }
 
 void BivaneStateTest::freshStartShowsHomeAndDownloads()

@@ -1,6 +1,7 @@
 #include "bivanestate.h"
 #include "panemodel.h"
 #include "preferences.h"
+#include "recordingdesktop.h"
 #include "scriptedwindow.h"
 #include "shortcutstore.h"
 #include "testmain.h"
@@ -32,6 +33,7 @@ private slots:
     void recorderAndOtherWindowsGetTheKeys();
     void actionsWithoutKeys();
     void monitorRunsEachPressOnce();
+    void questionsAnswerToReturnAndEscape();
 
 private:
     bool press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
@@ -40,6 +42,7 @@ private:
     std::unique_ptr<Preferences> m_preferences;
     std::unique_ptr<ShortcutStore> m_shortcuts;
     std::unique_ptr<BivaneState> m_state;
+    RecordingDesktop m_desktop;
     ScriptedWindow m_window;
     QObject m_mainWindow;
 };
@@ -53,7 +56,7 @@ void DispatchTest::init()
     m_config = std::make_unique<TestTree>();
     m_preferences = std::make_unique<Preferences>(m_config->root());
     m_shortcuts = std::make_unique<ShortcutStore>(*m_preferences);
-    m_state = std::make_unique<BivaneState>(*m_preferences, *m_shortcuts);
+    m_state = std::make_unique<BivaneState>(*m_preferences, *m_shortcuts, m_desktop);
     m_window = ScriptedWindow();
     m_window.mainWindow = &m_mainWindow;
     m_state->setWindowHooks(&m_window);
@@ -150,6 +153,9 @@ void DispatchTest::keys()
         const QMap<QString, FocusZone> zones{{"leftList", FocusZone::leftList},
                                              {"rightList", FocusZone::rightList}};
         QCOMPARE(m_state->focusZone(), zones.value(outcome.mid(5)));
+    } else if (outcome.startsWith(QLatin1String("selected "))) {
+        QVERIFY(consumed);
+        QCOMPARE(m_state->left().selection(), QSet<QString>({home(outcome.mid(9))}));
     } else {
         QVERIFY(consumed);
         QCOMPARE(m_state->left().url(), QDir::cleanPath(home(outcome.mid(4))));
@@ -223,6 +229,35 @@ void DispatchTest::monitorRunsEachPressOnce()
     // A press the controller leaves alone travels on through the widgets without running again.
     QTest::keyClick(window.windowHandle(), Qt::Key_Q);
     QVERIFY(m_state->showHidden());
+}
+
+void DispatchTest::questionsAnswerToReturnAndEscape()
+{
+    QObject sheet;
+    m_window.questionWindow = &sheet;
+    QList<int> answers;
+    Question question;
+    question.confirmTitle = QStringLiteral("Ja");
+    QCOMPARE(
+        m_state->askQuestion(question, [&](const QuestionAnswer &a) { answers.append(a.code); }),
+        BivaneState::Asked::shown);
+
+    // Keys for the main window do not answer; Return at the sheet does, as does Enter.
+    QVERIFY(!m_state->answerPendingAlert(QKeyEvent(QEvent::KeyPress, Qt::Key_Return, {}),
+                                         &m_mainWindow));
+    const QKeyEvent letter(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
+    QVERIFY(!m_state->handleKeyDown(letter, &sheet));
+    const QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QVERIFY(m_state->handleKeyDown(escape, &sheet));
+    QCOMPARE(m_window.endedQuestions, QList<int>({Question::kCancel}));
+    const QKeyEvent enter(QEvent::KeyPress, Qt::Key_Enter, Qt::KeypadModifier);
+    QVERIFY(m_state->handleKeyDown(enter, &sheet));
+    QCOMPARE(m_window.endedQuestions.last(), Question::kConfirm);
+
+    // The window reports the answer back; the question is gone, keys go on as usual.
+    m_state->finishQuestion({Question::kConfirm, {}});
+    QCOMPARE(answers, QList<int>({Question::kConfirm}));
+    QVERIFY(!m_state->handleKeyDown(escape, &sheet));
 }
 
 BIVANE_GUI_TEST_MAIN(DispatchTest)

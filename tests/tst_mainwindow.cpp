@@ -2,6 +2,7 @@
 #include "mainwindow.h"
 #include "panemodel.h"
 #include "preferences.h"
+#include "recordingdesktop.h"
 #include "shortcutstore.h"
 #include "testmain.h"
 #include "testtree.h"
@@ -36,7 +37,8 @@ void MainWindowTest::keyboardDrivesBothPanes()
     TestTree config;
     Preferences preferences(config.root());
     ShortcutStore shortcuts(preferences);
-    BivaneState state(preferences, shortcuts);
+    RecordingDesktop desktop;
+    BivaneState state(preferences, shortcuts, desktop);
     MainWindow window(state);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));

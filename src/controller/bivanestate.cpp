@@ -10,18 +10,36 @@
 #include <QGuiApplication>
 #include <cerrno>
 
-BivaneState::BivaneState(Preferences &preferences, ShortcutStore &shortcuts, QObject *parent)
+struct BivaneState::PendingQuestion
+{
+    Question question;
+    std::function<void(const QuestionAnswer &)> done;
+};
+
+BivaneState::BivaneState(Preferences &preferences,
+                         ShortcutStore &shortcuts,
+                         DesktopServices &desktop,
+                         QObject *parent)
     : QObject(parent)
     , m_preferences(preferences)
     , m_shortcuts(shortcuts)
+    , m_desktop(desktop)
     , m_left(std::make_unique<PaneModel>(QDir::homePath()))
     , m_right(std::make_unique<PaneModel>(QDir::homePath() + QStringLiteral("/Downloads")))
 {
-    m_customFavorites = preferences.stringListValue(Pref::customFavorites);
+    // Favourites are kept in their standardised form; a stored list in another form is
+    // rewritten, an unchanged one is left alone (a corrupt file stays untouched at start).
+    QStringList favorites;
+    for (const QString &path : preferences.stringListValue(Pref::customFavorites))
+        favorites.append(QDir::cleanPath(path));
+    m_customFavorites = favorites;
+    if (preferences.stored(Pref::customFavorites) &&
+        favorites != preferences.stringListValue(Pref::customFavorites))
+        preferences.setValue(Pref::customFavorites, favorites);
     m_customFavoriteNames = preferences.mapValue(Pref::customFavoriteNames);
     if (const auto stored =
             ColumnCustomization::fromJson(preferences.dataValue(Pref::tableColumnCustomization)))
-        setColumnCustomization(*stored);
+        m_columnCustomization = *stored;
 }
 
 BivaneState::~BivaneState() = default;
@@ -46,11 +64,13 @@ void BivaneState::setShowHidden(bool showHidden)
 void BivaneState::setCustomFavorites(const QStringList &favorites)
 {
     assign(m_customFavorites, favorites, &BivaneState::customFavoritesChanged);
+    m_preferences.setValue(Pref::customFavorites, favorites);
 }
 
 void BivaneState::setCustomFavoriteNames(const QVariantMap &names)
 {
     assign(m_customFavoriteNames, names, &BivaneState::customFavoriteNamesChanged);
+    m_preferences.setValue(Pref::customFavoriteNames, names);
 }
 
 void BivaneState::setColumnCustomization(const ColumnCustomization &customization)
@@ -154,6 +174,38 @@ bool BivaneState::isPermissionError(const FileError &error)
 
 void BivaneState::applicationBecameActive()
 {
+    reloadPanes();
+    refreshVolumes();
+}
+
+void BivaneState::reloadPanes()
+{
     m_left->reload();
     m_right->reload();
+}
+
+BivaneState::Asked BivaneState::askQuestion(const Question &question,
+                                            std::function<void(const QuestionAnswer &)> done)
+{
+    if (m_pendingQuestion)
+        return Asked::busy;
+    if (!m_windowHooks)
+        return Asked::noMainWindow;
+    m_pendingQuestion =
+        std::make_unique<PendingQuestion>(PendingQuestion{question, std::move(done)});
+    if (m_windowHooks->showQuestion(question))
+        return Asked::shown;
+    m_pendingQuestion.reset();
+    return Asked::noMainWindow;
+}
+
+void BivaneState::finishQuestion(const QuestionAnswer &answer)
+{
+    if (!m_pendingQuestion)
+        return;
+    const std::unique_ptr<PendingQuestion> finished = std::move(m_pendingQuestion);
+    finished->done(answer);
+    // The keyboard goes back to where it was before the sheet opened.
+    if (m_windowHooks)
+        m_windowHooks->requestFocus(m_focusZone);
 }

@@ -2,7 +2,9 @@
 
 #include "columncustomization.h"
 #include "fileerror.h"
+#include "fileitem.h"
 #include "focuszone.h"
+#include "question.h"
 #include "shortcutaction.h"
 #include "sidebaritem.h"
 
@@ -12,7 +14,9 @@
 #include <QStringList>
 #include <functional>
 #include <memory>
+#include <optional>
 
+class DesktopServices;
 class PaneModel;
 class Preferences;
 class QKeyEvent;
@@ -45,10 +49,15 @@ class BivaneState : public QObject
 
 public:
     enum class Direction { forward, backward };
+    // The fixed places of the sidebar, in its order.
+    enum class Place { home, desktop, documents, downloads, applications, pictures, music, movies };
 
     // Opens the left pane on the home folder and the right one on its "Downloads", then loads
     // the favourites and the column layout from `preferences`.
-    BivaneState(Preferences &preferences, ShortcutStore &shortcuts, QObject *parent = nullptr);
+    BivaneState(Preferences &preferences,
+                ShortcutStore &shortcuts,
+                DesktopServices &desktop,
+                QObject *parent = nullptr);
     ~BivaneState() override;
 
     PaneModel &left() const { return *m_left; }
@@ -80,7 +89,7 @@ public:
     void setShowHidden(bool showHidden);
     void setCustomFavorites(const QStringList &favorites);
     void setCustomFavoriteNames(const QVariantMap &names);
-    // Stored at once under "tableColumnCustomization".
+    // Favourites and their names are stored at once, as is the column layout.
     void setColumnCustomization(const ColumnCustomization &customization);
     void setVolumes(const QList<SidebarItem> &volumes);
     void setIsRetro(bool isRetro);
@@ -111,11 +120,77 @@ public:
     // The application became the active one: both panes re-read their folders.
     void applicationBecameActive();
 
+    enum class Asked { shown, noMainWindow, busy };
+    // Shows `question` on the main window and calls `done` with the answer. Nothing is shown
+    // without a main window, or while another question is open; the caller decides what that
+    // means for its command.
+    Asked askQuestion(const Question &question, std::function<void(const QuestionAnswer &)> done);
+    bool hasPendingQuestion() const { return m_pendingQuestion != nullptr; }
+    // The open question's sheet was closed with `answer`.
+    void finishQuestion(const QuestionAnswer &answer);
+
     // Decides for one key press whether the controller takes it; true means it is consumed.
     // `receiver` is the object the press was sent to.
     bool handleKeyDown(const QKeyEvent &event, const QObject *receiver);
+    // Return and keypad Enter confirm the open question, Escape cancels it.
+    bool answerPendingAlert(const QKeyEvent &event, const QObject *receiver);
     // Runs an action; false when it did nothing, so that its key press goes on to the view.
     bool perform(ShortcutAction action);
+
+    // Favourites and the sidebar's entries.
+    bool isFavorite(const QString &folder) const;
+    // Appends the folders among `urls` that are not favourites yet.
+    void addFavorites(const QStringList &urls);
+    void removeFavorite(const QString &folder);
+    // Swaps the favourite with its neighbour above (-1) or below (+1).
+    void moveFavorite(const QString &folder, int step);
+    // Asks for a display name of the favourite.
+    void renameFavorite(const QString &folder);
+    // An empty name or the folder's own name removes the custom name.
+    void setFavoriteName(const QString &folder, const QString &key, const QString &name);
+    // The folder of a place, read anew each time (the home folder and the user folders may
+    // change while the program runs).
+    static QString placeFolder(Place place);
+    QList<SidebarItem> defaultPlaces() const;
+    QList<SidebarItem> favoriteItems() const;
+    std::optional<SidebarItem> iCloudItem() const;
+    // Places, favourites, iCloud Drive, volumes: the sidebar from top to bottom.
+    QList<SidebarItem> sidebarItems() const;
+    void refreshVolumes();
+
+    // Moving and opening the selection.
+    // Enters a single selected folder, else opens the items with their applications.
+    void openSelection(const QSet<QString> &selection, PaneModel &pane);
+    // Selects the item `step` places away from the selection in display order.
+    void moveSelection(PaneModel &pane, int step);
+    void collapseOrParent(PaneModel &pane);
+    void expandOrOpen(PaneModel &pane);
+    // One column of the column browser: folders first, then by name; empty when unreadable.
+    static QList<FileItem> columnListing(const QString &folder, bool showHidden);
+    void columnsLeft(PaneModel &pane);
+    void columnsRight(PaneModel &pane);
+    void columnsMove(PaneModel &pane, int step);
+    // Shows the sidebar entry `step` places away from the pane's folder.
+    void moveSidebarSelection(PaneModel &pane, int step);
+
+    // File commands on a selection of the pane.
+    // A free path for `baseName` in `folder`: "Name", "Name 2", "Name 3"… (before the suffix).
+    static QString uniqueUrl(const QString &baseName,
+                             const QString &folder,
+                             const QSet<QString> &reservedNames = {});
+    // The selection in natural order of the full paths.
+    static QStringList sortedByPath(const QSet<QString> &selection);
+    void newFolder(PaneModel &pane);
+    void startRename(const QSet<QString> &selection, PaneModel &pane);
+    void commitRename(PaneModel &pane);
+    void duplicate(const QSet<QString> &selection);
+    // Asks first when "confirmDelete" is on.
+    void trashSelection(const QSet<QString> &selection, PaneModel &pane);
+    void performTrash(const QSet<QString> &selection, PaneModel &pane);
+    void revealSelection(const QSet<QString> &selection);
+    void showInfo(const QSet<QString> &selection, PaneModel &pane);
+    void copyPaths(const QSet<QString> &selection);
+    void copyFiles(const QSet<QString> &selection);
 
 signals:
     void activeChanged();
@@ -140,14 +215,17 @@ private:
         emit(this->*changed)();
     }
 
+    struct PendingQuestion;
+
     void setFocusZone(FocusZone zone);
     bool isSidebarZone() const { return !isListZone(m_focusZone); }
     bool handleArrowKey(quint16 keyCode);
-    // Enters the folder when the selection is one folder.
-    void openSelection();
-
+    bool handleListArrowKey(quint16 keyCode, PaneModel &pane);
+    void reloadPanes();
+    void toggleFavorite(const QString &folder);
     Preferences &m_preferences;
     ShortcutStore &m_shortcuts;
+    DesktopServices &m_desktop;
     std::unique_ptr<PaneModel> m_left;
     std::unique_ptr<PaneModel> m_right;
     PaneSide m_active = PaneSide::left;
@@ -164,4 +242,5 @@ private:
     std::function<void()> m_settingsOpener;
     WindowHooks *m_windowHooks = nullptr;
     QPointer<QObject> m_keyMonitor;
+    std::unique_ptr<PendingQuestion> m_pendingQuestion;
 };

@@ -12,22 +12,21 @@
 namespace {
 
 namespace KeyCode {
+constexpr quint16 returnKey = 36;
+constexpr quint16 enter = 76;
+constexpr quint16 escape = 53;
 constexpr quint16 left = 123;
 constexpr quint16 right = 124;
 constexpr quint16 down = 125;
 constexpr quint16 up = 126;
 } // namespace KeyCode
 
-QString homeFolder(const QString &child = {})
-{
-    const QString home = QDir::homePath();
-    return child.isEmpty() ? home : home + QLatin1Char('/') + child;
-}
-
 } // namespace
 
 bool BivaneState::handleKeyDown(const QKeyEvent &event, const QObject *receiver)
 {
+    if (answerPendingAlert(event, receiver))
+        return true;
     if (!m_windowHooks || !m_windowHooks->isMainWindowKeyPress(receiver))
         return false;
     if (m_shortcuts.isRecording())
@@ -49,17 +48,34 @@ bool BivaneState::handleKeyDown(const QKeyEvent &event, const QObject *receiver)
     return keyCode && handleArrowKey(*keyCode);
 }
 
+bool BivaneState::answerPendingAlert(const QKeyEvent &event, const QObject *receiver)
+{
+    if (!m_pendingQuestion || !m_windowHooks || !m_windowHooks->isQuestionKeyPress(receiver))
+        return false;
+    const std::optional<quint16> keyCode = virtualKeyCode(event);
+    if (keyCode == KeyCode::returnKey || keyCode == KeyCode::enter)
+        m_windowHooks->endQuestion(Question::kConfirm);
+    else if (keyCode == KeyCode::escape)
+        m_windowHooks->endQuestion(Question::kCancel);
+    else
+        return false;
+    return true;
+}
+
 bool BivaneState::handleArrowKey(quint16 keyCode)
 {
     switch (m_focusZone) {
     case FocusZone::leftSidebar:
-        if (keyCode == KeyCode::right) {
+    case FocusZone::rightSidebar:
+        if (keyCode == KeyCode::down || keyCode == KeyCode::up) {
+            moveSidebarSelection(activePane(), keyCode == KeyCode::down ? +1 : -1);
+            return true;
+        }
+        if (m_focusZone == FocusZone::leftSidebar && keyCode == KeyCode::right) {
             focus(FocusZone::leftList);
             return true;
         }
-        return false;
-    case FocusZone::rightSidebar:
-        if (keyCode == KeyCode::left) {
+        if (m_focusZone == FocusZone::rightSidebar && keyCode == KeyCode::left) {
             focus(FocusZone::rightList);
             return true;
         }
@@ -69,17 +85,56 @@ bool BivaneState::handleArrowKey(quint16 keyCode)
         break;
     }
 
+    return handleListArrowKey(keyCode, activePane());
+}
+
+// The arrow keys in a pane's file area, by what the pane shows.
+bool BivaneState::handleListArrowKey(quint16 keyCode, PaneModel &pane)
+{
     // The retro themes always show their list.
-    PaneModel &pane = activePane();
     const ViewMode mode = m_isRetro ? ViewMode::list : pane.viewMode();
-    if (mode != ViewMode::list || pane.treeMode())
-        return false;
+    if (mode == ViewMode::columns) {
+        switch (keyCode) {
+        case KeyCode::left:
+            columnsLeft(pane);
+            return true;
+        case KeyCode::right:
+            columnsRight(pane);
+            return true;
+        case KeyCode::down:
+            columnsMove(pane, +1);
+            return true;
+        case KeyCode::up:
+            columnsMove(pane, -1);
+            return true;
+        default:
+            return false;
+        }
+    }
+    const bool grid = mode == ViewMode::icons;
     switch (keyCode) {
     case KeyCode::left:
-        pane.goUp();
+        if (grid)
+            moveSelection(pane, -1);
+        else if (pane.treeMode())
+            collapseOrParent(pane);
+        else
+            pane.goUp();
         return true;
     case KeyCode::right:
-        openSelection();
+        if (grid)
+            moveSelection(pane, +1);
+        else if (pane.treeMode())
+            expandOrOpen(pane);
+        else
+            openSelection(pane.selection(), pane);
+        return true;
+    case KeyCode::down:
+    case KeyCode::up:
+        // A focused table moves its own selection.
+        if (m_windowHooks && m_windowHooks->isTableFocused())
+            return false;
+        moveSelection(pane, keyCode == KeyCode::down ? +1 : -1);
         return true;
     default:
         return false;
@@ -89,12 +144,13 @@ bool BivaneState::handleArrowKey(quint16 keyCode)
 bool BivaneState::perform(ShortcutAction action)
 {
     PaneModel &pane = activePane();
+    const QSet<QString> selection = pane.selection();
     switch (action) {
     case ShortcutAction::open:
-        if (m_focusZone == FocusZone::leftSidebar || m_focusZone == FocusZone::rightSidebar)
+        if (isSidebarZone())
             focus(listZoneOf(m_active));
         else
-            openSelection();
+            openSelection(selection, pane);
         return true;
     case ShortcutAction::goUp:
         if (isSidebarZone())
@@ -112,6 +168,33 @@ bool BivaneState::perform(ShortcutAction action)
         return true;
     case ShortcutAction::prevZone:
         cycleZone(Direction::backward);
+        return true;
+    case ShortcutAction::newFolder:
+        newFolder(pane);
+        return true;
+    case ShortcutAction::rename:
+        if (!isSidebarZone()) {
+            startRename(selection, pane);
+            return true;
+        }
+        if (!isFavorite(pane.url()))
+            return false;
+        renameFavorite(pane.url());
+        return true;
+    case ShortcutAction::info:
+        showInfo(selection, pane);
+        return true;
+    case ShortcutAction::duplicate:
+        duplicate(selection);
+        return true;
+    case ShortcutAction::reveal:
+        revealSelection(selection);
+        return true;
+    case ShortcutAction::trash:
+        trashSelection(selection, pane);
+        return true;
+    case ShortcutAction::favorite:
+        toggleFavorite(pane.url());
         return true;
     case ShortcutAction::viewIcons:
         pane.setViewMode(ViewMode::icons);
@@ -133,54 +216,33 @@ bool BivaneState::perform(ShortcutAction action)
         setShowShortcuts(!m_showShortcuts);
         return true;
     case ShortcutAction::goHome:
-        pane.navigate(homeFolder());
+        pane.navigate(placeFolder(Place::home));
         return true;
     case ShortcutAction::goDesktop:
-        pane.navigate(homeFolder(QStringLiteral("Desktop")));
+        pane.navigate(placeFolder(Place::desktop));
         return true;
     case ShortcutAction::goDocuments:
-        pane.navigate(homeFolder(QStringLiteral("Documents")));
+        pane.navigate(placeFolder(Place::documents));
         return true;
     case ShortcutAction::goDownloads:
-        pane.navigate(homeFolder(QStringLiteral("Downloads")));
+        pane.navigate(placeFolder(Place::downloads));
         return true;
     case ShortcutAction::goApplications:
-        pane.navigate(QStringLiteral("/usr/share/applications"));
+        pane.navigate(placeFolder(Place::applications));
         return true;
     case ShortcutAction::syncPanes:
         otherPane().navigate(pane.url());
         return true;
-    // The file commands come with their own parts of the controller; until then their keys
-    // go on to the views.
-    case ShortcutAction::newFolder:
-    case ShortcutAction::rename:
+    // Copying, archives, viewing and editing come with their own parts of the controller;
+    // until then their keys go on to the views.
     case ShortcutAction::quickLook:
     case ShortcutAction::view:
     case ShortcutAction::edit:
-    case ShortcutAction::info:
-    case ShortcutAction::duplicate:
-    case ShortcutAction::reveal:
-    case ShortcutAction::trash:
     case ShortcutAction::pack:
     case ShortcutAction::unpack:
     case ShortcutAction::copyToOther:
     case ShortcutAction::moveToOther:
-    case ShortcutAction::favorite:
         return false;
     }
     return false;
-}
-
-void BivaneState::openSelection()
-{
-    const PaneModel &pane = activePane();
-    const QSet<QString> selection = pane.selection();
-    if (selection.size() != 1)
-        return;
-    for (const FileItem &item : pane.items()) {
-        if (item.url == *selection.cbegin() && item.isDirectory) {
-            activePane().navigate(item.url);
-            return;
-        }
-    }
 }

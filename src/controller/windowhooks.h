@@ -1,6 +1,7 @@
 #pragma once
 
 #include "focuszone.h"
+#include "question.h"
 
 class QObject;
 
@@ -23,4 +24,12 @@ public:
     virtual void endTextEditing() = 0;
     // A table view has the keyboard; it moves its own selection with Up and Down.
     virtual bool isTableFocused() const = 0;
+
+    // Shows `question` as a sheet on the main window; its answer comes back through
+    // BivaneState::finishQuestion. False when there is no main window to show it on.
+    virtual bool showQuestion(const Question &question) = 0;
+    // The key press sent to `receiver` went to the open question's sheet.
+    virtual bool isQuestionKeyPress(const QObject *receiver) const = 0;
+    // Closes the open question's sheet with `answer` (which reports back as usual).
+    virtual void endQuestion(int answer) = 0;
 };

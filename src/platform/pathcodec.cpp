@@ -120,4 +120,11 @@ QString displayText(const QString &text)
     return result;
 }
 
+QUrl fileUrl(const QString &path)
+{
+    // Everything but unreserved characters and the separator is escaped, so that the URL
+    // carries the bytes themselves, whatever their encoding.
+    return QUrl::fromEncoded("file://" + encode(path).toPercentEncoding("/"), QUrl::StrictMode);
+}
+
 } // namespace PathCodec

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QUrl>
 
 // Linux file names are byte strings. Bivane keeps them in QString without losing a byte:
 // valid UTF-8 decodes as usual, and every byte that is not part of valid UTF-8 becomes the
@@ -19,5 +20,8 @@ QByteArray encode(const QString &text);
 
 // Text for the screen: escaped bytes appear as replacement marks.
 QString displayText(const QString &text);
+
+// The file URL of a decoded absolute path, percent-encoded from its exact bytes.
+QUrl fileUrl(const QString &path);
 
 } // namespace PathCodec

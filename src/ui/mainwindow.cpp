@@ -4,6 +4,7 @@
 #include "panemodel.h"
 #include "paneview.h"
 #include "pathcodec.h"
+#include "questionsheet.h"
 
 #include <QApplication>
 #include <QDir>
@@ -100,4 +101,33 @@ void MainWindow::endTextEditing()
 bool MainWindow::isTableFocused() const
 {
     return isFileView(QApplication::focusWidget());
+}
+
+bool MainWindow::showQuestion(const Question &question)
+{
+    if (!isVisible())
+        return false;
+    auto *sheet = new QuestionSheet(question, this);
+    sheet->setAttribute(Qt::WA_DeleteOnClose);
+    connect(sheet, &QDialog::finished, this, [this, sheet](int result) {
+        m_state.finishQuestion(
+            {result == Question::kConfirm ? Question::kConfirm : Question::kCancel,
+             sheet->fieldText()});
+        activateWindow();
+    });
+    m_question = sheet;
+    sheet->open();
+    return true;
+}
+
+bool MainWindow::isQuestionKeyPress(const QObject *receiver) const
+{
+    return m_question && m_question->windowHandle() &&
+           receiver == static_cast<const QObject *>(m_question->windowHandle());
+}
+
+void MainWindow::endQuestion(int answer)
+{
+    if (m_question)
+        m_question->done(answer);
 }

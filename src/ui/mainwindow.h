@@ -4,8 +4,10 @@
 #include "windowhooks.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 class BivaneState;
+class QuestionSheet;
 
 // The two panes side by side. Hands every key press to the controller first and gives the
 // keyboard to the area the controller names.
@@ -22,6 +24,9 @@ public:
     bool isEditingText() const override;
     void endTextEditing() override;
     bool isTableFocused() const override;
+    bool showQuestion(const Question &question) override;
+    bool isQuestionKeyPress(const QObject *receiver) const override;
+    void endQuestion(int answer) override;
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -33,4 +38,5 @@ private:
     BivaneState &m_state;
     FocusRegistry m_focus;
     QMetaObject::Connection m_focusFollower;
+    QPointer<QuestionSheet> m_question;
 };

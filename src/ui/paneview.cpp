@@ -1,9 +1,11 @@
 #include "paneview.h"
 
 #include "bivanestate.h"
+#include "localization.h"
 #include "panemodel.h"
 #include "panetablemodel.h"
 #include "pathcodec.h"
+#include "questionsheet.h"
 
 #include <QHeaderView>
 #include <QLabel>
@@ -55,7 +57,29 @@ PaneView::PaneView(BivaneState &state, PaneModel &pane, QWidget *parent)
         m_pane.setSelection({m_model->itemAt(index.row()).url});
         m_state.perform(ShortcutAction::open);
     });
+    connect(&pane, &PaneModel::isRenamingChanged, this, &PaneView::showRenameDialog);
     showPaneSelection();
+}
+
+// Stands in for renaming inside the list: a small sheet with the name to edit.
+void PaneView::showRenameDialog()
+{
+    if (!m_pane.isRenaming())
+        return;
+    Question question;
+    question.message = Bv::tr("Umbenennen");
+    question.confirmTitle = Bv::tr("Umbenennen");
+    question.fieldText = m_pane.renameText();
+    auto *sheet = new QuestionSheet(question, window());
+    sheet->setAttribute(Qt::WA_DeleteOnClose);
+    connect(sheet, &QDialog::finished, this, [this, sheet](int result) {
+        if (result == Question::kConfirm) {
+            m_pane.setRenameText(sheet->fieldText());
+            m_state.commitRename(m_pane);
+        }
+        m_pane.setIsRenaming(false);
+    });
+    sheet->open();
 }
 
 void PaneView::showPaneSelection()

@@ -20,6 +20,7 @@ public:
 private:
     void showPaneSelection();
     void takeTableSelection();
+    void showRenameDialog();
 
     BivaneState &m_state;
     PaneModel &m_pane;

@@ -21,10 +21,24 @@ public:
         ++endedEditing;
     }
     bool isTableFocused() const override { return tableFocused; }
+    bool showQuestion(const Question &question) override
+    {
+        questions.append(question);
+        return hasWindow;
+    }
+    bool isQuestionKeyPress(const QObject *receiver) const override
+    {
+        return questionWindow != nullptr && receiver == questionWindow;
+    }
+    void endQuestion(int answer) override { endedQuestions.append(answer); }
 
     const QObject *mainWindow = nullptr;
     bool editing = false;
     bool tableFocused = false;
     int endedEditing = 0;
     QList<FocusZone> focusRequests;
+    bool hasWindow = true;
+    const QObject *questionWindow = nullptr;
+    QList<Question> questions;
+    QList<int> endedQuestions;
 };

@@ -1,5 +1,7 @@
 #include "testmain.h"
 
+#include "testtree.h"
+
 #include <QApplication>
 #include <QTemporaryDir>
 #include <memory>
@@ -27,5 +29,9 @@ int runIsolatedTest(int argc, char **argv, QObject *(*makeTest)(), bool withGui)
     else
         app = std::make_unique<QCoreApplication>(argc, argv);
     std::unique_ptr<QObject> test(makeTest());
-    return QTest::qExec(test.get(), argc, argv);
+    const int result = QTest::qExec(test.get(), argc, argv);
+    // QTemporaryDir cannot remove names that are not valid UTF-8, which tests leave in the home.
+    home.setAutoRemove(false);
+    removeTree(root);
+    return result;
 }

@@ -46,6 +46,14 @@ void removeContents(int fd)
 
 } // namespace
 
+void removeTree(const QByteArray &path)
+{
+    const int fd = ::open(path.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW);
+    if (fd >= 0)
+        removeContents(fd);
+    ::rmdir(path.constData());
+}
+
 TestTree::~TestTree()
 {
     m_dir.setAutoRemove(false);
@@ -53,11 +61,7 @@ TestTree::~TestTree()
         qWarning("kept the test folder %s", qPrintable(m_dir.path()));
         return;
     }
-    const QByteArray root = PathCodec::encode(m_dir.path());
-    const int fd = ::open(root.constData(), O_RDONLY | O_DIRECTORY);
-    if (fd >= 0)
-        removeContents(fd);
-    ::rmdir(root.constData());
+    removeTree(PathCodec::encode(m_dir.path()));
 }
 
 QString TestTree::makeFolder(const QString &relative) const

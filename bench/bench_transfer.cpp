@@ -1,0 +1,274 @@
+// bivane_bench_transfer: times the copy engine (a real TransferRun on its worker thread, with
+// an event loop and no window) side by side with cp and mv on the same data, in interleaved
+// rounds after a warm-up, and samples the memory a large copy needs. Prints a report; the exit
+// code only tells whether the benchmark could run.
+//
+//     bivane_bench_transfer [large file MiB] [tree files] [rounds] [folder]
+//
+// Defaults: a 1024 MiB file, 20,000 files in 200 folders, 3 rounds, in the first of /var/tmp,
+// the program's folder and /tmp that is not a tmpfs. Smaller figures make a smoke run.
+#include "fileoperations.h"
+#include "preferences.h"
+#include "transferrun.h"
+#include "transfertools.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTemporaryDir>
+#include <QThread>
+#include <cstdio>
+
+namespace {
+
+constexpr double kLargeFileLimit = 1.05; // ours / cp
+constexpr double kTreeLimit = 1.2;       // ours / cp -r
+constexpr double kMoveLimit = 1.2;       // ours / mv
+constexpr double kMemoryLimitMb = 16;
+constexpr int kFilesPerFolder = 100;
+
+const QString kPreserve = QStringLiteral("--preserve=mode,timestamps,xattr");
+
+struct Settings
+{
+    qint64 largeMiB = 1024;
+    int files = 20'000;
+    int rounds = 3;
+    QString folder;
+};
+
+// The engine's time for one run, in milliseconds; the run's error goes to stderr.
+double millisecondsOfEngine(const TransferJob &job, TransferKind kind, const Preferences &prefs)
+{
+    QEventLoop loop;
+    TransferRun run({job}, kind, prefs);
+    QObject::connect(&run, &TransferRun::finished, &loop, [&](const std::optional<FileError> &e) {
+        if (e)
+            std::fprintf(stderr,
+                         "warning: the engine failed: %s (%s)\n",
+                         qPrintable(e->description()),
+                         qPrintable(e->path));
+        loop.quit();
+    });
+    QElapsedTimer timer;
+    timer.start();
+    run.start();
+    loop.exec();
+    return timer.nsecsElapsed() / 1e6;
+}
+
+// One side of a comparison: prepares its round untimed, then runs timed.
+struct Side
+{
+    std::function<void()> prepare;
+    std::function<double()> run;
+    std::function<void()> cleanUp;
+};
+
+// A warm-up of both sides, then `rounds` timed rounds, alternating which side goes first.
+// Returns the medians of ours and theirs.
+std::pair<double, double> compare(const Side &ours, const Side &theirs, int rounds)
+{
+    auto once = [](const Side &side) {
+        side.prepare();
+        flushToDisk();
+        const double elapsed = side.run();
+        side.cleanUp();
+        return elapsed;
+    };
+    once(ours);
+    once(theirs);
+    QList<double> ourTimes, theirTimes;
+    for (int round = 0; round < rounds; ++round) {
+        if (round % 2 == 0) {
+            ourTimes << once(ours);
+            theirTimes << once(theirs);
+        } else {
+            theirTimes << once(theirs);
+            ourTimes << once(ours);
+        }
+    }
+    flushToDisk();
+    return {median(ourTimes), median(theirTimes)};
+}
+
+void report(const char *what, std::pair<double, double> times, const char *tool, double limit)
+{
+    const double ratio = times.first / times.second;
+    std::printf("%s: ours %.0f ms, %s %.0f ms -> ours/%s %.2f (limit %.2f)  %s\n",
+                what,
+                times.first,
+                tool,
+                times.second,
+                tool,
+                ratio,
+                limit,
+                verdict(ratio <= limit));
+    std::fflush(stdout);
+}
+
+void largeFile(const Settings &settings, const QString &root, const Preferences &prefs)
+{
+    const QString source = root + QStringLiteral("/large.dat");
+    const QString ourCopy = root + QStringLiteral("/large ours.dat");
+    const QString theirCopy = root + QStringLiteral("/large cp.dat");
+    if (!writeDataFile(source, settings.largeMiB * 1024 * 1024)) {
+        std::printf("large file: cannot write %s  FAIL\n", qPrintable(source));
+        return;
+    }
+    const TransferJob job{source, ourCopy, 0, false};
+    const Side ours{[] {},
+                    [&] { return millisecondsOfEngine(job, TransferKind::copy, prefs); },
+                    [&] {
+                        removeScratch(ourCopy);
+                    }};
+    const Side cp{
+        [] {},
+        [&] {
+            return millisecondsOfTool({QStringLiteral("cp"), kPreserve, source, theirCopy});
+        },
+        [&] {
+            removeScratch(theirCopy);
+        }};
+    const QByteArray what =
+        QStringLiteral("copy of one %1 MiB file").arg(settings.largeMiB).toUtf8();
+    report(what.constData(), compare(ours, cp, settings.rounds), "cp", kLargeFileLimit);
+
+    // Memory: the resident size while one more copy runs, against the size just before it.
+    flushToDisk();
+    qint64 grownKb = 0;
+    {
+        ResidentSampler sampler;
+        millisecondsOfEngine(job, TransferKind::copy, prefs);
+        grownKb = sampler.peakKilobytes() - sampler.baselineKilobytes();
+    }
+    removeScratch(ourCopy);
+    removeScratch(source);
+    const double grownMb = grownKb / 1024.0;
+    std::printf("memory during that copy: %.1f MB resident growth (limit %.0f MB)  %s\n",
+                grownMb,
+                kMemoryLimitMb,
+                verdict(grownMb <= kMemoryLimitMb));
+}
+
+void tree(const Settings &settings, const QString &root, const Preferences &prefs)
+{
+    const QString source = root + QStringLiteral("/tree");
+    const QString ourCopy = root + QStringLiteral("/tree ours");
+    const QString theirCopy = root + QStringLiteral("/tree cp");
+    const int folders = std::max(1, settings.files / kFilesPerFolder);
+    const qint64 bytes = writeTree(source, settings.files, folders);
+    if (bytes < 0) {
+        std::printf("tree: cannot write %s  FAIL\n", qPrintable(source));
+        return;
+    }
+    const QByteArray what = QStringLiteral("copy of %1 files (%2 MB) in %3 folders")
+                                .arg(settings.files)
+                                .arg(bytes / 1e6, 0, 'f', 0)
+                                .arg(folders)
+                                .toUtf8();
+    const TransferJob job{source, ourCopy, 0, false};
+    const Side ours{[] {},
+                    [&] { return millisecondsOfEngine(job, TransferKind::copy, prefs); },
+                    [&] {
+                        removeScratch(ourCopy);
+                    }};
+    const Side cp{
+        [] {},
+        [&] {
+            return millisecondsOfTool(
+                {QStringLiteral("cp"), QStringLiteral("-r"), kPreserve, source, theirCopy});
+        },
+        [&] {
+            removeScratch(theirCopy);
+        }};
+    report(what.constData(), compare(ours, cp, settings.rounds), "cp -r", kTreeLimit);
+
+    // Moving it onto another file system: copied there, then removed here.
+    const QString mountPoint = root + QStringLiteral("/tmpfs");
+    ScratchTmpfs other(mountPoint, "size=2g");
+    if (!other.isMounted()) {
+        std::printf("move across file systems: cannot mount a tmpfs (%s), skipped\n",
+                    qPrintable(other.error()));
+        removeScratch(source);
+        return;
+    }
+    const QString moving = root + QStringLiteral("/moving");
+    const QString target = root + QStringLiteral("/tmpfs/tree");
+    // Each round moves a fresh copy of the tree, written (and flushed) before the clock starts.
+    auto prepare = [&] {
+        millisecondsOfTool({QStringLiteral("cp"), QStringLiteral("-r"), kPreserve, source, moving});
+    };
+    const TransferJob move{moving, target, 0, isSameVolume(moving, mountPoint)};
+    const Side ourMove{prepare,
+                       [&] { return millisecondsOfEngine(move, TransferKind::move, prefs); },
+                       [&] {
+                           removeScratch(target);
+                       }};
+    const Side mv{prepare,
+                  [&] {
+                      return millisecondsOfTool({QStringLiteral("mv"), moving, target});
+                  },
+                  [&] {
+                      removeScratch(target);
+                  }};
+    const QByteArray moveWhat =
+        QStringLiteral("move of that tree from %1 to tmpfs").arg(fileSystemName(root)).toUtf8();
+    report(moveWhat.constData(), compare(ourMove, mv, settings.rounds), "mv", kMoveLimit);
+    removeScratch(source);
+}
+
+// The first candidate folder that is not in memory.
+QString diskFolder(const QString &given)
+{
+    if (!given.isEmpty())
+        return given;
+    for (const QString &candidate : {QStringLiteral("/var/tmp"),
+                                     QCoreApplication::applicationDirPath(),
+                                     QStringLiteral("/tmp")}) {
+        const QString type = fileSystemName(candidate);
+        if (!type.isEmpty() && type != QLatin1String("tmpfs"))
+            return candidate;
+    }
+    return {};
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    const QStringList arguments = app.arguments().mid(1);
+    Settings settings;
+    bool valid = arguments.size() <= 4;
+    if (valid && arguments.size() > 0)
+        settings.largeMiB = arguments[0].toLongLong(&valid);
+    if (valid && arguments.size() > 1)
+        settings.files = arguments[1].toInt(&valid);
+    if (valid && arguments.size() > 2)
+        settings.rounds = arguments[2].toInt(&valid);
+    settings.folder = diskFolder(arguments.value(3));
+    if (!valid || settings.largeMiB <= 0 || settings.files <= 0 || settings.rounds <= 0) {
+        std::fprintf(stderr,
+                     "usage: bivane_bench_transfer [large file MiB] [tree files] "
+                     "[rounds] [folder]\n");
+        return 2;
+    }
+    QTemporaryDir root(settings.folder + QStringLiteral("/bivane-bench-transfer-XXXXXX"));
+    QTemporaryDir config;
+    if (settings.folder.isEmpty() || !root.isValid() || !config.isValid()) {
+        std::fprintf(stderr, "no folder on a disk for the benchmark\n");
+        return 1;
+    }
+    const Preferences prefs(config.path());
+    std::printf("bivane_bench_transfer: in %s (%s), %d rounds after a warm-up (medians), sync "
+                "before each timed run, %d cores\n",
+                qPrintable(root.path()),
+                qPrintable(fileSystemName(root.path())),
+                settings.rounds,
+                QThread::idealThreadCount());
+    std::fflush(stdout);
+    largeFile(settings, root.path(), prefs);
+    tree(settings, root.path(), prefs);
+    return 0;
+}

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <atomic>
+#include <thread>
+
+// Helpers of the transfer benchmark: timing system tools, memory samples, the test data and a
+// scratch tmpfs.
+
+const char *verdict(bool passed);
+double median(QList<double> values);
+
+// Runs a system tool with an argument vector (no shell) and returns the wall time from start to
+// exit in milliseconds; a failing tool is reported on stderr.
+double millisecondsOfTool(const QStringList &command);
+
+// Name of the file system that holds `path` ("ext4", "tmpfs", …), empty when it cannot be told.
+QString fileSystemName(const QString &path);
+
+// Writes every dirty page to disk, so that one run's write-back does not slow the next one.
+void flushToDisk();
+
+// A file of `bytes` bytes of varied content.
+bool writeDataFile(const QString &path, qint64 bytes);
+// `files` files of 0 to 64 KiB in `folders` folders below the new folder `root`; returns the
+// total bytes, or -1 when something could not be made.
+qint64 writeTree(const QString &root, int files, int folders);
+
+// Removes a tree the benchmark made (untimed clean-up between rounds).
+void removeScratch(const QString &path);
+
+// The largest resident size of this process while it exists, sampled every few milliseconds.
+class ResidentSampler
+{
+public:
+    ResidentSampler();
+    ~ResidentSampler();
+    qint64 baselineKilobytes() const { return m_baseline; }
+    qint64 peakKilobytes() const { return m_peak; }
+
+private:
+    qint64 m_baseline = 0;
+    std::atomic<qint64> m_peak{0};
+    std::atomic<bool> m_stop{false};
+    std::thread m_thread;
+};
+
+// A tmpfs mounted at `path` for the benchmark's life (root only).
+class ScratchTmpfs
+{
+public:
+    ScratchTmpfs(const QString &path, const char *options);
+    ~ScratchTmpfs();
+    bool isMounted() const { return m_mounted; }
+    // Why mounting failed.
+    QString error() const { return m_error; }
+
+private:
+    QByteArray m_path;
+    bool m_mounted = false;
+    QString m_error;
+};

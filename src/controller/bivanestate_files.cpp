@@ -1,0 +1,234 @@
+// File commands on the active pane's selection: new folder, rename, trash, reveal, information
+// and the clipboard.
+#include "bivanestate.h"
+#include "cancelflag.h"
+#include "desktopservices.h"
+#include "fileoperations.h"
+#include "filesystem.h"
+#include "localization.h"
+#include "panemodel.h"
+#include "pathcodec.h"
+#include "posixpath.h"
+#include "preferences.h"
+#include "textcompare.h"
+
+#include <QClipboard>
+#include <QDir>
+#include <QGuiApplication>
+#include <QMimeData>
+#include <limits.h>
+
+namespace {
+
+QString lastComponent(const QString &path)
+{
+    return QDir::cleanPath(path).section(QLatin1Char('/'), -1);
+}
+
+QString folderOf(const QString &path)
+{
+    return QDir::cleanPath(path + QStringLiteral("/.."));
+}
+
+// The name without its last suffix, and the suffix. A leading dot starts a name, not a suffix.
+std::pair<QString, QString> splitSuffix(const QString &name)
+{
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    if (dot <= 0)
+        return {name, QString()};
+    return {name.left(dot), name.mid(dot + 1)};
+}
+
+QString withSuffix(const QString &stem, const QString &suffix)
+{
+    return suffix.isEmpty() ? stem : stem + QLatin1Char('.') + suffix;
+}
+
+// Why `name` cannot be a file name, or nothing when it can.
+std::optional<QString> invalidNameReason(const QString &name)
+{
+    if (name.contains(QLatin1Char('/')))
+        return Bv::tr("Der Name darf keinen Schrägstrich enthalten.");
+    if (name == QLatin1String(".") || name == QLatin1String(".."))
+        return Bv::tr("„.“ und „..“ sind als Name nicht möglich.");
+    if (PathCodec::encode(name).size() > NAME_MAX)
+        return Bv::tr("Der Name ist zu lang: Ein Name darf höchstens %1 Byte lang sein.")
+            .arg(NAME_MAX);
+    return std::nullopt;
+}
+
+} // namespace
+
+QString BivaneState::uniqueUrl(const QString &baseName,
+                               const QString &folder,
+                               const QSet<QString> &reservedNames)
+{
+    const QString base = QDir::cleanPath(folder);
+    const QString separator = base == QLatin1String("/") ? QString() : QStringLiteral("/");
+    const auto [stem, suffix] = splitSuffix(baseName);
+    QString name = baseName;
+    for (qint64 n = 2;; ++n) {
+        const QString candidate = base + separator + name;
+        if (!entryExists(candidate) && !reservedNames.contains(name))
+            return candidate;
+        name = withSuffix(stem + QLatin1Char(' ') + QString::number(n), suffix);
+    }
+}
+
+QStringList BivaneState::sortedByPath(const QSet<QString> &selection)
+{
+    QStringList paths(selection.cbegin(), selection.cend());
+    const QCollator collator = naturalCollator();
+    std::sort(paths.begin(), paths.end(), [&](const QString &a, const QString &b) {
+        const int order = collator.compare(a, b);
+        return order != 0 ? order < 0 : a < b;
+    });
+    return paths;
+}
+
+void BivaneState::newFolder(PaneModel &pane)
+{
+    const QString url = uniqueUrl(Bv::tr("Neuer Ordner"), pane.url());
+    if (const std::optional<FileError> error = makeFolder(url)) {
+        reportError(*error);
+        return;
+    }
+    reloadPanes();
+    pane.setSelection({url});
+    startRename({url}, pane);
+}
+
+void BivaneState::startRename(const QSet<QString> &selection, PaneModel &pane)
+{
+    if (selection.size() != 1)
+        return;
+    const QString target = *selection.cbegin();
+    pane.setRenameTarget(target);
+    pane.setRenameText(lastComponent(target));
+    pane.setIsRenaming(true);
+}
+
+void BivaneState::commitRename(PaneModel &pane)
+{
+    const QString target = pane.renameTarget();
+    if (target.isEmpty())
+        return;
+    const QString name = pane.renameText().trimmed();
+    if (name.isEmpty() || name == lastComponent(target))
+        return;
+    if (const std::optional<QString> reason = invalidNameReason(name)) {
+        setErrorMessage(*reason);
+        return;
+    }
+    const QString folder = folderOf(target);
+    const QString destination =
+        (folder == QLatin1String("/") ? folder : folder + QLatin1Char('/')) + name;
+    if (const std::optional<FileError> error = renameNoReplace(target, destination)) {
+        reportError(*error);
+        return;
+    }
+    reloadPanes();
+    pane.setSelection({destination});
+}
+
+void BivaneState::duplicate(const QSet<QString> &selection)
+{
+    const CancelFlag neverCancelled;
+    for (const QString &path : sortedByPath(selection)) {
+        const auto [stem, suffix] = splitSuffix(lastComponent(path));
+        const QString name = withSuffix(Bv::tr("%1 Kopie").arg(stem), suffix);
+        // The copy is made exclusively: a name taken meanwhile fails instead of being replaced.
+        const QString destination = uniqueUrl(name, folderOf(path));
+        if (const std::optional<FileError> error =
+                copyItem(path, destination, neverCancelled, [](qint64) {}))
+            reportError(*error);
+    }
+    reloadPanes();
+}
+
+void BivaneState::trashSelection(const QSet<QString> &selection, PaneModel &pane)
+{
+    if (selection.isEmpty())
+        return;
+    if (!m_preferences.boolValue(Pref::confirmDelete)) {
+        performTrash(selection, pane);
+        return;
+    }
+    Question question;
+    question.message =
+        selection.size() == 1
+            ? Bv::tr("„%1“ in den Papierkorb legen?")
+                  .arg(PathCodec::displayText(lastComponent(*selection.cbegin())))
+            : Bv::tr("%n Objekte in den Papierkorb legen?", nullptr, int(selection.size()));
+    question.informativeText = Bv::tr("Du kannst sie aus dem Papierkorb wieder zurückholen.");
+    question.confirmTitle = Bv::tr("In den Papierkorb");
+    question.destructive = true;
+    QPointer<PaneModel> target(&pane);
+    const Asked asked =
+        askQuestion(question, [this, selection, target](const QuestionAnswer &answer) {
+            if (answer.code == Question::kConfirm && target)
+                performTrash(selection, *target);
+        });
+    if (asked == Asked::noMainWindow)
+        performTrash(selection, pane);
+}
+
+void BivaneState::performTrash(const QSet<QString> &selection, PaneModel &pane)
+{
+    const QList<qsizetype> selected = [&] {
+        QList<qsizetype> positions;
+        const QList<FileItem> shown = pane.visibleItems();
+        for (qsizetype i = 0; i < shown.size(); ++i) {
+            if (selection.contains(shown[i].url))
+                positions.append(i);
+        }
+        return positions;
+    }();
+    const qsizetype cursor = selected.isEmpty() ? 0 : selected.first();
+
+    for (const QString &path : sortedByPath(selection)) {
+        if (const std::optional<FileError> error = m_desktop.moveToTrash(path))
+            reportError(*error);
+    }
+    pane.setSelection({});
+    reloadPanes();
+
+    const QList<FileItem> remaining = pane.visibleItems();
+    if (!remaining.isEmpty())
+        pane.setSelection({remaining[std::min(cursor, remaining.size() - 1)].url});
+    focus(&pane == m_left.get() ? FocusZone::leftList : FocusZone::rightList);
+}
+
+void BivaneState::revealSelection(const QSet<QString> &selection)
+{
+    m_desktop.reveal(sortedByPath(selection));
+}
+
+void BivaneState::showInfo(const QSet<QString> &selection, PaneModel &pane)
+{
+    const QStringList paths = sortedByPath(selection);
+    if (paths.isEmpty())
+        return;
+    if (const std::optional<FileItem> item = FileItem::read(paths.first()))
+        pane.setInfoItem(item);
+}
+
+void BivaneState::copyPaths(const QSet<QString> &selection)
+{
+    QGuiApplication::clipboard()->setText(sortedByPath(selection).join(QLatin1Char('\n')));
+}
+
+void BivaneState::copyFiles(const QSet<QString> &selection)
+{
+    QList<QUrl> urls;
+    QByteArray gnomeList("copy");
+    for (const QString &path : sortedByPath(selection)) {
+        urls.append(PathCodec::fileUrl(path));
+        gnomeList += '\n' + urls.last().toEncoded();
+    }
+    auto *data = new QMimeData;
+    data->setUrls(urls);
+    // File managers of GNOME and its relatives paste files only from this form.
+    data->setData(QStringLiteral("x-special/gnome-copied-files"), gnomeList);
+    QGuiApplication::clipboard()->setMimeData(data);
+}

@@ -1,0 +1,66 @@
+#include "filesystem.h"
+
+#include "localization.h"
+#include "pathcodec.h"
+#include "posixpath.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
+#include <sys/stat.h>
+
+namespace {
+
+QString lastComponent(const QString &path)
+{
+    return path.section(QLatin1Char('/'), -1, -1, QString::SectionSkipEmpty);
+}
+
+FileError existsError(const QString &path)
+{
+    return FileError(
+        EEXIST,
+        path,
+        Bv::tr("„%1“ ist bereits vorhanden.").arg(PathCodec::displayText(lastComponent(path))));
+}
+
+} // namespace
+
+std::optional<FileError> makeFolder(const QString &path)
+{
+    const PosixPath at(PathCodec::encode(path));
+    if (at.error() != 0)
+        return FileError(at.error(), path);
+    if (::mkdirat(at.dirFd(), at.relative(), 0777) != 0)
+        return errno == EEXIST ? existsError(path) : FileError(errno, path);
+    return std::nullopt;
+}
+
+std::optional<FileError> renameNoReplace(const QString &from, const QString &to)
+{
+    const PosixPath source(PathCodec::encode(from));
+    const PosixPath target(PathCodec::encode(to));
+    if (source.error() != 0)
+        return FileError(source.error(), from);
+    if (target.error() != 0)
+        return FileError(target.error(), to);
+    if (::renameat2(source.dirFd(),
+                    source.relative(),
+                    target.dirFd(),
+                    target.relative(),
+                    RENAME_NOREPLACE) == 0)
+        return std::nullopt;
+    if (errno == EEXIST)
+        return existsError(to);
+    if (errno != EINVAL)
+        return FileError(errno, from);
+
+    // File systems without the no-replace flag (NFS, some FUSE mounts): look first, then
+    // rename. Only a change between the look and the rename could still be replaced.
+    struct stat st;
+    if (::fstatat(target.dirFd(), target.relative(), &st, AT_SYMLINK_NOFOLLOW) == 0)
+        return existsError(to);
+    if (::renameat(source.dirFd(), source.relative(), target.dirFd(), target.relative()) != 0)
+        return FileError(errno, from);
+    return std::nullopt;
+}

@@ -1,0 +1,202 @@
+#include "linuxdesktop.h"
+
+#include "pathcodec.h"
+
+#include <QCoreApplication>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
+#include <cerrno>
+#include <vector>
+
+// GIO declares struct members named "signals", which Qt defines as a keyword; this file uses
+// neither Qt's keyword nor those members.
+#undef signals
+#include <gio/gdesktopappinfo.h>
+#include <gio/gio.h>
+#include <gio/gunixmounts.h>
+
+namespace {
+
+// Long enough for a file browser that D-Bus starts on demand; the call never blocks the UI.
+constexpr int kRevealTimeoutMs = 5000;
+
+GFile *fileFor(const QString &path)
+{
+    return g_file_new_for_path(PathCodec::encode(path).constData());
+}
+
+QString decodedPath(const char *bytes)
+{
+    return PathCodec::decode(bytes, qstrlen(bytes));
+}
+
+// The file URI percent-encoded from the exact bytes of the path.
+QString fileUri(const QString &path)
+{
+    g_autoptr(GFile) file = fileFor(path);
+    g_autofree char *uri = g_file_get_uri(file);
+    return QString::fromUtf8(uri);
+}
+
+QString lastComponent(const QString &path)
+{
+    return path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
+}
+
+QStringList parentFolders(const QStringList &paths)
+{
+    QStringList parents;
+    for (const QString &path : paths) {
+        const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
+        const QString parent = slash > 0 ? path.left(slash) : QStringLiteral("/");
+        if (!parents.contains(parent))
+            parents.append(parent);
+    }
+    return parents;
+}
+
+void openEach(const QStringList &paths)
+{
+    for (const QString &path : paths) {
+        g_autoptr(GFile) file = fileFor(path);
+        g_autoptr(GAppInfo) handler = g_file_query_default_handler(file, nullptr, nullptr);
+        if (!handler)
+            continue;
+        GList files = {file, nullptr, nullptr}; // a one-element list
+        g_app_info_launch(handler, &files, nullptr, nullptr);
+    }
+}
+
+bool launchDesktopEntry(const QStringList &paths, const QString &entry)
+{
+    g_autoptr(GDesktopAppInfo) application =
+        g_desktop_app_info_new_from_filename(PathCodec::encode(entry).constData());
+    if (!application)
+        return false;
+    GList *files = nullptr;
+    for (const QString &path : paths)
+        files = g_list_prepend(files, fileFor(path));
+    files = g_list_reverse(files);
+    const bool launched = g_app_info_launch(G_APP_INFO(application), files, nullptr, nullptr);
+    g_list_free_full(files, g_object_unref);
+    return launched;
+}
+
+// Started without a shell and detached (GLib reaps it through an intermediate child).
+bool spawnExecutable(const QStringList &paths, const QString &executable)
+{
+    QList<QByteArray> arguments{PathCodec::encode(executable)};
+    for (const QString &path : paths) {
+        QByteArray bytes = PathCodec::encode(path);
+        // A name starting with "-" must never read as an option.
+        if (!bytes.startsWith('/'))
+            bytes.prepend("./");
+        arguments.append(bytes);
+    }
+    std::vector<char *> argv;
+    for (QByteArray &argument : arguments)
+        argv.push_back(argument.data());
+    argv.push_back(nullptr);
+    return g_spawn_async(
+        nullptr, argv.data(), nullptr, G_SPAWN_DEFAULT, nullptr, nullptr, nullptr, nullptr);
+}
+
+int errnoFor(const GError *error)
+{
+    if (error->domain != G_IO_ERROR)
+        return EIO;
+    switch (error->code) {
+    case G_IO_ERROR_PERMISSION_DENIED:
+        return EACCES;
+    case G_IO_ERROR_NOT_FOUND:
+        return ENOENT;
+    case G_IO_ERROR_NOT_SUPPORTED:
+        return EOPNOTSUPP;
+    default:
+        return EIO;
+    }
+}
+
+} // namespace
+
+void LinuxDesktop::open(const QStringList &paths)
+{
+    openEach(paths);
+}
+
+bool LinuxDesktop::openWith(const QStringList &paths, const QString &application)
+{
+    if (application.endsWith(QLatin1String(".desktop")))
+        return launchDesktopEntry(paths, application);
+    return spawnExecutable(paths, application);
+}
+
+QString LinuxDesktop::defaultTextEditor() const
+{
+    g_autoptr(GAppInfo) application = g_app_info_get_default_for_type("text/plain", FALSE);
+    if (!application || !G_IS_DESKTOP_APP_INFO(application))
+        return {};
+    const char *entry = g_desktop_app_info_get_filename(G_DESKTOP_APP_INFO(application));
+    return entry ? decodedPath(entry) : QString();
+}
+
+void LinuxDesktop::reveal(const QStringList &paths)
+{
+    const bool selecting = !paths.isEmpty();
+    const QStringList targets = selecting ? paths : QStringList{decodedPath(g_get_home_dir())};
+    const QStringList fallback = selecting ? parentFolders(paths) : targets;
+
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected()) {
+        openEach(fallback);
+        return;
+    }
+    QStringList uris;
+    for (const QString &path : targets)
+        uris.append(fileUri(path));
+    QDBusMessage call = QDBusMessage::createMethodCall(
+        QStringLiteral("org.freedesktop.FileManager1"),
+        QStringLiteral("/org/freedesktop/FileManager1"),
+        QStringLiteral("org.freedesktop.FileManager1"),
+        selecting ? QStringLiteral("ShowItems") : QStringLiteral("ShowFolders"));
+    call << uris << QString();
+    auto *watcher = new QDBusPendingCallWatcher(bus.asyncCall(call, kRevealTimeoutMs),
+                                                QCoreApplication::instance());
+    QObject::connect(
+        watcher, &QDBusPendingCallWatcher::finished, [fallback](QDBusPendingCallWatcher *finished) {
+            if (finished->isError())
+                openEach(fallback);
+            finished->deleteLater();
+        });
+}
+
+std::optional<FileError> LinuxDesktop::moveToTrash(const QString &path)
+{
+    g_autoptr(GFile) file = fileFor(path);
+    g_autoptr(GError) error = nullptr;
+    if (g_file_trash(file, nullptr, &error))
+        return std::nullopt;
+    return FileError(errnoFor(error), path, QString::fromUtf8(error->message));
+}
+
+QList<MountedVolume> LinuxDesktop::mountedVolumes() const
+{
+    // GIO knows no label for the root file system, only a generic description.
+    QList<MountedVolume> volumes{{QStringLiteral("/"), QStringLiteral("/")}};
+    GList *mounts = g_unix_mounts_get(nullptr);
+    for (GList *node = mounts; node; node = node->next) {
+        auto *mount = static_cast<GUnixMountEntry *>(node->data);
+        const char *mountPath = g_unix_mount_get_mount_path(mount);
+        if (qstrcmp(mountPath, "/") == 0 || !g_unix_mount_guess_should_display(mount))
+            continue;
+        const QString mountPoint = decodedPath(mountPath);
+        g_autofree char *guessed = g_unix_mount_guess_name(mount);
+        const QString name =
+            guessed && *guessed ? QString::fromUtf8(guessed) : lastComponent(mountPoint);
+        volumes.append({name, mountPoint});
+    }
+    g_list_free_full(
+        mounts, [](gpointer mount) { g_unix_mount_free(static_cast<GUnixMountEntry *>(mount)); });
+    return volumes;
+}

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "desktopservices.h"
+
+// The Linux desktop: GIO for applications, the freedesktop trash and the mounts, D-Bus for
+// showing items in the file browser. Every path reaches the desktop as its exact bytes.
+class LinuxDesktop : public DesktopServices
+{
+public:
+    void open(const QStringList &paths) override;
+    bool openWith(const QStringList &paths, const QString &application) override;
+    QString defaultTextEditor() const override;
+    // Asks the file browser over D-Bus; when no file browser answers, the parent folders open
+    // with their default application instead (with no items: the home folder).
+    void reveal(const QStringList &paths) override;
+    std::optional<FileError> moveToTrash(const QString &path) override;
+    QList<MountedVolume> mountedVolumes() const override;
+};

@@ -1,0 +1,183 @@
+// Copying one item of any kind, folders recursively, relative to folder descriptors.
+#include "cancelflag.h"
+#include "chunkcopier.h"
+#include "directoryreader.h"
+#include "entryref.h"
+#include "fileoperations.h"
+#include "metadata.h"
+#include "pathcodec.h"
+#include "posixpath.h"
+#include "treeremoval.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr int kReadFlags = O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY;
+
+FileError creationError(const EntryRef &to)
+{
+    return errno == EEXIST ? to.existsError() : to.error(errno);
+}
+
+std::optional<FileError> copyEntry(const EntryRef &from, const EntryRef &to, ChunkCopier &copier);
+
+// Each of the following creates the destination exclusively and, when it fails afterwards,
+// removes what it created before returning the error.
+
+std::optional<FileError> copyRegular(const EntryRef &from, const EntryRef &to, ChunkCopier &copier)
+{
+    int fd = ::openat(from.dirFd, from.name, kReadFlags);
+    if (fd < 0 && errno == EWOULDBLOCK) // another program holds a lease: wait for it to let go
+        fd = ::openat(from.dirFd, from.name, kReadFlags & ~O_NONBLOCK);
+    const UniqueFd in(fd);
+    struct stat st;
+    if (!in.isValid() || ::fstat(in.get(), &st) != 0)
+        return from.error(errno);
+    if (!S_ISREG(st.st_mode)) // replaced since it was looked at
+        return from.error(S_ISDIR(st.st_mode) ? EISDIR : EINVAL);
+    // Private until the copy is complete; the source's bits follow with the metadata.
+    const int out = ::openat(to.dirFd, to.name, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (out < 0)
+        return creationError(to);
+    std::optional<FileError> failure = copier.copy(in.get(), out, st.st_size, from, to);
+    if (!failure)
+        copyMetadata(in.get(), out, st);
+    if (::close(out) != 0 && errno != EINTR && !failure)
+        failure = to.error(errno); // delayed write errors (network and full file systems)
+    if (failure)
+        ::unlinkat(to.dirFd, to.name, 0);
+    return failure;
+}
+
+std::optional<FileError> copyLink(const EntryRef &from, const EntryRef &to)
+{
+    QByteArray target(256, Qt::Uninitialized);
+    for (;;) {
+        const ssize_t n = ::readlinkat(from.dirFd, from.name, target.data(), size_t(target.size()));
+        if (n < 0)
+            return from.error(errno);
+        if (n < target.size()) {
+            target.truncate(n);
+            break;
+        }
+        target.resize(target.size() * 2);
+    }
+    if (::symlinkat(target.constData(), to.dirFd, to.name) != 0)
+        return creationError(to);
+    return std::nullopt;
+}
+
+std::optional<FileError> copyFolderContent(DirectoryReader &source,
+                                           const EntryRef &from,
+                                           const EntryRef &to,
+                                           ChunkCopier &copier)
+{
+    const UniqueFd destination(
+        ::openat(to.dirFd, to.name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+    if (!destination.isValid())
+        return to.error(errno);
+    while (const dirent *entry = source.next()) {
+        const EntryRef child = from.child(source.fd(), entry->d_name);
+        if (auto failure = copyEntry(child, to.child(destination.get(), entry->d_name), copier))
+            return failure;
+    }
+    if (source.error() != 0)
+        return from.error(source.error());
+    struct stat st;
+    if (::fstat(source.fd(), &st) == 0)
+        copyMetadata(source.fd(), destination.get(), st); // dates last, after the content
+    return std::nullopt;
+}
+
+std::optional<FileError> copyFolder(const EntryRef &from, const EntryRef &to, ChunkCopier &copier)
+{
+    // Opened before anything is made, so an unreadable folder leaves no trace.
+    const int fd = ::openat(from.dirFd, from.name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0)
+        return from.error(errno);
+    DirectoryReader source(fd);
+    if (source.error() != 0)
+        return from.error(source.error());
+    // The owner may write into it while it fills; the source's bits follow at the end.
+    if (::mkdirat(to.dirFd, to.name, 0700) != 0)
+        return creationError(to);
+    std::optional<FileError> failure = copyFolderContent(source, from, to, copier);
+    if (failure)
+        removeTree(to, WriteProtection::override);
+    return failure;
+}
+
+// FIFOs, sockets and device nodes are made anew; reading them could block or act on a device.
+std::optional<FileError> copyNode(const struct stat &st, const EntryRef &to)
+{
+    if (::mknodat(to.dirFd, to.name, st.st_mode & (S_IFMT | 07777), st.st_rdev) != 0)
+        return creationError(to);
+    copyNodeMetadata(to.dirFd, to.name, st);
+    return std::nullopt;
+}
+
+std::optional<FileError> copyEntry(const EntryRef &from, const EntryRef &to, ChunkCopier &copier)
+{
+    if (copier.cancelFlag().isRaised())
+        return from.cancellation();
+    struct stat st;
+    if (::fstatat(from.dirFd, from.name, &st, AT_SYMLINK_NOFOLLOW) != 0)
+        return from.error(errno);
+    if (S_ISLNK(st.st_mode))
+        return copyLink(from, to);
+    if (S_ISDIR(st.st_mode))
+        return copyFolder(from, to, copier);
+    if (S_ISREG(st.st_mode))
+        return copyRegular(from, to, copier);
+    return copyNode(st, to);
+}
+
+// Runs `copy` on the two paths made ready for *at() calls.
+template<typename Copy>
+std::optional<FileError> withPaths(const QString &source, const QString &destination, Copy copy)
+{
+    const QByteArray sourceBytes = PathCodec::encode(source);
+    const QByteArray destinationBytes = PathCodec::encode(destination);
+    const PosixPath sourceAt(sourceBytes);
+    const PosixPath destinationAt(destinationBytes);
+    const EntryRef from{sourceAt.dirFd(), sourceAt.relative(), sourceBytes};
+    const EntryRef to{destinationAt.dirFd(), destinationAt.relative(), destinationBytes};
+    if (sourceAt.error() != 0)
+        return from.error(sourceAt.error());
+    if (destinationAt.error() != 0)
+        return to.error(destinationAt.error());
+    return copy(from, to);
+}
+
+} // namespace
+
+bool isCancellation(const FileError &error)
+{
+    return error.code == ECANCELED;
+}
+
+std::optional<FileError> copyItem(const QString &source,
+                                  const QString &destination,
+                                  const CancelFlag &cancel,
+                                  const ByteCallback &copied)
+{
+    ChunkCopier copier(cancel, copied);
+    return withPaths(source, destination, [&](const EntryRef &from, const EntryRef &to) {
+        return copyEntry(from, to, copier);
+    });
+}
+
+std::optional<FileError> copyFile(const QString &source,
+                                  const QString &destination,
+                                  const CancelFlag &cancel,
+                                  const ByteCallback &copied)
+{
+    ChunkCopier copier(cancel, copied);
+    return withPaths(source, destination, [&](const EntryRef &from, const EntryRef &to) {
+        return copyRegular(from, to, copier);
+    });
+}

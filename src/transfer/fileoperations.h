@@ -1,0 +1,68 @@
+#pragma once
+
+#include "fileerror.h"
+
+#include <QString>
+#include <QtGlobal>
+#include <functional>
+#include <optional>
+
+class CancelFlag;
+
+// The file operations of the copy engine, on absolute decoded paths. Trees are walked relative
+// to directory descriptors with the exact bytes of every name, and symbolic links are never
+// followed below the paths given. Safe to call from any thread.
+
+// Receives the size of every chunk as soon as it is written; may be empty.
+using ByteCallback = std::function<void(qint64 bytes)>;
+
+// Whether a removal may add the owner's permissions to folders so that it can empty them.
+// Only for trees this program made itself: the copy it abandons.
+enum class WriteProtection { respect, override };
+
+// A failure that is the user's cancel request (code ECANCELED); it is never reported.
+bool isCancellation(const FileError &error);
+
+// Copies the item at `source` of any kind to `destination`, folders recursively: files with
+// their data, dates, permission bits and extended attributes; symbolic links with their exact
+// target text; folders with their content, then their own metadata; FIFOs, sockets and device
+// nodes as new nodes of the same kind. The cancel flag is checked before each entry, before the
+// first chunk of a file and after every chunk. Nothing is ever replaced: an existing
+// destination fails with EEXIST and stays untouched. On failure whatever this call created is
+// removed again; the error names the path that failed.
+std::optional<FileError> copyItem(const QString &source,
+                                  const QString &destination,
+                                  const CancelFlag &cancel,
+                                  const ByteCallback &copied);
+
+// copyItem for one regular file.
+std::optional<FileError> copyFile(const QString &source,
+                                  const QString &destination,
+                                  const CancelFlag &cancel,
+                                  const ByteCallback &copied);
+
+// Gives `destination` the extended attributes, permission bits and access and modification
+// dates of `source`, as far as the system lets it. Never fails; links carry nothing.
+void copyMetadata(const QString &source, const QString &destination);
+
+// Logical bytes of the item: a regular file's size, or the sum over all regular files below a
+// folder (hidden ones included; links are not followed). What cannot be read counts as 0.
+qint64 itemSize(const QString &path);
+
+// Whether `item` (a final link not followed) lies on the same mounted file system as `folder`,
+// so that a rename can move it there. Any failure gives false.
+bool isSameVolume(const QString &item, const QString &folder);
+
+// Renames `source` to `destination` on one file system, never replacing an existing item (that
+// fails with EEXIST and leaves both untouched).
+std::optional<FileError> moveItem(const QString &source, const QString &destination);
+
+// Removes the item and, for a folder, everything below it, without following links.
+// Stops at the first failure.
+std::optional<FileError> removeItem(const QString &path, WriteProtection protection);
+
+// The second half of a move across file systems, after `source` was copied to `copy`: removes
+// the source. When the source cannot be removed as a whole (checked before anything goes), the
+// copy is removed again and the source stays complete. Should the removal still fail half-way,
+// the copy stays too, so that nothing is lost.
+std::optional<FileError> removeMovedSource(const QString &source, const QString &copy);

@@ -1,0 +1,129 @@
+// Sizing, moving and removing whole items.
+#include "directoryreader.h"
+#include "entryref.h"
+#include "fileoperations.h"
+#include "pathcodec.h"
+#include "posixpath.h"
+#include "treeremoval.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
+#include <sys/stat.h>
+
+namespace {
+
+constexpr int kFolderFlags = O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC;
+
+// Sum of the regular files below the open folder `fd`; what cannot be read adds nothing.
+qint64 sizeBelow(int fd)
+{
+    qint64 total = 0;
+    DirectoryReader reader(fd);
+    while (const dirent *entry = reader.next()) {
+        unsigned char type = entry->d_type;
+        struct stat st;
+        if (type == DT_REG || type == DT_UNKNOWN) {
+            if (::fstatat(reader.fd(), entry->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0)
+                continue;
+            if (S_ISREG(st.st_mode))
+                total += st.st_size;
+            type = S_ISDIR(st.st_mode) ? DT_DIR : DT_REG;
+        }
+        if (type == DT_DIR) {
+            const int child = ::openat(reader.fd(), entry->d_name, kFolderFlags);
+            if (child >= 0)
+                total += sizeBelow(child);
+        }
+    }
+    return total;
+}
+
+} // namespace
+
+qint64 itemSize(const QString &path)
+{
+    const PosixPath at(PathCodec::encode(path));
+    struct stat st;
+    if (at.error() != 0 || ::fstatat(at.dirFd(), at.relative(), &st, AT_SYMLINK_NOFOLLOW) != 0)
+        return 0;
+    if (S_ISREG(st.st_mode))
+        return st.st_size;
+    if (!S_ISDIR(st.st_mode))
+        return 0;
+    const int fd = ::openat(at.dirFd(), at.relative(), kFolderFlags);
+    return fd < 0 ? 0 : sizeBelow(fd);
+}
+
+bool isSameVolume(const QString &item, const QString &folder)
+{
+    const PosixPath itemAt(PathCodec::encode(item));
+    const PosixPath folderAt(PathCodec::encode(folder));
+    constexpr unsigned kMask = STATX_MNT_ID;
+    struct statx a;
+    struct statx b;
+    if (itemAt.error() != 0 || folderAt.error() != 0 ||
+        ::statx(itemAt.dirFd(), itemAt.relative(), AT_SYMLINK_NOFOLLOW, kMask, &a) != 0 ||
+        ::statx(folderAt.dirFd(), folderAt.relative(), 0, kMask, &b) != 0)
+        return false;
+    if (a.stx_dev_major != b.stx_dev_major || a.stx_dev_minor != b.stx_dev_minor)
+        return false;
+    // One file system can be mounted in several places (bind mounts); a rename cannot cross them.
+    return !(a.stx_mask & b.stx_mask & STATX_MNT_ID) || a.stx_mnt_id == b.stx_mnt_id;
+}
+
+std::optional<FileError> moveItem(const QString &source, const QString &destination)
+{
+    const QByteArray sourceBytes = PathCodec::encode(source);
+    const QByteArray destinationBytes = PathCodec::encode(destination);
+    const PosixPath from(sourceBytes);
+    const PosixPath to(destinationBytes);
+    const EntryRef target{to.dirFd(), to.relative(), destinationBytes};
+    if (from.error() != 0)
+        return FileError(from.error(), source);
+    if (to.error() != 0)
+        return target.error(to.error());
+    if (::renameat2(from.dirFd(), from.relative(), to.dirFd(), to.relative(), RENAME_NOREPLACE) ==
+        0)
+        return std::nullopt;
+    if (errno == EEXIST)
+        return target.existsError();
+    if (errno != EINVAL)
+        return FileError(errno, source);
+    // File systems without the no-replace flag (NFS, some FUSE mounts): look, then rename; only
+    // an item made in between could still be replaced.
+    struct stat st;
+    if (::fstatat(to.dirFd(), to.relative(), &st, AT_SYMLINK_NOFOLLOW) == 0)
+        return target.existsError();
+    if (::renameat(from.dirFd(), from.relative(), to.dirFd(), to.relative()) != 0)
+        return FileError(errno, source);
+    return std::nullopt;
+}
+
+std::optional<FileError> removeItem(const QString &path, WriteProtection protection)
+{
+    const QByteArray bytes = PathCodec::encode(path);
+    const PosixPath at(bytes);
+    const EntryRef item{at.dirFd(), at.relative(), bytes};
+    if (at.error() != 0)
+        return item.error(at.error());
+    return removeTree(item, protection);
+}
+
+std::optional<FileError> removeMovedSource(const QString &source, const QString &copy)
+{
+    const QByteArray bytes = PathCodec::encode(source);
+    if (auto problem = checkRemovable(bytes)) {
+        removeItem(copy, WriteProtection::override);
+        return problem;
+    }
+    const PosixPath at(bytes);
+    const EntryRef item{at.dirFd(), at.relative(), bytes};
+    qint64 removed = 0;
+    std::optional<FileError> failure = at.error() != 0
+                                           ? item.error(at.error())
+                                           : removeTree(item, WriteProtection::respect, &removed);
+    if (failure && removed == 0)
+        removeItem(copy, WriteProtection::override);
+    return failure;
+}

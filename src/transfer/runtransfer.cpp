@@ -1,0 +1,69 @@
+#include "runtransfer.h"
+
+#include "fileoperations.h"
+#include "progressreporter.h"
+#include "transferprogress.h"
+
+namespace {
+
+// Runs `change` on the progress's own (main) thread.
+template<typename Change>
+void post(TransferProgress &progress, Change change)
+{
+    QMetaObject::invokeMethod(
+        &progress, [&progress, change] { change(progress); }, Qt::QueuedConnection);
+}
+
+QString lastComponent(const QString &path)
+{
+    return path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
+}
+
+std::optional<FileError> transferOne(const TransferJob &job,
+                                     TransferKind kind,
+                                     const CancelFlag &cancel,
+                                     const ByteCallback &copied)
+{
+    // Instant moves do not look at the cancel flag: a rename is over at once.
+    if (job.isInstantMove)
+        return moveItem(job.source, job.destination);
+    if (auto failure = copyItem(job.source, job.destination, cancel, copied))
+        return failure;
+    if (kind == TransferKind::move)
+        return removeMovedSource(job.source, job.destination);
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<FileError> runTransfer(QList<TransferJob> &jobs,
+                                     TransferKind kind,
+                                     TransferProgress &progress,
+                                     const CancelFlag &cancel,
+                                     ProgressReporter &reporter)
+{
+    qint64 total = 0;
+    for (TransferJob &job : jobs) {
+        if (!job.isInstantMove) {
+            job.size = itemSize(job.source);
+            total += job.size;
+        }
+    }
+    post(progress, [total](TransferProgress &p) {
+        p.setTotalBytes(total);
+        p.setIsScanning(false);
+    });
+
+    const ByteCallback copied = [&reporter](qint64 bytes) {
+        reporter.add(bytes);
+    };
+    for (qsizetype i = 0; i < jobs.size(); ++i) {
+        const TransferJob &job = jobs.at(i);
+        post(progress,
+             [name = lastComponent(job.source)](TransferProgress &p) { p.setCurrentName(name); });
+        if (auto failure = transferOne(job, kind, cancel, copied))
+            return failure;
+        post(progress, [done = i + 1](TransferProgress &p) { p.setItemsDone(done); });
+    }
+    return std::nullopt;
+}

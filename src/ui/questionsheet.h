@@ -1,0 +1,23 @@
+#pragma once
+
+#include "question.h"
+
+#include <QDialog>
+
+class QLineEdit;
+class QPushButton;
+
+// A question as a window-modal sheet: message, informative text, an optional text field, the
+// confirm button and "Abbrechen". Finishes with Question::kConfirm or Question::kCancel.
+class QuestionSheet : public QDialog
+{
+    Q_OBJECT
+
+public:
+    QuestionSheet(const Question &question, QWidget *parent);
+
+    QString fieldText() const;
+
+private:
+    QLineEdit *m_field = nullptr;
+};

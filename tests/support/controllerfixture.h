@@ -1,0 +1,50 @@
+#pragma once
+
+#include "bivanestate.h"
+#include "preferences.h"
+#include "recordingdesktop.h"
+#include "scriptedwindow.h"
+#include "shortcutstore.h"
+#include "testtree.h"
+
+#include <QDir>
+#include <memory>
+
+// A path below the test's temporary home folder.
+inline QString home(const QString &child = {})
+{
+    return child.isEmpty() ? QDir::homePath() : QDir::homePath() + QLatin1Char('/') + child;
+}
+
+// A fresh, empty home folder with its Downloads folder, as a controller expects.
+inline void resetHome()
+{
+    QDir(home()).removeRecursively();
+    QDir().mkpath(home(QStringLiteral("Downloads")));
+}
+
+// A controller on the test's home folder with its own preference store, a recording desktop
+// and a scripted main window. Made on first use, so a test can prepare files and preferences.
+struct ControllerFixture
+{
+    ControllerFixture()
+        : preferences(config.root())
+        , shortcuts(preferences)
+    {}
+
+    BivaneState &state()
+    {
+        if (!controller) {
+            controller = std::make_unique<BivaneState>(preferences, shortcuts, desktop);
+            controller->setWindowHooks(&window);
+        }
+        return *controller;
+    }
+
+    TestTree config;
+    Preferences preferences;
+    ShortcutStore shortcuts;
+    RecordingDesktop desktop;
+    ScriptedWindow window;
+    std::unique_ptr<BivaneState> controller;
+};

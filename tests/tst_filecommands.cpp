@@ -1,0 +1,338 @@
+#include "controllerfixture.h"
+#include "panemodel.h"
+#include "pathcodec.h"
+#include "posixpath.h"
+#include "testmain.h"
+
+#include <QClipboard>
+#include <QFile>
+#include <QGuiApplication>
+#include <QMimeData>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace {
+
+QByteArray contentOf(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+void writeFile(const QString &path, const QByteArray &content)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(content);
+}
+
+QStringList namesIn(const QString &folder)
+{
+    // Hidden entries are left out: the trash itself lives in the home folder's ".local".
+    return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot,
+                                  QDir::Name | QDir::IgnoreCase);
+}
+
+QString trashFolder(const QString &sub)
+{
+    return QDir::cleanPath(qEnvironmentVariable("XDG_DATA_HOME") + QStringLiteral("/Trash/") + sub);
+}
+
+} // namespace
+
+class FileCommandsTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void newFoldersGetFreeNames();
+    void duplicatesNameTheirCopies();
+    void renameChecksTheNewName_data();
+    void renameChecksTheNewName();
+    void renameNeverReplaces();
+    void trashKeepsTheCursorInPlace_data();
+    void trashKeepsTheCursorInPlace();
+    void trashAsksUnlessTurnedOff();
+    void trashedItemsAreInTheTrash();
+    void clipboardGetsPathsAndFiles();
+    void oddNamesAreActedOnExactly();
+};
+
+void FileCommandsTest::init()
+{
+    resetHome();
+    QDir(trashFolder({})).removeRecursively();
+}
+
+void FileCommandsTest::newFoldersGetFreeNames()
+{
+    ControllerFixture fixture;
+    BivaneState &state = fixture.state();
+    PaneModel &pane = state.left();
+    state.newFolder(pane);
+    state.newFolder(pane);
+    QVERIFY(QFileInfo(home(QStringLiteral("Neuer Ordner"))).isDir());
+    const QString second = home(QStringLiteral("Neuer Ordner 2"));
+    QVERIFY(QFileInfo(second).isDir());
+    QCOMPARE(pane.selection(), QSet<QString>({second}));
+    QVERIFY(pane.isRenaming());
+    QCOMPARE(pane.renameTarget(), second);
+    QCOMPARE(pane.renameText(), QStringLiteral("Neuer Ordner 2"));
+
+    // Only the last suffix is kept apart.
+    writeFile(home(QStringLiteral("Paket.tar.gz")), {});
+    QCOMPARE(BivaneState::uniqueUrl(QStringLiteral("Paket.tar.gz"), home()),
+             home(QStringLiteral("Paket.tar 2.gz")));
+    QCOMPARE(BivaneState::uniqueUrl(QStringLiteral("x.txt"), home(), {QStringLiteral("x.txt")}),
+             home(QStringLiteral("x 2.txt")));
+
+    // A folder that cannot be made reports why and starts no rename.
+    pane.setIsRenaming(false);
+    pane.navigate(home(QStringLiteral("missing")));
+    state.newFolder(pane);
+    QVERIFY(!state.errorMessage().isEmpty());
+    QVERIFY(!pane.isRenaming());
+}
+
+void FileCommandsTest::duplicatesNameTheirCopies()
+{
+    writeFile(home(QStringLiteral("Bericht.txt")), "Bericht");
+    writeFile(home(QStringLiteral("Paket.tar.gz")), "gz");
+    writeFile(home(QStringLiteral("README")), "lies mich");
+    writeFile(home(QStringLiteral("Fotos/urlaub.jpg")), "jpg");
+    ControllerFixture fixture;
+    BivaneState &state = fixture.state();
+    state.duplicate({home(QStringLiteral("Bericht.txt"))});
+    state.duplicate({home(QStringLiteral("Bericht.txt")),
+                     home(QStringLiteral("Paket.tar.gz")),
+                     home(QStringLiteral("README")),
+                     home(QStringLiteral("Fotos"))});
+    QCOMPARE(contentOf(home(QStringLiteral("Bericht Kopie.txt"))), QByteArray("Bericht"));
+    QCOMPARE(contentOf(home(QStringLiteral("Bericht Kopie 2.txt"))), QByteArray("Bericht"));
+    QCOMPARE(contentOf(home(QStringLiteral("Paket.tar Kopie.gz"))), QByteArray("gz"));
+    QCOMPARE(contentOf(home(QStringLiteral("README Kopie"))), QByteArray("lies mich"));
+    QCOMPARE(contentOf(home(QStringLiteral("Fotos Kopie/urlaub.jpg"))), QByteArray("jpg"));
+    QVERIFY(state.errorMessage().isNull());
+    // The panes show the copies at once.
+    QCOMPARE(state.left().items().size(), namesIn(home()).size());
+}
+
+void FileCommandsTest::renameChecksTheNewName_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("resultName"); // empty: nothing renamed
+    QTest::addColumn<QString>("message");    // empty: no message
+    QTest::newRow("spaces around") << "  Notizen \n"
+                                   << "Notizen"
+                                   << "";
+    QTest::newRow("same name") << "alt.txt"
+                               << ""
+                               << "";
+    QTest::newRow("empty") << "   "
+                           << ""
+                           << "";
+    QTest::newRow("slash") << "a/b"
+                           << ""
+                           << "Der Name darf keinen Schrägstrich enthalten.";
+    QTest::newRow("dot") << "."
+                         << ""
+                         << "„.“ und „..“ sind als Name nicht möglich.";
+    QTest::newRow("dot dot") << ".."
+                             << ""
+                             << "„.“ und „..“ sind als Name nicht möglich.";
+    QTest::newRow("too long") << QString(256, QLatin1Char('x')) << ""
+                              << "Der Name ist zu lang: Ein Name darf höchstens 255 Byte lang "
+                                 "sein.";
+    QTest::newRow("255 bytes") << QString(255, QLatin1Char('y')) << QString(255, QLatin1Char('y'))
+                               << "";
+}
+
+void FileCommandsTest::renameChecksTheNewName()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, resultName);
+    QFETCH(QString, message);
+    writeFile(home(QStringLiteral("alt.txt")), "inhalt");
+    ControllerFixture fixture;
+    BivaneState &state = fixture.state();
+    PaneModel &pane = state.left();
+    state.startRename({home(QStringLiteral("alt.txt"))}, pane);
+    pane.setRenameText(typed);
+    state.commitRename(pane);
+
+    if (resultName.isEmpty()) {
+        QCOMPARE(namesIn(home()), QStringList({"alt.txt", "Downloads"}));
+    } else {
+        QCOMPARE(contentOf(home(resultName)), QByteArray("inhalt"));
+        QVERIFY(!QFile::exists(home(QStringLiteral("alt.txt"))));
+        QCOMPARE(pane.selection(), QSet<QString>({home(resultName)}));
+    }
+    QCOMPARE(state.errorMessage(), message.isEmpty() ? QString() : message);
+}
+
+void FileCommandsTest::renameNeverReplaces()
+{
+    writeFile(home(QStringLiteral("a.txt")), "A");
+    writeFile(home(QStringLiteral("b.txt")), "B");
+    QDir().mkpath(home(QStringLiteral("folder")));
+    ControllerFixture fixture;
+    BivaneState &state = fixture.state();
+    PaneModel &pane = state.left();
+    for (const QString &target : {QStringLiteral("b.txt"), QStringLiteral("folder")}) {
+        state.startRename({home(QStringLiteral("a.txt"))}, pane);
+        pane.setRenameText(target);
+        state.commitRename(pane);
+        QVERIFY(state.errorMessage().contains(target));
+    }
+    QCOMPARE(contentOf(home(QStringLiteral("a.txt"))), QByteArray("A"));
+    QCOMPARE(contentOf(home(QStringLiteral("b.txt"))), QByteArray("B"));
+    QVERIFY(namesIn(home(QStringLiteral("folder"))).isEmpty());
+}
+
+void FileCommandsTest::trashKeepsTheCursorInPlace_data()
+{
+    QTest::addColumn<QStringList>("files");
+    QTest::addColumn<QStringList>("trashed");
+    QTest::addColumn<QString>("selectedAfter"); // empty: nothing selected
+    const QStringList six{"f1", "f2", "f3", "f4", "f5", "f6"};
+    QTest::newRow("third and fourth") << six << QStringList{"f3", "f4"} << "f5";
+    QTest::newRow("last") << six << QStringList{"f6"} << "f5";
+    QTest::newRow("only") << QStringList{"f1"} << QStringList{"f1"} << "";
+}
+
+void FileCommandsTest::trashKeepsTheCursorInPlace()
+{
+    QFETCH(QStringList, files);
+    QFETCH(QStringList, trashed);
+    QFETCH(QString, selectedAfter);
+    QDir(home(QStringLiteral("Downloads"))).removeRecursively();
+    for (const QString &name : files)
+        writeFile(home(name), name.toUtf8());
+    ControllerFixture fixture;
+    BivaneState &state = fixture.state();
+    QSet<QString> selection;
+    for (const QString &name : trashed)
+        selection.insert(home(name));
+    state.left().setSelection(selection);
+    state.performTrash(selection, state.left());
+
+    for (const QString &name : trashed)
+        QVERIFY(!QFile::exists(home(name)));
+    QCOMPARE(state.left().selection(),
+             selectedAfter.isEmpty() ? QSet<QString>() : QSet<QString>({home(selectedAfter)}));
+    QCOMPARE(state.focusZone(), FocusZone::leftList);
+    QVERIFY(state.errorMessage().isNull());
+}
+
+void FileCommandsTest::trashAsksUnlessTurnedOff()
+{
+    for (const char *name : {"eins", "zwei", "drei"})
+        writeFile(home(QString::fromLatin1(name)), "x");
+    ControllerFixture fixture;
+    BivaneState &state = fixture.state();
+    const QSet<QString> one{home(QStringLiteral("eins"))};
+    state.trashSelection(one, state.left());
+    QCOMPARE(fixture.window.questions.size(), 1);
+    const Question asked = fixture.window.questions.last();
+    QCOMPARE(asked.message, QStringLiteral("„eins“ in den Papierkorb legen?"));
+    QCOMPARE(asked.informativeText,
+             QStringLiteral("Du kannst sie aus dem Papierkorb wieder zurückholen."));
+    QCOMPARE(asked.confirmTitle, QStringLiteral("In den Papierkorb"));
+    QVERIFY(asked.destructive);
+    QVERIFY(state.hasPendingQuestion());
+    // A second request while the question is open neither asks nor trashes.
+    state.trashSelection(one, state.left());
+    QCOMPARE(fixture.window.questions.size(), 1);
+    state.finishQuestion({Question::kCancel, {}});
+    QVERIFY(QFile::exists(home(QStringLiteral("eins"))));
+    QVERIFY(!state.hasPendingQuestion());
+
+    const QSet<QString> three{
+        home(QStringLiteral("eins")), home(QStringLiteral("zwei")), home(QStringLiteral("drei"))};
+    state.trashSelection(three, state.left());
+    QCOMPARE(fixture.window.questions.last().message,
+             QStringLiteral("3 Objekte in den Papierkorb legen?"));
+    state.finishQuestion({Question::kConfirm, {}});
+    QCOMPARE(namesIn(home()), QStringList({"Downloads"}));
+
+    // Turned off: no question. Without a main window: no question either.
+    writeFile(home(QStringLiteral("vier")), "x");
+    fixture.preferences.setValue(Pref::confirmDelete, false);
+    state.trashSelection({home(QStringLiteral("vier"))}, state.left());
+    QCOMPARE(fixture.window.questions.size(), 2);
+    QVERIFY(!QFile::exists(home(QStringLiteral("vier"))));
+    fixture.preferences.remove(Pref::confirmDelete);
+    writeFile(home(QStringLiteral("fünf")), "x");
+    state.setWindowHooks(nullptr);
+    state.trashSelection({home(QStringLiteral("fünf"))}, state.left());
+    QVERIFY(!QFile::exists(home(QStringLiteral("fünf"))));
+}
+
+void FileCommandsTest::trashedItemsAreInTheTrash()
+{
+    writeFile(home(QStringLiteral("weg.txt")), "weg");
+    ControllerFixture fixture;
+    BivaneState &state = fixture.state();
+    state.performTrash({home(QStringLiteral("weg.txt")), home(QStringLiteral("gibt-es-nicht"))},
+                       state.left());
+    QCOMPARE(contentOf(trashFolder(QStringLiteral("files/weg.txt"))), QByteArray("weg"));
+    const QByteArray info = contentOf(trashFolder(QStringLiteral("info/weg.txt.trashinfo")));
+    QVERIFY2(info.contains("Path=") && info.contains("weg.txt"), info.constData());
+    // The missing item is reported; the other one was trashed all the same.
+    QVERIFY(!state.errorMessage().isEmpty());
+}
+
+void FileCommandsTest::clipboardGetsPathsAndFiles()
+{
+    ControllerFixture fixture;
+    BivaneState &state = fixture.state();
+    state.copyPaths({QStringLiteral("/a/c"), QStringLiteral("/a/b")});
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("/a/b\n/a/c"));
+
+    const QString odd = PathCodec::decode(QByteArray("/tmp/caf\xe9 1.txt"));
+    state.copyFiles({QStringLiteral("/a/b"), odd});
+    const QMimeData *data = QGuiApplication::clipboard()->mimeData();
+    QVERIFY(data);
+    QCOMPARE(data->urls().size(), 2);
+    QCOMPARE(data->urls().first().toLocalFile(), QStringLiteral("/a/b"));
+    QCOMPARE(data->urls().last().toEncoded(), QByteArray("file:///tmp/caf%E9%201.txt"));
+}
+
+void FileCommandsTest::oddNamesAreActedOnExactly()
+{
+    const QByteArray raw = PathCodec::encode(home()) + "/caf\xe9\nx.txt";
+    const int fd = ::open(raw.constData(), O_CREAT | O_WRONLY, 0644);
+    QVERIFY(fd >= 0);
+    QCOMPARE(::write(fd, "odd", 3), 3);
+    ::close(fd);
+    const QString odd = PathCodec::decode(raw);
+    ControllerFixture fixture;
+    BivaneState &state = fixture.state();
+    PaneModel &pane = state.left();
+
+    state.openSelection({odd}, pane);
+    QCOMPARE(fixture.desktop.calls.last().paths, QStringList({odd}));
+
+    state.duplicate({odd});
+    const QString copy = PathCodec::decode(PathCodec::encode(home()) + "/caf\xe9\nx Kopie.txt");
+    QVERIFY(entryExists(copy));
+
+    state.startRename({odd}, pane);
+    QCOMPARE(pane.renameText(), PathCodec::decode(QByteArray("caf\xe9\nx.txt")));
+    pane.setRenameText(PathCodec::decode(QByteArray("neu\xff.txt")));
+    state.commitRename(pane);
+    const QString renamed = PathCodec::decode(PathCodec::encode(home()) + "/neu\xff.txt");
+    QVERIFY(entryExists(renamed));
+    QVERIFY(!entryExists(odd));
+
+    state.performTrash({renamed}, pane);
+    QVERIFY(!entryExists(renamed));
+    QVERIFY(entryExists(copy));
+    QCOMPARE(fixture.desktop.trashed, QStringList({renamed}));
+    QVERIFY(state.errorMessage().isNull());
+}
+
+BIVANE_GUI_TEST_MAIN(FileCommandsTest)
+#include "tst_filecommands.moc"

@@ -1,0 +1,123 @@
+#include "cancelflag.h"
+#include "progresswindow.h"
+#include "testmain.h"
+
+#include <QLabel>
+#include <QMainWindow>
+#include <QProgressBar>
+#include <QPushButton>
+
+using namespace std::chrono_literals;
+
+namespace {
+
+QString textOf(const QWidget &window, const char *name)
+{
+    const auto *label = window.findChild<QLabel *>(QLatin1String(name));
+    return label ? label->text() : QStringLiteral("(no label %1)").arg(QLatin1String(name));
+}
+
+} // namespace
+
+class ProgressWindowTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void figuresFollowTheProgress();
+    void barIsBusyUntilTheTotalIsKnown();
+    void escapeCancelsAndNothingElseCloses();
+    void longNamesAreShortenedInTheMiddle();
+};
+
+void ProgressWindowTest::figuresFollowTheProgress()
+{
+    QMainWindow parent;
+    TransferProgress progress(QStringLiteral("Kopieren"), 3);
+    ProgressWindow window(progress, &parent);
+    const auto start = progress.startedAt();
+
+    progress.setCopiedBytes(1024 * 1024);
+    window.redrawFigures(start + 400ms);
+    QCOMPARE(textOf(window, "elapsed"), QStringLiteral("0:00"));
+    QCOMPARE(textOf(window, "speed"), QStringLiteral("–"));
+    QCOMPARE(textOf(window, "remaining"), QStringLiteral("wird berechnet …"));
+
+    progress.setTotalBytes(30'000'000);
+    progress.setCopiedBytes(10'000'000);
+    progress.setItemsDone(1);
+    window.redrawFigures(start + 2s);
+    QCOMPARE(textOf(window, "elapsed"), QStringLiteral("0:02"));
+    QCOMPARE(textOf(window, "speed"), QStringLiteral("5 MB/s"));
+    QCOMPARE(textOf(window, "remaining"), QStringLiteral("ca. 0:04"));
+    QCOMPARE(textOf(window, "amount"), QStringLiteral("10 MB von 30 MB · 1 von 3 Objekten"));
+
+    // The window comes and goes with isVisible, and redraws on its own while shown.
+    parent.show();
+    progress.setIsVisible(true);
+    QTRY_VERIFY(window.isVisible());
+    QTRY_VERIFY(textOf(window, "elapsed") != QStringLiteral("0:02"));
+    progress.setIsVisible(false);
+    QVERIFY(!window.isVisible());
+}
+
+void ProgressWindowTest::barIsBusyUntilTheTotalIsKnown()
+{
+    QMainWindow parent;
+    TransferProgress progress(QStringLiteral("Verschieben"), 1);
+    ProgressWindow window(progress, &parent);
+    const auto *bar = window.findChild<QProgressBar *>();
+    QCOMPARE(bar->maximum(), 0); // scanning
+    progress.setIsScanning(false);
+    QCOMPARE(bar->maximum(), 0); // nothing to copy: only instant moves
+    progress.setTotalBytes(400);
+    progress.setCopiedBytes(100);
+    QVERIFY(bar->maximum() > 0);
+    QCOMPARE(double(bar->value()) / bar->maximum(), 0.25);
+    progress.setCopiedBytes(500);
+    QCOMPARE(bar->value(), bar->maximum());
+}
+
+void ProgressWindowTest::escapeCancelsAndNothingElseCloses()
+{
+    QMainWindow parent;
+    parent.show();
+    TransferProgress progress(QStringLiteral("Kopieren"), 1);
+    ProgressWindow window(progress, &parent);
+    progress.setIsVisible(true);
+    QTRY_VERIFY(window.isVisible());
+    const auto *button = window.findChild<QPushButton *>();
+    QCOMPARE(button->text(), QStringLiteral("Abbrechen"));
+
+    QVERIFY(!window.close());
+    QVERIFY(window.isVisible());
+    QVERIFY(!progress.isCancelling());
+
+    QTest::keyClick(&window, Qt::Key_Escape);
+    QVERIFY(progress.isCancelling());
+    QVERIFY(progress.cancelFlag()->isRaised());
+    QCOMPARE(button->text(), QStringLiteral("Wird abgebrochen …"));
+    QVERIFY(!button->isEnabled());
+    QTest::keyClick(&window, Qt::Key_Escape); // a second press changes nothing
+    QVERIFY(window.isVisible());
+    QVERIFY(progress.isCancelling());
+}
+
+void ProgressWindowTest::longNamesAreShortenedInTheMiddle()
+{
+    QMainWindow parent;
+    TransferProgress progress(QStringLiteral("Kopieren"), 1);
+    ProgressWindow window(progress, &parent);
+    QCOMPARE(textOf(window, "currentName"), QStringLiteral(" "));
+    const QString name =
+        QStringLiteral("Anfang ") + QString(300, QLatin1Char('x')) + QStringLiteral(" Ende.txt");
+    progress.setCurrentName(name);
+    const QString shown = textOf(window, "currentName");
+    QVERIFY(shown.size() < name.size());
+    QVERIFY(shown.startsWith(QStringLiteral("Anfang")));
+    QVERIFY(shown.endsWith(QStringLiteral("Ende.txt")));
+    QVERIFY(shown.contains(QChar(0x2026)));
+}
+
+BIVANE_GUI_TEST_MAIN(ProgressWindowTest)
+#include "tst_progresswindow.moc"

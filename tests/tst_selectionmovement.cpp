@@ -1,0 +1,203 @@
+#include "controllerfixture.h"
+#include "panemodel.h"
+#include "testmain.h"
+
+#include <QKeyEvent>
+
+namespace {
+
+void makeFiles(const QString &folder, const QStringList &names)
+{
+    QDir().mkpath(folder);
+    for (const QString &name : names)
+        QFile(folder + QLatin1Char('/') + name).open(QIODevice::WriteOnly);
+}
+
+QString selectedName(const PaneModel &pane)
+{
+    const QSet<QString> selection = pane.selection();
+    return selection.size() == 1 ? QDir(*selection.cbegin()).dirName() : QString();
+}
+
+} // namespace
+
+class SelectionMovementTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void steppingThroughTheList_data();
+    void steppingThroughTheList();
+    void openingTheSelection();
+    void treeKeys();
+    void columnBrowserKeys();
+    void sidebarStepping();
+};
+
+void SelectionMovementTest::init()
+{
+    resetHome();
+    QDir(home(QStringLiteral("Downloads"))).removeRecursively();
+}
+
+void SelectionMovementTest::steppingThroughTheList_data()
+{
+    QTest::addColumn<QStringList>("selected");
+    QTest::addColumn<int>("step");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("none, forward") << QStringList() << 1 << "i01";
+    QTest::newRow("none, back") << QStringList() << -1 << "i10";
+    QTest::newRow("two, forward") << QStringList{"i03", "i07"} << 1 << "i08";
+    QTest::newRow("two, back") << QStringList{"i03", "i07"} << -1 << "i02";
+    QTest::newRow("past the end") << QStringList{"i09"} << 5 << "i10";
+    QTest::newRow("past the start") << QStringList{"i02"} << -5 << "i01";
+}
+
+void SelectionMovementTest::steppingThroughTheList()
+{
+    QFETCH(QStringList, selected);
+    QFETCH(int, step);
+    QFETCH(QString, expected);
+    QStringList names;
+    for (int i = 1; i <= 10; ++i)
+        names.append(QStringLiteral("i%1").arg(i, 2, 10, QLatin1Char('0')));
+    makeFiles(home(), names);
+    ControllerFixture fixture;
+    PaneModel &pane = fixture.state().left();
+    QSet<QString> selection;
+    for (const QString &name : selected)
+        selection.insert(home(name));
+    pane.setSelection(selection);
+    fixture.state().moveSelection(pane, step);
+    QCOMPARE(selectedName(pane), expected);
+}
+
+void SelectionMovementTest::openingTheSelection()
+{
+    makeFiles(home(QStringLiteral("Ordner")), {QStringLiteral("b"), QStringLiteral("a")});
+    makeFiles(home(), {QStringLiteral("z.txt")});
+    ControllerFixture fixture;
+    BivaneState &state = fixture.state();
+    PaneModel &pane = state.left();
+
+    state.openSelection({}, pane);
+    QVERIFY(fixture.desktop.calls.isEmpty());
+
+    // A folder and a file: both go to the desktop, in path order.
+    state.openSelection({home(QStringLiteral("z.txt")), home(QStringLiteral("Ordner"))}, pane);
+    QCOMPARE(fixture.desktop.calls.size(), 1);
+    QCOMPARE(fixture.desktop.calls.first().paths,
+             QStringList({home(QStringLiteral("Ordner")), home(QStringLiteral("z.txt"))}));
+
+    // One folder is entered, with its first entry selected.
+    state.openSelection({home(QStringLiteral("Ordner"))}, pane);
+    QCOMPARE(pane.url(), home(QStringLiteral("Ordner")));
+    QCOMPARE(selectedName(pane), QStringLiteral("a"));
+    QCOMPARE(fixture.desktop.calls.size(), 1);
+}
+
+void SelectionMovementTest::treeKeys()
+{
+    makeFiles(home(QStringLiteral("A/B")), {QStringLiteral("deep.txt")});
+    makeFiles(home(), {QStringLiteral("top.txt")});
+    ControllerFixture fixture;
+    BivaneState &state = fixture.state();
+    PaneModel &pane = state.left();
+    pane.setTreeMode(true);
+
+    pane.setSelection({home(QStringLiteral("A"))});
+    state.expandOrOpen(pane);
+    QVERIFY(pane.expanded().contains(home(QStringLiteral("A"))));
+    pane.setSelection({home(QStringLiteral("A/B"))});
+    state.expandOrOpen(pane);
+
+    // A file at depth 2 goes to its parent's row; an expanded folder collapses.
+    pane.setSelection({home(QStringLiteral("A/B/deep.txt"))});
+    state.collapseOrParent(pane);
+    QCOMPARE(pane.selection(), QSet<QString>({home(QStringLiteral("A/B"))}));
+    state.collapseOrParent(pane);
+    QVERIFY(!pane.expanded().contains(home(QStringLiteral("A/B"))));
+    QCOMPARE(pane.url(), home());
+
+    // An expanded folder is entered by expandOrOpen.
+    pane.setSelection({home(QStringLiteral("A"))});
+    state.expandOrOpen(pane);
+    QCOMPARE(pane.url(), home(QStringLiteral("A")));
+
+    // A top-level file goes to the parent folder.
+    pane.navigate(home());
+    pane.setSelection({home(QStringLiteral("top.txt"))});
+    state.collapseOrParent(pane);
+    QCOMPARE(pane.url(), QDir::cleanPath(home(QStringLiteral(".."))));
+}
+
+void SelectionMovementTest::columnBrowserKeys()
+{
+    makeFiles(home(QStringLiteral("z")), {QStringLiteral("inner.txt")});
+    makeFiles(home(), {QStringLiteral("a"), QStringLiteral("b")});
+    QDir().mkpath(home(QStringLiteral("z/sub")));
+    ControllerFixture fixture;
+    BivaneState &state = fixture.state();
+    PaneModel &pane = state.left();
+    pane.setViewMode(ViewMode::columns);
+
+    QStringList names;
+    for (const FileItem &item : BivaneState::columnListing(home(), false))
+        names.append(item.name);
+    QCOMPARE(names, QStringList({"z", "a", "b"}));
+    QVERIFY(BivaneState::columnListing(home(QStringLiteral("fehlt")), false).isEmpty());
+
+    state.columnsRight(pane); // nothing open yet: the first entry
+    QCOMPARE(pane.columnPath(), QStringList({home(QStringLiteral("z"))}));
+    state.columnsRight(pane); // into z: its first entry, the folder "sub"
+    QCOMPARE(pane.columnPath(),
+             QStringList({home(QStringLiteral("z")), home(QStringLiteral("z/sub"))}));
+    state.columnsMove(pane, +1);
+    QCOMPARE(pane.columnPath().last(), home(QStringLiteral("z/inner.txt")));
+    state.columnsRight(pane); // a file opens with its application
+    QCOMPARE(fixture.desktop.calls.last().paths,
+             QStringList({home(QStringLiteral("z/inner.txt"))}));
+    state.columnsLeft(pane);
+    QCOMPARE(pane.columnPath(), QStringList({home(QStringLiteral("z"))}));
+    QCOMPARE(selectedName(pane), QStringLiteral("z"));
+    state.columnsMove(pane, -1); // already at the top of the first column
+    QCOMPARE(pane.columnPath(), QStringList({home(QStringLiteral("z"))}));
+    state.columnsLeft(pane);
+    QVERIFY(pane.columnPath().isEmpty());
+    QVERIFY(pane.selection().isEmpty());
+    state.columnsMove(pane, -1); // nothing chosen: from the end
+    QCOMPARE(pane.columnPath(), QStringList({home(QStringLiteral("b"))}));
+    pane.setColumnPath({});
+    state.columnsLeft(pane);
+    QCOMPARE(pane.url(), QDir::cleanPath(home(QStringLiteral(".."))));
+}
+
+void SelectionMovementTest::sidebarStepping()
+{
+    QDir().mkpath(home(QStringLiteral("elsewhere")));
+    ControllerFixture fixture;
+    BivaneState &state = fixture.state();
+    PaneModel &pane = state.left();
+    const QList<SidebarItem> entries = state.sidebarItems();
+
+    pane.navigate(home(QStringLiteral("elsewhere")));
+    state.moveSidebarSelection(pane, +1);
+    QCOMPARE(pane.url(), entries.first().url);
+    state.moveSidebarSelection(pane, +1);
+    QCOMPARE(pane.url(), entries[1].url);
+    pane.navigate(home(QStringLiteral("elsewhere")));
+    state.moveSidebarSelection(pane, -1);
+    QCOMPARE(pane.url(), entries.last().url);
+
+    // The arrow keys of a sidebar zone step through it.
+    state.focus(FocusZone::leftSidebar);
+    pane.navigate(home());
+    fixture.window.mainWindow = &pane; // any object stands for the main window
+    const QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+    QVERIFY(state.handleKeyDown(down, &pane));
+    QCOMPARE(pane.url(), entries[1].url);
+}
+
+BIVANE_TEST_MAIN(SelectionMovementTest)
+#include "tst_selectionmovement.moc"

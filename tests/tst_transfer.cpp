@@ -1,0 +1,582 @@
+// The copy engine's file operations and the worker's run, called directly on the test thread.
+#include "cancelflag.h"
+#include "fileoperations.h"
+#include "pathcodec.h"
+#include "progressreporter.h"
+#include "runtransfer.h"
+#include "testmain.h"
+#include "testtree.h"
+#include "transferprogress.h"
+#include "uniquefd.h"
+#include "unprivileged.h"
+
+#include <QDir>
+#include <cerrno>
+#include <dirent.h>
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <sys/xattr.h>
+
+namespace {
+
+// What a failed operation reports, for the message of a failed check.
+QByteArray failureText(const std::optional<FileError> &failure)
+{
+    return failure ? (failure->description() + QLatin1String(": ") + failure->path).toLocal8Bit()
+                   : QByteArray();
+}
+
+constexpr qint64 kMiB = 1024 * 1024;
+
+QByteArray bytesOf(const QString &path)
+{
+    return PathCodec::encode(path);
+}
+
+QByteArray contentOf(const QString &path)
+{
+    const UniqueFd fd(::open(bytesOf(path).constData(), O_RDONLY | O_CLOEXEC));
+    QByteArray content;
+    char buffer[65536];
+    ssize_t n;
+    while (fd.isValid() && (n = ::read(fd.get(), buffer, sizeof buffer)) > 0)
+        content.append(buffer, n);
+    return content;
+}
+
+void writeFile(const QString &path, const QByteArray &content)
+{
+    const UniqueFd fd(::open(bytesOf(path).constData(), O_WRONLY | O_CREAT | O_EXCL, 0644));
+    QVERIFY2(fd.isValid() &&
+                 ::write(fd.get(), content.constData(), content.size()) == content.size(),
+             qPrintable(path));
+}
+
+QByteArray pattern(qint64 size)
+{
+    QByteArray data(size, Qt::Uninitialized);
+    for (qint64 i = 0; i < size; ++i)
+        data[i] = char(i * 7 + i / 4093);
+    return data;
+}
+
+bool exists(const QString &path)
+{
+    struct stat st;
+    return ::lstat(bytesOf(path).constData(), &st) == 0;
+}
+
+struct stat statOf(const QString &path)
+{
+    struct stat st = {};
+    if (::lstat(bytesOf(path).constData(), &st) != 0)
+        qWarning("cannot stat %s", qPrintable(path));
+    return st;
+}
+
+void setTimes(const QString &path, time_t seconds, long nanoseconds)
+{
+    const struct timespec times[2] = {{seconds - 1000, nanoseconds / 2}, {seconds, nanoseconds}};
+    QVERIFY(::utimensat(AT_FDCWD, bytesOf(path).constData(), times, AT_SYMLINK_NOFOLLOW) == 0);
+}
+
+QSet<QByteArray> rawNames(const QString &folder)
+{
+    QSet<QByteArray> names;
+    DIR *dir = ::opendir(bytesOf(folder).constData());
+    while (const dirent *entry = dir ? ::readdir(dir) : nullptr) {
+        if (qstrcmp(entry->d_name, ".") != 0 && qstrcmp(entry->d_name, "..") != 0)
+            names.insert(entry->d_name);
+    }
+    if (dir)
+        ::closedir(dir);
+    return names;
+}
+
+// Every file below `folder` with its content, keyed by its relative path (raw bytes).
+QMap<QByteArray, QByteArray> snapshot(const QString &folder, const QByteArray &prefix = {})
+{
+    QMap<QByteArray, QByteArray> files;
+    for (const QByteArray &name : rawNames(folder)) {
+        const QString path = folder + QLatin1Char('/') + PathCodec::decode(name);
+        const struct stat st = statOf(path);
+        if (S_ISDIR(st.st_mode))
+            files.insert(snapshot(path, prefix + name + '/'));
+        else
+            files.insert(prefix + name, contentOf(path));
+    }
+    return files;
+}
+
+// A tmpfs mounted for one test and unmounted when it goes, also after a failed check.
+class ScratchMount
+{
+public:
+    ScratchMount(const QString &path, const char *options)
+        : m_path(bytesOf(path))
+    {
+        ::mkdir(m_path.constData(), 0755);
+        m_mounted = ::mount("tmpfs", m_path.constData(), "tmpfs", 0, options) == 0;
+    }
+    ~ScratchMount()
+    {
+        if (m_mounted)
+            ::umount2(m_path.constData(), MNT_DETACH);
+    }
+    bool isMounted() const { return m_mounted; }
+
+private:
+    QByteArray m_path;
+    bool m_mounted = false;
+};
+
+#define MOUNT_OR_SKIP(mount)                                                                       \
+    if (!(mount).isMounted())                                                                      \
+    QSKIP("cannot mount a tmpfs here (needs root)")
+
+// What a run reports and how often its reporter forwarded, with every count forwarded at once.
+struct RunRecord
+{
+    std::optional<FileError> result;
+    QList<qint64> forwarded;
+};
+
+RunRecord runJobs(QList<TransferJob> jobs,
+                  TransferKind kind,
+                  const std::function<void(TransferProgress &, int)> &onForward = {})
+{
+    TransferProgress progress(QStringLiteral("Kopieren"), jobs.size());
+    RunRecord record;
+    qint64 tick = 0; // every call a second later, so nothing is held back
+    ProgressReporter reporter(
+        [&](qint64 bytes) {
+            record.forwarded.append(bytes);
+            if (onForward)
+                onForward(progress, record.forwarded.size());
+        },
+        [&tick] { return ProgressReporter::Clock::time_point(std::chrono::seconds(++tick)); });
+    record.result = runTransfer(jobs, kind, progress, *progress.cancelFlag(), reporter);
+    return record;
+}
+
+TransferJob job(const QString &source, const QString &destination, bool isInstantMove = false)
+{
+    return TransferJob{source, destination, 0, isInstantMove};
+}
+
+} // namespace
+
+class TransferTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void chunksOfFourMebibytes();
+    void reporterForwardsAtMostTenTimesASecond();
+    void metadataTravelsWithTheCopy();
+    void existingDestinationsStayUntouched();
+    void failuresLeaveNoPartialCopy();
+    void cancellationRemovesOnlyTheCurrentJob();
+    void moveAcrossFileSystems();
+    void moveWhoseSourceCannotBeRemoved();
+    void moveWhoseSourceIsRemovedOnlyInPart();
+    void oddNamesStayExact();
+};
+
+void TransferTest::chunksOfFourMebibytes()
+{
+    TestTree tree;
+    ScratchMount other(tree.path(QStringLiteral("other")), "size=64m");
+    const QByteArray data = pattern(10 * kMiB);
+    const QString source = tree.path(QStringLiteral("ten"));
+    writeFile(source, data);
+
+    // Inside one file system the kernel copies; into a tmpfs read and write take over.
+    QStringList destinations{tree.path(QStringLiteral("copy"))};
+    if (other.isMounted())
+        destinations << tree.path(QStringLiteral("other/copy"));
+    for (const QString &destination : destinations) {
+        QList<qint64> forwarded;
+        ProgressReporter reporter([&](qint64 bytes) { forwarded.append(bytes); });
+        QList<qint64> chunks;
+        CancelFlag cancel;
+        const auto failure = copyFile(source, destination, cancel, [&](qint64 bytes) {
+            chunks.append(bytes);
+            reporter.add(bytes);
+        });
+        QVERIFY2(!failure, failureText(failure).constData());
+        QCOMPARE(chunks, QList<qint64>({4 * kMiB, 4 * kMiB, 2 * kMiB}));
+        QCOMPARE(forwarded.value(0), 4 * kMiB); // the first chunk at once
+        reporter.flush();
+        QCOMPARE(std::accumulate(forwarded.cbegin(), forwarded.cend(), qint64(0)), 10 * kMiB);
+        QVERIFY(contentOf(destination) == data);
+    }
+}
+
+void TransferTest::reporterForwardsAtMostTenTimesASecond()
+{
+    using namespace std::chrono_literals;
+    ProgressReporter::Clock::time_point now{};
+    QList<qint64> forwarded;
+    ProgressReporter reporter([&](qint64 bytes) { forwarded.append(bytes); }, [&] { return now; });
+    reporter.add(1); // the first at once, whenever it comes
+    now += 50ms;
+    reporter.add(2);
+    now += 50ms;
+    reporter.add(3); // exactly 0.1 s later is not yet more than 0.1 s
+    now += 1ms;
+    reporter.add(4);
+    reporter.flush(); // nothing pending: nothing forwarded
+    now += 10ms;
+    reporter.add(5);
+    reporter.flush();
+    QCOMPARE(forwarded, QList<qint64>({1, 9, 5}));
+}
+
+void TransferTest::metadataTravelsWithTheCopy()
+{
+    TestTree tree;
+    CancelFlag cancel;
+
+    // An empty file keeps its dates to the nanosecond and its permission bits.
+    const QString empty = tree.makeFile(QStringLiteral("empty"));
+    ::chmod(bytesOf(empty).constData(), 0640);
+    setTimes(empty, 1'500'000'000, 123'456'789);
+    QVERIFY(!copyItem(empty, tree.path(QStringLiteral("empty copy")), cancel, {}));
+    const struct stat emptyCopy = statOf(tree.path(QStringLiteral("empty copy")));
+    QCOMPARE(emptyCopy.st_size, 0);
+    QCOMPARE(emptyCopy.st_mode & 07777, mode_t(0640));
+    QCOMPARE(emptyCopy.st_mtim.tv_sec, time_t(1'500'000'000));
+    QCOMPARE(emptyCopy.st_mtim.tv_nsec, 123'456'789L);
+    QCOMPARE(emptyCopy.st_atim.tv_sec, time_t(1'500'000'000 - 1000));
+
+    // A folder: its children's and its own dates, hidden files, a relative link, a FIFO (made
+    // anew, never read) and extended attributes.
+    const QString folder = tree.makeFolder(QStringLiteral("folder"));
+    const QString child = tree.makeFile(QStringLiteral("folder/child.txt"), "child");
+    const QString hidden = tree.makeFile(QStringLiteral("folder/.hidden file"), "dot");
+    tree.makeFolder(QStringLiteral("folder/sub"));
+    tree.makeLink(QStringLiteral("folder/sub/link"), QStringLiteral("../child.txt"));
+    const QByteArray pipe = bytesOf(tree.path(QStringLiteral("folder/pipe")));
+    QVERIFY(::mkfifo(pipe.constData(), 0600) == 0 && ::chmod(pipe.constData(), 0620) == 0);
+    const bool userAttributes =
+        ::setxattr(bytesOf(child).constData(), "user.note", "kept", 4, 0) == 0 &&
+        ::setxattr(bytesOf(folder).constData(), "user.tag", "folder", 6, 0) == 0;
+    setTimes(child, 1'400'000'000, 1);
+    setTimes(hidden, 1'300'000'000, 2);
+    setTimes(tree.path(QStringLiteral("folder/sub")), 1'200'000'000, 3);
+    setTimes(folder, 1'100'000'000, 4);
+
+    const QString copy = tree.path(QStringLiteral("folder copy"));
+    const auto failure = copyItem(folder, copy, cancel, {});
+    QVERIFY2(!failure, failureText(failure).constData());
+    QCOMPARE(rawNames(copy), QSet<QByteArray>({"child.txt", ".hidden file", "sub", "pipe"}));
+    QCOMPARE(contentOf(copy + QStringLiteral("/.hidden file")), QByteArray("dot"));
+    char target[64] = {};
+    QCOMPARE(::readlink(bytesOf(copy + QStringLiteral("/sub/link")).constData(), target, 63), 12);
+    QCOMPARE(QByteArray(target), QByteArray("../child.txt"));
+    QVERIFY(S_ISFIFO(statOf(copy + QStringLiteral("/pipe")).st_mode));
+    QCOMPARE(statOf(copy + QStringLiteral("/pipe")).st_mode & 07777, mode_t(0620));
+    QCOMPARE(statOf(copy + QStringLiteral("/child.txt")).st_mtim.tv_sec, time_t(1'400'000'000));
+    QCOMPARE(statOf(copy + QStringLiteral("/.hidden file")).st_mtim.tv_nsec, 2L);
+    QCOMPARE(statOf(copy + QStringLiteral("/sub")).st_mtim.tv_sec, time_t(1'200'000'000));
+    QCOMPARE(statOf(copy).st_mtim.tv_sec, time_t(1'100'000'000));
+    QCOMPARE(statOf(copy).st_mtim.tv_nsec, 4L);
+    if (!userAttributes)
+        QSKIP("the test folder's file system keeps no user.* attributes");
+    char value[16] = {};
+    QCOMPARE(::getxattr(bytesOf(copy + "/child.txt").constData(), "user.note", value, 16), 4);
+    QCOMPARE(QByteArray(value), QByteArray("kept"));
+    QCOMPARE(::getxattr(bytesOf(copy).constData(), "user.tag", value, 16), 6);
+}
+
+void TransferTest::existingDestinationsStayUntouched()
+{
+    TestTree tree;
+    CancelFlag cancel;
+    const QString file = tree.makeFile(QStringLiteral("a.txt"), "new");
+    const QString folder = tree.makeFolder(QStringLiteral("box"));
+    tree.makeFile(QStringLiteral("box/inner"), "new inner");
+    const QString target = tree.makeFolder(QStringLiteral("target"));
+    // Something appeared at each destination after the job list was made.
+    const QString takenFile = tree.makeFile(QStringLiteral("target/a.txt"), "old");
+    const QString takenFolder = tree.makeFolder(QStringLiteral("target/box"));
+    tree.makeFile(QStringLiteral("target/box/kept"), "old inner");
+    const QMap<QByteArray, QByteArray> before = snapshot(target);
+
+    for (const auto &[source, destination] :
+         {std::pair{file, takenFile}, std::pair{folder, takenFolder}}) {
+        const auto copied = copyItem(source, destination, cancel, {});
+        QVERIFY(copied);
+        QCOMPARE(copied->code, EEXIST);
+        QCOMPARE(copied->path, destination);
+        QVERIFY2(copied->description().contains(QFileInfo(destination).fileName()),
+                 qPrintable(copied->description()));
+        const auto moved = moveItem(source, destination);
+        QVERIFY(moved);
+        QCOMPARE(moved->code, EEXIST);
+    }
+    // In a run the job before stays, the existing item too.
+    const RunRecord run = runJobs({job(tree.makeFile(QStringLiteral("first"), "1"),
+                                       tree.path(QStringLiteral("target/first"))),
+                                   job(file, takenFile)},
+                                  TransferKind::move);
+    QVERIFY(run.result);
+    QCOMPARE(run.result->code, EEXIST);
+    QCOMPARE(snapshot(target).take("first"), QByteArray("1"));
+    QMap<QByteArray, QByteArray> after = snapshot(target);
+    after.remove("first");
+    QCOMPARE(after, before);
+    QCOMPARE(contentOf(file), QByteArray("new"));
+    QCOMPARE(contentOf(tree.path(QStringLiteral("box/inner"))), QByteArray("new inner"));
+}
+
+void TransferTest::failuresLeaveNoPartialCopy()
+{
+    TestTree tree;
+    CancelFlag cancel;
+
+    // The disk fills up in the middle of a folder.
+    ScratchMount tiny(tree.path(QStringLiteral("tiny")), "size=1m");
+    const QString large = tree.makeFolder(QStringLiteral("large"));
+    for (const char *name : {"one", "two", "three"})
+        writeFile(large + QLatin1Char('/') + QLatin1String(name), pattern(kMiB));
+    const QMap<QByteArray, QByteArray> largeBefore = snapshot(large);
+    if (tiny.isMounted()) {
+        const auto full = copyItem(large, tree.path(QStringLiteral("tiny/large")), cancel, {});
+        QVERIFY(full);
+        QCOMPARE(full->code, ENOSPC);
+        QVERIFY(rawNames(tree.path(QStringLiteral("tiny"))).isEmpty());
+        QCOMPARE(snapshot(large), largeBefore);
+    }
+
+    // A child disappears after the folder was listed.
+    const QString vanishing = tree.makeFolder(QStringLiteral("vanishing"));
+    for (const char *name : {"a", "b", "c"})
+        writeFile(vanishing + QLatin1Char('/') + QLatin1String(name), "x");
+    const auto gone =
+        copyItem(vanishing, tree.path(QStringLiteral("vanishing copy")), cancel, [&](qint64) {
+            for (const char *name : {"a", "b", "c"})
+                ::unlink(bytesOf(vanishing + '/' + name).constData());
+        });
+    QVERIFY(gone);
+    QCOMPARE(gone->code, ENOENT);
+    QVERIFY(gone->path.startsWith(vanishing + QLatin1Char('/')));
+    QVERIFY(!exists(tree.path(QStringLiteral("vanishing copy"))));
+
+    // A child cannot be read by the user who copies; a read-only folder copied before it must
+    // not keep the clean-up from removing the copy.
+    const QString locked = tree.makeFolder(QStringLiteral("locked"));
+    for (const char *name : {"d1", "d2", "d3", "d4"})
+        tree.makeFile(QStringLiteral("locked/%1/file").arg(QLatin1String(name)), "readable");
+    tree.makeFolder(QStringLiteral("out"));
+    const QList<QByteArray> order = [&] {
+        QList<QByteArray> names;
+        DIR *dir = ::opendir(bytesOf(locked).constData());
+        while (const dirent *entry = ::readdir(dir))
+            if (entry->d_name[0] != '.')
+                names.append(entry->d_name);
+        ::closedir(dir);
+        return names;
+    }();
+    for (const QByteArray &name : order)
+        ::chmod(bytesOf(locked + '/' + name).constData(), name == order.last() ? 0 : 0555);
+    tree.openToEveryone();
+    ::chmod(bytesOf(tree.path(QStringLiteral("out"))).constData(), 0777);
+    const QByteArray result = runUnprivileged([&] {
+        CancelFlag childCancel;
+        const auto denied =
+            copyItem(locked, tree.path(QStringLiteral("out/locked")), childCancel, {});
+        return denied ? QByteArray::number(denied->code) + ' ' + bytesOf(denied->path)
+                      : QByteArray("copied");
+    });
+    QCOMPARE(result, QByteArray::number(EACCES) + ' ' + bytesOf(locked) + '/' + order.last());
+    QVERIFY(rawNames(tree.path(QStringLiteral("out"))).isEmpty());
+    QCOMPARE(statOf(locked + '/' + order.last()).st_mode & 07777, mode_t(0));
+
+    // The source of the next job disappears while the run is going.
+    const QString first = tree.makeFile(QStringLiteral("first"), "1");
+    const QString second = tree.makeFile(QStringLiteral("second"), "2");
+    const RunRecord run =
+        runJobs({job(first, tree.path(QStringLiteral("out/first"))),
+                 job(second, tree.path(QStringLiteral("out/second")))},
+                TransferKind::copy,
+                [&](TransferProgress &, int) { ::unlink(bytesOf(second).constData()); });
+    QVERIFY(run.result);
+    QCOMPARE(run.result->code, ENOENT);
+    QCOMPARE(run.result->path, second);
+    QCOMPARE(rawNames(tree.path(QStringLiteral("out"))), QSet<QByteArray>({"first"}));
+}
+
+void TransferTest::cancellationRemovesOnlyTheCurrentJob()
+{
+    TestTree tree;
+    const QString done = tree.makeFile(QStringLiteral("done"), "finished before");
+    const QString folder = tree.makeFolder(QStringLiteral("folder"));
+    writeFile(folder + QStringLiteral("/one"), pattern(kMiB));
+    writeFile(folder + QStringLiteral("/two"), pattern(kMiB));
+    tree.makeFile(QStringLiteral("folder/sub/deeper"), "deeper");
+    const QString later = tree.makeFile(QStringLiteral("later"), "never started");
+    const QString target = tree.makeFolder(QStringLiteral("target"));
+    const QMap<QByteArray, QByteArray> sources = snapshot(tree.root());
+
+    // Forwarded counts: "done", the folder's first file, then its second one.
+    int cancelledAt = 0;
+    const RunRecord run = runJobs({job(done, target + QStringLiteral("/done")),
+                                   job(folder, target + QStringLiteral("/folder")),
+                                   job(later, target + QStringLiteral("/later"))},
+                                  TransferKind::move,
+                                  [&](TransferProgress &progress, int forwards) {
+                                      if (forwards == 3 && !cancelledAt) {
+                                          cancelledAt = forwards;
+                                          progress.cancel();
+                                      }
+                                  });
+    QVERIFY(run.result);
+    QVERIFY(isCancellation(*run.result));
+    QCOMPARE(cancelledAt, 3);
+    QCOMPARE(run.forwarded.size(), 3); // nothing copied after the request
+    QCOMPARE(rawNames(target), QSet<QByteArray>({"done"}));
+    QMap<QByteArray, QByteArray> expected = sources;
+    expected.remove("done"); // moved before the request
+    expected.remove("target/done");
+    QMap<QByteArray, QByteArray> now = snapshot(tree.root());
+    QCOMPARE(now.take("target/done"), QByteArray("finished before"));
+    QCOMPARE(now, expected);
+}
+
+void TransferTest::moveAcrossFileSystems()
+{
+    TestTree tree;
+    ScratchMount other(tree.path(QStringLiteral("other")), "size=64m");
+    MOUNT_OR_SKIP(other);
+    const QString folder = tree.makeFolder(QStringLiteral("folder"));
+    tree.makeFile(QStringLiteral("folder/.hidden"), "hidden");
+    tree.makeFile(QStringLiteral("folder/sub/data"), pattern(5 * kMiB));
+    tree.makeLink(QStringLiteral("folder/sub/link"), QStringLiteral("data"));
+    tree.makeRawFile("folder/caf\xe9\n-name");
+    const QMap<QByteArray, QByteArray> before = snapshot(folder);
+    const QString destination = tree.path(QStringLiteral("other/folder"));
+
+    QVERIFY(isSameVolume(folder, tree.root()));
+    QVERIFY(!isSameVolume(folder, tree.path(QStringLiteral("other"))));
+    QVERIFY(!isSameVolume(tree.path(QStringLiteral("missing")), tree.root()));
+    const RunRecord run = runJobs(
+        {job(folder, destination, isSameVolume(folder, tree.path(QStringLiteral("other"))))},
+        TransferKind::move);
+    QVERIFY2(!run.result, failureText(run.result).constData());
+    QVERIFY(!exists(folder));
+    QCOMPARE(snapshot(destination), before);
+    QVERIFY(S_ISLNK(statOf(destination + QStringLiteral("/sub/link")).st_mode));
+}
+
+void TransferTest::moveWhoseSourceCannotBeRemoved()
+{
+    TestTree tree;
+    tree.openToEveryone();
+    const QString place = tree.makeFolder(QStringLiteral("place"));
+    ::chmod(bytesOf(place).constData(), 0777);
+    const QString parent = place + QStringLiteral("/parent");
+    const QString item = parent + QStringLiteral("/item");
+    const QString target = place + QStringLiteral("/target");
+
+    // Made by the unprivileged user, whose folder then turns read-only.
+    const QByteArray result = runUnprivileged([&] {
+        for (const QString &folder : {parent, item, item + QStringLiteral("/sub"), target})
+            ::mkdir(bytesOf(folder).constData(), 0755);
+        for (const char *name : {"/a", "/sub/b"}) {
+            const UniqueFd fd(
+                ::open(bytesOf(item + QLatin1String(name)).constData(), O_WRONLY | O_CREAT, 0644));
+            ::write(fd.get(), name, qstrlen(name));
+        }
+        ::chmod(bytesOf(parent).constData(), 0555);
+        const RunRecord run =
+            runJobs({job(item, target + QStringLiteral("/item"))}, TransferKind::move);
+        return run.result ? QByteArray::number(run.result->code) + ' ' + bytesOf(run.result->path)
+                          : QByteArray("moved");
+    });
+    QCOMPARE(result, QByteArray::number(EACCES) + ' ' + bytesOf(parent));
+    QVERIFY(rawNames(target).isEmpty());
+    QCOMPARE(snapshot(item), (QMap<QByteArray, QByteArray>{{"a", "/a"}, {"sub/b", "/sub/b"}}));
+}
+
+void TransferTest::moveWhoseSourceIsRemovedOnlyInPart()
+{
+    // An immutable file stops even root half-way; then neither side may be thrown away.
+    TestTree tree;
+    const QString item = tree.makeFolder(QStringLiteral("item"));
+    for (const char *name : {"f1", "f2", "f3", "f4"})
+        tree.makeFile(QStringLiteral("item/") + QLatin1String(name), name);
+    const QMap<QByteArray, QByteArray> before = snapshot(item);
+    QByteArray last;
+    DIR *dir = ::opendir(bytesOf(item).constData());
+    while (const dirent *entry = ::readdir(dir))
+        if (entry->d_name[0] != '.')
+            last = entry->d_name; // removed after all the others
+    ::closedir(dir);
+    const QString stuck = item + QLatin1Char('/') + QString::fromLatin1(last);
+    const UniqueFd fd(::open(bytesOf(stuck).constData(), O_RDONLY));
+    int flags = 0;
+    if (::ioctl(fd.get(), FS_IOC_GETFLAGS, &flags) != 0)
+        QSKIP("no file flags here");
+    const int original = flags;
+    flags |= FS_IMMUTABLE_FL;
+    if (::ioctl(fd.get(), FS_IOC_SETFLAGS, &flags) != 0)
+        QSKIP("cannot make a file immutable here (needs root)");
+    const auto restore = qScopeGuard([&] { ::ioctl(fd.get(), FS_IOC_SETFLAGS, &original); });
+
+    const QString copy = tree.path(QStringLiteral("copy"));
+    const RunRecord run = runJobs({job(item, copy)}, TransferKind::move);
+    QVERIFY(run.result);
+    QCOMPARE(run.result->code, EPERM);
+    QCOMPARE(snapshot(copy), before);
+    QCOMPARE(rawNames(item), QSet<QByteArray>({last}));
+}
+
+void TransferTest::oddNamesStayExact()
+{
+    TestTree tree;
+    const QList<QByteArray> names{"caf\xe9", "new\nline", "-rf", "-", "\xff\xfe", "-sub\xe9"};
+    const QString folder = tree.makeFolder(QStringLiteral("odd"));
+    qint64 total = 0;
+    for (const QByteArray &name : names) {
+        writeFile(folder + QLatin1Char('/') + PathCodec::decode(name), name);
+        total += name.size();
+    }
+    const QString deeper = folder + QLatin1Char('/') + PathCodec::decode("-dir\xe9\n");
+    QVERIFY(::mkdir(bytesOf(deeper).constData(), 0755) == 0);
+    writeFile(deeper + QLatin1Char('/') + PathCodec::decode("-\n\xfe"), "deep");
+    total += 4;
+    ::symlink("\xe9-target", bytesOf(folder + QStringLiteral("/link")).constData());
+    const QMap<QByteArray, QByteArray> before = snapshot(folder);
+
+    QCOMPARE(itemSize(folder), total);
+    QCOMPARE(itemSize(deeper + QLatin1Char('/') + PathCodec::decode("-\n\xfe")), qint64(4));
+    QCOMPARE(itemSize(folder + QStringLiteral("/link")), qint64(0));
+
+    const QString copy = tree.path(PathCodec::decode("-copy\xe9\n"));
+    CancelFlag cancel;
+    QVERIFY(!copyItem(folder, copy, cancel, {}));
+    QCOMPARE(snapshot(copy), before);
+
+    const QString single = folder + QLatin1Char('/') + PathCodec::decode(names.first());
+    const QString moved = tree.path(PathCodec::decode("\n-moved\xff"));
+    QVERIFY(!moveItem(single, moved));
+    QVERIFY(!exists(single));
+    QCOMPARE(contentOf(moved), names.first());
+    const QString copiedFile = tree.path(PathCodec::decode("-file\xfe"));
+    QVERIFY(!copyFile(moved, copiedFile, cancel, {}));
+    QCOMPARE(contentOf(copiedFile), names.first());
+
+    for (const QString &path : {copy, moved, copiedFile}) {
+        QVERIFY(!removeItem(path, WriteProtection::respect));
+        QVERIFY(!exists(path));
+    }
+    QCOMPARE(rawNames(tree.root()), QSet<QByteArray>({"odd"}));
+}
+
+BIVANE_TEST_MAIN(TransferTest)
+#include "tst_transfer.moc"

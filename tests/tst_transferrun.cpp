@@ -1,0 +1,279 @@
+// Runs on their worker thread as the controller starts them, and the progress they report.
+#include "cancelflag.h"
+#include "fileoperations.h"
+#include "pathcodec.h"
+#include "preferences.h"
+#include "testmain.h"
+#include "testtree.h"
+#include "transferrun.h"
+#include "uniquefd.h"
+
+#include <QSignalSpy>
+#include <csignal>
+#include <fcntl.h>
+#include <sys/stat.h>
+
+using namespace std::chrono_literals;
+
+namespace {
+
+// What a failed operation reports, for the message of a failed check.
+QByteArray failureText(const std::optional<FileError> &failure)
+{
+    return failure ? (failure->description() + QLatin1String(": ") + failure->path).toLocal8Bit()
+                   : QByteArray();
+}
+
+using Clock = TransferProgress::Clock;
+
+constexpr qint64 kMB = 1000 * 1000;
+
+ino_t inodeOf(const QString &path)
+{
+    struct stat st = {};
+    ::lstat(PathCodec::encode(path).constData(), &st);
+    return st.st_ino;
+}
+
+bool exists(const QString &path)
+{
+    struct stat st;
+    return ::lstat(PathCodec::encode(path).constData(), &st) == 0;
+}
+
+// A file of a terabyte that takes no space: copying it lasts until it is cancelled.
+QString endlessFile(const TestTree &tree)
+{
+    const QString path = tree.path(QStringLiteral("endless"));
+    const UniqueFd fd(::open(PathCodec::encode(path).constData(), O_WRONLY | O_CREAT, 0644));
+    if (::ftruncate(fd.get(), qint64(1) << 40) != 0)
+        qWarning("cannot make a sparse file");
+    return path;
+}
+
+// A write lease on a file: whoever opens it waits until the lease is released, so a run that
+// copies it holds still in the middle for as long as the test wants.
+class Lease
+{
+public:
+    explicit Lease(const QString &path)
+        : m_fd(::open(PathCodec::encode(path).constData(), O_RDONLY | O_CLOEXEC))
+    {
+        ::signal(SIGIO, SIG_IGN); // the kernel's notice that someone waits
+        m_held = ::fcntl(m_fd.get(), F_SETLEASE, F_WRLCK) == 0;
+    }
+    ~Lease() { release(); }
+    bool isHeld() const { return m_held; }
+    void release()
+    {
+        if (std::exchange(m_held, false))
+            ::fcntl(m_fd.get(), F_SETLEASE, F_UNLCK);
+    }
+
+private:
+    UniqueFd m_fd;
+    bool m_held = false;
+};
+
+// The run's end as its finished() signal reports it.
+std::optional<FileError> waitForEnd(QSignalSpy &finished)
+{
+    if (finished.isEmpty() && !finished.wait(60'000))
+        return FileError(ETIMEDOUT, QStringLiteral("the run did not end"));
+    return finished.first().first().value<std::optional<FileError>>();
+}
+
+} // namespace
+
+class TransferRunTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void formatDuration_data();
+    void formatDuration();
+    void speedAndTimeLeft();
+    void instantMoveRenamesAtOnce();
+    void shortRunNeverShows();
+    void windowAppearsAfterADelayUnlessTurnedOff_data();
+    void windowAppearsAfterADelayUnlessTurnedOff();
+    void destroyingARunningRunCancelsIt();
+};
+
+void TransferRunTest::formatDuration_data()
+{
+    QTest::addColumn<double>("seconds");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("nothing") << 0.0 << "0:00";
+    QTest::newRow("half rounds up") << 0.5 << "0:01";
+    QTest::newRow("seconds") << 7.0 << "0:07";
+    QTest::newRow("minutes") << 765.0 << "12:45";
+    QTest::newRow("just below a minute") << 59.5 << "1:00";
+    QTest::newRow("just below an hour") << 3599.4 << "59:59";
+    QTest::newRow("an hour") << 3600.0 << "1:00:00";
+    QTest::newRow("hours") << 3723.0 << "1:02:03";
+    QTest::newRow("beyond a day") << 360'000.0 << "100:00:00";
+}
+
+void TransferRunTest::formatDuration()
+{
+    QFETCH(double, seconds);
+    QFETCH(QString, text);
+    QCOMPARE(::formatDuration(seconds), text);
+}
+
+void TransferRunTest::speedAndTimeLeft()
+{
+    TransferProgress progress(QStringLiteral("Kopieren"), 3);
+    const Clock::time_point start = progress.startedAt();
+    QCOMPARE(progress.fraction(), 0.0); // nothing to copy yet
+    progress.setCopiedBytes(1024 * 1024);
+    QCOMPARE(progress.bytesPerSecond(start + 400ms), std::nullopt); // too early to tell
+    QCOMPARE(progress.secondsRemaining(start + 400ms), std::nullopt);
+    QCOMPARE(progress.bytesPerSecond(start - 2s), std::nullopt); // a clock behind the start
+
+    progress.setTotalBytes(30 * kMB);
+    progress.setCopiedBytes(10 * kMB);
+    QCOMPARE(progress.fraction(), 1.0 / 3);
+    QCOMPARE(progress.bytesPerSecond(start + 2s), std::optional<double>(5 * kMB));
+    QCOMPARE(progress.secondsRemaining(start + 2s), std::optional<double>(4));
+
+    progress.setCopiedBytes(40 * kMB); // the files grew while they were copied
+    QCOMPARE(progress.fraction(), 1.0);
+    QCOMPARE(progress.secondsRemaining(start + 2s), std::nullopt);
+
+    QSignalSpy cancelling(&progress, &TransferProgress::isCancellingChanged);
+    progress.cancel();
+    progress.cancel();
+    QVERIFY(progress.isCancelling());
+    QVERIFY(progress.cancelFlag()->isRaised());
+    QCOMPARE(cancelling.size(), 1);
+}
+
+void TransferRunTest::instantMoveRenamesAtOnce()
+{
+    TestTree tree;
+    Preferences preferences(tree.makeFolder(QStringLiteral("config")));
+    const QString folder = tree.makeFolder(QStringLiteral("folder"));
+    tree.makeFile(QStringLiteral("folder/data"), QByteArray(100'000, 'x'));
+    const QString target = tree.makeFolder(QStringLiteral("target"));
+    const ino_t inode = inodeOf(folder);
+
+    TransferRun run(
+        {TransferJob{folder, target + QStringLiteral("/folder"), 0, isSameVolume(folder, target)}},
+        TransferKind::move,
+        preferences);
+    TransferProgress &progress = run.progress();
+    QCOMPARE(progress.title(), QStringLiteral("Verschieben"));
+    QSignalSpy finished(&run, &TransferRun::finished);
+    QSignalSpy scanned(&progress, &TransferProgress::isScanningChanged);
+    run.start();
+    const std::optional<FileError> end = waitForEnd(finished);
+    QVERIFY2(!end, failureText(end).constData());
+    QCOMPARE(scanned.size(), 1);
+    QCOMPARE(progress.totalBytes(), 0);
+    QCOMPARE(progress.copiedBytes(), 0);
+    QCOMPARE(progress.itemsDone(), 1);
+    QCOMPARE(progress.currentName(), QStringLiteral("folder"));
+    QVERIFY(progress.isFinished());
+    QCOMPARE(inodeOf(target + QStringLiteral("/folder")), inode); // renamed, not copied
+    QVERIFY(!exists(folder));
+}
+
+void TransferRunTest::shortRunNeverShows()
+{
+    TestTree tree;
+    Preferences preferences(tree.makeFolder(QStringLiteral("config")));
+    const QString file = tree.makeFile(QStringLiteral("small"), "a few bytes");
+
+    TransferRun run({TransferJob{file, tree.path(QStringLiteral("copy")), 0, false}},
+                    TransferKind::copy,
+                    preferences);
+    TransferProgress &progress = run.progress();
+    QSignalSpy visibility(&progress, &TransferProgress::isVisibleChanged);
+    QSignalSpy finished(&run, &TransferRun::finished);
+    run.start();
+    const std::optional<FileError> end = waitForEnd(finished);
+    QVERIFY2(!end, failureText(end).constData());
+    const bool endedEarly = Clock::now() - progress.startedAt() < 400ms;
+    QCOMPARE(progress.copiedBytes(), 11);
+    QCOMPARE(progress.itemsDone(), 1);
+    // The delay passes after the end: the window must not come up any more.
+    QTRY_VERIFY(Clock::now() - progress.startedAt() > 600ms);
+    if (endedEarly)
+        QCOMPARE(visibility.size(), 0);
+    else // a very slow machine: shown, then closed at the end
+        QCOMPARE(visibility.size(), 2);
+    QVERIFY(!progress.isVisible());
+}
+
+void TransferRunTest::windowAppearsAfterADelayUnlessTurnedOff_data()
+{
+    QTest::addColumn<QByteArray>("stored");
+    QTest::addColumn<bool>("shows");
+    QTest::newRow("absent") << QByteArray() << true;
+    QTest::newRow("on") << QByteArray("true") << true;
+    QTest::newRow("not a boolean") << QByteArray("\"no\"") << true;
+    QTest::newRow("off") << QByteArray("false") << false;
+}
+
+void TransferRunTest::windowAppearsAfterADelayUnlessTurnedOff()
+{
+    QFETCH(QByteArray, stored);
+    QFETCH(bool, shows);
+    TestTree tree;
+    if (!stored.isEmpty())
+        tree.makeFile(QStringLiteral("config/bivane.json"),
+                      "{\"showTransferProgress\": " + stored + "}");
+    Preferences preferences(tree.makeFolder(QStringLiteral("config")));
+    const QString source = tree.makeFile(QStringLiteral("held"), "content");
+    const QString destination = tree.path(QStringLiteral("copy"));
+    Lease lease(source);
+    if (!lease.isHeld())
+        QSKIP("file leases are not available here");
+
+    TransferRun run({TransferJob{source, destination, 0, false}}, TransferKind::copy, preferences);
+    TransferProgress &progress = run.progress();
+    QSignalSpy visibility(&progress, &TransferProgress::isVisibleChanged);
+    QSignalSpy finished(&run, &TransferRun::finished);
+    run.start();
+    // The worker waits for the lease at the first file; the values it reached are shown.
+    QTRY_COMPARE(progress.currentName(), QStringLiteral("held"));
+    QCOMPARE(progress.totalBytes(), 7);
+    QVERIFY(!progress.isScanning());
+    if (shows) {
+        QTRY_VERIFY(progress.isVisible());
+        QVERIFY(Clock::now() - progress.startedAt() >= 400ms);
+    } else {
+        QTRY_VERIFY(Clock::now() - progress.startedAt() > 600ms);
+    }
+    lease.release();
+    const std::optional<FileError> end = waitForEnd(finished);
+    QVERIFY2(!end, failureText(end).constData());
+    QCOMPARE(progress.copiedBytes(), 7);
+    QCOMPARE(progress.itemsDone(), 1);
+    QVERIFY(!progress.isVisible());
+    QCOMPARE(visibility.size(), shows ? 2 : 0);
+}
+
+void TransferRunTest::destroyingARunningRunCancelsIt()
+{
+    TestTree tree;
+    Preferences preferences(tree.makeFolder(QStringLiteral("config")));
+    const QString destination = tree.path(QStringLiteral("copy"));
+    bool ended = false;
+    {
+        TransferRun run({TransferJob{endlessFile(tree), destination, 0, false}},
+                        TransferKind::copy,
+                        preferences);
+        connect(&run, &TransferRun::finished, this, [&] { ended = true; });
+        run.start();
+        QTRY_VERIFY(run.progress().copiedBytes() > 0);
+    }
+    QCoreApplication::processEvents();
+    QVERIFY(!ended);
+    QVERIFY(!exists(destination));
+}
+
+BIVANE_TEST_MAIN(TransferRunTest)
+#include "tst_transferrun.moc"
