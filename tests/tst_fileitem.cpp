@@ -2,6 +2,7 @@
 #include "fileitem.h"
 #include "localization.h"
 #include "pathcodec.h"
+#include "itemnames.h"
 #include "testmain.h"
 #include "testtree.h"
 #include "unprivileged.h"
@@ -16,14 +17,6 @@
 #include <unistd.h>
 
 namespace {
-
-QStringList namesOf(const QList<FileItem> &items)
-{
-    QStringList names;
-    for (const FileItem &item : items)
-        names.append(item.name);
-    return names;
-}
 
 QList<FileItem> listOrFail(const QString &folder, bool showHidden = true)
 {

@@ -1,5 +1,6 @@
 #include "panemodel.h"
 #include "pathcodec.h"
+#include "itemnames.h"
 #include "testmain.h"
 #include "testtree.h"
 
@@ -8,14 +9,6 @@
 #include <sys/stat.h>
 
 namespace {
-
-QStringList namesOf(const QList<FileItem> &items)
-{
-    QStringList names;
-    for (const FileItem &item : items)
-        names.append(item.name);
-    return names;
-}
 
 // "name@depth" for every item, the way a tree list shows it.
 QStringList treeOf(const PaneModel &pane)
