@@ -7,6 +7,7 @@
 #include "question.h"
 #include "shortcutaction.h"
 #include "sidebaritem.h"
+#include "transferjob.h"
 
 #include <QMap>
 #include <QObject>
@@ -21,6 +22,8 @@ class PaneModel;
 class Preferences;
 class QKeyEvent;
 class ShortcutStore;
+class TransferProgress;
+class TransferRun;
 class WindowHooks;
 
 // The application's controller: owns the two panes, knows which one is active and which area
@@ -82,6 +85,8 @@ public:
     QList<SidebarItem> volumes() const { return m_volumes; }
     bool isRetro() const { return m_isRetro; }
     bool showShortcuts() const { return m_showShortcuts; }
+    // The running copy or move; null while none runs.
+    TransferProgress *activeTransfer() const;
 
     void setErrorMessage(const QString &message);
     void setErrorOffersPrivacySettings(bool offers);
@@ -192,6 +197,17 @@ public:
     void copyPaths(const QSet<QString> &selection);
     void copyFiles(const QSet<QString> &selection);
 
+    // Copying and moving.
+    // The active pane's selection into the other pane's folder.
+    void transferToOther(TransferKind kind);
+    // Copies the files on the clipboard into the pane's folder.
+    void pasteFiles(PaneModel &pane);
+    // Asks first when "confirmCopyMove" is on.
+    void confirmTransfer(const QStringList &urls, const QString &targetFolder, TransferKind kind);
+    // Plans the jobs (unique names, no item into itself) and starts the run; refused while
+    // another one runs.
+    void startTransfer(const QStringList &urls, const QString &targetFolder, TransferKind kind);
+
 signals:
     void activeChanged();
     void errorMessageChanged();
@@ -204,6 +220,7 @@ signals:
     void volumesChanged();
     void isRetroChanged();
     void showShortcutsChanged();
+    void activeTransferChanged();
 
 private:
     template<typename T>
@@ -223,6 +240,7 @@ private:
     bool handleListArrowKey(quint16 keyCode, PaneModel &pane);
     void reloadPanes();
     void toggleFavorite(const QString &folder);
+    void finishTransfer(const std::optional<FileError> &error);
     Preferences &m_preferences;
     ShortcutStore &m_shortcuts;
     DesktopServices &m_desktop;
@@ -243,4 +261,5 @@ private:
     WindowHooks *m_windowHooks = nullptr;
     QPointer<QObject> m_keyMonitor;
     std::unique_ptr<PendingQuestion> m_pendingQuestion;
+    QPointer<TransferRun> m_transferRun;
 };

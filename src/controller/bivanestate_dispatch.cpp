@@ -233,15 +233,19 @@ bool BivaneState::perform(ShortcutAction action)
     case ShortcutAction::syncPanes:
         otherPane().navigate(pane.url());
         return true;
-    // Copying, archives, viewing and editing come with their own parts of the controller;
-    // until then their keys go on to the views.
+    case ShortcutAction::copyToOther:
+        transferToOther(TransferKind::copy);
+        return true;
+    case ShortcutAction::moveToOther:
+        transferToOther(TransferKind::move);
+        return true;
+    // Archives, viewing and editing come with their own parts of the controller; until then
+    // their keys go on to the views.
     case ShortcutAction::quickLook:
     case ShortcutAction::view:
     case ShortcutAction::edit:
     case ShortcutAction::pack:
     case ShortcutAction::unpack:
-    case ShortcutAction::copyToOther:
-    case ShortcutAction::moveToOther:
         return false;
     }
     return false;

@@ -127,4 +127,12 @@ QUrl fileUrl(const QString &path)
     return QUrl::fromEncoded("file://" + encode(path).toPercentEncoding("/"), QUrl::StrictMode);
 }
 
+std::optional<QString> pathOfFileUrl(const QUrl &url)
+{
+    if (!url.isLocalFile())
+        return std::nullopt;
+    const QByteArray encodedPath = url.path(QUrl::FullyEncoded).toLatin1();
+    return decode(QByteArray::fromPercentEncoding(encodedPath));
+}
+
 } // namespace PathCodec

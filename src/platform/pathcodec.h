@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QUrl>
+#include <optional>
 
 // Linux file names are byte strings. Bivane keeps them in QString without losing a byte:
 // valid UTF-8 decodes as usual, and every byte that is not part of valid UTF-8 becomes the
@@ -23,5 +24,7 @@ QString displayText(const QString &text);
 
 // The file URL of a decoded absolute path, percent-encoded from its exact bytes.
 QUrl fileUrl(const QString &path);
+// The decoded path of a local file URL, byte for byte; nothing for other URLs.
+std::optional<QString> pathOfFileUrl(const QUrl &url);
 
 } // namespace PathCodec

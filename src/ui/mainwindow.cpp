@@ -4,6 +4,7 @@
 #include "panemodel.h"
 #include "paneview.h"
 #include "pathcodec.h"
+#include "progresswindow.h"
 #include "questionsheet.h"
 
 #include <QApplication>
@@ -32,6 +33,7 @@ MainWindow::MainWindow(BivaneState &state, QWidget *parent)
     resize(1280, 720);
 
     connect(&state, &BivaneState::activeChanged, this, &MainWindow::updateTitle);
+    connect(&state, &BivaneState::activeTransferChanged, this, &MainWindow::followActiveTransfer);
     m_focusFollower =
         connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
             followFocusedWidget(now);
@@ -53,6 +55,15 @@ void MainWindow::showEvent(QShowEvent *event)
     QMainWindow::showEvent(event);
     m_state.installMonitors();
     m_state.focus(m_state.focusZone());
+}
+
+// Each run gets its progress window, which shows itself when the run has lasted 0.4 s.
+void MainWindow::followActiveTransfer()
+{
+    if (m_progressWindow)
+        m_progressWindow->deleteLater();
+    if (TransferProgress *progress = m_state.activeTransfer())
+        m_progressWindow = new ProgressWindow(*progress, this);
 }
 
 void MainWindow::updateTitle()

@@ -7,6 +7,7 @@
 #include <QPointer>
 
 class BivaneState;
+class ProgressWindow;
 class QuestionSheet;
 
 // The two panes side by side. Hands every key press to the controller first and gives the
@@ -34,9 +35,11 @@ protected:
 private:
     void updateTitle();
     void followFocusedWidget(QWidget *widget);
+    void followActiveTransfer();
 
     BivaneState &m_state;
     FocusRegistry m_focus;
     QMetaObject::Connection m_focusFollower;
     QPointer<QuestionSheet> m_question;
+    QPointer<ProgressWindow> m_progressWindow;
 };

@@ -1,0 +1,144 @@
+// Copying and moving the selection into the other pane: the question, the checks, the job
+// list, and the run from its start to its end.
+#include "bivanestate.h"
+#include "fileoperations.h"
+#include "localization.h"
+#include "panemodel.h"
+#include "pathcodec.h"
+#include "preferences.h"
+#include "transferrun.h"
+
+#include <QClipboard>
+#include <QDir>
+#include <QGuiApplication>
+#include <QMimeData>
+
+namespace {
+
+QString lastComponent(const QString &path)
+{
+    return path.section(QLatin1Char('/'), -1);
+}
+
+// The folder's path for the user, with the home folder written "~".
+QString homeAbbreviated(const QString &folder)
+{
+    const QString home = QDir::cleanPath(QDir::homePath());
+    const QString path = QDir::cleanPath(folder);
+    if (path == home)
+        return QStringLiteral("~");
+    if (path.startsWith(home + QLatin1Char('/')))
+        return QLatin1Char('~') + path.mid(home.size());
+    return path;
+}
+
+Question transferQuestion(const QStringList &urls, const QString &targetFolder, TransferKind kind)
+{
+    const bool copy = kind == TransferKind::copy;
+    const int count = int(urls.size());
+    Question question;
+    if (count == 1) {
+        const QString name = PathCodec::displayText(lastComponent(QDir::cleanPath(urls.first())));
+        question.message =
+            copy ? Bv::tr("„%1“ kopieren?").arg(name) : Bv::tr("„%1“ verschieben?").arg(name);
+    } else {
+        question.message = copy ? Bv::tr("%n Objekte kopieren?", nullptr, count)
+                                : Bv::tr("%n Objekte verschieben?", nullptr, count);
+    }
+    question.informativeText =
+        Bv::tr("Ziel: %1").arg(PathCodec::displayText(homeAbbreviated(targetFolder)));
+    question.confirmTitle = copy ? Bv::tr("Kopieren") : Bv::tr("Verschieben");
+    return question;
+}
+
+} // namespace
+
+TransferProgress *BivaneState::activeTransfer() const
+{
+    return m_transferRun ? &m_transferRun->progress() : nullptr;
+}
+
+void BivaneState::transferToOther(TransferKind kind)
+{
+    confirmTransfer(sortedByPath(activePane().selection()), otherPane().url(), kind);
+}
+
+void BivaneState::pasteFiles(PaneModel &pane)
+{
+    const QMimeData *data = QGuiApplication::clipboard()->mimeData();
+    if (!data || !data->hasUrls())
+        return;
+    QStringList paths;
+    for (const QUrl &url : data->urls()) {
+        if (const std::optional<QString> path = PathCodec::pathOfFileUrl(url))
+            paths.append(*path);
+    }
+    confirmTransfer(paths, pane.url(), TransferKind::copy);
+}
+
+void BivaneState::confirmTransfer(const QStringList &urls,
+                                  const QString &targetFolder,
+                                  TransferKind kind)
+{
+    QStringList sources = urls;
+    sources.removeIf([](const QString &url) { return !url.startsWith(QLatin1Char('/')); });
+    if (sources.isEmpty())
+        return;
+    if (!m_preferences.boolValue(Pref::confirmCopyMove)) {
+        startTransfer(sources, targetFolder, kind);
+        return;
+    }
+    const Asked asked =
+        askQuestion(transferQuestion(sources, targetFolder, kind),
+                    [this, sources, targetFolder, kind](const QuestionAnswer &answer) {
+                        if (answer.code == Question::kConfirm)
+                            startTransfer(sources, targetFolder, kind);
+                    });
+    if (asked == Asked::noMainWindow)
+        startTransfer(sources, targetFolder, kind);
+}
+
+void BivaneState::startTransfer(const QStringList &urls,
+                                const QString &targetFolder,
+                                TransferKind kind)
+{
+    if (m_transferRun) {
+        setErrorMessage(Bv::tr("Es läuft bereits ein Kopier- oder Verschiebevorgang."));
+        return;
+    }
+    const QString target = QDir::cleanPath(targetFolder);
+    QList<TransferJob> jobs;
+    QSet<QString> reserved;
+    for (const QString &url : urls) {
+        const QString source = QDir::cleanPath(url);
+        if (kind == TransferKind::move && QDir::cleanPath(source + QStringLiteral("/..")) == target)
+            continue; // already there
+        if (source == target || target.startsWith(source + QLatin1Char('/'))) {
+            setErrorMessage(Bv::tr("„%1“ kann nicht in sich selbst abgelegt werden.")
+                                .arg(PathCodec::displayText(lastComponent(source))));
+            continue;
+        }
+        const QString destination = uniqueUrl(lastComponent(source), target, reserved);
+        reserved.insert(lastComponent(destination));
+        jobs.append(
+            {source, destination, 0, kind == TransferKind::move && isSameVolume(source, target)});
+    }
+    if (jobs.isEmpty())
+        return;
+
+    m_transferRun = new TransferRun(jobs, kind, m_preferences, this);
+    connect(m_transferRun, &TransferRun::finished, this, &BivaneState::finishTransfer);
+    emit activeTransferChanged();
+    m_transferRun->start();
+}
+
+void BivaneState::finishTransfer(const std::optional<FileError> &error)
+{
+    if (m_transferRun)
+        m_transferRun->deleteLater();
+    m_transferRun = nullptr;
+    emit activeTransferChanged();
+    if (error && !isCancellation(*error))
+        reportError(*error);
+    reloadPanes();
+}

@@ -1,0 +1,222 @@
+#include "controllerfixture.h"
+#include "panemodel.h"
+#include "pathcodec.h"
+#include "posixpath.h"
+#include "testmain.h"
+#include "transferprogress.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMimeData>
+#include <QSignalSpy>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace {
+
+void writeFile(const QString &path, const QByteArray &content = "x")
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(content);
+}
+
+QStringList namesIn(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot,
+                                  QDir::Name | QDir::IgnoreCase);
+}
+
+// Waits until the controller's run has ended.
+bool waitForRun(BivaneState &state)
+{
+    return QTest::qWaitFor([&] { return state.activeTransfer() == nullptr; }, 20000);
+}
+
+} // namespace
+
+class CopyMoveTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void questionNamesItemsAndTarget();
+    void namesStayUnique();
+    void itemsNeverGoIntoThemselves();
+    void movesWithinTheVolumeAreRenames();
+    void oneRunAtATime();
+    void pastingAlwaysCopies();
+};
+
+void CopyMoveTest::init()
+{
+    resetHome();
+    QDir().mkpath(home(QStringLiteral("Ziel")));
+}
+
+void CopyMoveTest::questionNamesItemsAndTarget()
+{
+    writeFile(home(QStringLiteral("a.txt")));
+    writeFile(home(QStringLiteral("b.txt")));
+    writeFile(home(QStringLiteral("c.txt")));
+    ControllerFixture fixture;
+    BivaneState &state = fixture.state();
+    state.right().navigate(home(QStringLiteral("Ziel")));
+    state.left().setSelection({home(QStringLiteral("a.txt"))});
+
+    QVERIFY(state.perform(ShortcutAction::copyToOther));
+    Question asked = fixture.window.questions.last();
+    QCOMPARE(asked.message, QStringLiteral("„a.txt“ kopieren?"));
+    QCOMPARE(asked.informativeText, QStringLiteral("Ziel: ~/Ziel"));
+    QCOMPARE(asked.confirmTitle, QStringLiteral("Kopieren"));
+    QVERIFY(!asked.destructive);
+    state.finishQuestion({Question::kCancel, {}}); // Escape
+    QVERIFY(!state.activeTransfer());
+    QVERIFY(namesIn(home(QStringLiteral("Ziel"))).isEmpty());
+
+    state.left().setSelection({home(QStringLiteral("a.txt")),
+                               home(QStringLiteral("b.txt")),
+                               home(QStringLiteral("c.txt"))});
+    QVERIFY(state.perform(ShortcutAction::moveToOther));
+    asked = fixture.window.questions.last();
+    QCOMPARE(asked.message, QStringLiteral("3 Objekte verschieben?"));
+    QCOMPARE(asked.confirmTitle, QStringLiteral("Verschieben"));
+    state.finishQuestion({Question::kConfirm, {}}); // Return
+    QVERIFY(waitForRun(state));
+    QCOMPARE(namesIn(home(QStringLiteral("Ziel"))), QStringList({"a.txt", "b.txt", "c.txt"}));
+    QVERIFY(!QFile::exists(home(QStringLiteral("a.txt"))));
+    // Both panes show the result.
+    QCOMPARE(state.right().items().size(), 3);
+}
+
+void CopyMoveTest::namesStayUnique()
+{
+    writeFile(home(QStringLiteral("x/a.txt")), "x");
+    writeFile(home(QStringLiteral("y/a.txt")), "y");
+    writeFile(home(QStringLiteral("Ziel/a.txt")), "alt");
+    ControllerFixture fixture;
+    fixture.preferences.setValue(Pref::confirmCopyMove, false);
+    BivaneState &state = fixture.state();
+    state.startTransfer({home(QStringLiteral("x/a.txt")), home(QStringLiteral("y/a.txt"))},
+                        home(QStringLiteral("Ziel")),
+                        TransferKind::copy);
+    QVERIFY(waitForRun(state));
+    QCOMPARE(namesIn(home(QStringLiteral("Ziel"))), QStringList({"a 2.txt", "a 3.txt", "a.txt"}));
+
+    // Into an empty folder, two equal names become "a.txt" and "a 2.txt".
+    QDir().mkpath(home(QStringLiteral("leer")));
+    state.startTransfer({home(QStringLiteral("x/a.txt")), home(QStringLiteral("y/a.txt"))},
+                        home(QStringLiteral("leer")),
+                        TransferKind::copy);
+    QVERIFY(waitForRun(state));
+    QCOMPARE(namesIn(home(QStringLiteral("leer"))), QStringList({"a 2.txt", "a.txt"}));
+    QFile copy(home(QStringLiteral("leer/a 2.txt")));
+    QVERIFY(copy.open(QIODevice::ReadOnly));
+    QCOMPARE(copy.readAll(), QByteArray("y"));
+    // Copying into the item's own folder makes a numbered copy beside it.
+    state.startTransfer(
+        {home(QStringLiteral("x/a.txt"))}, home(QStringLiteral("x")), TransferKind::copy);
+    QVERIFY(waitForRun(state));
+    QCOMPARE(namesIn(home(QStringLiteral("x"))), QStringList({"a 2.txt", "a.txt"}));
+    QVERIFY(state.errorMessage().isNull());
+}
+
+void CopyMoveTest::itemsNeverGoIntoThemselves()
+{
+    QDir().mkpath(home(QStringLiteral("p/q/r")));
+    QDir().mkpath(home(QStringLiteral("p/qr")));
+    writeFile(home(QStringLiteral("p/other.txt")));
+    ControllerFixture fixture;
+    fixture.preferences.setValue(Pref::confirmCopyMove, false);
+    BivaneState &state = fixture.state();
+    // q cannot go into its own child; the other item still moves.
+    state.startTransfer({home(QStringLiteral("p/q")), home(QStringLiteral("p/other.txt"))},
+                        home(QStringLiteral("p/q/r")),
+                        TransferKind::move);
+    QCOMPARE(state.errorMessage(),
+             QStringLiteral("„q“ kann nicht in sich selbst abgelegt werden."));
+    QVERIFY(waitForRun(state));
+    QCOMPARE(namesIn(home(QStringLiteral("p/q/r"))), QStringList({"other.txt"}));
+
+    // A folder whose name merely starts the same is no child.
+    state.setErrorMessage({});
+    state.startTransfer(
+        {home(QStringLiteral("p/q"))}, home(QStringLiteral("p/qr")), TransferKind::move);
+    QVERIFY(waitForRun(state));
+    QVERIFY(state.errorMessage().isNull());
+    QVERIFY(QFileInfo(home(QStringLiteral("p/qr/q/r/other.txt"))).exists());
+}
+
+void CopyMoveTest::movesWithinTheVolumeAreRenames()
+{
+    writeFile(home(QStringLiteral("bleibt.txt")));
+    QDir().mkpath(home(QStringLiteral("Ordner/tief")));
+    writeFile(home(QStringLiteral("Ordner/tief/datei")), QByteArray(1000, 'd'));
+    ControllerFixture fixture;
+    fixture.preferences.setValue(Pref::confirmCopyMove, false);
+    BivaneState &state = fixture.state();
+
+    // Moving into the folder an item is in: nothing, silently.
+    state.startTransfer({home(QStringLiteral("bleibt.txt"))}, home(), TransferKind::move);
+    QVERIFY(!state.activeTransfer());
+    QVERIFY(state.errorMessage().isNull());
+
+    state.startTransfer(
+        {home(QStringLiteral("Ordner"))}, home(QStringLiteral("Ziel")), TransferKind::move);
+    TransferProgress *progress = state.activeTransfer();
+    QVERIFY(progress);
+    QSignalSpy finished(progress, &TransferProgress::isFinishedChanged);
+    QVERIFY(finished.wait(10000) || progress->isFinished());
+    QCOMPARE(progress->totalBytes(), 0);
+    QCOMPARE(progress->itemsDone(), 1);
+    QVERIFY(waitForRun(state));
+    QVERIFY(QFileInfo(home(QStringLiteral("Ziel/Ordner/tief/datei"))).exists());
+    QVERIFY(!QFileInfo::exists(home(QStringLiteral("Ordner"))));
+}
+
+void CopyMoveTest::oneRunAtATime()
+{
+    writeFile(home(QStringLiteral("gross.bin")), QByteArray(24 * 1024 * 1024, 'g'));
+    writeFile(home(QStringLiteral("klein.txt")));
+    ControllerFixture fixture;
+    fixture.preferences.setValue(Pref::confirmCopyMove, false);
+    BivaneState &state = fixture.state();
+    state.startTransfer(
+        {home(QStringLiteral("gross.bin"))}, home(QStringLiteral("Ziel")), TransferKind::copy);
+    QVERIFY(state.activeTransfer());
+    state.startTransfer(
+        {home(QStringLiteral("klein.txt"))}, home(QStringLiteral("Ziel")), TransferKind::copy);
+    QCOMPARE(state.errorMessage(),
+             QStringLiteral("Es läuft bereits ein Kopier- oder Verschiebevorgang."));
+    QVERIFY(waitForRun(state));
+    QCOMPARE(namesIn(home(QStringLiteral("Ziel"))), QStringList({"gross.bin"}));
+    QCOMPARE(QFileInfo(home(QStringLiteral("Ziel/gross.bin"))).size(), 24 * 1024 * 1024);
+}
+
+void CopyMoveTest::pastingAlwaysCopies()
+{
+    writeFile(home(QStringLiteral("kopier mich.txt")));
+    const QByteArray oddBytes = PathCodec::encode(home()) + "/caf\xe9";
+    ::close(::open(oddBytes.constData(), O_CREAT | O_WRONLY, 0644));
+    ControllerFixture fixture;
+    BivaneState &state = fixture.state();
+    state.copyFiles({home(QStringLiteral("kopier mich.txt")), PathCodec::decode(oddBytes)});
+    state.pasteFiles(state.right());
+    QCOMPARE(fixture.window.questions.last().message, QStringLiteral("2 Objekte kopieren?"));
+    state.finishQuestion({Question::kConfirm, {}});
+    QVERIFY(waitForRun(state));
+    QVERIFY(QFile::exists(home(QStringLiteral("Downloads/kopier mich.txt"))));
+    QVERIFY(entryExists(PathCodec::decode(PathCodec::encode(home()) + "/Downloads/caf\xe9")));
+    QVERIFY(QFile::exists(home(QStringLiteral("kopier mich.txt"))));
+
+    // Text on the clipboard is no file.
+    QGuiApplication::clipboard()->setText(home(QStringLiteral("kopier mich.txt")));
+    const qsizetype asked = fixture.window.questions.size();
+    state.pasteFiles(state.right());
+    QCOMPARE(fixture.window.questions.size(), asked);
+}
+
+BIVANE_GUI_TEST_MAIN(CopyMoveTest)
+#include "tst_copymove.moc"
