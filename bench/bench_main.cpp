@@ -6,6 +6,7 @@
 //     bivane_bench [entries]
 //     bivane_bench memory <folder> <warm-up folder>   (started by the main run as a child)
 #include "benchfolder.h"
+#include "benchtools.h"
 #include "fileitem.h"
 #include "panemodel.h"
 
@@ -40,56 +41,6 @@ constexpr double kListingAim = 0.6;   // ours / find -printf
 constexpr double kSearchLimitMs = 20;
 constexpr double kSortLimitMs = 150;
 constexpr double kMemoryLimitMb = 60;
-
-const char *verdict(bool passed)
-{
-    return passed ? "PASS" : "FAIL";
-}
-
-double median(QList<double> values)
-{
-    if (values.isEmpty())
-        return 0;
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
-template<typename Work>
-double millisecondsOf(Work &&work)
-{
-    QElapsedTimer timer;
-    timer.start();
-    work();
-    return timer.nsecsElapsed() / 1e6;
-}
-
-// Runs a system tool with its output thrown away, as "> /dev/null" in a shell would, and returns
-// the wall time from start to exit. posix_spawn keeps the start-up cost out of the tool's figure.
-double millisecondsOfTool(const QStringList &command)
-{
-    std::vector<QByteArray> bytes;
-    for (const QString &word : command)
-        bytes.push_back(word.toLocal8Bit());
-    std::vector<char *> argv;
-    for (QByteArray &word : bytes)
-        argv.push_back(word.data());
-    argv.push_back(nullptr);
-
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
-    QElapsedTimer timer;
-    timer.start();
-    pid_t pid = 0;
-    int status = -1;
-    if (posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), environ) == 0)
-        waitpid(pid, &status, 0);
-    const double elapsed = timer.nsecsElapsed() / 1e6;
-    posix_spawn_file_actions_destroy(&actions);
-    if (status != 0)
-        std::fprintf(stderr, "warning: %s exited with status %d\n", argv[0], status);
-    return elapsed;
-}
 
 // Our side of the listing comparison: read every entry, then sort folders first by name.
 struct OurListing
@@ -216,18 +167,6 @@ void reportSorting(const QString &folder)
                 verdict(ascending <= kSortLimitMs),
                 descending,
                 bySize);
-}
-
-qint64 residentKilobytes()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLongLong();
-    }
-    return 0;
 }
 
 // Child mode: a fresh process, so the growth is the pane's and not leftovers of other work.

@@ -22,18 +22,6 @@ extern char **environ;
 
 namespace {
 
-qint64 residentKilobytes()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLongLong();
-    }
-    return 0;
-}
-
 // Content that no file system can compress or share: a simple generator, seeded per file.
 void fill(char *data, qint64 size, quint64 seed)
 {
@@ -59,40 +47,6 @@ bool writeAll(int fd, const char *data, qint64 size)
 }
 
 } // namespace
-
-const char *verdict(bool passed)
-{
-    return passed ? "PASS" : "FAIL";
-}
-
-double median(QList<double> values)
-{
-    if (values.isEmpty())
-        return 0;
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
-double millisecondsOfTool(const QStringList &command)
-{
-    std::vector<QByteArray> bytes;
-    for (const QString &word : command)
-        bytes.push_back(PathCodec::encode(word));
-    std::vector<char *> argv;
-    for (QByteArray &word : bytes)
-        argv.push_back(word.data());
-    argv.push_back(nullptr);
-    QElapsedTimer timer;
-    timer.start();
-    pid_t pid = 0;
-    int status = -1;
-    if (posix_spawnp(&pid, argv[0], nullptr, nullptr, argv.data(), environ) == 0)
-        waitpid(pid, &status, 0);
-    const double elapsed = timer.nsecsElapsed() / 1e6;
-    if (status != 0)
-        std::fprintf(stderr, "warning: %s exited with status %d\n", argv[0], status);
-    return elapsed;
-}
 
 QString fileSystemName(const QString &path)
 {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "benchtools.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -8,13 +10,6 @@
 
 // Helpers of the transfer benchmark: timing system tools, memory samples, the test data and a
 // scratch tmpfs.
-
-const char *verdict(bool passed);
-double median(QList<double> values);
-
-// Runs a system tool with an argument vector (no shell) and returns the wall time from start to
-// exit in milliseconds; a failing tool is reported on stderr.
-double millisecondsOfTool(const QStringList &command);
 
 // Name of the file system that holds `path` ("ext4", "tmpfs", …), empty when it cannot be told.
 QString fileSystemName(const QString &path);

@@ -3,6 +3,7 @@
 #include "fileoperations.h"
 #include "pathcodec.h"
 #include "preferences.h"
+#include "progresstexts.h"
 #include "testmain.h"
 #include "testtree.h"
 #include "transferrun.h"
@@ -75,6 +76,14 @@ private:
     bool m_held = false;
 };
 
+QStringList valuesOf(const QList<ProgressFigure> &figures)
+{
+    QStringList values;
+    for (const ProgressFigure &figure : figures)
+        values.append(figure.value);
+    return values;
+}
+
 // The run's end as its finished() signal reports it.
 std::optional<FileError> waitForEnd(QSignalSpy &finished)
 {
@@ -130,6 +139,9 @@ void TransferRunTest::speedAndTimeLeft()
     progress.setCopiedBytes(1024 * 1024);
     QCOMPARE(progress.bytesPerSecond(start + 400ms), std::nullopt); // too early to tell
     QCOMPARE(progress.secondsRemaining(start + 400ms), std::nullopt);
+    QCOMPARE(
+        valuesOf(progressFigures(progress, start + 400ms)),
+        QStringList({"0:00", "wird berechnet …", "–", "1 MB von Null Byte · 0 von 3 Objekten"}));
     QCOMPARE(progress.bytesPerSecond(start - 2s), std::nullopt); // a clock behind the start
 
     progress.setTotalBytes(30 * kMB);
@@ -137,14 +149,19 @@ void TransferRunTest::speedAndTimeLeft()
     QCOMPARE(progress.fraction(), 1.0 / 3);
     QCOMPARE(progress.bytesPerSecond(start + 2s), std::optional<double>(5 * kMB));
     QCOMPARE(progress.secondsRemaining(start + 2s), std::optional<double>(4));
+    progress.setItemsDone(1);
+    QCOMPARE(valuesOf(progressFigures(progress, start + 2s)),
+             QStringList({"0:02", "ca. 0:04", "5 MB/s", "10 MB von 30 MB · 1 von 3 Objekten"}));
 
     progress.setCopiedBytes(40 * kMB); // the files grew while they were copied
     QCOMPARE(progress.fraction(), 1.0);
     QCOMPARE(progress.secondsRemaining(start + 2s), std::nullopt);
 
     QSignalSpy cancelling(&progress, &TransferProgress::isCancellingChanged);
+    QCOMPARE(cancelButtonTitle(progress), QStringLiteral("Abbrechen"));
     progress.cancel();
     progress.cancel();
+    QCOMPARE(cancelButtonTitle(progress), QStringLiteral("Wird abgebrochen …"));
     QVERIFY(progress.isCancelling());
     QVERIFY(progress.cancelFlag()->isRaised());
     QCOMPARE(cancelling.size(), 1);

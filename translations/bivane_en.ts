@@ -222,5 +222,146 @@
         <source>Gehe zu</source>
         <translation>Go To</translation>
     </message>
+    <message>
+        <source>Favorit umbenennen</source>
+        <translation>Rename Favorite</translation>
+    </message>
+    <message>
+        <source>Der Ordner auf der Platte behält seinen Namen. Leer lassen, um den Ordnernamen zu verwenden.</source>
+        <translation>The folder on disk keeps its name. Leave empty to use the folder’s name.</translation>
+    </message>
+    <message>
+        <source>Bilder</source>
+        <translation>Pictures</translation>
+    </message>
+    <message>
+        <source>Musik</source>
+        <translation>Music</translation>
+    </message>
+    <message>
+        <source>Filme</source>
+        <translation>Movies</translation>
+    </message>
+    <message>
+        <source>Der Name darf keinen Schrägstrich enthalten.</source>
+        <translation>The name must not contain a slash.</translation>
+    </message>
+    <message>
+        <source>„.“ und „..“ sind als Name nicht möglich.</source>
+        <translation>“.” and “..” cannot be used as names.</translation>
+    </message>
+    <message>
+        <source>Der Name ist zu lang: Ein Name darf höchstens %1 Byte lang sein.</source>
+        <translation>The name is too long: a name may be at most %1 bytes long.</translation>
+    </message>
+    <message>
+        <source>%1 Kopie</source>
+        <translation>%1 copy</translation>
+    </message>
+    <message>
+        <source>„%1“ in den Papierkorb legen?</source>
+        <translation>Move “%1” to the Trash?</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Objekte in den Papierkorb legen?</source>
+        <translation>
+            <numerusform>Move %n item to the Trash?</numerusform>
+            <numerusform>Move %n items to the Trash?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Du kannst sie aus dem Papierkorb wieder zurückholen.</source>
+        <translation>You can restore them from the Trash.</translation>
+    </message>
+    <message>
+        <source>In den Papierkorb</source>
+        <translation>Move to Trash</translation>
+    </message>
+    <message>
+        <source>„%1“ kopieren?</source>
+        <translation>Copy “%1”?</translation>
+    </message>
+    <message>
+        <source>„%1“ verschieben?</source>
+        <translation>Move “%1”?</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Objekte kopieren?</source>
+        <translation>
+            <numerusform>Copy %n item?</numerusform>
+            <numerusform>Copy %n items?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Objekte verschieben?</source>
+        <translation>
+            <numerusform>Move %n item?</numerusform>
+            <numerusform>Move %n items?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Ziel: %1</source>
+        <translation>Destination: %1</translation>
+    </message>
+    <message>
+        <source>Kopieren</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>Verschieben</source>
+        <translation>Move</translation>
+    </message>
+    <message>
+        <source>Es läuft bereits ein Kopier- oder Verschiebevorgang.</source>
+        <translation>A copy or move is already in progress.</translation>
+    </message>
+    <message>
+        <source>„%1“ kann nicht in sich selbst abgelegt werden.</source>
+        <translation>“%1” cannot be placed inside itself.</translation>
+    </message>
+    <message>
+        <source>„%1“ ist bereits vorhanden.</source>
+        <translation>“%1” already exists.</translation>
+    </message>
+    <message>
+        <source>„%1“ ist im Zielordner bereits vorhanden.</source>
+        <translation>“%1” already exists in the destination folder.</translation>
+    </message>
+    <message>
+        <source>Verstrichen</source>
+        <translation>Elapsed</translation>
+    </message>
+    <message>
+        <source>Verbleibend</source>
+        <translation>Remaining</translation>
+    </message>
+    <message>
+        <source>ca. %1</source>
+        <translation>about %1</translation>
+    </message>
+    <message>
+        <source>wird berechnet …</source>
+        <translation>calculating …</translation>
+    </message>
+    <message>
+        <source>Geschwindigkeit</source>
+        <translation>Speed</translation>
+    </message>
+    <message>
+        <source>Fortschritt</source>
+        <translation>Progress</translation>
+    </message>
+    <message>
+        <source>%1 von %2 · %3 von %4 Objekten</source>
+        <translation>%1 of %2 · %3 of %4 items</translation>
+    </message>
+    <message>
+        <source>Wird abgebrochen …</source>
+        <translation>Cancelling …</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
 </context>
 </TS>

@@ -76,7 +76,7 @@
     </message>
     <message>
         <source>Mögliche Ursachen: Die Datei gehört einem anderen Benutzer, ist gesperrt, oder Bivane hat keinen Zugriff auf diesen Ordner. Für einen Dateimanager hilft meist der „Vollzugriff auf die Festplatte“ in den Datenschutz-Einstellungen.</source>
-        <translation>Causes possibles : le fichier appartient à un autre utilisateur, est verrouillé, ou Bivane n’a pas accès à ce dossier. Pour un gestionnaire de fichiers, l’« accès complet au disque » dans les réglages de confidentialité aide généralement.</translation>
+        <translation>Causes possibles&#xa0;: le fichier appartient à un autre utilisateur, est verrouillé, ou Bivane n’a pas accès à ce dossier. Pour un gestionnaire de fichiers, l’«&#xa0;accès complet au disque&#xa0;» dans les réglages de confidentialité aide généralement.</translation>
     </message>
     <message>
         <source>Öffnen</source>
@@ -160,15 +160,15 @@
     </message>
     <message>
         <source>Ansicht: Symbole</source>
-        <translation>Présentation : icônes</translation>
+        <translation>Présentation&#xa0;: icônes</translation>
     </message>
     <message>
         <source>Ansicht: Liste</source>
-        <translation>Présentation : liste</translation>
+        <translation>Présentation&#xa0;: liste</translation>
     </message>
     <message>
         <source>Ansicht: Spalten</source>
-        <translation>Présentation : colonnes</translation>
+        <translation>Présentation&#xa0;: colonnes</translation>
     </message>
     <message>
         <source>Unsichtbare Dateien ein-/ausblenden</source>
@@ -221,6 +221,147 @@
     <message>
         <source>Gehe zu</source>
         <translation>Aller à</translation>
+    </message>
+    <message>
+        <source>Favorit umbenennen</source>
+        <translation>Renommer le favori</translation>
+    </message>
+    <message>
+        <source>Der Ordner auf der Platte behält seinen Namen. Leer lassen, um den Ordnernamen zu verwenden.</source>
+        <translation>Le dossier sur le disque garde son nom. Laissez vide pour utiliser le nom du dossier.</translation>
+    </message>
+    <message>
+        <source>Bilder</source>
+        <translation>Images</translation>
+    </message>
+    <message>
+        <source>Musik</source>
+        <translation>Musique</translation>
+    </message>
+    <message>
+        <source>Filme</source>
+        <translation>Films</translation>
+    </message>
+    <message>
+        <source>Der Name darf keinen Schrägstrich enthalten.</source>
+        <translation>Le nom ne doit pas contenir de barre oblique.</translation>
+    </message>
+    <message>
+        <source>„.“ und „..“ sind als Name nicht möglich.</source>
+        <translation>«&#xa0;.&#xa0;» et «&#xa0;..&#xa0;» ne peuvent pas servir de nom.</translation>
+    </message>
+    <message>
+        <source>Der Name ist zu lang: Ein Name darf höchstens %1 Byte lang sein.</source>
+        <translation>Le nom est trop long&#xa0;: un nom ne peut pas dépasser %1 octets.</translation>
+    </message>
+    <message>
+        <source>%1 Kopie</source>
+        <translation>%1 copie</translation>
+    </message>
+    <message>
+        <source>„%1“ in den Papierkorb legen?</source>
+        <translation>Mettre «&#xa0;%1&#xa0;» à la corbeille&#xa0;?</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Objekte in den Papierkorb legen?</source>
+        <translation>
+            <numerusform>Mettre %n élément à la corbeille&#xa0;?</numerusform>
+            <numerusform>Mettre %n éléments à la corbeille&#xa0;?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Du kannst sie aus dem Papierkorb wieder zurückholen.</source>
+        <translation>Vous pourrez les récupérer dans la corbeille.</translation>
+    </message>
+    <message>
+        <source>In den Papierkorb</source>
+        <translation>Mettre à la corbeille</translation>
+    </message>
+    <message>
+        <source>„%1“ kopieren?</source>
+        <translation>Copier «&#xa0;%1&#xa0;»&#xa0;?</translation>
+    </message>
+    <message>
+        <source>„%1“ verschieben?</source>
+        <translation>Déplacer «&#xa0;%1&#xa0;»&#xa0;?</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Objekte kopieren?</source>
+        <translation>
+            <numerusform>Copier %n élément&#xa0;?</numerusform>
+            <numerusform>Copier %n éléments&#xa0;?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Objekte verschieben?</source>
+        <translation>
+            <numerusform>Déplacer %n élément&#xa0;?</numerusform>
+            <numerusform>Déplacer %n éléments&#xa0;?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Ziel: %1</source>
+        <translation>Destination&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Kopieren</source>
+        <translation>Copier</translation>
+    </message>
+    <message>
+        <source>Verschieben</source>
+        <translation>Déplacer</translation>
+    </message>
+    <message>
+        <source>Es läuft bereits ein Kopier- oder Verschiebevorgang.</source>
+        <translation>Une copie ou un déplacement est déjà en cours.</translation>
+    </message>
+    <message>
+        <source>„%1“ kann nicht in sich selbst abgelegt werden.</source>
+        <translation>«&#xa0;%1&#xa0;» ne peut pas être placé dans lui-même.</translation>
+    </message>
+    <message>
+        <source>„%1“ ist bereits vorhanden.</source>
+        <translation>«&#xa0;%1&#xa0;» existe déjà.</translation>
+    </message>
+    <message>
+        <source>„%1“ ist im Zielordner bereits vorhanden.</source>
+        <translation>«&#xa0;%1&#xa0;» existe déjà dans le dossier de destination.</translation>
+    </message>
+    <message>
+        <source>Verstrichen</source>
+        <translation>Écoulé</translation>
+    </message>
+    <message>
+        <source>Verbleibend</source>
+        <translation>Restant</translation>
+    </message>
+    <message>
+        <source>ca. %1</source>
+        <translation>env. %1</translation>
+    </message>
+    <message>
+        <source>wird berechnet …</source>
+        <translation>calcul en cours…</translation>
+    </message>
+    <message>
+        <source>Geschwindigkeit</source>
+        <translation>Vitesse</translation>
+    </message>
+    <message>
+        <source>Fortschritt</source>
+        <translation>Progression</translation>
+    </message>
+    <message>
+        <source>%1 von %2 · %3 von %4 Objekten</source>
+        <translation>%1 sur %2 · %3 sur %4 éléments</translation>
+    </message>
+    <message>
+        <source>Wird abgebrochen …</source>
+        <translation>Annulation…</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Annuler</translation>
     </message>
 </context>
 </TS>

@@ -221,5 +221,143 @@
         <source>Gehe zu</source>
         <translation>Git</translation>
     </message>
+    <message>
+        <source>Favorit umbenennen</source>
+        <translation>Favoriyi Yeniden Adlandır</translation>
+    </message>
+    <message>
+        <source>Der Ordner auf der Platte behält seinen Namen. Leer lassen, um den Ordnernamen zu verwenden.</source>
+        <translation>Diskteki klasör adını korur. Klasörün adını kullanmak için boş bırakın.</translation>
+    </message>
+    <message>
+        <source>Bilder</source>
+        <translation>Resimler</translation>
+    </message>
+    <message>
+        <source>Musik</source>
+        <translation>Müzik</translation>
+    </message>
+    <message>
+        <source>Filme</source>
+        <translation>Filmler</translation>
+    </message>
+    <message>
+        <source>Der Name darf keinen Schrägstrich enthalten.</source>
+        <translation>Ad eğik çizgi içeremez.</translation>
+    </message>
+    <message>
+        <source>„.“ und „..“ sind als Name nicht möglich.</source>
+        <translation>“.” ve “..” ad olarak kullanılamaz.</translation>
+    </message>
+    <message>
+        <source>Der Name ist zu lang: Ein Name darf höchstens %1 Byte lang sein.</source>
+        <translation>Ad çok uzun: Bir ad en fazla %1 bayt olabilir.</translation>
+    </message>
+    <message>
+        <source>%1 Kopie</source>
+        <translation>%1 kopyası</translation>
+    </message>
+    <message>
+        <source>„%1“ in den Papierkorb legen?</source>
+        <translation>“%1” çöp kutusuna taşınsın mı?</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Objekte in den Papierkorb legen?</source>
+        <translation>
+            <numerusform>%n öğe çöp kutusuna taşınsın mı?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Du kannst sie aus dem Papierkorb wieder zurückholen.</source>
+        <translation>Bunları çöp kutusundan geri alabilirsiniz.</translation>
+    </message>
+    <message>
+        <source>In den Papierkorb</source>
+        <translation>Çöp Kutusuna Taşı</translation>
+    </message>
+    <message>
+        <source>„%1“ kopieren?</source>
+        <translation>“%1” kopyalansın mı?</translation>
+    </message>
+    <message>
+        <source>„%1“ verschieben?</source>
+        <translation>“%1” taşınsın mı?</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Objekte kopieren?</source>
+        <translation>
+            <numerusform>%n öğe kopyalansın mı?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Objekte verschieben?</source>
+        <translation>
+            <numerusform>%n öğe taşınsın mı?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Ziel: %1</source>
+        <translation>Hedef: %1</translation>
+    </message>
+    <message>
+        <source>Kopieren</source>
+        <translation>Kopyala</translation>
+    </message>
+    <message>
+        <source>Verschieben</source>
+        <translation>Taşı</translation>
+    </message>
+    <message>
+        <source>Es läuft bereits ein Kopier- oder Verschiebevorgang.</source>
+        <translation>Zaten bir kopyalama veya taşıma işlemi sürüyor.</translation>
+    </message>
+    <message>
+        <source>„%1“ kann nicht in sich selbst abgelegt werden.</source>
+        <translation>“%1” kendi içine yerleştirilemez.</translation>
+    </message>
+    <message>
+        <source>„%1“ ist bereits vorhanden.</source>
+        <translation>“%1” zaten var.</translation>
+    </message>
+    <message>
+        <source>„%1“ ist im Zielordner bereits vorhanden.</source>
+        <translation>“%1” hedef klasörde zaten var.</translation>
+    </message>
+    <message>
+        <source>Verstrichen</source>
+        <translation>Geçen süre</translation>
+    </message>
+    <message>
+        <source>Verbleibend</source>
+        <translation>Kalan süre</translation>
+    </message>
+    <message>
+        <source>ca. %1</source>
+        <translation>yaklaşık %1</translation>
+    </message>
+    <message>
+        <source>wird berechnet …</source>
+        <translation>hesaplanıyor …</translation>
+    </message>
+    <message>
+        <source>Geschwindigkeit</source>
+        <translation>Hız</translation>
+    </message>
+    <message>
+        <source>Fortschritt</source>
+        <translation>İlerleme</translation>
+    </message>
+    <message>
+        <source>%1 von %2 · %3 von %4 Objekten</source>
+        <translation>%1 / %2 · %3 / %4 öğe</translation>
+    </message>
+    <message>
+        <source>Wird abgebrochen …</source>
+        <translation>İptal ediliyor …</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>İptal</translation>
+    </message>
 </context>
 </TS>

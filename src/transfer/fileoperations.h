@@ -11,7 +11,8 @@ class CancelFlag;
 
 // The file operations of the copy engine, on absolute decoded paths. Trees are walked relative
 // to directory descriptors with the exact bytes of every name, and symbolic links are never
-// followed below the paths given. Safe to call from any thread.
+// followed below the paths given. Safe to call from any thread. Instant moves are
+// renameNoReplace() (filesystem.h).
 
 // Receives the size of every chunk as soon as it is written; may be empty.
 using ByteCallback = std::function<void(qint64 bytes)>;
@@ -52,10 +53,6 @@ qint64 itemSize(const QString &path);
 // Whether `item` (a final link not followed) lies on the same mounted file system as `folder`,
 // so that a rename can move it there. Any failure gives false.
 bool isSameVolume(const QString &item, const QString &folder);
-
-// Renames `source` to `destination` on one file system, never replacing an existing item (that
-// fails with EEXIST and leaves both untouched).
-std::optional<FileError> moveItem(const QString &source, const QString &destination);
 
 // Removes the item and, for a folder, everything below it, without following links.
 // Stops at the first failure.

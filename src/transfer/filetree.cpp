@@ -1,4 +1,4 @@
-// Sizing, moving and removing whole items.
+// Sizing and removing whole items, and telling volumes apart.
 #include "directoryreader.h"
 #include "entryref.h"
 #include "fileoperations.h"
@@ -7,7 +7,6 @@
 #include "treeremoval.h"
 
 #include <cerrno>
-#include <cstdio>
 #include <fcntl.h>
 #include <sys/stat.h>
 
@@ -70,34 +69,6 @@ bool isSameVolume(const QString &item, const QString &folder)
         return false;
     // One file system can be mounted in several places (bind mounts); a rename cannot cross them.
     return !(a.stx_mask & b.stx_mask & STATX_MNT_ID) || a.stx_mnt_id == b.stx_mnt_id;
-}
-
-std::optional<FileError> moveItem(const QString &source, const QString &destination)
-{
-    const QByteArray sourceBytes = PathCodec::encode(source);
-    const QByteArray destinationBytes = PathCodec::encode(destination);
-    const PosixPath from(sourceBytes);
-    const PosixPath to(destinationBytes);
-    const EntryRef target{to.dirFd(), to.relative(), destinationBytes};
-    if (from.error() != 0)
-        return FileError(from.error(), source);
-    if (to.error() != 0)
-        return target.error(to.error());
-    if (::renameat2(from.dirFd(), from.relative(), to.dirFd(), to.relative(), RENAME_NOREPLACE) ==
-        0)
-        return std::nullopt;
-    if (errno == EEXIST)
-        return target.existsError();
-    if (errno != EINVAL)
-        return FileError(errno, source);
-    // File systems without the no-replace flag (NFS, some FUSE mounts): look, then rename; only
-    // an item made in between could still be replaced.
-    struct stat st;
-    if (::fstatat(to.dirFd(), to.relative(), &st, AT_SYMLINK_NOFOLLOW) == 0)
-        return target.existsError();
-    if (::renameat(from.dirFd(), from.relative(), to.dirFd(), to.relative()) != 0)
-        return FileError(errno, source);
-    return std::nullopt;
 }
 
 std::optional<FileError> removeItem(const QString &path, WriteProtection protection)

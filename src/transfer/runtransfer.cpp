@@ -1,6 +1,7 @@
 #include "runtransfer.h"
 
 #include "fileoperations.h"
+#include "filesystem.h"
 #include "progressreporter.h"
 #include "transferprogress.h"
 
@@ -26,7 +27,7 @@ std::optional<FileError> transferOne(const TransferJob &job,
 {
     // Instant moves do not look at the cancel flag: a rename is over at once.
     if (job.isInstantMove)
-        return moveItem(job.source, job.destination);
+        return renameNoReplace(job.source, job.destination);
     if (auto failure = copyItem(job.source, job.destination, cancel, copied))
         return failure;
     if (kind == TransferKind::move)

@@ -1,8 +1,7 @@
 #include "progresswindow.h"
 
-#include "fileitem.h"
-#include "localization.h"
 #include "pathcodec.h"
+#include "progresstexts.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -44,17 +43,21 @@ ProgressWindow::ProgressWindow(TransferProgress &progress, QWidget *parent)
     headline.setPointSizeF(headline.pointSizeF() * 1.25);
     title->setFont(headline);
     dim(m_name);
-    m_name->setObjectName(QStringLiteral("currentName"));
     m_bar->setTextVisible(false);
 
     auto *grid = new QGridLayout;
     grid->setHorizontalSpacing(12);
     grid->setVerticalSpacing(4);
-    m_elapsed = addFigure(grid, Bv::tr("Verstrichen"), QStringLiteral("elapsed"));
-    m_remaining = addFigure(grid, Bv::tr("Verbleibend"), QStringLiteral("remaining"));
-    m_speed = addFigure(grid, Bv::tr("Geschwindigkeit"), QStringLiteral("speed"));
-    m_amount = addFigure(grid, Bv::tr("Fortschritt"), QStringLiteral("amount"));
     grid->setColumnStretch(1, 1);
+    const QList<ProgressFigure> figures = progressFigures(progress, TransferProgress::Clock::now());
+    for (const ProgressFigure &figure : figures) {
+        auto *caption = new QLabel(figure.label, this);
+        dim(caption);
+        auto *value = new QLabel(figure.value, this);
+        grid->addWidget(caption, int(m_figures.size()), 0);
+        grid->addWidget(value, int(m_figures.size()), 1);
+        m_figures.append(value);
+    }
 
     m_cancel->setAutoDefault(false);
     auto *buttons = new QHBoxLayout;
@@ -81,10 +84,7 @@ ProgressWindow::ProgressWindow(TransferProgress &progress, QWidget *parent)
     connect(&progress, &TransferProgress::isCancellingChanged, this, &ProgressWindow::updateButton);
     connect(
         &progress, &TransferProgress::isVisibleChanged, this, &ProgressWindow::followVisibility);
-    connect(&progress, &QObject::destroyed, this, [this] {
-        m_redraw.stop();
-        hide();
-    });
+    connect(&progress, &QObject::destroyed, this, &ProgressWindow::followVisibility);
     m_redraw.setInterval(500);
     connect(&m_redraw, &QTimer::timeout, this, [this] {
         redrawFigures(TransferProgress::Clock::now());
@@ -93,42 +93,16 @@ ProgressWindow::ProgressWindow(TransferProgress &progress, QWidget *parent)
     updateName();
     updateBar();
     updateButton();
-    redrawFigures(TransferProgress::Clock::now());
     followVisibility();
-}
-
-QLabel *
-ProgressWindow::addFigure(QGridLayout *grid, const QString &label, const QString &objectName)
-{
-    const int row = grid->rowCount();
-    auto *caption = new QLabel(label, this);
-    dim(caption);
-    auto *value = new QLabel(this);
-    value->setObjectName(objectName);
-    grid->addWidget(caption, row, 0);
-    grid->addWidget(value, row, 1);
-    return value;
 }
 
 void ProgressWindow::redrawFigures(TransferProgress::Clock::time_point now)
 {
     if (!m_progress)
         return;
-    const TransferProgress &progress = *m_progress;
-    const double elapsed =
-        std::max(0.0, std::chrono::duration<double>(now - progress.startedAt()).count());
-    m_elapsed->setText(formatDuration(elapsed));
-    const std::optional<double> remaining = progress.secondsRemaining(now);
-    m_remaining->setText(remaining ? Bv::tr("ca. %1").arg(formatDuration(*remaining))
-                                   : Bv::tr("wird berechnet …"));
-    const std::optional<double> speed = progress.bytesPerSecond(now);
-    m_speed->setText(speed ? byteCountText(qint64(*speed)) + QLatin1String("/s")
-                           : QStringLiteral("–"));
-    m_amount->setText(
-        Bv::tr("%1 von %2 · %3 von %4 Objekten")
-            .arg(byteCountText(progress.copiedBytes()), byteCountText(progress.totalBytes()))
-            .arg(progress.itemsDone())
-            .arg(progress.itemCount()));
+    const QList<ProgressFigure> figures = progressFigures(*m_progress, now);
+    for (qsizetype row = 0; row < m_figures.size(); ++row)
+        m_figures[row]->setText(figures.value(row).value);
 }
 
 void ProgressWindow::reject()
@@ -156,11 +130,10 @@ void ProgressWindow::followVisibility()
 void ProgressWindow::updateName()
 {
     const QString name = m_progress ? PathCodec::displayText(m_progress->currentName()) : QString();
-    const int width = kWidth - 2 * kPadding;
     // A space keeps the line's height while there is no name yet.
-    m_name->setText(name.isEmpty()
-                        ? QStringLiteral(" ")
-                        : m_name->fontMetrics().elidedText(name, Qt::ElideMiddle, width));
+    m_name->setText(name.isEmpty() ? QStringLiteral(" ")
+                                   : m_name->fontMetrics().elidedText(
+                                         name, Qt::ElideMiddle, kWidth - 2 * kPadding));
 }
 
 void ProgressWindow::updateBar()
@@ -177,7 +150,8 @@ void ProgressWindow::updateBar()
 
 void ProgressWindow::updateButton()
 {
-    const bool cancelling = m_progress && m_progress->isCancelling();
-    m_cancel->setText(cancelling ? Bv::tr("Wird abgebrochen …") : Bv::tr("Abbrechen"));
-    m_cancel->setEnabled(!cancelling);
+    if (!m_progress)
+        return;
+    m_cancel->setText(cancelButtonTitle(*m_progress));
+    m_cancel->setEnabled(!m_progress->isCancelling());
 }

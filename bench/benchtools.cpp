@@ -1,0 +1,65 @@
+#include "benchtools.h"
+
+#include "pathcodec.h"
+
+#include <QFile>
+#include <algorithm>
+#include <cstdio>
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+extern char **environ;
+
+const char *verdict(bool passed)
+{
+    return passed ? "PASS" : "FAIL";
+}
+
+double median(QList<double> values)
+{
+    if (values.isEmpty())
+        return 0;
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+double millisecondsOfTool(const QStringList &command)
+{
+    std::vector<QByteArray> bytes;
+    for (const QString &word : command)
+        bytes.push_back(PathCodec::encode(word));
+    std::vector<char *> argv;
+    for (QByteArray &word : bytes)
+        argv.push_back(word.data());
+    argv.push_back(nullptr);
+
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+    QElapsedTimer timer;
+    timer.start();
+    pid_t pid = 0;
+    int status = -1;
+    if (posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), environ) == 0)
+        waitpid(pid, &status, 0);
+    const double elapsed = timer.nsecsElapsed() / 1e6;
+    posix_spawn_file_actions_destroy(&actions);
+    if (status != 0)
+        std::fprintf(stderr, "warning: %s exited with status %d\n", argv[0], status);
+    return elapsed;
+}
+
+qint64 residentKilobytes()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLongLong();
+    }
+    return 0;
+}

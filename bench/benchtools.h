@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QElapsedTimer>
+#include <QList>
+#include <QStringList>
+
+// What every benchmark here needs: verdicts, medians, timing our code and the system's tools,
+// and the resident size.
+
+const char *verdict(bool passed);
+double median(QList<double> values);
+
+template<typename Work>
+double millisecondsOf(Work &&work)
+{
+    QElapsedTimer timer;
+    timer.start();
+    work();
+    return timer.nsecsElapsed() / 1e6;
+}
+
+// Runs a system tool with an argument vector (no shell) and its output thrown away, as
+// "> /dev/null" would, and returns the wall time from start to exit in milliseconds.
+// posix_spawn keeps the start-up cost out of the tool's figure; a failure is told on stderr.
+double millisecondsOfTool(const QStringList &command);
+
+// This process's resident size (VmRSS).
+qint64 residentKilobytes();
