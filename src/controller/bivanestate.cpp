@@ -3,6 +3,7 @@
 #include "keymonitor.h"
 #include "localization.h"
 #include "panemodel.h"
+#include "pathnames.h"
 #include "preferences.h"
 #include "windowhooks.h"
 
@@ -31,7 +32,7 @@ BivaneState::BivaneState(Preferences &preferences,
     // rewritten, an unchanged one is left alone (a corrupt file stays untouched at start).
     QStringList favorites;
     for (const QString &path : preferences.stringListValue(Pref::customFavorites))
-        favorites.append(QDir::cleanPath(path));
+        favorites.append(PathNames::standardized(path));
     m_customFavorites = favorites;
     if (preferences.stored(Pref::customFavorites) &&
         favorites != preferences.stringListValue(Pref::customFavorites))

@@ -4,24 +4,17 @@
 #include "fileattributes.h"
 #include "localization.h"
 #include "panemodel.h"
+#include "pathnames.h"
 #include "posixpath.h"
 
 #include <QDir>
 #include <QStandardPaths>
 #include <unistd.h>
 
+using PathNames::lastComponent;
+using PathNames::standardized;
+
 namespace {
-
-QString standardized(const QString &url)
-{
-    return QDir::cleanPath(url);
-}
-
-QString lastComponent(const QString &path)
-{
-    const QString clean = standardized(path);
-    return clean == QLatin1String("/") ? clean : clean.section(QLatin1Char('/'), -1);
-}
 
 // A user folder from the XDG user-dirs settings, else home + `fallback`.
 QString userFolder(QStandardPaths::StandardLocation location, const QString &fallback)

@@ -8,6 +8,7 @@
 #include "localization.h"
 #include "panemodel.h"
 #include "pathcodec.h"
+#include "pathnames.h"
 #include "posixpath.h"
 #include "preferences.h"
 #include "textcompare.h"
@@ -18,17 +19,10 @@
 #include <QMimeData>
 #include <limits.h>
 
+using PathNames::lastComponent;
+using PathNames::parentFolder;
+
 namespace {
-
-QString lastComponent(const QString &path)
-{
-    return QDir::cleanPath(path).section(QLatin1Char('/'), -1);
-}
-
-QString folderOf(const QString &path)
-{
-    return QDir::cleanPath(path + QStringLiteral("/.."));
-}
 
 // The name without its last suffix, and the suffix. A leading dot starts a name, not a suffix.
 std::pair<QString, QString> splitSuffix(const QString &name)
@@ -63,12 +57,11 @@ QString BivaneState::uniqueUrl(const QString &baseName,
                                const QString &folder,
                                const QSet<QString> &reservedNames)
 {
-    const QString base = QDir::cleanPath(folder);
-    const QString separator = base == QLatin1String("/") ? QString() : QStringLiteral("/");
+    const QString base = PathNames::standardized(folder);
     const auto [stem, suffix] = splitSuffix(baseName);
     QString name = baseName;
     for (qint64 n = 2;; ++n) {
-        const QString candidate = base + separator + name;
+        const QString candidate = PathNames::joined(base, name);
         if (!entryExists(candidate) && !reservedNames.contains(name))
             return candidate;
         name = withSuffix(stem + QLatin1Char(' ') + QString::number(n), suffix);
@@ -120,7 +113,7 @@ void BivaneState::commitRename(PaneModel &pane)
         setErrorMessage(*reason);
         return;
     }
-    const QString folder = folderOf(target);
+    const QString folder = parentFolder(target);
     const QString destination =
         (folder == QLatin1String("/") ? folder : folder + QLatin1Char('/')) + name;
     if (const std::optional<FileError> error = renameNoReplace(target, destination)) {
@@ -138,7 +131,7 @@ void BivaneState::duplicate(const QSet<QString> &selection)
         const auto [stem, suffix] = splitSuffix(lastComponent(path));
         const QString name = withSuffix(Bv::tr("%1 Kopie").arg(stem), suffix);
         // The copy is made exclusively: a name taken meanwhile fails instead of being replaced.
-        const QString destination = uniqueUrl(name, folderOf(path));
+        const QString destination = uniqueUrl(name, parentFolder(path));
         if (const std::optional<FileError> error =
                 copyItem(path, destination, neverCancelled, [](qint64) {}))
             reportError(*error);

@@ -3,15 +3,13 @@
 #include "bivanestate.h"
 #include "desktopservices.h"
 #include "panemodel.h"
+#include "pathnames.h"
 
 #include <QDir>
 
-namespace {
+using PathNames::standardized;
 
-QString standardized(const QString &url)
-{
-    return QDir::cleanPath(url);
-}
+namespace {
 
 // Positions of the selected items among `items`, in display order.
 QList<qsizetype> selectedPositions(const QList<FileItem> &items, const QSet<QString> &selection)
@@ -88,7 +86,7 @@ void BivaneState::collapseOrParent(PaneModel &pane)
         pane.goUp();
         return;
     }
-    const QString parent = standardized(item->url + QStringLiteral("/.."));
+    const QString parent = PathNames::parentFolder(item->url);
     for (const FileItem &shown : pane.visibleItems()) {
         if (standardized(shown.url) == parent) {
             pane.setSelection({shown.url});

@@ -5,6 +5,7 @@
 #include "localization.h"
 #include "panemodel.h"
 #include "pathcodec.h"
+#include "pathnames.h"
 #include "preferences.h"
 #include "transferrun.h"
 
@@ -13,18 +14,16 @@
 #include <QGuiApplication>
 #include <QMimeData>
 
-namespace {
+using PathNames::lastComponent;
+using PathNames::standardized;
 
-QString lastComponent(const QString &path)
-{
-    return path.section(QLatin1Char('/'), -1);
-}
+namespace {
 
 // The folder's path for the user, with the home folder written "~".
 QString homeAbbreviated(const QString &folder)
 {
-    const QString home = QDir::cleanPath(QDir::homePath());
-    const QString path = QDir::cleanPath(folder);
+    const QString home = standardized(QDir::homePath());
+    const QString path = standardized(folder);
     if (path == home)
         return QStringLiteral("~");
     if (path.startsWith(home + QLatin1Char('/')))
@@ -38,7 +37,7 @@ Question transferQuestion(const QStringList &urls, const QString &targetFolder, 
     const int count = int(urls.size());
     Question question;
     if (count == 1) {
-        const QString name = PathCodec::displayText(lastComponent(QDir::cleanPath(urls.first())));
+        const QString name = PathCodec::displayText(lastComponent(urls.first()));
         question.message =
             copy ? Bv::tr("„%1“ kopieren?").arg(name) : Bv::tr("„%1“ verschieben?").arg(name);
     } else {
@@ -106,12 +105,12 @@ void BivaneState::startTransfer(const QStringList &urls,
         setErrorMessage(Bv::tr("Es läuft bereits ein Kopier- oder Verschiebevorgang."));
         return;
     }
-    const QString target = QDir::cleanPath(targetFolder);
+    const QString target = standardized(targetFolder);
     QList<TransferJob> jobs;
     QSet<QString> reserved;
     for (const QString &url : urls) {
-        const QString source = QDir::cleanPath(url);
-        if (kind == TransferKind::move && QDir::cleanPath(source + QStringLiteral("/..")) == target)
+        const QString source = standardized(url);
+        if (kind == TransferKind::move && PathNames::parentFolder(source) == target)
             continue; // already there
         if (source == target || target.startsWith(source + QLatin1Char('/'))) {
             setErrorMessage(Bv::tr("„%1“ kann nicht in sich selbst abgelegt werden.")

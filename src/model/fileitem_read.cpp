@@ -2,6 +2,7 @@
 #include "fileattributes.h"
 #include "fileitem.h"
 #include "pathcodec.h"
+#include "pathnames.h"
 #include "posixpath.h"
 
 #include <QDir>
@@ -47,11 +48,6 @@ makeItem(QString url, QString name, const struct statx &st, int dirFd, const cha
     return item;
 }
 
-QString joinPath(const QString &folder, const QString &name)
-{
-    return folder.endsWith(QLatin1Char('/')) ? folder + name : folder + QLatin1Char('/') + name;
-}
-
 // Names listed in the folder's ".hidden" file, one per line (the freedesktop convention).
 QSet<QByteArray> hiddenNames(int folderFd)
 {
@@ -91,10 +87,7 @@ std::optional<FileItem> FileItem::read(const QString &url)
     struct statx st;
     if (::statx(path.dirFd(), path.relative(), AT_SYMLINK_NOFOLLOW, kStatMask, &st) != 0)
         return std::nullopt;
-    const QString cleaned = QDir::cleanPath(url);
-    QString name = cleaned == QLatin1String("/")
-                       ? cleaned
-                       : cleaned.mid(cleaned.lastIndexOf(QLatin1Char('/')) + 1);
+    QString name = PathNames::lastComponent(url);
     return makeItem(url, std::move(name), st, path.dirFd(), path.relative());
 }
 
@@ -119,7 +112,7 @@ FolderListing FileItem::listFolder(const QString &folderUrl, bool showHidden)
     }
     const QSet<QByteArray> hidden = showHidden ? QSet<QByteArray>() : hiddenNames(fd);
 
-    const QString folder = QDir::cleanPath(folderUrl);
+    const QString folder = PathNames::standardized(folderUrl);
     for (;;) {
         errno = 0;
         const dirent *entry = ::readdir(dir);
@@ -140,7 +133,7 @@ FolderListing FileItem::listFolder(const QString &folderUrl, bool showHidden)
         if (::statx(fd, rawName, AT_SYMLINK_NOFOLLOW, kStatMask, &st) != 0)
             continue; // vanished since it was listed
         QString name = PathCodec::decode(rawName, qstrlen(rawName));
-        QString url = joinPath(folder, name);
+        QString url = PathNames::joined(folder, name);
         listing.items.append(makeItem(std::move(url), std::move(name), st, fd, rawName));
     }
     ::closedir(dir);

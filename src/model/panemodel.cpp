@@ -1,6 +1,7 @@
 #include "panemodel.h"
 
 #include "itemorder.h"
+#include "pathnames.h"
 #include "posixpath.h"
 #include "textcompare.h"
 
@@ -9,20 +10,9 @@
 #include <algorithm>
 #include <numeric>
 
-namespace {
+using PathNames::standardized;
 
-QString standardized(const QString &url)
-{
-    return QDir::cleanPath(url);
-}
-
-QString parentOf(const QString &standardizedPath)
-{
-    const qsizetype slash = standardizedPath.lastIndexOf(QLatin1Char('/'));
-    return slash <= 0 ? QStringLiteral("/") : standardizedPath.left(slash);
-}
-
-} // namespace
+namespace {} // namespace
 
 PaneModel::PaneModel(const QString &folderUrl, QObject *parent)
     : QObject(parent)
@@ -169,7 +159,7 @@ void PaneModel::navigate(const QString &folderUrl)
 void PaneModel::goUp()
 {
     const QString left = standardized(m_url);
-    navigate(parentOf(left));
+    navigate(PathNames::parentFolder(left));
     for (const FileItem &item : std::as_const(m_items)) {
         if (standardized(item.url) == left) {
             setSelection({item.url});

@@ -2,6 +2,7 @@
 
 #include "localization.h"
 #include "pathcodec.h"
+#include "pathnames.h"
 #include "posixpath.h"
 
 #include <cerrno>
@@ -11,17 +12,12 @@
 
 namespace {
 
-QString lastComponent(const QString &path)
-{
-    return path.section(QLatin1Char('/'), -1, -1, QString::SectionSkipEmpty);
-}
-
 FileError existsError(const QString &path)
 {
-    return FileError(
-        EEXIST,
-        path,
-        Bv::tr("„%1“ ist bereits vorhanden.").arg(PathCodec::displayText(lastComponent(path))));
+    return FileError(EEXIST,
+                     path,
+                     Bv::tr("„%1“ ist bereits vorhanden.")
+                         .arg(PathCodec::displayText(PathNames::lastComponent(path))));
 }
 
 } // namespace

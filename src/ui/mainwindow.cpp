@@ -4,6 +4,7 @@
 #include "panemodel.h"
 #include "paneview.h"
 #include "pathcodec.h"
+#include "pathnames.h"
 #include "progresswindow.h"
 #include "questionsheet.h"
 
@@ -68,9 +69,7 @@ void MainWindow::followActiveTransfer()
 
 void MainWindow::updateTitle()
 {
-    const QString path = QDir::cleanPath(m_state.activePane().url());
-    const QString name = path == QLatin1String("/") ? path : path.section(QLatin1Char('/'), -1);
-    setWindowTitle(PathCodec::displayText(name));
+    setWindowTitle(PathCodec::displayText(PathNames::lastComponent(m_state.activePane().url())));
 }
 
 // A click into a table moves the controller's focus zone along.
