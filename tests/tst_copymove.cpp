@@ -14,20 +14,6 @@
 
 namespace {
 
-void writeFile(const QString &path, const QByteArray &content = "x")
-{
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(content);
-}
-
-QStringList namesIn(const QString &folder)
-{
-    return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot,
-                                  QDir::Name | QDir::IgnoreCase);
-}
-
 // Waits until the controller's run has ended.
 bool waitForRun(BivaneState &state)
 {

@@ -19,21 +19,6 @@ QByteArray contentOf(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
 
-void writeFile(const QString &path, const QByteArray &content)
-{
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(content);
-}
-
-QStringList namesIn(const QString &folder)
-{
-    // Hidden entries are left out: the trash itself lives in the home folder's ".local".
-    return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot,
-                                  QDir::Name | QDir::IgnoreCase);
-}
-
 QString trashFolder(const QString &sub)
 {
     return QDir::cleanPath(qEnvironmentVariable("XDG_DATA_HOME") + QStringLiteral("/Trash/") + sub);

@@ -8,12 +8,31 @@
 #include "testtree.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <memory>
 
 // A path below the test's temporary home folder.
 inline QString home(const QString &child = {})
 {
     return child.isEmpty() ? QDir::homePath() : QDir::homePath() + QLatin1Char('/') + child;
+}
+
+// Writes a file, making its folders first.
+inline void writeFile(const QString &path, const QByteArray &content = "x")
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size())
+        qWarning("cannot write %s", qPrintable(path));
+}
+
+// The visible entries of a folder by name, ignoring case. Hidden ones are left out: the trash
+// itself lives in the home folder's ".local".
+inline QStringList namesIn(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot,
+                                  QDir::Name | QDir::IgnoreCase);
 }
 
 // A fresh, empty home folder with its Downloads folder, as a controller expects.
