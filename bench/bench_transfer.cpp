@@ -65,6 +65,18 @@ struct Side
     std::function<void()> cleanUp;
 };
 
+// Our side of a copy comparison: the engine copies `source` to `copy`, which goes again after
+// each round.
+Side engineCopy(const QString &source, const QString &copy, const Preferences &prefs)
+{
+    const TransferJob job{source, copy, 0, false};
+    return {[] {},
+            [job, &prefs] { return millisecondsOfEngine(job, TransferKind::copy, prefs); },
+            [copy] {
+                removeScratch(copy);
+            }};
+}
+
 // The timed rounds of both sides, in milliseconds.
 struct Rounds
 {
@@ -136,12 +148,7 @@ void largeFile(const Settings &settings, const QString &root, const Preferences 
         std::printf("large file: cannot write %s  FAIL\n", qPrintable(source));
         return;
     }
-    const TransferJob job{source, ourCopy, 0, false};
-    const Side ours{[] {},
-                    [&] { return millisecondsOfEngine(job, TransferKind::copy, prefs); },
-                    [&] {
-                        removeScratch(ourCopy);
-                    }};
+    const Side ours = engineCopy(source, ourCopy, prefs);
     const Side cp{
         [] {},
         [&] {
@@ -159,7 +166,7 @@ void largeFile(const Settings &settings, const QString &root, const Preferences 
     qint64 grownKb = 0;
     {
         ResidentSampler sampler;
-        millisecondsOfEngine(job, TransferKind::copy, prefs);
+        ours.run();
         grownKb = sampler.peakKilobytes() - sampler.baselineKilobytes();
     }
     removeScratch(ourCopy);
@@ -187,12 +194,7 @@ void tree(const Settings &settings, const QString &root, const Preferences &pref
                                 .arg(bytes / 1e6, 0, 'f', 0)
                                 .arg(folders)
                                 .toUtf8();
-    const TransferJob job{source, ourCopy, 0, false};
-    const Side ours{[] {},
-                    [&] { return millisecondsOfEngine(job, TransferKind::copy, prefs); },
-                    [&] {
-                        removeScratch(ourCopy);
-                    }};
+    const Side ours = engineCopy(source, ourCopy, prefs);
     const Side cp{
         [] {},
         [&] {
