@@ -240,6 +240,9 @@ private:
     bool handleListArrowKey(quint16 keyCode, PaneModel &pane);
     void reloadPanes();
     void toggleFavorite(const QString &folder);
+    // Positions of the selected items among `items`, in display order.
+    static QList<qsizetype> selectedPositions(const QList<FileItem> &items,
+                                              const QSet<QString> &selection);
     void finishTransfer(const std::optional<FileError> &error);
     Preferences &m_preferences;
     ShortcutStore &m_shortcuts;

@@ -6,7 +6,6 @@
 #include "shortcutstore.h"
 #include "windowhooks.h"
 
-#include <QDir>
 #include <QKeyEvent>
 
 namespace {

@@ -168,15 +168,7 @@ void BivaneState::trashSelection(const QSet<QString> &selection, PaneModel &pane
 
 void BivaneState::performTrash(const QSet<QString> &selection, PaneModel &pane)
 {
-    const QList<qsizetype> selected = [&] {
-        QList<qsizetype> positions;
-        const QList<FileItem> shown = pane.visibleItems();
-        for (qsizetype i = 0; i < shown.size(); ++i) {
-            if (selection.contains(shown[i].url))
-                positions.append(i);
-        }
-        return positions;
-    }();
+    const QList<qsizetype> selected = selectedPositions(pane.visibleItems(), selection);
     const qsizetype cursor = selected.isEmpty() ? 0 : selected.first();
 
     for (const QString &path : sortedByPath(selection)) {

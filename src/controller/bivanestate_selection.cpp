@@ -11,17 +11,6 @@ using PathNames::standardized;
 
 namespace {
 
-// Positions of the selected items among `items`, in display order.
-QList<qsizetype> selectedPositions(const QList<FileItem> &items, const QSet<QString> &selection)
-{
-    QList<qsizetype> positions;
-    for (qsizetype i = 0; i < items.size(); ++i) {
-        if (selection.contains(items[i].url))
-            positions.append(i);
-    }
-    return positions;
-}
-
 qsizetype clampedStep(qsizetype from, int step, qsizetype count)
 {
     return std::clamp<qsizetype>(from + step, 0, count - 1);
@@ -39,6 +28,17 @@ std::optional<FileItem> firstSelected(const PaneModel &pane)
 }
 
 } // namespace
+
+QList<qsizetype> BivaneState::selectedPositions(const QList<FileItem> &items,
+                                                const QSet<QString> &selection)
+{
+    QList<qsizetype> positions;
+    for (qsizetype i = 0; i < items.size(); ++i) {
+        if (selection.contains(items[i].url))
+            positions.append(i);
+    }
+    return positions;
+}
 
 void BivaneState::openSelection(const QSet<QString> &selection, PaneModel &pane)
 {
