@@ -178,6 +178,50 @@ void largeFile(const Settings &settings, const QString &root, const Preferences 
                 verdict(grownMb <= kMemoryLimitMb));
 }
 
+// A file of the same logical size with 4 KiB of data: the copy must stay as sparse as cp's.
+void sparseFile(const Settings &settings, const QString &root, const Preferences &prefs)
+{
+    const QString source = root + QStringLiteral("/sparse.dat");
+    const QString ourCopy = root + QStringLiteral("/sparse ours.dat");
+    const QString theirCopy = root + QStringLiteral("/sparse cp.dat");
+    if (!writeSparseFile(source, settings.largeMiB * 1024 * 1024, 4096)) {
+        std::printf("sparse file: cannot write %s  FAIL\n", qPrintable(source));
+        return;
+    }
+    qint64 ourBlocks = -1;
+    qint64 theirBlocks = -1;
+    const Side ours{
+        [] {},
+        [&] {
+            return millisecondsOfEngine({source, ourCopy, 0, false}, TransferKind::copy, prefs);
+        },
+        [&] {
+            ourBlocks = allocatedBytes(ourCopy);
+            removeScratch(ourCopy);
+        }};
+    const Side cp{
+        [] {},
+        [&] {
+            return millisecondsOfTool({QStringLiteral("cp"), kPreserve, source, theirCopy});
+        },
+        [&] {
+            theirBlocks = allocatedBytes(theirCopy);
+            removeScratch(theirCopy);
+        }};
+    const QByteArray what = QStringLiteral("copy of a sparse %1 MiB file with 4 KiB of data")
+                                .arg(settings.largeMiB)
+                                .toUtf8();
+    report(what.constData(), compare(ours, cp, settings.rounds), "cp", kLargeFileLimit);
+    const qint64 sourceBlocks = allocatedBytes(source);
+    std::printf("  allocated: source %lld KiB, ours %lld KiB, cp %lld KiB  %s\n",
+                sourceBlocks / 1024,
+                ourBlocks / 1024,
+                theirBlocks / 1024,
+                verdict(ourBlocks <= std::max(sourceBlocks, theirBlocks)));
+    std::fflush(stdout);
+    removeScratch(source);
+}
+
 void tree(const Settings &settings, const QString &root, const Preferences &prefs)
 {
     const QString source = root + QStringLiteral("/tree");
@@ -295,6 +339,7 @@ int main(int argc, char *argv[])
                 QThread::idealThreadCount());
     std::fflush(stdout);
     largeFile(settings, root.path(), prefs);
+    sparseFile(settings, root.path(), prefs);
     tree(settings, root.path(), prefs);
     return 0;
 }

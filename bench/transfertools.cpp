@@ -89,6 +89,25 @@ bool writeDataFile(const QString &path, qint64 bytes)
     return fd.isValid();
 }
 
+bool writeSparseFile(const QString &path, qint64 bytes, qint64 dataBytes)
+{
+    const UniqueFd fd(::open(
+        PathCodec::encode(path).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
+    std::vector<char> data(static_cast<size_t>(dataBytes));
+    fill(data.data(), dataBytes, 1);
+    return fd.isValid() && ::ftruncate(fd.get(), bytes) == 0 &&
+           ::lseek(fd.get(), bytes / 2, SEEK_SET) == bytes / 2 &&
+           writeAll(fd.get(), data.data(), dataBytes);
+}
+
+qint64 allocatedBytes(const QString &path)
+{
+    struct stat st;
+    if (::stat(PathCodec::encode(path).constData(), &st) != 0)
+        return -1;
+    return qint64(st.st_blocks) * 512;
+}
+
 qint64 writeTree(const QString &root, int files, int folders)
 {
     constexpr qint64 kLargest = 64 * 1024;

@@ -19,6 +19,11 @@ void flushToDisk();
 
 // A file of `bytes` bytes of varied content.
 bool writeDataFile(const QString &path, qint64 bytes);
+// A sparse file of `bytes` bytes whose only data are `dataBytes` bytes in its middle.
+bool writeSparseFile(const QString &path, qint64 bytes, qint64 dataBytes);
+// The bytes the file system has allocated for the file at `path` (st_blocks), -1 if unknown.
+qint64 allocatedBytes(const QString &path);
+
 // `files` files of 0 to 64 KiB in `folders` folders below the new folder `root`; returns the
 // total bytes, or -1 when something could not be made.
 qint64 writeTree(const QString &root, int files, int folders);

@@ -13,6 +13,7 @@
 #include <csignal>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <thread>
 
 using namespace std::chrono_literals;
 
@@ -40,16 +41,6 @@ bool exists(const QString &path)
 {
     struct stat st;
     return ::lstat(PathCodec::encode(path).constData(), &st) == 0;
-}
-
-// A file of a terabyte that takes no space: copying it lasts until it is cancelled.
-QString endlessFile(const TestTree &tree)
-{
-    const QString path = tree.path(QStringLiteral("endless"));
-    const UniqueFd fd(::open(PathCodec::encode(path).constData(), O_WRONLY | O_CREAT, 0644));
-    if (::ftruncate(fd.get(), qint64(1) << 40) != 0)
-        qWarning("cannot make a sparse file");
-    return path;
 }
 
 // A write lease on a file: whoever opens it waits until the lease is released, so a run that
@@ -277,18 +268,33 @@ void TransferRunTest::destroyingARunningRunCancelsIt()
 {
     TestTree tree;
     Preferences preferences(tree.makeFolder(QStringLiteral("config")));
-    const QString destination = tree.path(QStringLiteral("copy"));
+    const QString first = tree.makeFile(QStringLiteral("first"), "copied");
+    const QString held = tree.makeFile(QStringLiteral("held"), "never copied");
+    const QString destination = tree.path(QStringLiteral("held copy"));
+    Lease lease(held);
+    if (!lease.isHeld())
+        QSKIP("no leases on this file system");
     bool ended = false;
+    std::jthread releaser; // joined when it goes, also after a failed check
     {
-        TransferRun run({TransferJob{endlessFile(tree), destination, 0, false}},
+        TransferRun run({TransferJob{first, tree.path(QStringLiteral("first copy")), 0, false},
+                         TransferJob{held, destination, 0, false}},
                         TransferKind::copy,
                         preferences);
         connect(&run, &TransferRun::finished, this, [&] { ended = true; });
+        // The second job waits for the lease, which goes only once the run is told to stop.
+        releaser = std::jthread([&lease, cancel = run.progress().cancelFlag()] {
+            while (!cancel->isRaised())
+                std::this_thread::sleep_for(1ms);
+            lease.release();
+        });
         run.start();
         QTRY_VERIFY(run.progress().copiedBytes() > 0);
     }
+    releaser.join();
     QCoreApplication::processEvents();
     QVERIFY(!ended);
+    QVERIFY(exists(tree.path(QStringLiteral("first copy"))));
     QVERIFY(!exists(destination));
 }
 

@@ -1,8 +1,14 @@
 #include "preferences.h"
 
 #include "jsonsettingsformat.h"
+#include "pathcodec.h"
+#include "uniquefd.h"
 
+#include <QDateTime>
+#include <QFile>
 #include <QStandardPaths>
+#include <cerrno>
+#include <fcntl.h>
 
 namespace {
 
@@ -67,6 +73,29 @@ std::optional<QVariant> asType(const QVariant &value, PreferenceType type)
     return std::nullopt;
 }
 
+// Writes `content` to a new file beside `path` named after it and the time,
+// "bivane.json.broken-20261207-153000" (with "-2", "-3" … when that exists already); returns its
+// path, empty when none could be written.
+QString keepBeside(const QString &path, const QByteArray &content)
+{
+    const QString base = path + QStringLiteral(".broken-") +
+                         QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    for (int n = 1; n < 1000; ++n) {
+        const QString candidate = n == 1 ? base : base + QStringLiteral("-%1").arg(n);
+        const UniqueFd fd(::open(PathCodec::encode(candidate).constData(),
+                                 O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC,
+                                 0600));
+        if (!fd.isValid() && errno == EEXIST)
+            continue;
+        if (!fd.isValid() ||
+            ::write(fd.get(), content.constData(), size_t(content.size())) != content.size() ||
+            ::fsync(fd.get()) != 0)
+            return {};
+        return candidate;
+    }
+    return {};
+}
+
 } // namespace
 
 Preferences::Preferences(const QString &directory, QObject *parent)
@@ -106,10 +135,27 @@ QVariant Preferences::value(const PreferenceKey &key) const
     return stored(key).value_or(key.defaultValue);
 }
 
+void Preferences::keepUnreadableFile()
+{
+    // Read anew each time: the file may have been edited by hand since the start.
+    QFile file(filePath());
+    if (!file.open(QIODevice::ReadOnly))
+        return;
+    const QByteArray content = file.readAll();
+    if (content.trimmed().isEmpty() || isJsonSettings(content))
+        return;
+    const QString kept = keepBeside(filePath(), content);
+    if (kept.isEmpty())
+        return;
+    m_keptUnreadableFile = kept;
+    emit unreadableFileKept(kept);
+}
+
 void Preferences::setValue(const PreferenceKey &key, const QVariant &value)
 {
     if (!asType(value, key.type))
         return;
+    keepUnreadableFile();
     m_settings->setValue(key.name, value);
     m_settings->sync();
     emit changed(key.name);
@@ -117,6 +163,7 @@ void Preferences::setValue(const PreferenceKey &key, const QVariant &value)
 
 void Preferences::remove(const PreferenceKey &key)
 {
+    keepUnreadableFile();
     m_settings->remove(key.name);
     m_settings->sync();
     emit changed(key.name);

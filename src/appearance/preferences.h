@@ -9,8 +9,10 @@
 
 // The user's preference store: one JSON file that every part reads and writes through this
 // class. A value of the wrong type reads as absent; a file that cannot be read or parsed reads
-// as all defaults and stays untouched until something is written. Every write goes to disk at
-// once.
+// as all defaults and stays untouched until something is written, and before that first write
+// it is kept beside the new one. Every write goes to disk at once and atomically (a temporary
+// file in the same folder, then a rename); a symbolic link at the file's place is written
+// through, not replaced.
 class Preferences : public QObject
 {
     Q_OBJECT
@@ -46,10 +48,20 @@ public:
     void remove(const PreferenceKey &key);
 
     QString filePath() const { return m_settings->fileName(); }
+    // Where an unreadable preference file was kept before it was written anew; empty while
+    // none was.
+    QString keptUnreadableFile() const { return m_keptUnreadableFile; }
 
 signals:
     void changed(const QString &key);
+    // An unreadable preference file has been kept at `path` before the first write.
+    void unreadableFileKept(const QString &path);
 
 private:
+    // Called before every write: the settings read as defaults and the file does not parse,
+    // so the write would throw its content away.
+    void keepUnreadableFile();
+
     std::unique_ptr<QSettings> m_settings;
+    QString m_keptUnreadableFile;
 };

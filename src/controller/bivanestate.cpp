@@ -3,6 +3,7 @@
 #include "keymonitor.h"
 #include "localization.h"
 #include "panemodel.h"
+#include "pathcodec.h"
 #include "pathnames.h"
 #include "preferences.h"
 #include "windowhooks.h"
@@ -28,6 +29,15 @@ BivaneState::BivaneState(Preferences &preferences,
     , m_left(std::make_unique<PaneModel>(QDir::homePath()))
     , m_right(std::make_unique<PaneModel>(QDir::homePath() + QStringLiteral("/Downloads")))
 {
+    // Said once, by whoever first writes into a preference file that did not parse.
+    const auto tellKept = [this](const QString &path) {
+        setErrorMessage(Bv::tr("Die Einstellungsdatei war nicht lesbar. Sie wurde als „%1“ "
+                               "aufbewahrt; es gelten die Standardeinstellungen.")
+                            .arg(PathCodec::displayText(path)));
+    };
+    connect(&preferences, &Preferences::unreadableFileKept, this, tellKept);
+    if (!preferences.keptUnreadableFile().isEmpty())
+        tellKept(preferences.keptUnreadableFile());
     // Favourites are kept in their standardised form; a stored list in another form is
     // rewritten, an unchanged one is left alone (a corrupt file stays untouched at start).
     QStringList favorites;

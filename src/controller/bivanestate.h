@@ -21,6 +21,7 @@ class DesktopServices;
 class PaneModel;
 class Preferences;
 class QKeyEvent;
+class QUrl;
 class ShortcutStore;
 class TransferProgress;
 class TransferRun;
@@ -202,6 +203,9 @@ public:
     void transferToOther(TransferKind kind);
     // Copies the files on the clipboard into the pane's folder.
     void pasteFiles(PaneModel &pane);
+    // The paths of the local file URLs among `urls` (other URLs are left out), for pasting and
+    // dropping. A file URL of another machine refuses the whole list with a message.
+    std::optional<QStringList> localFilePaths(const QList<QUrl> &urls);
     // Asks first when "confirmCopyMove" is on.
     void confirmTransfer(const QStringList &urls, const QString &targetFolder, TransferKind kind);
     // Plans the jobs (unique names, no item into itself) and starts the run; refused while

@@ -58,13 +58,18 @@ QString BivaneState::uniqueUrl(const QString &baseName,
                                const QSet<QString> &reservedNames)
 {
     const QString base = PathNames::standardized(folder);
+    const qsizetype limit = maximumNameBytes(base);
     const auto [stem, suffix] = splitSuffix(baseName);
-    QString name = baseName;
+    const QString extension = withSuffix(QString(), suffix);
+    // Names at the file system's limit lose the end of their stem, never the number or the
+    // extension.
+    QString name = PathNames::fittedName(stem, extension, limit);
     for (qint64 n = 2;; ++n) {
         const QString candidate = PathNames::joined(base, name);
         if (!entryExists(candidate) && !reservedNames.contains(name))
             return candidate;
-        name = withSuffix(stem + QLatin1Char(' ') + QString::number(n), suffix);
+        name =
+            PathNames::fittedName(stem, QLatin1Char(' ') + QString::number(n) + extension, limit);
     }
 }
 
@@ -106,6 +111,9 @@ void BivaneState::commitRename(PaneModel &pane)
     const QString target = pane.renameTarget();
     if (target.isEmpty())
         return;
+    // Confirming the untouched field keeps the name, spaces at its ends included.
+    if (pane.renameText() == lastComponent(target))
+        return;
     const QString name = pane.renameText().trimmed();
     if (name.isEmpty() || name == lastComponent(target))
         return;
@@ -129,9 +137,16 @@ void BivaneState::duplicate(const QSet<QString> &selection)
     const CancelFlag neverCancelled;
     for (const QString &path : sortedByPath(selection)) {
         const auto [stem, suffix] = splitSuffix(lastComponent(path));
-        const QString name = withSuffix(Bv::tr("%1 Kopie").arg(stem), suffix);
+        const QString folder = parentFolder(path);
+        // A name at the file system's limit gives up the end of its stem, not the "Kopie".
+        const QString name = PathNames::fittedName(
+            stem,
+            [&suffix](const QString &shortened) {
+                return withSuffix(Bv::tr("%1 Kopie").arg(shortened), suffix);
+            },
+            maximumNameBytes(folder));
         // The copy is made exclusively: a name taken meanwhile fails instead of being replaced.
-        const QString destination = uniqueUrl(name, parentFolder(path));
+        const QString destination = uniqueUrl(name, folder);
         if (const std::optional<FileError> error =
                 copyItem(path, destination, neverCancelled, [](qint64) {}))
             reportError(*error);

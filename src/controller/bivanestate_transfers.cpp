@@ -67,12 +67,27 @@ void BivaneState::pasteFiles(PaneModel &pane)
     const QMimeData *data = QGuiApplication::clipboard()->mimeData();
     if (!data || !data->hasUrls())
         return;
+    if (const std::optional<QStringList> paths = localFilePaths(data->urls()))
+        confirmTransfer(*paths, pane.url(), TransferKind::copy);
+}
+
+std::optional<QStringList> BivaneState::localFilePaths(const QList<QUrl> &urls)
+{
     QStringList paths;
-    for (const QUrl &url : data->urls()) {
-        if (const std::optional<QString> path = PathCodec::pathOfFileUrl(url))
-            paths.append(*path);
+    for (const QUrl &url : urls) {
+        if (!url.isLocalFile())
+            continue;
+        const std::optional<QString> path = PathCodec::pathOfFileUrl(url);
+        if (!path) {
+            // Another machine's file: its path here would name a different, local file.
+            setErrorMessage(Bv::tr("„%1“ liegt auf einem anderen Rechner und kann hier nicht "
+                                   "kopiert werden.")
+                                .arg(url.toDisplayString()));
+            return std::nullopt;
+        }
+        paths.append(*path);
     }
-    confirmTransfer(paths, pane.url(), TransferKind::copy);
+    return paths;
 }
 
 void BivaneState::confirmTransfer(const QStringList &urls,
@@ -112,9 +127,10 @@ void BivaneState::startTransfer(const QStringList &urls,
         const QString source = standardized(url);
         if (kind == TransferKind::move && PathNames::parentFolder(source) == target)
             continue; // already there
-        if (source == target || target.startsWith(source + QLatin1Char('/'))) {
-            setErrorMessage(Bv::tr("„%1“ kann nicht in sich selbst abgelegt werden.")
-                                .arg(PathCodec::displayText(lastComponent(source))));
+        // The spelling tells most cases; the real locations also those behind links.
+        if (source == target || target.startsWith(source + QLatin1Char('/')) ||
+            isInsideItself(source, target)) {
+            setErrorMessage(intoItselfMessage(source));
             continue;
         }
         const QString destination = uniqueUrl(lastComponent(source), target, reserved);

@@ -3,6 +3,7 @@
 #include "uniquefd.h"
 
 #include <QObject>
+#include <QString>
 #include <QTimer>
 #include <functional>
 #include <memory>
@@ -11,7 +12,10 @@ class QSocketNotifier;
 
 // Watches one folder for entries created, deleted, renamed or changed in their attributes, and
 // for the folder itself being deleted or moved. After a burst of such events has been quiet for
-// 0.25 s it calls the change handler once, on the main thread.
+// 0.25 s it calls the change handler once, on the main thread. A folder that is deleted or moved
+// away is watched again as soon as a folder appears at its path (build tools and
+// "rm -rf x && mkdir x" do that): meanwhile the nearest folder above it that exists is watched
+// for it, and its appearance counts as a change.
 class DirectoryWatcher : public QObject
 {
     Q_OBJECT
@@ -22,19 +26,29 @@ public:
     explicit DirectoryWatcher(QObject *parent = nullptr);
     ~DirectoryWatcher() override;
 
-    // Stops any previous watch, then watches `folderUrl`. A folder that cannot be opened (gone,
-    // no permission) leaves the watcher idle without complaint.
+    // Stops any previous watch, then watches `folderUrl`. A folder that cannot be opened (no
+    // permission) leaves the watcher idle without complaint; a missing one is waited for.
     void watch(const QString &folderUrl, std::function<void()> onChange);
     // Cancels a pending handler call and the subscription.
     void stop();
 
-    bool isWatching() const { return m_inotify.isValid(); }
+    // Whether the folder itself is watched (not idle, not waiting for it to appear).
+    bool isWatching() const { return m_watch >= 0 && !m_waiting; }
     bool hasPendingCall() const { return m_settle.isActive(); }
 
 private:
+    enum class Armed { folder, waiting, failed };
+
+    // Watches the folder at the path, or while there is none the nearest folder above it.
+    Armed arm();
+    // Watches the folder at `path` (encoded) for `events`; false with errno set when it cannot.
+    bool addWatch(const QByteArray &path, uint32_t events);
     void drainEvents();
 
+    QString m_folder;
     UniqueFd m_inotify;
+    int m_watch = -1;
+    bool m_waiting = false;
     std::unique_ptr<QSocketNotifier> m_notifier;
     QTimer m_settle;
     std::function<void()> m_onChange;

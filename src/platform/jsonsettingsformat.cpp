@@ -4,6 +4,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <optional>
 
 namespace {
 
@@ -53,13 +54,21 @@ QJsonValue toJson(const QVariant &value)
     }
 }
 
-bool readJson(QIODevice &device, QSettings::SettingsMap &map)
+std::optional<QJsonDocument> settingsDocument(const QByteArray &content)
 {
     QJsonParseError error;
-    const QJsonDocument document = QJsonDocument::fromJson(device.readAll(), &error);
+    QJsonDocument document = QJsonDocument::fromJson(content, &error);
     if (error.error != QJsonParseError::NoError || !document.isObject())
+        return std::nullopt;
+    return document;
+}
+
+bool readJson(QIODevice &device, QSettings::SettingsMap &map)
+{
+    const std::optional<QJsonDocument> document = settingsDocument(device.readAll());
+    if (!document)
         return false;
-    const QJsonObject object = document.object();
+    const QJsonObject object = document->object();
     for (auto it = object.begin(); it != object.end(); ++it)
         map.insert(it.key(), fromJson(it.value()));
     return true;
@@ -74,6 +83,11 @@ bool writeJson(QIODevice &device, const QSettings::SettingsMap &map)
 }
 
 } // namespace
+
+bool isJsonSettings(const QByteArray &content)
+{
+    return settingsDocument(content).has_value();
+}
 
 QSettings::Format jsonSettingsFormat()
 {

@@ -129,7 +129,8 @@ QUrl fileUrl(const QString &path)
 
 std::optional<QString> pathOfFileUrl(const QUrl &url)
 {
-    if (!url.isLocalFile())
+    // file://server/path names a file of another machine.
+    if (!url.isLocalFile() || !(url.host().isEmpty() || url.host() == QLatin1String("localhost")))
         return std::nullopt;
     const QByteArray encodedPath = url.path(QUrl::FullyEncoded).toLatin1();
     return decode(QByteArray::fromPercentEncoding(encodedPath));

@@ -24,7 +24,8 @@ QString displayText(const QString &text);
 
 // The file URL of a decoded absolute path, percent-encoded from its exact bytes.
 QUrl fileUrl(const QString &path);
-// The decoded path of a local file URL, byte for byte; nothing for other URLs.
+// The decoded path of a local file URL (no host, or "localhost"), byte for byte; nothing for
+// other URLs, file URLs of other machines included.
 std::optional<QString> pathOfFileUrl(const QUrl &url);
 
 } // namespace PathCodec

@@ -1,5 +1,7 @@
 #include "pathnames.h"
 
+#include "pathcodec.h"
+
 #include <QDir>
 
 namespace PathNames {
@@ -25,6 +27,31 @@ QString parentFolder(const QString &path)
 QString joined(const QString &folder, const QString &name)
 {
     return folder.endsWith(QLatin1Char('/')) ? folder + name : folder + QLatin1Char('/') + name;
+}
+
+QString fittedName(const QString &stem,
+                   const std::function<QString(const QString &stem)> &compose,
+                   qsizetype maxBytes)
+{
+    const auto fits = [maxBytes](const QString &name) {
+        return PathCodec::encode(name).size() <= maxBytes;
+    };
+    if (!fits(compose(QString())))
+        return fittedName(
+            compose(stem), [](const QString &name) { return name; }, maxBytes);
+    QString shortened = stem;
+    while (!fits(compose(shortened))) {
+        shortened.chop(1);
+        if (!shortened.isEmpty() && shortened.back().isHighSurrogate())
+            shortened.chop(1); // never half of a character outside the basic plane
+    }
+    return compose(shortened);
+}
+
+QString fittedName(const QString &stem, const QString &tail, qsizetype maxBytes)
+{
+    return fittedName(
+        stem, [&tail](const QString &shortened) { return shortened + tail; }, maxBytes);
 }
 
 } // namespace PathNames

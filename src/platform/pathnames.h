@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 
 // Lexical work on decoded absolute paths: nothing here looks at the file system, and symbolic
 // links are never resolved, so one folder written two ways ("a/./b", "a/b/") compares equal.
@@ -14,5 +15,14 @@ QString lastComponent(const QString &path);
 QString parentFolder(const QString &path);
 // `name` inside `folder`.
 QString joined(const QString &folder, const QString &name);
+
+// The name that `compose` makes of `stem`, the stem shortened at its end, one character at a
+// time, until the name's bytes fit `maxBytes`; what `compose` adds stays whole. When even the
+// empty stem gives too long a name, the name itself is shortened.
+QString fittedName(const QString &stem,
+                   const std::function<QString(const QString &stem)> &compose,
+                   qsizetype maxBytes);
+// `stem` followed by `tail` (a number, an extension), fitted as above.
+QString fittedName(const QString &stem, const QString &tail, qsizetype maxBytes);
 
 } // namespace PathNames

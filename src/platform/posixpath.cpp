@@ -6,6 +6,7 @@
 #include <fcntl.h>
 #include <limits.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 static_assert(AT_FDCWD == -100);
 
@@ -35,4 +36,14 @@ bool entryExists(const QString &path)
     const PosixPath at(PathCodec::encode(path));
     struct stat st;
     return at.error() == 0 && ::fstatat(at.dirFd(), at.relative(), &st, AT_SYMLINK_NOFOLLOW) == 0;
+}
+
+qsizetype maximumNameBytes(const QString &folder)
+{
+    const PosixPath at(PathCodec::encode(folder));
+    const UniqueFd fd(at.error() == 0
+                          ? ::openat(at.dirFd(), at.relative(), O_PATH | O_DIRECTORY | O_CLOEXEC)
+                          : -1);
+    const long limit = fd.isValid() ? ::fpathconf(fd.get(), _PC_NAME_MAX) : -1;
+    return limit > 0 ? qsizetype(limit) : NAME_MAX;
 }

@@ -29,3 +29,7 @@ class QString;
 
 // Whether an entry exists at `path` (a dangling symbolic link exists too).
 bool entryExists(const QString &path);
+
+// The longest name, in bytes, that the file system holding `folder` takes for an entry
+// (NAME_MAX, 255, where it cannot be told).
+qsizetype maximumNameBytes(const QString &folder);

@@ -6,11 +6,14 @@
 
 #include <cerrno>
 #include <fcntl.h>
+#include <limits>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
 
 constexpr qint64 kSmallBuffer = 64 * 1024;
+constexpr qint64 kNoEnd = std::numeric_limits<qint64>::max();
 
 } // namespace
 
@@ -21,34 +24,79 @@ ChunkCopier::ChunkCopier(const CancelFlag &cancel, const ByteCallback &copied)
 
 ChunkCopier::~ChunkCopier() = default;
 
-std::optional<FileError>
-ChunkCopier::copy(int in, int out, qint64 expectedSize, const EntryRef &from, const EntryRef &to)
+std::optional<FileError> ChunkCopier::copy(
+    int in, int out, const struct stat &source, const EntryRef &from, const EntryRef &to)
 {
     if (m_cancel.isRaised())
         return from.cancellation();
+    const qint64 expectedSize = source.st_size;
     if (expectedSize > transferChunkSize)
         ::posix_fadvise(in, 0, 0, POSIX_FADV_SEQUENTIAL);
-    Transfer transfer{in, out, expectedSize, from, to};
-    for (;;) {
-        qint64 chunk = 0;
-        if (auto failure = copyChunk(transfer, chunk))
-            return failure;
-        if (chunk == 0)
-            return std::nullopt;
-        transfer.done += chunk;
+    // Fewer allocated blocks than bytes: the file has holes (or is compressed), worth looking
+    // for its data extents instead of writing zeros.
+    const bool sparse = qint64(source.st_blocks) * 512 < expectedSize;
+    Transfer transfer{in, out, expectedSize, from, to, 0, sparse ? 0 : kNoEnd, sparse};
+    while (!transfer.atEnd) {
+        qint64 advanced = 0;
+        if (transfer.sparse && transfer.position >= transfer.dataEnd) {
+            if (auto failure = skipHole(transfer, advanced))
+                return failure;
+        }
+        if (!transfer.atEnd) {
+            const qint64 limit = qMin(transferChunkSize, transfer.dataEnd - transfer.position);
+            qint64 chunk = 0;
+            if (auto failure = copyChunk(transfer, limit, chunk))
+                return failure;
+            transfer.position += chunk;
+            transfer.atEnd = chunk < limit; // only the end of the file makes a chunk short
+            advanced += chunk;
+        }
+        if (advanced == 0)
+            continue;
         if (m_copied)
-            m_copied(chunk);
+            m_copied(advanced);
         if (m_cancel.isRaised())
             return from.cancellation();
-        if (chunk < transferChunkSize)
-            return std::nullopt; // only the end of the file makes a chunk short
     }
+    // A hole at the end has no extent that would have set the copy's size.
+    if (transfer.sparse && ::ftruncate(out, transfer.position) != 0)
+        return to.error(errno);
+    return std::nullopt;
 }
 
-std::optional<FileError> ChunkCopier::copyChunk(Transfer &transfer, qint64 &chunk)
+std::optional<FileError> ChunkCopier::skipHole(Transfer &transfer, qint64 &skipped)
 {
-    while (chunk < transferChunkSize) {
-        const qint64 wanted = transferChunkSize - chunk;
+    const off_t data = ::lseek(transfer.in, transfer.position, SEEK_DATA);
+    if (data < 0 && errno != ENXIO) {
+        // The file system cannot tell (EINVAL): copy everything from here, zeros included.
+        transfer.sparse = false;
+        transfer.dataEnd = kNoEnd;
+        return std::nullopt;
+    }
+    qint64 next;
+    if (data < 0) { // no data after the position: a hole up to the end of the file
+        next = ::lseek(transfer.in, 0, SEEK_END);
+        transfer.atEnd = true;
+    } else {
+        next = data;
+        transfer.dataEnd = ::lseek(transfer.in, data, SEEK_HOLE);
+    }
+    if (next < 0 || transfer.dataEnd < 0)
+        return transfer.from.error(errno);
+    next = qMax(next, transfer.position);
+    if (::lseek(transfer.in, next, SEEK_SET) < 0)
+        return transfer.from.error(errno);
+    if (::lseek(transfer.out, next, SEEK_SET) < 0)
+        return transfer.to.error(errno);
+    skipped = next - transfer.position;
+    transfer.position = next;
+    return std::nullopt;
+}
+
+std::optional<FileError> ChunkCopier::copyChunk(Transfer &transfer, qint64 limit, qint64 &chunk)
+{
+    while (chunk < limit) {
+        const qint64 wanted = limit - chunk;
         if (transfer.kernelCopy) {
             const ssize_t n =
                 ::copy_file_range(transfer.in, nullptr, transfer.out, nullptr, size_t(wanted), 0);
@@ -58,7 +106,7 @@ std::optional<FileError> ChunkCopier::copyChunk(Transfer &transfer, qint64 &chun
             }
             if (n < 0 && errno == EINTR)
                 continue;
-            const qint64 position = transfer.done + chunk;
+            const qint64 position = transfer.position + chunk;
             if (n == 0 && position >= transfer.expectedSize && position > 0)
                 return std::nullopt; // the end of the file
             // Not offered here (another file system, an old kernel, a special file system that
@@ -82,7 +130,7 @@ ChunkCopier::readAndWrite(const Transfer &transfer, qint64 limit, qint64 &moved)
 {
     char small[kSmallBuffer];
     char *buffer = m_buffer.get();
-    if (!buffer && transfer.expectedSize - transfer.done < kSmallBuffer) {
+    if (!buffer && transfer.expectedSize - transfer.position < kSmallBuffer) {
         buffer = small;
         limit = qMin(limit, kSmallBuffer);
     } else if (!buffer) {

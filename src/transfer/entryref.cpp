@@ -1,5 +1,6 @@
 #include "entryref.h"
 
+#include "fileoperations.h"
 #include "localization.h"
 #include "pathcodec.h"
 
@@ -31,4 +32,17 @@ FileError EntryRef::existsError() const
 FileError EntryRef::cancellation() const
 {
     return FileError(ECANCELED, PathCodec::decode(path));
+}
+
+FileError EntryRef::intoItselfError() const
+{
+    const QString decoded = PathCodec::decode(path);
+    return FileError(EINVAL, decoded, intoItselfMessage(decoded));
+}
+
+QString intoItselfMessage(const QString &path)
+{
+    const QString name = path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
+    return Bv::tr("„%1“ kann nicht in sich selbst abgelegt werden.")
+        .arg(PathCodec::displayText(name));
 }

@@ -19,4 +19,6 @@ struct EntryRef
     // The destination is taken: names the item in the user's language.
     FileError existsError() const;
     FileError cancellation() const;
+    // The copy would land inside this very folder.
+    FileError intoItselfError() const;
 };

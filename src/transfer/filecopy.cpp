@@ -1,12 +1,14 @@
 // Copying one item of any kind, folders recursively, relative to folder descriptors.
 #include "cancelflag.h"
 #include "chunkcopier.h"
+#include "copylog.h"
 #include "directoryreader.h"
 #include "entryref.h"
 #include "fileoperations.h"
 #include "metadata.h"
 #include "pathcodec.h"
 #include "posixpath.h"
+#include "sourceremoval.h"
 #include "treeremoval.h"
 
 #include <cerrno>
@@ -17,18 +19,34 @@
 namespace {
 
 constexpr int kReadFlags = O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY;
+constexpr int kFolderFlags = O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC;
+
+// What one copy shares along its walk.
+struct CopyWalk
+{
+    CopyWalk(const CancelFlag &cancel, const ByteCallback &copied, CopyLog *moveLog = nullptr)
+        : copier(cancel, copied)
+        , log(moveLog)
+    {}
+
+    ChunkCopier copier;
+    // What a move removes afterwards; none for a plain copy.
+    CopyLog *log;
+    // The first folder this copy made: the walk never copies it into itself.
+    std::optional<EntryIdentity> destinationRoot;
+};
 
 FileError creationError(const EntryRef &to)
 {
     return errno == EEXIST ? to.existsError() : to.error(errno);
 }
 
-std::optional<FileError> copyEntry(const EntryRef &from, const EntryRef &to, ChunkCopier &copier);
+std::optional<FileError> copyEntry(const EntryRef &from, const EntryRef &to, CopyWalk &walk);
 
 // Each of the following creates the destination exclusively and, when it fails afterwards,
 // removes what it created before returning the error.
 
-std::optional<FileError> copyRegular(const EntryRef &from, const EntryRef &to, ChunkCopier &copier)
+std::optional<FileError> copyRegular(const EntryRef &from, const EntryRef &to, CopyWalk &walk)
 {
     int fd = ::openat(from.dirFd, from.name, kReadFlags);
     if (fd < 0 && errno == EWOULDBLOCK) // another program holds a lease: wait for it to let go
@@ -43,13 +61,15 @@ std::optional<FileError> copyRegular(const EntryRef &from, const EntryRef &to, C
     const int out = ::openat(to.dirFd, to.name, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
     if (out < 0)
         return creationError(to);
-    std::optional<FileError> failure = copier.copy(in.get(), out, st.st_size, from, to);
+    std::optional<FileError> failure = walk.copier.copy(in.get(), out, st, from, to);
     if (!failure)
         copyMetadata(in.get(), out, st);
     if (::close(out) != 0 && errno != EINTR && !failure)
         failure = to.error(errno); // delayed write errors (network and full file systems)
     if (failure)
         ::unlinkat(to.dirFd, to.name, 0);
+    else if (walk.log)
+        walk.log->entry(from.name, st); // as it was before its data was read
     return failure;
 }
 
@@ -71,18 +91,18 @@ std::optional<FileError> copyLink(const EntryRef &from, const EntryRef &to)
     return std::nullopt;
 }
 
-std::optional<FileError> copyFolderContent(DirectoryReader &source,
-                                           const EntryRef &from,
-                                           const EntryRef &to,
-                                           ChunkCopier &copier)
+std::optional<FileError>
+copyFolderContent(DirectoryReader &source, const EntryRef &from, const EntryRef &to, CopyWalk &walk)
 {
-    const UniqueFd destination(
-        ::openat(to.dirFd, to.name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
-    if (!destination.isValid())
+    const UniqueFd destination(::openat(to.dirFd, to.name, kFolderFlags));
+    struct stat destinationStat;
+    if (!destination.isValid() || ::fstat(destination.get(), &destinationStat) != 0)
         return to.error(errno);
+    if (!walk.destinationRoot)
+        walk.destinationRoot = EntryIdentity::of(destinationStat);
     while (const dirent *entry = source.next()) {
         const EntryRef child = from.child(source.fd(), entry->d_name);
-        if (auto failure = copyEntry(child, to.child(destination.get(), entry->d_name), copier))
+        if (auto failure = copyEntry(child, to.child(destination.get(), entry->d_name), walk))
             return failure;
     }
     if (source.error() != 0)
@@ -93,21 +113,33 @@ std::optional<FileError> copyFolderContent(DirectoryReader &source,
     return std::nullopt;
 }
 
-std::optional<FileError> copyFolder(const EntryRef &from, const EntryRef &to, ChunkCopier &copier)
+std::optional<FileError> copyFolder(const EntryRef &from, const EntryRef &to, CopyWalk &walk)
 {
     // Opened before anything is made, so an unreadable folder leaves no trace.
-    const int fd = ::openat(from.dirFd, from.name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-    if (fd < 0)
-        return from.error(errno);
+    const int fd = ::openat(from.dirFd, from.name, kFolderFlags);
+    struct stat st;
+    if (fd < 0 || ::fstat(fd, &st) != 0) {
+        const int code = errno;
+        if (fd >= 0)
+            ::close(fd);
+        return from.error(code);
+    }
     DirectoryReader source(fd);
     if (source.error() != 0)
         return from.error(source.error());
+    // The copy lies inside its own source: going on would copy the copy, without end.
+    if (walk.destinationRoot && walk.destinationRoot->isSameFile(EntryIdentity::of(st)))
+        return from.intoItselfError();
     // The owner may write into it while it fills; the source's bits follow at the end.
     if (::mkdirat(to.dirFd, to.name, 0700) != 0)
         return creationError(to);
-    std::optional<FileError> failure = copyFolderContent(source, from, to, copier);
+    if (walk.log)
+        walk.log->enterFolder(from.name, st);
+    std::optional<FileError> failure = copyFolderContent(source, from, to, walk);
     if (failure)
         removeTree(to, WriteProtection::override);
+    else if (walk.log)
+        walk.log->leaveFolder();
     return failure;
 }
 
@@ -120,20 +152,21 @@ std::optional<FileError> copyNode(const struct stat &st, const EntryRef &to)
     return std::nullopt;
 }
 
-std::optional<FileError> copyEntry(const EntryRef &from, const EntryRef &to, ChunkCopier &copier)
+std::optional<FileError> copyEntry(const EntryRef &from, const EntryRef &to, CopyWalk &walk)
 {
-    if (copier.cancelFlag().isRaised())
+    if (walk.copier.cancelFlag().isRaised())
         return from.cancellation();
     struct stat st;
     if (::fstatat(from.dirFd, from.name, &st, AT_SYMLINK_NOFOLLOW) != 0)
         return from.error(errno);
-    if (S_ISLNK(st.st_mode))
-        return copyLink(from, to);
     if (S_ISDIR(st.st_mode))
-        return copyFolder(from, to, copier);
+        return copyFolder(from, to, walk);
     if (S_ISREG(st.st_mode))
-        return copyRegular(from, to, copier);
-    return copyNode(st, to);
+        return copyRegular(from, to, walk);
+    std::optional<FileError> failure = S_ISLNK(st.st_mode) ? copyLink(from, to) : copyNode(st, to);
+    if (!failure && walk.log)
+        walk.log->entry(from.name, st);
+    return failure;
 }
 
 // Runs `copy` on the two paths made ready for *at() calls.
@@ -165,9 +198,9 @@ std::optional<FileError> copyItem(const QString &source,
                                   const CancelFlag &cancel,
                                   const ByteCallback &copied)
 {
-    ChunkCopier copier(cancel, copied);
+    CopyWalk walk(cancel, copied);
     return withPaths(source, destination, [&](const EntryRef &from, const EntryRef &to) {
-        return copyEntry(from, to, copier);
+        return copyEntry(from, to, walk);
     });
 }
 
@@ -176,8 +209,23 @@ std::optional<FileError> copyFile(const QString &source,
                                   const CancelFlag &cancel,
                                   const ByteCallback &copied)
 {
-    ChunkCopier copier(cancel, copied);
+    CopyWalk walk(cancel, copied);
     return withPaths(source, destination, [&](const EntryRef &from, const EntryRef &to) {
-        return copyRegular(from, to, copier);
+        return copyRegular(from, to, walk);
+    });
+}
+
+std::optional<FileError> moveItem(const QString &source,
+                                  const QString &destination,
+                                  const CancelFlag &cancel,
+                                  const ByteCallback &copied,
+                                  LeftBehind &leftBehind)
+{
+    CopyLog log;
+    CopyWalk walk(cancel, copied, &log);
+    return withPaths(source, destination, [&](const EntryRef &from, const EntryRef &to) {
+        if (auto failure = copyEntry(from, to, walk))
+            return failure;
+        return removeCopiedSource(from, log, to, leftBehind);
     });
 }

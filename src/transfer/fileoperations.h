@@ -24,6 +24,21 @@ enum class WriteProtection { respect, override };
 // A failure that is the user's cancel request (code ECANCELED); it is never reported.
 bool isCancellation(const FileError &error);
 
+// The message that refuses to put the item at `path` into itself or a folder below it.
+QString intoItselfMessage(const QString &path);
+
+// What moves across file systems left in their sources because another program changed or
+// added it while they ran.
+struct LeftBehind
+{
+    QString first; // the path of the first such item
+    qint64 count = 0;
+
+    // The message that ends a run that left something behind: names the first and the count.
+    FileError error() const;
+    bool operator==(const LeftBehind &) const = default;
+};
+
 // Copies the item at `source` of any kind to `destination`, folders recursively: files with
 // their data, dates, permission bits and extended attributes; symbolic links with their exact
 // target text; folders with their content, then their own metadata; FIFOs, sockets and device
@@ -35,6 +50,17 @@ std::optional<FileError> copyItem(const QString &source,
                                   const QString &destination,
                                   const CancelFlag &cancel,
                                   const ByteCallback &copied);
+
+// Moves the item at `source` to `destination` on another file system: copyItem, then the
+// source is removed entry by entry, each only while it is the very file that was copied and
+// unchanged (device, inode, size and modification time), folders with rmdir once empty.
+// What changed or appeared meanwhile stays in the source and is added to `leftBehind`. When the
+// source cannot be removed at all, the copy goes again and the failure is returned.
+std::optional<FileError> moveItem(const QString &source,
+                                  const QString &destination,
+                                  const CancelFlag &cancel,
+                                  const ByteCallback &copied,
+                                  LeftBehind &leftBehind);
 
 // copyItem for one regular file.
 std::optional<FileError> copyFile(const QString &source,
@@ -50,6 +76,12 @@ void copyMetadata(const QString &source, const QString &destination);
 // folder (hidden ones included; links are not followed). What cannot be read counts as 0.
 qint64 itemSize(const QString &path);
 
+// Whether putting `item` into `folder` would put it into itself: `folder` is the item or lies
+// below it. Judged on real locations: links on the way to `folder` are followed and folders
+// compared by device and inode, so no spelling of the path hides it. A final link at `item` is
+// not followed (it is copied as a link).
+bool isInsideItself(const QString &item, const QString &folder);
+
 // Whether `item` (a final link not followed) lies on the same mounted file system as `folder`,
 // so that a rename can move it there. Any failure gives false.
 bool isSameVolume(const QString &item, const QString &folder);
@@ -57,9 +89,3 @@ bool isSameVolume(const QString &item, const QString &folder);
 // Removes the item and, for a folder, everything below it, without following links.
 // Stops at the first failure.
 std::optional<FileError> removeItem(const QString &path, WriteProtection protection);
-
-// The second half of a move across file systems, after `source` was copied to `copy`: removes
-// the source. When the source cannot be removed as a whole (checked before anything goes), the
-// copy is removed again and the source stays complete. Should the removal still fail half-way,
-// the copy stays too, so that nothing is lost.
-std::optional<FileError> removeMovedSource(const QString &source, const QString &copy);

@@ -1,4 +1,4 @@
-// Sizing and removing whole items, and telling volumes apart.
+// Sizing and removing whole items, and telling real locations and volumes apart.
 #include "directoryreader.h"
 #include "entryref.h"
 #include "fileoperations.h"
@@ -54,6 +54,31 @@ qint64 itemSize(const QString &path)
     return fd < 0 ? 0 : sizeBelow(fd);
 }
 
+bool isInsideItself(const QString &item, const QString &folder)
+{
+    const PosixPath itemAt(PathCodec::encode(item));
+    const PosixPath folderAt(PathCodec::encode(folder));
+    struct stat itemStat;
+    if (itemAt.error() != 0 || folderAt.error() != 0 ||
+        ::fstatat(itemAt.dirFd(), itemAt.relative(), &itemStat, AT_SYMLINK_NOFOLLOW) != 0 ||
+        !S_ISDIR(itemStat.st_mode))
+        return false;
+    // From the real folder up through its real parents to the root, whose parent is itself.
+    UniqueFd at(::openat(folderAt.dirFd(), folderAt.relative(), O_PATH | O_DIRECTORY | O_CLOEXEC));
+    struct stat st;
+    while (at.isValid() && ::fstat(at.get(), &st) == 0) {
+        if (st.st_dev == itemStat.st_dev && st.st_ino == itemStat.st_ino)
+            return true;
+        UniqueFd parent(::openat(at.get(), "..", O_PATH | O_DIRECTORY | O_CLOEXEC));
+        struct stat parentStat;
+        if (!parent.isValid() || ::fstat(parent.get(), &parentStat) != 0 ||
+            (parentStat.st_dev == st.st_dev && parentStat.st_ino == st.st_ino))
+            break;
+        at = std::move(parent);
+    }
+    return false;
+}
+
 bool isSameVolume(const QString &item, const QString &folder)
 {
     const PosixPath itemAt(PathCodec::encode(item));
@@ -79,22 +104,4 @@ std::optional<FileError> removeItem(const QString &path, WriteProtection protect
     if (at.error() != 0)
         return item.error(at.error());
     return removeTree(item, protection);
-}
-
-std::optional<FileError> removeMovedSource(const QString &source, const QString &copy)
-{
-    const QByteArray bytes = PathCodec::encode(source);
-    if (auto problem = checkRemovable(bytes)) {
-        removeItem(copy, WriteProtection::override);
-        return problem;
-    }
-    const PosixPath at(bytes);
-    const EntryRef item{at.dirFd(), at.relative(), bytes};
-    qint64 removed = 0;
-    std::optional<FileError> failure = at.error() != 0
-                                           ? item.error(at.error())
-                                           : removeTree(item, WriteProtection::respect, &removed);
-    if (failure && removed == 0)
-        removeItem(copy, WriteProtection::override);
-    return failure;
 }

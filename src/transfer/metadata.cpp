@@ -32,20 +32,35 @@ void copyExtendedAttributes(int source, int destination)
     }
 }
 
+// The source's permission bits for its copy. The set-user-id and set-group-id bits stay only
+// when the copy has the source's owner and group: a set-user-id program copied by root would
+// otherwise run as root for anyone.
+mode_t copiedPermissions(const struct stat &source, const struct stat *copy)
+{
+    mode_t bits = source.st_mode & 07777;
+    if (!copy || copy->st_uid != source.st_uid || copy->st_gid != source.st_gid)
+        bits &= ~mode_t(S_ISUID | S_ISGID);
+    return bits;
+}
+
 } // namespace
 
 void copyMetadata(int source, int destination, const struct stat &sourceStat)
 {
     // Attributes first: setting user.* ones needs write permission, which the bits may take.
     copyExtendedAttributes(source, destination);
-    ::fchmod(destination, sourceStat.st_mode & 07777);
+    struct stat copy;
+    const bool known = ::fstat(destination, &copy) == 0;
+    ::fchmod(destination, copiedPermissions(sourceStat, known ? &copy : nullptr));
     const struct timespec times[2] = {sourceStat.st_atim, sourceStat.st_mtim};
     ::futimens(destination, times);
 }
 
 void copyNodeMetadata(int dirFd, const char *name, const struct stat &sourceStat)
 {
-    ::fchmodat(dirFd, name, sourceStat.st_mode & 07777, 0);
+    struct stat copy;
+    const bool known = ::fstatat(dirFd, name, &copy, AT_SYMLINK_NOFOLLOW) == 0;
+    ::fchmodat(dirFd, name, copiedPermissions(sourceStat, known ? &copy : nullptr), 0);
     const struct timespec times[2] = {sourceStat.st_atim, sourceStat.st_mtim};
     ::utimensat(dirFd, name, times, AT_SYMLINK_NOFOLLOW);
 }

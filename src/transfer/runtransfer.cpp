@@ -23,16 +23,15 @@ QString lastComponent(const QString &path)
 std::optional<FileError> transferOne(const TransferJob &job,
                                      TransferKind kind,
                                      const CancelFlag &cancel,
-                                     const ByteCallback &copied)
+                                     const ByteCallback &copied,
+                                     LeftBehind &leftBehind)
 {
     // Instant moves do not look at the cancel flag: a rename is over at once.
     if (job.isInstantMove)
         return renameNoReplace(job.source, job.destination);
-    if (auto failure = copyItem(job.source, job.destination, cancel, copied))
-        return failure;
     if (kind == TransferKind::move)
-        return removeMovedSource(job.source, job.destination);
-    return std::nullopt;
+        return moveItem(job.source, job.destination, cancel, copied, leftBehind);
+    return copyItem(job.source, job.destination, cancel, copied);
 }
 
 } // namespace
@@ -58,13 +57,16 @@ std::optional<FileError> runTransfer(QList<TransferJob> &jobs,
     const ByteCallback copied = [&reporter](qint64 bytes) {
         reporter.add(bytes);
     };
+    LeftBehind leftBehind;
     for (qsizetype i = 0; i < jobs.size(); ++i) {
         const TransferJob &job = jobs.at(i);
         post(progress,
              [name = lastComponent(job.source)](TransferProgress &p) { p.setCurrentName(name); });
-        if (auto failure = transferOne(job, kind, cancel, copied))
+        if (auto failure = transferOne(job, kind, cancel, copied, leftBehind))
             return failure;
         post(progress, [done = i + 1](TransferProgress &p) { p.setItemsDone(done); });
     }
+    if (leftBehind.count > 0)
+        return leftBehind.error();
     return std::nullopt;
 }
