@@ -23,6 +23,7 @@ private slots:
     void permissionErrorsOfferHelp();
     void showHiddenReachesBothPanes();
     void columnLayoutSurvivesARestart();
+    void unreadablePreferencesAreKeptAndTold();
 };
 
 void BivaneStateTest::init()
@@ -173,6 +174,21 @@ void BivaneStateTest::columnLayoutSurvivesARestart()
         R"({"order":["future","name"],"widths":{"future":9},"hidden":[]})");
     QVERIFY(newer);
     QCOMPARE(newer->order, QList<FileColumn>({FileColumn::name}));
+}
+
+void BivaneStateTest::unreadablePreferencesAreKeptAndTold()
+{
+    Fixture fixture;
+    fixture.config.makeFile(QStringLiteral("bivane.json"), "{\"customFavorites\": [\"/a\",]}");
+    BivaneState &state = fixture.state();
+    QVERIFY(state.errorMessage().isNull()); // read as defaults, nothing written yet
+    state.setColumnCustomization(ColumnCustomization{{FileColumn::size}, {}, {}});
+    const QString kept = fixture.preferences.keptUnreadableFile();
+    QVERIFY(!kept.isEmpty());
+    QVERIFY2(state.errorMessage().contains(kept), qPrintable(state.errorMessage()));
+    QFile keptFile(kept);
+    QVERIFY(keptFile.open(QIODevice::ReadOnly));
+    QCOMPARE(keptFile.readAll(), QByteArray("{\"customFavorites\": [\"/a\",]}"));
 }
 
 BIVANE_TEST_MAIN(BivaneStateTest)

@@ -30,6 +30,7 @@ private slots:
     void init();
     void questionNamesItemsAndTarget();
     void namesStayUnique();
+    void itemsNeverGoIntoThemselves_data();
     void itemsNeverGoIntoThemselves();
     void movesWithinTheVolumeAreRenames();
     void oneRunAtATime();
@@ -107,32 +108,64 @@ void CopyMoveTest::namesStayUnique()
     QVERIFY(waitForRun(state));
     QCOMPARE(namesIn(home(QStringLiteral("x"))), QStringList({"a 2.txt", "a.txt"}));
     QVERIFY(state.errorMessage().isNull());
+
+    // A name of 255 bytes that is taken gets a shortened stem, and the other items go too.
+    const QString longName = QString(251, QLatin1Char('l')) + QStringLiteral(".txt");
+    writeFile(home(QStringLiteral("x/") + longName), "lang");
+    writeFile(home(QStringLiteral("Ziel/") + longName), "alt");
+    state.startTransfer({home(QStringLiteral("x/") + longName), home(QStringLiteral("x/a.txt"))},
+                        home(QStringLiteral("Ziel")),
+                        TransferKind::copy);
+    QVERIFY(waitForRun(state));
+    QVERIFY2(state.errorMessage().isNull(), qPrintable(state.errorMessage()));
+    const QString shortened = QString(249, QLatin1Char('l')) + QStringLiteral(" 2.txt");
+    QCOMPARE(QFileInfo(home(QStringLiteral("Ziel/") + shortened)).size(), 4);
+    QVERIFY(QFileInfo::exists(home(QStringLiteral("Ziel/a 4.txt"))));
+}
+
+void CopyMoveTest::itemsNeverGoIntoThemselves_data()
+{
+    QTest::addColumn<QString>("target"); // below the home folder
+    QTest::addColumn<bool>("refused");
+    QTest::newRow("its own child") << "p/q/r" << true;
+    QTest::newRow("a link to it") << "zu-q" << true;
+    QTest::newRow("a link to its child") << "zu-r" << true;
+    QTest::newRow("its child through a linked parent") << "zu-p/q/r" << true;
+    QTest::newRow("a folder whose name merely starts the same") << "p/qr" << false;
 }
 
 void CopyMoveTest::itemsNeverGoIntoThemselves()
 {
+    QFETCH(QString, target);
+    QFETCH(bool, refused);
     QDir().mkpath(home(QStringLiteral("p/q/r")));
     QDir().mkpath(home(QStringLiteral("p/qr")));
     writeFile(home(QStringLiteral("p/other.txt")));
+    for (const auto &[link, to] : {std::pair{"zu-q", "p/q"}, {"zu-r", "p/q/r"}, {"zu-p", "p"}})
+        QVERIFY(QFile::link(home(QLatin1String(to)), home(QLatin1String(link))));
     ControllerFixture fixture;
     fixture.preferences.setValue(Pref::confirmCopyMove, false);
     BivaneState &state = fixture.state();
-    // q cannot go into its own child; the other item still moves.
-    state.startTransfer({home(QStringLiteral("p/q")), home(QStringLiteral("p/other.txt"))},
-                        home(QStringLiteral("p/q/r")),
-                        TransferKind::move);
-    QCOMPARE(state.errorMessage(),
-             QStringLiteral("„q“ kann nicht in sich selbst abgelegt werden."));
-    QVERIFY(waitForRun(state));
-    QCOMPARE(namesIn(home(QStringLiteral("p/q/r"))), QStringList({"other.txt"}));
 
-    // A folder whose name merely starts the same is no child.
-    state.setErrorMessage({});
-    state.startTransfer(
-        {home(QStringLiteral("p/q"))}, home(QStringLiteral("p/qr")), TransferKind::move);
-    QVERIFY(waitForRun(state));
-    QVERIFY(state.errorMessage().isNull());
-    QVERIFY(QFileInfo(home(QStringLiteral("p/qr/q/r/other.txt"))).exists());
+    // q cannot go into itself, however the target is spelled; the other item still goes.
+    for (TransferKind kind : {TransferKind::copy, TransferKind::move}) {
+        state.setErrorMessage({});
+        state.startTransfer(
+            {home(QStringLiteral("p/q")), home(QStringLiteral("p/other.txt"))}, home(target), kind);
+        QVERIFY(waitForRun(state));
+        QVERIFY(QFileInfo::exists(home(target + QStringLiteral("/other.txt"))));
+        if (!refused)
+            break; // moved away: nothing left to try
+        QCOMPARE(state.errorMessage(),
+                 QStringLiteral("„q“ kann nicht in sich selbst abgelegt werden."));
+        QVERIFY(!QFileInfo::exists(home(target + QStringLiteral("/q"))));
+        QVERIFY(QFile::remove(home(target + QStringLiteral("/other.txt"))));
+        writeFile(home(QStringLiteral("p/other.txt")));
+    }
+    if (!refused) {
+        QVERIFY(state.errorMessage().isNull());
+        QVERIFY(QFileInfo(home(QStringLiteral("p/qr/q/r"))).isDir());
+    }
 }
 
 void CopyMoveTest::movesWithinTheVolumeAreRenames()
@@ -196,6 +229,25 @@ void CopyMoveTest::pastingAlwaysCopies()
     QVERIFY(QFile::exists(home(QStringLiteral("Downloads/kopier mich.txt"))));
     QVERIFY(entryExists(PathCodec::decode(PathCodec::encode(home()) + "/Downloads/caf\xe9")));
     QVERIFY(QFile::exists(home(QStringLiteral("kopier mich.txt"))));
+
+    // A file URL of another machine names no file here: refused with a message, nothing asked.
+    const auto pasteUrls = [&](const QList<QUrl> &urls) {
+        auto *data = new QMimeData;
+        data->setUrls(urls);
+        QGuiApplication::clipboard()->setMimeData(data);
+        state.pasteFiles(state.right());
+    };
+    const QString local = home(QStringLiteral("kopier mich.txt"));
+    const qsizetype before = fixture.window.questions.size();
+    pasteUrls({QUrl::fromLocalFile(local), QUrl(QStringLiteral("file://fileserver") + local)});
+    QCOMPARE(fixture.window.questions.size(), before);
+    QVERIFY2(state.errorMessage().contains(QStringLiteral("fileserver")),
+             qPrintable(state.errorMessage()));
+    // "localhost" is this machine.
+    pasteUrls({QUrl(QStringLiteral("file://localhost") + local)});
+    QCOMPARE(fixture.window.questions.last().message,
+             QStringLiteral("„kopier mich.txt“ kopieren?"));
+    state.finishQuestion({Question::kCancel, {}});
 
     // Text on the clipboard is no file.
     QGuiApplication::clipboard()->setText(home(QStringLiteral("kopier mich.txt")));

@@ -18,6 +18,8 @@ private slots:
     void everyKindOfChangeTriggers_data();
     void everyKindOfChangeTriggers();
     void repointingCancelsPendingCall();
+    void folderMadeAgainIsWatchedAgain_data();
+    void folderMadeAgainIsWatchedAgain();
     void folderThatCannotBeOpenedLeavesWatcherIdle();
 };
 
@@ -101,6 +103,54 @@ void DirectoryWatcherTest::repointingCancelsPendingCall()
     tree.makeFile(QStringLiteral("second/another"));
     QTest::qWait(600);
     QCOMPARE(calls, QStringList({"second"}));
+}
+
+void DirectoryWatcherTest::folderMadeAgainIsWatchedAgain_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::newRow("removed and made at once") << "rm -rf x && mkdir x";
+    QTest::newRow("made after the call for the removal") << "later";
+    QTest::newRow("moved away, another moved in") << "mv";
+    QTest::newRow("missing with its parent at the start") << "missing";
+}
+
+void DirectoryWatcherTest::folderMadeAgainIsWatchedAgain()
+{
+    QFETCH(QString, how);
+    TestTree tree;
+    const QString folder = tree.path(QStringLiteral("parent/x"));
+    if (how != QLatin1String("missing"))
+        tree.makeFolder(QStringLiteral("parent/x"));
+    DirectoryWatcher watcher;
+    int calls = 0;
+    watcher.watch(folder, [&] { ++calls; });
+
+    if (how == QLatin1String("rm -rf x && mkdir x")) {
+        QVERIFY(QDir(folder).removeRecursively() && QDir().mkdir(folder));
+    } else if (how == QLatin1String("later")) {
+        QVERIFY(QDir(folder).removeRecursively());
+        QTRY_COMPARE(calls, 1);
+        QVERIFY(!watcher.isWatching());
+        QVERIFY(QDir().mkdir(folder));
+    } else if (how == QLatin1String("mv")) {
+        tree.makeFolder(QStringLiteral("parent/y"));
+        QVERIFY(QFile::rename(folder, tree.path(QStringLiteral("parent/old"))));
+        QVERIFY(QFile::rename(tree.path(QStringLiteral("parent/y")), folder));
+    } else {
+        QVERIFY(!watcher.isWatching());
+        tree.makeFolder(QStringLiteral("parent/x")); // parent and folder appear
+    }
+    // The folder at the path is watched and its appearance reported.
+    QTRY_VERIFY(watcher.isWatching() && calls >= 1 && !watcher.hasPendingCall());
+    const int before = calls;
+    tree.makeFile(QStringLiteral("parent/x/new"));
+    QTRY_COMPARE(calls, before + 1);
+    // The old folder, moved elsewhere, is not watched any more.
+    if (how == QLatin1String("mv")) {
+        tree.makeFile(QStringLiteral("parent/old/ignored"));
+        QTest::qWait(2 * DirectoryWatcher::kSettleMilliseconds);
+        QCOMPARE(calls, before + 1);
+    }
 }
 
 void DirectoryWatcherTest::folderThatCannotBeOpenedLeavesWatcherIdle()

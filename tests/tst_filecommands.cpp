@@ -102,56 +102,99 @@ void FileCommandsTest::duplicatesNameTheirCopies()
     QVERIFY(state.errorMessage().isNull());
     // The panes show the copies at once.
     QCOMPARE(state.left().items().size(), namesIn(home()).size());
+
+    // Names of 255 bytes give up the end of their stem, at a character boundary, for the
+    // "Kopie", the number and the extension.
+    for (const QString &stem :
+         {QString(251, QLatin1Char('x')),
+          QString(125, QChar(0xe4)) + QLatin1Char('x'),
+          QString(62, QLatin1Char('x')).replace(QLatin1String("x"), QStringLiteral("😀")) +
+              QStringLiteral("abc")}) {
+        const QString folder = home(QStringLiteral("lang"));
+        QDir(folder).removeRecursively();
+        writeFile(folder + QLatin1Char('/') + stem + QStringLiteral(".txt"), "lang");
+        state.duplicate({folder + QLatin1Char('/') + stem + QStringLiteral(".txt")});
+        state.duplicate({folder + QLatin1Char('/') + stem + QStringLiteral(".txt")});
+        QVERIFY2(state.errorMessage().isNull(), qPrintable(state.errorMessage()));
+        QStringList copies = namesIn(folder);
+        copies.removeOne(stem + QStringLiteral(".txt"));
+        QCOMPARE(copies.size(), 2);
+        for (const QString &name : copies) {
+            QVERIFY(PathCodec::encode(name).size() <= 255);
+            QCOMPARE(PathCodec::encode(name), name.toUtf8()); // no character cut in half
+            QVERIFY(name.startsWith(stem.left(8)));
+            QCOMPARE(contentOf(folder + QLatin1Char('/') + name), QByteArray("lang"));
+        }
+        std::sort(copies.begin(), copies.end());
+        QVERIFY2(copies[0].endsWith(QStringLiteral(" Kopie 2.txt")), qPrintable(copies[0]));
+        QVERIFY2(copies[1].endsWith(QStringLiteral(" Kopie.txt")), qPrintable(copies[1]));
+    }
 }
 
 void FileCommandsTest::renameChecksTheNewName_data()
 {
+    QTest::addColumn<QString>("original");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("resultName"); // empty: nothing renamed
     QTest::addColumn<QString>("message");    // empty: no message
-    QTest::newRow("spaces around") << "  Notizen \n"
+    QTest::newRow("spaces around") << "alt.txt"
+                                   << "  Notizen \n"
                                    << "Notizen"
                                    << "";
     QTest::newRow("same name") << "alt.txt"
+                               << "alt.txt"
                                << ""
                                << "";
-    QTest::newRow("empty") << "   "
+    QTest::newRow("empty") << "alt.txt"
+                           << "   "
                            << ""
                            << "";
-    QTest::newRow("slash") << "a/b"
+    QTest::newRow("slash") << "alt.txt"
+                           << "a/b"
                            << ""
                            << "Der Name darf keinen Schrägstrich enthalten.";
-    QTest::newRow("dot") << "."
+    QTest::newRow("dot") << "alt.txt"
+                         << "."
                          << ""
                          << "„.“ und „..“ sind als Name nicht möglich.";
-    QTest::newRow("dot dot") << ".."
+    QTest::newRow("dot dot") << "alt.txt"
+                             << ".."
                              << ""
                              << "„.“ und „..“ sind als Name nicht möglich.";
-    QTest::newRow("too long") << QString(256, QLatin1Char('x')) << ""
+    QTest::newRow("too long") << "alt.txt" << QString(256, QLatin1Char('x')) << ""
                               << "Der Name ist zu lang: Ein Name darf höchstens 255 Byte lang "
                                  "sein.";
-    QTest::newRow("255 bytes") << QString(255, QLatin1Char('y')) << QString(255, QLatin1Char('y'))
-                               << "";
+    QTest::newRow("untouched, spaces around") << " alt "
+                                              << " alt "
+                                              << ""
+                                              << "";
+    QTest::newRow("edited, spaces around") << " alt "
+                                           << " neu "
+                                           << "neu"
+                                           << "";
+    QTest::newRow("255 bytes") << "alt.txt" << QString(255, QLatin1Char('y'))
+                               << QString(255, QLatin1Char('y')) << "";
 }
 
 void FileCommandsTest::renameChecksTheNewName()
 {
+    QFETCH(QString, original);
     QFETCH(QString, typed);
     QFETCH(QString, resultName);
     QFETCH(QString, message);
-    writeFile(home(QStringLiteral("alt.txt")), "inhalt");
+    writeFile(home(original), "inhalt");
     ControllerFixture fixture;
     BivaneState &state = fixture.state();
     PaneModel &pane = state.left();
-    state.startRename({home(QStringLiteral("alt.txt"))}, pane);
+    state.startRename({home(original)}, pane);
     pane.setRenameText(typed);
     state.commitRename(pane);
 
     if (resultName.isEmpty()) {
-        QCOMPARE(namesIn(home()), QStringList({"alt.txt", "Downloads"}));
+        QCOMPARE(namesIn(home()), QStringList({original, "Downloads"}));
     } else {
         QCOMPARE(contentOf(home(resultName)), QByteArray("inhalt"));
-        QVERIFY(!QFile::exists(home(QStringLiteral("alt.txt"))));
+        QVERIFY(!QFile::exists(home(original)));
         QCOMPARE(pane.selection(), QSet<QString>({home(resultName)}));
     }
     QCOMPARE(state.errorMessage(), message.isEmpty() ? QString() : message);

@@ -3,8 +3,20 @@
 #include "testmain.h"
 #include "testtree.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSignalSpy>
+
+namespace {
+
+QByteArray contentOf(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+} // namespace
 
 class PreferencesTest : public QObject
 {
@@ -83,15 +95,38 @@ void PreferencesTest::corruptFileReadsAsDefaultsUntilWritten()
         QCOMPARE(preferences.boolValue(Pref::confirmCopyMove), true);
         QCOMPARE(preferences.numberValue(Pref::windowStartWidth), 1280.0);
     }
-    QFile file(tree.path(QStringLiteral("bivane.json")));
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll(), garbage);
-    file.close();
+    QCOMPARE(contentOf(tree.path(QStringLiteral("bivane.json"))), garbage);
 
+    // The first write keeps the unreadable file beside the new one; so does the next write
+    // after the file was spoilt again, without overwriting the first kept one.
     Preferences preferences(tree.root());
+    QSignalSpy kept(&preferences, &Preferences::unreadableFileKept);
     preferences.setValue(Pref::confirmCopyMove, false);
+    preferences.setValue(Pref::confirmDelete, false);
+    QCOMPARE(kept.size(), 1);
+    QCOMPARE(preferences.keptUnreadableFile(), kept.first().first().toString());
+    tree.makeFile(QStringLiteral("bivane.json"), "[]");
+    preferences.remove(Pref::confirmDelete);
+    QCOMPARE(kept.size(), 2);
+    const QStringList keptFiles = QDir(tree.root()).entryList({"bivane.json.broken-*"});
+    QCOMPARE(keptFiles.size(), 2);
+    QCOMPARE(contentOf(kept.at(0).first().toString()), garbage);
+    QCOMPARE(contentOf(kept.at(1).first().toString()), QByteArray("[]"));
     Preferences again(tree.root());
-    QCOMPARE(again.stored(Pref::confirmCopyMove), QVariant(false));
+    QVERIFY(!again.stored(Pref::confirmCopyMove)); // the second write began anew as well
+    QVERIFY(!again.stored(Pref::confirmDelete));
+
+    // A link at the file's place is written through and stays a link.
+    TestTree linked;
+    const QString target = linked.makeFile(QStringLiteral("dotfiles/bivane.json"), "{,}");
+    const QString config = linked.makeFolder(QStringLiteral("config"));
+    QVERIFY(QFile::link(target, config + QStringLiteral("/bivane.json")));
+    Preferences throughLink(config);
+    throughLink.setValue(Pref::themePreset, QStringLiteral("amber"));
+    QVERIFY(QFileInfo(config + QStringLiteral("/bivane.json")).isSymLink());
+    QVERIFY(contentOf(target).contains("amber"));
+    QCOMPARE(contentOf(throughLink.keptUnreadableFile()), QByteArray("{,}"));
+    QVERIFY(throughLink.keptUnreadableFile().startsWith(config + QStringLiteral("/bivane.json.")));
 }
 
 BIVANE_TEST_MAIN(PreferencesTest)

@@ -147,9 +147,10 @@ struct RunRecord
     QList<qint64> forwarded;
 };
 
-RunRecord runJobs(QList<TransferJob> jobs,
-                  TransferKind kind,
-                  const std::function<void(TransferProgress &, int)> &onForward = {})
+RunRecord
+runJobs(QList<TransferJob> jobs,
+        TransferKind kind,
+        const std::function<void(TransferProgress &, const QList<qint64> &)> &onForward = {})
 {
     TransferProgress progress(QStringLiteral("Kopieren"), jobs.size());
     RunRecord record;
@@ -158,7 +159,7 @@ RunRecord runJobs(QList<TransferJob> jobs,
         [&](qint64 bytes) {
             record.forwarded.append(bytes);
             if (onForward)
-                onForward(progress, record.forwarded.size());
+                onForward(progress, record.forwarded);
         },
         [&tick] { return ProgressReporter::Clock::time_point(std::chrono::seconds(++tick)); });
     record.result = runTransfer(jobs, kind, progress, *progress.cancelFlag(), reporter);
@@ -183,7 +184,11 @@ private slots:
     void existingDestinationsStayUntouched();
     void failuresLeaveNoPartialCopy();
     void cancellationRemovesOnlyTheCurrentJob();
+    void setIdBitsNeedTheOwner();
+    void sparseFilesStaySparse_data();
+    void sparseFilesStaySparse();
     void moveAcrossFileSystems();
+    void moveKeepsWhatChangesMeanwhile();
     void moveWhoseSourceCannotBeRemoved();
     void moveWhoseSourceIsRemovedOnlyInPart();
     void oddNamesStayExact();
@@ -357,6 +362,18 @@ void TransferTest::failuresLeaveNoPartialCopy()
         QCOMPARE(snapshot(large), largeBefore);
     }
 
+    // A folder copied into a folder below itself (no check before) stops at its own copy.
+    const QString nest = tree.makeFolder(QStringLiteral("nest"));
+    tree.makeFile(QStringLiteral("nest/egg"), "egg");
+    tree.makeFolder(QStringLiteral("nest/inner"));
+    const QMap<QByteArray, QByteArray> nestBefore = snapshot(nest);
+    const auto nested = copyItem(nest, nest + QStringLiteral("/inner/nest"), cancel, {});
+    QVERIFY(nested);
+    QCOMPARE(nested->description(),
+             QStringLiteral("„nest“ kann nicht in sich selbst abgelegt werden."));
+    QCOMPARE(snapshot(nest), nestBefore);
+    QCOMPARE(rawNames(nest + QStringLiteral("/inner")), QSet<QByteArray>());
+
     // A child disappears after the folder was listed.
     const QString vanishing = tree.makeFolder(QStringLiteral("vanishing"));
     for (const char *name : {"a", "b", "c"})
@@ -404,11 +421,11 @@ void TransferTest::failuresLeaveNoPartialCopy()
     // The source of the next job disappears while the run is going.
     const QString first = tree.makeFile(QStringLiteral("first"), "1");
     const QString second = tree.makeFile(QStringLiteral("second"), "2");
-    const RunRecord run =
-        runJobs({job(first, tree.path(QStringLiteral("out/first"))),
-                 job(second, tree.path(QStringLiteral("out/second")))},
-                TransferKind::copy,
-                [&](TransferProgress &, int) { ::unlink(bytesOf(second).constData()); });
+    const RunRecord run = runJobs(
+        {job(first, tree.path(QStringLiteral("out/first"))),
+         job(second, tree.path(QStringLiteral("out/second")))},
+        TransferKind::copy,
+        [&](TransferProgress &, const QList<qint64> &) { ::unlink(bytesOf(second).constData()); });
     QVERIFY(run.result);
     QCOMPARE(run.result->code, ENOENT);
     QCOMPARE(run.result->path, second);
@@ -433,9 +450,9 @@ void TransferTest::cancellationRemovesOnlyTheCurrentJob()
                                    job(folder, target + QStringLiteral("/folder")),
                                    job(later, target + QStringLiteral("/later"))},
                                   TransferKind::move,
-                                  [&](TransferProgress &progress, int forwards) {
-                                      if (forwards == 3 && !cancelledAt) {
-                                          cancelledAt = forwards;
+                                  [&](TransferProgress &progress, const QList<qint64> &forwards) {
+                                      if (forwards.size() == 3 && !cancelledAt) {
+                                          cancelledAt = 3;
                                           progress.cancel();
                                       }
                                   });
@@ -450,6 +467,80 @@ void TransferTest::cancellationRemovesOnlyTheCurrentJob()
     QMap<QByteArray, QByteArray> now = snapshot(tree.root());
     QCOMPARE(now.take("target/done"), QByteArray("finished before"));
     QCOMPARE(now, expected);
+}
+
+void TransferTest::setIdBitsNeedTheOwner()
+{
+    TestTree tree;
+    CancelFlag cancel;
+    // The copy has the source's owner and group: the bits stay.
+    const QString own = tree.makeFile(QStringLiteral("own"), "#!/bin/sh\n");
+    QVERIFY(::chmod(bytesOf(own).constData(), 06755) == 0);
+    QVERIFY(!copyItem(own, tree.path(QStringLiteral("own copy")), cancel, {}));
+    QCOMPARE(statOf(tree.path(QStringLiteral("own copy"))).st_mode & 07777, mode_t(06755));
+
+    // Root copying another user's set-id program must not make a set-id root program.
+    if (::geteuid() != 0)
+        QSKIP("owning a file by another user needs root");
+    const QString foreign = tree.makeFile(QStringLiteral("foreign"), "#!/bin/sh\n");
+    const QString folder = tree.makeFolder(QStringLiteral("folder"));
+    const QString node = tree.path(QStringLiteral("folder/node"));
+    QVERIFY(::mkfifo(bytesOf(node).constData(), 0600) == 0);
+    for (const QString &path : {foreign, folder, node}) {
+        QVERIFY(::chown(bytesOf(path).constData(), 65534, 65534) == 0);
+        QVERIFY(::chmod(bytesOf(path).constData(), 06755) == 0);
+    }
+    for (const QString &path : {foreign, folder}) {
+        const QString copy = path + QStringLiteral(" copy");
+        QVERIFY(!copyItem(path, copy, cancel, {}));
+        QCOMPARE(statOf(copy).st_uid, uid_t(0));
+        QCOMPARE(statOf(copy).st_mode & 07777, mode_t(0755));
+    }
+    QCOMPARE(statOf(tree.path(QStringLiteral("folder copy/node"))).st_mode & 07777, mode_t(0755));
+}
+
+void TransferTest::sparseFilesStaySparse_data()
+{
+    QTest::addColumn<QList<qint64>>("dataAt"); // offsets of 4 KiB of data each
+    QTest::addColumn<qint64>("size");
+    QTest::newRow("data in the middle") << QList<qint64>{24 * kMiB} << 64 * kMiB;
+    QTest::newRow("data at both ends") << QList<qint64>{0, 64 * kMiB - 4096} << 64 * kMiB;
+    QTest::newRow("extents across chunks") << QList<qint64>{kMiB, 9 * kMiB, 17 * kMiB} << 20 * kMiB;
+    QTest::newRow("only a hole") << QList<qint64>{} << 64 * kMiB;
+}
+
+void TransferTest::sparseFilesStaySparse()
+{
+    QFETCH(QList<qint64>, dataAt);
+    QFETCH(qint64, size);
+    TestTree tree;
+    const QString source = tree.path(QStringLiteral("sparse"));
+    {
+        const UniqueFd fd(::open(bytesOf(source).constData(), O_WRONLY | O_CREAT, 0644));
+        QVERIFY(::ftruncate(fd.get(), size) == 0);
+        for (qint64 offset : dataAt)
+            QCOMPARE(::pwrite(fd.get(), pattern(4096).constData(), 4096, offset), ssize_t(4096));
+    }
+    if (statOf(source).st_blocks * 512 >= size)
+        QSKIP("the test folder's file system keeps no holes");
+
+    ScratchMount other(tree.path(QStringLiteral("other")), "size=128m");
+    QStringList destinations{tree.path(QStringLiteral("copy"))};
+    if (other.isMounted())
+        destinations << tree.path(QStringLiteral("other/copy"));
+    for (const QString &destination : destinations) {
+        qint64 reported = 0;
+        CancelFlag cancel;
+        const auto failure =
+            copyFile(source, destination, cancel, [&](qint64 bytes) { reported += bytes; });
+        QVERIFY2(!failure, failureText(failure).constData());
+        QCOMPARE(reported, size); // holes count for the progress as copied
+        QVERIFY(contentOf(destination) == contentOf(source));
+        QVERIFY2(statOf(destination).st_blocks <= statOf(source).st_blocks,
+                 qPrintable(QStringLiteral("%1 blocks for %2")
+                                .arg(statOf(destination).st_blocks)
+                                .arg(statOf(source).st_blocks)));
+    }
 }
 
 void TransferTest::moveAcrossFileSystems()
@@ -475,6 +566,72 @@ void TransferTest::moveAcrossFileSystems()
     QVERIFY(!exists(folder));
     QCOMPARE(snapshot(destination), before);
     QVERIFY(S_ISLNK(statOf(destination + QStringLiteral("/sub/link")).st_mode));
+}
+
+void TransferTest::moveKeepsWhatChangesMeanwhile()
+{
+    // Another program writes into the source while the move copies it. Each file has a size of
+    // its own, so the chunk the engine reports tells which file was just copied.
+    TestTree tree;
+    const QString folder = tree.makeFolder(QStringLiteral("folder"));
+    writeFile(folder + QStringLiteral("/big"), pattern(5 * kMiB));
+    writeFile(folder + QStringLiteral("/a"), QByteArray(10, 'a'));
+    writeFile(folder + QStringLiteral("/b"), QByteArray(20, 'b'));
+    tree.makeFolder(QStringLiteral("folder/sub"));
+    writeFile(folder + QStringLiteral("/sub/c"), QByteArray(30, 'c'));
+    const QMap<QByteArray, QByteArray> copied = snapshot(folder);
+    const auto append = [](const QString &path) {
+        const UniqueFd fd(::open(bytesOf(path).constData(), O_WRONLY | O_APPEND));
+        QCOMPARE(::write(fd.get(), "+", 1), ssize_t(1));
+    };
+
+    const QString destination = tree.path(QStringLiteral("moved"));
+    const RunRecord run = runJobs({job(folder, destination)},
+                                  TransferKind::move,
+                                  [&](TransferProgress &, const QList<qint64> &forwards) {
+                                      switch (forwards.last()) {
+                                      case 10: // "a" is copied: it changes afterwards
+                                          append(folder + QStringLiteral("/a"));
+                                          break;
+                                      case 4 * kMiB: // "big" changes while it is copied
+                                          append(folder + QStringLiteral("/big"));
+                                          break;
+                                      case 30: // "sub" is copied: a new file appears in it
+                                          writeFile(folder + QStringLiteral("/sub/added"), "new");
+                                          break;
+                                      }
+                                  });
+
+    // The copy is complete as it was read; the source keeps exactly what changed or came.
+    QVERIFY(run.result);
+    QCOMPARE(run.result->code, ENOTEMPTY);
+    QVERIFY2(run.result->description().startsWith(QStringLiteral("3 Objekte wurden während")),
+             qPrintable(run.result->description()));
+    const QStringList keptPaths{folder + QStringLiteral("/a"),
+                                folder + QStringLiteral("/big"),
+                                folder + QStringLiteral("/sub/added")};
+    QVERIFY2(keptPaths.contains(run.result->path), qPrintable(run.result->path));
+    QMap<QByteArray, QByteArray> inCopy = snapshot(destination);
+    QVERIFY(inCopy.take("big").startsWith(copied.value("big")));
+    QMap<QByteArray, QByteArray> expectedCopy = copied;
+    expectedCopy.remove("big");
+    QCOMPARE(inCopy, expectedCopy);
+    QCOMPARE(snapshot(folder),
+             (QMap<QByteArray, QByteArray>{{"a", copied.value("a") + '+'},
+                                           {"big", copied.value("big") + '+'},
+                                           {"sub/added", "new"}}));
+
+    // Nothing changed: nothing stays behind, and a single file moves the same way.
+    const QString file = tree.makeFile(QStringLiteral("single"), "single");
+    const RunRecord quiet =
+        runJobs({job(file, tree.path(QStringLiteral("single moved"))),
+                 job(folder + QStringLiteral("/sub"), tree.path(QStringLiteral("sub moved")))},
+                TransferKind::move);
+    QVERIFY2(!quiet.result, failureText(quiet.result).constData());
+    QVERIFY(!exists(file));
+    QCOMPARE(contentOf(tree.path(QStringLiteral("single moved"))), QByteArray("single"));
+    QCOMPARE(contentOf(tree.path(QStringLiteral("sub moved/added"))), QByteArray("new"));
+    QVERIFY(!exists(folder + QStringLiteral("/sub/added")));
 }
 
 void TransferTest::moveWhoseSourceCannotBeRemoved()

@@ -51,26 +51,42 @@ std::optional<QString> invalidNameReason(const QString &name)
     return std::nullopt;
 }
 
+// The first of the names `named` makes for n = 1, 2, 3, … that is free in `folder` and not
+// reserved. A name beyond the file system's limit loses the end of the stem it is made of,
+// never what `named` adds (a number, an extension, "Kopie").
+QString freeUrl(const QString &folder,
+                const QSet<QString> &reservedNames,
+                const QString &stem,
+                const std::function<QString(const QString &stem, qint64 n)> &named)
+{
+    const QString base = PathNames::standardized(folder);
+    const qsizetype limit = maximumNameBytes(base);
+    for (qint64 n = 1;; ++n) {
+        const QString name = PathNames::fittedName(
+            stem, [&named, n](const QString &shortened) { return named(shortened, n); }, limit);
+        const QString candidate = PathNames::joined(base, name);
+        if (!entryExists(candidate) && !reservedNames.contains(name))
+            return candidate;
+    }
+}
+
+// " 2", " 3" … after the first name.
+QString numbered(const QString &name, qint64 n)
+{
+    return n == 1 ? name : name + QLatin1Char(' ') + QString::number(n);
+}
+
 } // namespace
 
 QString BivaneState::uniqueUrl(const QString &baseName,
                                const QString &folder,
                                const QSet<QString> &reservedNames)
 {
-    const QString base = PathNames::standardized(folder);
-    const qsizetype limit = maximumNameBytes(base);
     const auto [stem, suffix] = splitSuffix(baseName);
-    const QString extension = withSuffix(QString(), suffix);
-    // Names at the file system's limit lose the end of their stem, never the number or the
-    // extension.
-    QString name = PathNames::fittedName(stem, extension, limit);
-    for (qint64 n = 2;; ++n) {
-        const QString candidate = PathNames::joined(base, name);
-        if (!entryExists(candidate) && !reservedNames.contains(name))
-            return candidate;
-        name =
-            PathNames::fittedName(stem, QLatin1Char(' ') + QString::number(n) + extension, limit);
-    }
+    return freeUrl(folder, reservedNames, stem, [&](const QString &shortened, qint64 n) {
+        // The first candidate is the name itself ("a." has no suffix to rebuild it from).
+        return n == 1 && shortened == stem ? baseName : withSuffix(numbered(shortened, n), suffix);
+    });
 }
 
 QStringList BivaneState::sortedByPath(const QSet<QString> &selection)
@@ -137,16 +153,12 @@ void BivaneState::duplicate(const QSet<QString> &selection)
     const CancelFlag neverCancelled;
     for (const QString &path : sortedByPath(selection)) {
         const auto [stem, suffix] = splitSuffix(lastComponent(path));
-        const QString folder = parentFolder(path);
-        // A name at the file system's limit gives up the end of its stem, not the "Kopie".
-        const QString name = PathNames::fittedName(
-            stem,
-            [&suffix](const QString &shortened) {
-                return withSuffix(Bv::tr("%1 Kopie").arg(shortened), suffix);
-            },
-            maximumNameBytes(folder));
-        // The copy is made exclusively: a name taken meanwhile fails instead of being replaced.
-        const QString destination = uniqueUrl(name, folder);
+        // "Bericht Kopie.txt", "Bericht Kopie 2.txt" …; the copy is made exclusively, so a name
+        // taken meanwhile fails instead of being replaced.
+        const QString destination =
+            freeUrl(parentFolder(path), {}, stem, [&](const QString &shortened, qint64 n) {
+                return withSuffix(numbered(Bv::tr("%1 Kopie").arg(shortened), n), suffix);
+            });
         if (const std::optional<FileError> error =
                 copyItem(path, destination, neverCancelled, [](qint64) {}))
             reportError(*error);

@@ -48,10 +48,4 @@ QString fittedName(const QString &stem,
     return compose(shortened);
 }
 
-QString fittedName(const QString &stem, const QString &tail, qsizetype maxBytes)
-{
-    return fittedName(
-        stem, [&tail](const QString &shortened) { return shortened + tail; }, maxBytes);
-}
-
 } // namespace PathNames

@@ -22,7 +22,5 @@ QString joined(const QString &folder, const QString &name);
 QString fittedName(const QString &stem,
                    const std::function<QString(const QString &stem)> &compose,
                    qsizetype maxBytes);
-// `stem` followed by `tail` (a number, an extension), fitted as above.
-QString fittedName(const QString &stem, const QString &tail, qsizetype maxBytes);
 
 } // namespace PathNames
