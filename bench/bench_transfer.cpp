@@ -1,7 +1,8 @@
 // bivane_bench_transfer: times the copy engine (a real TransferRun on its worker thread, with
 // an event loop and no window) side by side with cp and mv on the same data, in interleaved
-// rounds after a warm-up, and samples the memory a large copy needs. Prints a report; the exit
-// code only tells whether the benchmark could run.
+// rounds after a warm-up, and samples the memory a large copy needs; a sparse file of the same
+// size with 4 KiB of data shows whether its holes stay holes (time and blocks against cp).
+// Prints a report; the exit code only tells whether the benchmark could run.
 //
 //     bivane_bench_transfer [large file MiB] [tree files] [rounds] [folder]
 //

@@ -363,5 +363,21 @@
         <source>Abbrechen</source>
         <translation>Cancel</translation>
     </message>
+    <message>
+        <source>Die Einstellungsdatei war nicht lesbar. Sie wurde als „%1“ aufbewahrt; es gelten die Standardeinstellungen.</source>
+        <translation>The settings file could not be read. It was kept as “%1”; the default settings apply.</translation>
+    </message>
+    <message>
+        <source>„%1“ liegt auf einem anderen Rechner und kann hier nicht kopiert werden.</source>
+        <translation>“%1” is on another computer and cannot be copied here.</translation>
+    </message>
+    <message>
+        <source>„%1“ wurde während des Verschiebens geändert oder hinzugefügt und ist im Quellordner geblieben.</source>
+        <translation>“%1” was changed or added during the move and stayed in the source folder.</translation>
+    </message>
+    <message>
+        <source>%1 Objekte wurden während des Verschiebens geändert oder hinzugefügt und sind im Quellordner geblieben, darunter „%2“.</source>
+        <translation>%1 items were changed or added during the move and stayed in the source folder, among them “%2”.</translation>
+    </message>
 </context>
 </TS>

@@ -363,5 +363,21 @@
         <source>Abbrechen</source>
         <translation>Annuler</translation>
     </message>
+    <message>
+        <source>Die Einstellungsdatei war nicht lesbar. Sie wurde als „%1“ aufbewahrt; es gelten die Standardeinstellungen.</source>
+        <translation>Le fichier de réglages était illisible. Il a été conservé sous «&#xa0;%1&#xa0;»&#xa0;; les réglages par défaut s’appliquent.</translation>
+    </message>
+    <message>
+        <source>„%1“ liegt auf einem anderen Rechner und kann hier nicht kopiert werden.</source>
+        <translation>«&#xa0;%1&#xa0;» se trouve sur un autre ordinateur et ne peut pas être copié ici.</translation>
+    </message>
+    <message>
+        <source>„%1“ wurde während des Verschiebens geändert oder hinzugefügt und ist im Quellordner geblieben.</source>
+        <translation>«&#xa0;%1&#xa0;» a été modifié ou ajouté pendant le déplacement et est resté dans le dossier source.</translation>
+    </message>
+    <message>
+        <source>%1 Objekte wurden während des Verschiebens geändert oder hinzugefügt und sind im Quellordner geblieben, darunter „%2“.</source>
+        <translation>%1 éléments ont été modifiés ou ajoutés pendant le déplacement et sont restés dans le dossier source, dont «&#xa0;%2&#xa0;».</translation>
+    </message>
 </context>
 </TS>

@@ -359,5 +359,21 @@
         <source>Abbrechen</source>
         <translation>İptal</translation>
     </message>
+    <message>
+        <source>Die Einstellungsdatei war nicht lesbar. Sie wurde als „%1“ aufbewahrt; es gelten die Standardeinstellungen.</source>
+        <translation>Ayar dosyası okunamadı. “%1” olarak saklandı; varsayılan ayarlar geçerli.</translation>
+    </message>
+    <message>
+        <source>„%1“ liegt auf einem anderen Rechner und kann hier nicht kopiert werden.</source>
+        <translation>“%1” başka bir bilgisayarda bulunuyor ve buraya kopyalanamaz.</translation>
+    </message>
+    <message>
+        <source>„%1“ wurde während des Verschiebens geändert oder hinzugefügt und ist im Quellordner geblieben.</source>
+        <translation>“%1” taşıma sırasında değiştirildi ya da eklendi ve kaynak klasörde kaldı.</translation>
+    </message>
+    <message>
+        <source>%1 Objekte wurden während des Verschiebens geändert oder hinzugefügt und sind im Quellordner geblieben, darunter „%2“.</source>
+        <translation>%1 öğe taşıma sırasında değiştirildi ya da eklendi ve kaynak klasörde kaldı, aralarında “%2”.</translation>
+    </message>
 </context>
 </TS>
