@@ -39,7 +39,7 @@ private:
     };
 
     std::optional<FileError> removeEntry(const EntryRef &at, const EntryIdentity &copied);
-    // Whether the folder is entered; else its records are skipped.
+    // Enters the folder while it is the one that was copied; else its records are skipped.
     std::optional<FileError> enterFolder(const EntryRef &at, const EntryIdentity &copied);
     std::optional<FileError> leaveFolder();
     // Counts what stays in an emptied folder that the copy never saw.
