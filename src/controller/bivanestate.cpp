@@ -6,6 +6,7 @@
 #include "pathcodec.h"
 #include "pathnames.h"
 #include "preferences.h"
+#include "quicklookcontroller.h"
 #include "windowhooks.h"
 
 #include <QDir>
@@ -28,6 +29,7 @@ BivaneState::BivaneState(Preferences &preferences,
     , m_desktop(desktop)
     , m_left(std::make_unique<PaneModel>(QDir::homePath()))
     , m_right(std::make_unique<PaneModel>(QDir::homePath() + QStringLiteral("/Downloads")))
+    , m_quickLook(std::make_unique<QuickLookController>(shortcuts))
 {
     // Said once, by whoever first writes into a preference file that did not parse.
     const auto tellKept = [this](const QString &path) {
@@ -36,6 +38,9 @@ BivaneState::BivaneState(Preferences &preferences,
                             .arg(PathCodec::displayText(path)));
     };
     connect(&preferences, &Preferences::unreadableFileKept, this, tellKept);
+    // The open preview follows the active pane's selection, whichever view changed it.
+    for (PaneModel *pane : {m_left.get(), m_right.get()})
+        connect(pane, &PaneModel::selectionChanged, this, [this, pane] { refreshPreview(*pane); });
     if (!preferences.keptUnreadableFile().isEmpty())
         tellKept(preferences.keptUnreadableFile());
     // Favourites are kept in their standardised form; a stored list in another form is

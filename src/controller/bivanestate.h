@@ -1,6 +1,7 @@
 #pragma once
 
 #include "columncustomization.h"
+#include "externaltool.h"
 #include "fileerror.h"
 #include "fileitem.h"
 #include "focuszone.h"
@@ -20,6 +21,7 @@
 class DesktopServices;
 class PaneModel;
 class Preferences;
+class QuickLookController;
 class QKeyEvent;
 class QUrl;
 class ShortcutStore;
@@ -198,6 +200,42 @@ public:
     void copyPaths(const QSet<QString> &selection);
     void copyFiles(const QSet<QString> &selection);
 
+    // External programs, view, edit and the quick preview.
+    // The program assigned to `tool` when one is and its file exists, else nothing.
+    std::optional<QString> assignedApplication(ExternalTool tool) const;
+    // Opens the paths together with `application` (a .desktop file or an executable); a failure
+    // is reported.
+    void openWith(const QStringList &paths, const QString &application);
+    // The assigned viewer on the files of the selection, else the quick preview.
+    void viewSelection(const QSet<QString> &selection, PaneModel &pane);
+    // The assigned editor on the files of the selection, else the default text editor.
+    void editSelection(const QSet<QString> &selection);
+    // Opens the preview on the selection, or closes the open preview.
+    void quickLook(const QSet<QString> &selection, PaneModel &pane);
+    // What the preview pages through and the item it shows first.
+    struct PreviewList
+    {
+        QStringList items;
+        QString first;
+        bool operator==(const PreviewList &) const = default;
+    };
+    std::optional<PreviewList> previewItems(const QSet<QString> &selection,
+                                            const PaneModel &pane) const;
+    // The open preview follows the active pane's selection.
+    void refreshPreview(PaneModel &pane);
+    // The preview's arrow keys move the active pane's selection.
+    void previewArrow(int step);
+    QuickLookController &quickLookController() const { return *m_quickLook; }
+
+    // Archives.
+    // Hands the selection to the assigned packer, else packBuiltIn.
+    void packSelection(const QSet<QString> &selection, PaneModel &pane);
+    // Packs the selected items of one folder into a new ZIP archive beside them.
+    void packBuiltIn(const QSet<QString> &selection, PaneModel &pane);
+    // Unpacks each selected archive into a new folder beside it (or hands them to the assigned
+    // unpacker, or to the desktop for kinds it cannot unpack).
+    void unpackSelection(const QSet<QString> &selection, PaneModel &pane);
+
     // Copying and moving.
     // The active pane's selection into the other pane's folder.
     void transferToOther(TransferKind kind);
@@ -269,4 +307,5 @@ private:
     QPointer<QObject> m_keyMonitor;
     std::unique_ptr<PendingQuestion> m_pendingQuestion;
     QPointer<TransferRun> m_transferRun;
+    std::unique_ptr<QuickLookController> m_quickLook;
 };

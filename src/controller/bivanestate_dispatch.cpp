@@ -3,6 +3,7 @@
 #include "keycombo.h"
 #include "keymapping.h"
 #include "panemodel.h"
+#include "quicklookcontroller.h"
 #include "shortcutstore.h"
 #include "windowhooks.h"
 
@@ -28,6 +29,11 @@ bool BivaneState::handleKeyDown(const QKeyEvent &event, const QObject *receiver)
         return true;
     if (!m_windowHooks || !m_windowHooks->isMainWindowKeyPress(receiver))
         return false;
+    // Escape with the preview open closes the preview and nothing else.
+    if (virtualKeyCode(event) == KeyCode::escape && m_quickLook->isVisible()) {
+        m_quickLook->setIsVisible(false);
+        return true;
+    }
     if (m_shortcuts.isRecording())
         return false;
 
@@ -241,11 +247,22 @@ bool BivaneState::perform(ShortcutAction action)
     // Archives, viewing and editing come with their own parts of the controller; until then
     // their keys go on to the views.
     case ShortcutAction::quickLook:
+        if (isSidebarZone())
+            return false;
+        quickLook(selection, pane);
+        return true;
     case ShortcutAction::view:
+        viewSelection(selection, pane);
+        return true;
     case ShortcutAction::edit:
+        editSelection(selection);
+        return true;
     case ShortcutAction::pack:
+        packSelection(selection, pane);
+        return true;
     case ShortcutAction::unpack:
-        return false;
+        unpackSelection(selection, pane);
+        return true;
     }
     return false;
 }

@@ -100,6 +100,11 @@ void PaneModel::setInfoItem(const std::optional<FileItem> &infoItem)
     assign(m_infoItem, infoItem, &PaneModel::infoItemChanged);
 }
 
+void PaneModel::setActivityText(const QString &activityText)
+{
+    assign(m_activityText, activityText, &PaneModel::activityTextChanged);
+}
+
 void PaneModel::reload()
 {
     updateWatcher();

@@ -39,6 +39,8 @@ class PaneModel : public QObject
     Q_PROPERTY(QString renameText READ renameText WRITE setRenameText NOTIFY renameTextChanged)
     Q_PROPERTY(
         std::optional<FileItem> infoItem READ infoItem WRITE setInfoItem NOTIFY infoItemChanged)
+    Q_PROPERTY(
+        QString activityText READ activityText WRITE setActivityText NOTIFY activityTextChanged)
     Q_PROPERTY(QStringList backStack READ backStack NOTIFY backStackChanged)
     Q_PROPERTY(QStringList forwardStack READ forwardStack NOTIFY forwardStackChanged)
 
@@ -71,6 +73,9 @@ public:
     QString renameTarget() const { return m_renameTarget; }
     QString renameText() const { return m_renameText; }
     std::optional<FileItem> infoItem() const { return m_infoItem; }
+    // Work going on for this pane in the background ("Archiv wird erstellt …"), for its status
+    // line; empty while there is none.
+    QString activityText() const { return m_activityText; }
     QStringList backStack() const { return m_backStack; }
     QStringList forwardStack() const { return m_forwardStack; }
     const DirectoryWatcher &watcher() const { return m_watcher; }
@@ -92,6 +97,7 @@ public:
     void setRenameTarget(const QString &renameTarget);
     void setRenameText(const QString &renameText);
     void setInfoItem(const std::optional<FileItem> &infoItem);
+    void setActivityText(const QString &activityText);
 
     // Re-reads the folder, keeps the tree expansion, and drops selected paths that no longer
     // exist. A folder that cannot be read leaves no items and sets errorMessage.
@@ -138,6 +144,7 @@ signals:
     void renameTargetChanged();
     void renameTextChanged();
     void infoItemChanged();
+    void activityTextChanged();
     void backStackChanged();
     void forwardStackChanged();
 
@@ -193,6 +200,7 @@ private:
     QString m_renameTarget;
     QString m_renameText;
     std::optional<FileItem> m_infoItem;
+    QString m_activityText;
     QStringList m_backStack;
     QStringList m_forwardStack;
     DirectoryWatcher m_watcher;
