@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+class Preferences;
+
+// The user-interface language. Stored under "appLanguageChoice" by its raw value; any other
+// string means system. The choice reaches the program through the override "AppleLanguages",
+// which is read once at start.
+enum class AppLanguage { system, de, en, tr, fr };
+
+const QList<AppLanguage> &allAppLanguages();
+QString rawValue(AppLanguage language);
+// The language with exactly this raw value, else system.
+AppLanguage appLanguageFromRawValue(const QString &raw);
+// "Systemsprache" (localised) for system; every other language in its own words.
+QString label(AppLanguage language);
+
+// Stores the override for `language`: removed for system, else the one language code.
+void applyLanguage(Preferences &preferences, AppLanguage language);
+// The language the translator is picked for at start: the first code of the override, else
+// the first language of the system's locale ("de", "en" …).
+QString startupLanguage(const Preferences &preferences);
+
+// Starts a new instance of the running program, with the same arguments, and quits this one
+// through the normal quit path; it quits also when the new instance cannot be started.
+// `start` stands in for QProcess::startDetached in tests.
+using ProgramStarter = std::function<bool(const QString &program, const QStringList &arguments)>;
+void relaunch(const ProgramStarter &start = {});
