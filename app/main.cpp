@@ -1,3 +1,4 @@
+#include "applanguage.h"
 #include "bivanestate.h"
 #include "linuxdesktop.h"
 #include "localization.h"
@@ -27,7 +28,8 @@ int main(int argc, char *argv[])
     if (options.isSet(configDir))
         Preferences::setSharedDirectory(options.value(configDir));
 
-    installTranslation(QLocale().name().left(2));
+    // The language override is read once: a changed choice applies from the next start on.
+    installTranslation(startupLanguage(Preferences::shared()));
 
     LinuxDesktop desktop;
     BivaneState state(Preferences::shared(), ShortcutStore::shared(), desktop);

@@ -1,5 +1,6 @@
 // Themes and palettes, the settings draft, the language choice and the window size.
 #include "applanguage.h"
+#include "controllerfixture.h"
 #include "preferences.h"
 #include "settingsdraft.h"
 #include "testmain.h"
@@ -207,18 +208,28 @@ void AppearanceTest::languageChoiceAndRestart()
     QCOMPARE(appLanguageFromRawValue(QStringLiteral("TR")), AppLanguage::system);
     QCOMPARE(label(AppLanguage::tr), QStringLiteral("Türkçe"));
 
-    // The new instance is the same program with the same arguments; this one quits.
-    QString started;
-    QStringList arguments;
-    bool quit = false;
-    connect(qApp, &QCoreApplication::aboutToQuit, this, [&] { quit = true; });
-    relaunch([&](const QString &program, const QStringList &args) {
-        started = program;
-        arguments = args;
-        return false; // even when it cannot start
-    });
-    QCOMPARE(started, QCoreApplication::applicationFilePath());
-    QCOMPARE(arguments, QCoreApplication::arguments().mid(1));
+    // The restart is offered; "Später" keeps this instance, "Jetzt neu starten" starts the same
+    // program with the same arguments and quits this one, also when the start failed.
+    ControllerFixture fixture;
+    QStringList calls;
+    const auto restart = [&] {
+        relaunch(
+            [&](const QString &program, const QStringList &arguments) {
+                calls << program << arguments;
+                return false;
+            },
+            [&] { calls << QStringLiteral("quit"); });
+    };
+    fixture.state().askForRestart(restart);
+    QCOMPARE(fixture.window.questions.last().message, QStringLiteral("Sprache geändert"));
+    QCOMPARE(fixture.window.questions.last().cancelTitle, QStringLiteral("Später"));
+    fixture.state().finishQuestion({Question::kCancel, {}});
+    QVERIFY(calls.isEmpty());
+    fixture.state().askForRestart(restart);
+    fixture.state().finishQuestion({Question::kConfirm, {}});
+    QCOMPARE(calls,
+             QStringList({QCoreApplication::applicationFilePath()})
+                 << QCoreApplication::arguments().mid(1) << QStringLiteral("quit"));
 }
 
 void AppearanceTest::windowSize_data()

@@ -75,7 +75,7 @@ QString startupLanguage(const Preferences &preferences)
     return (system.isEmpty() ? QLocale().name() : system.first()).left(2);
 }
 
-void relaunch(const ProgramStarter &start)
+void relaunch(const ProgramStarter &start, const std::function<void()> &quit)
 {
     const QString program = QCoreApplication::applicationFilePath();
     const QStringList arguments = QCoreApplication::arguments().mid(1);
@@ -83,5 +83,8 @@ void relaunch(const ProgramStarter &start)
         start(program, arguments);
     else
         QProcess::startDetached(program, arguments);
-    QTimer::singleShot(0, QCoreApplication::instance(), &QCoreApplication::quit);
+    if (quit)
+        quit();
+    else
+        QTimer::singleShot(0, QCoreApplication::instance(), &QCoreApplication::quit);
 }

@@ -27,6 +27,6 @@ QString startupLanguage(const Preferences &preferences);
 
 // Starts a new instance of the running program, with the same arguments, and quits this one
 // through the normal quit path; it quits also when the new instance cannot be started.
-// `start` stands in for QProcess::startDetached in tests.
+// `start` and `quit` stand in for QProcess::startDetached and QCoreApplication::quit in tests.
 using ProgramStarter = std::function<bool(const QString &program, const QStringList &arguments)>;
-void relaunch(const ProgramStarter &start = {});
+void relaunch(const ProgramStarter &start = {}, const std::function<void()> &quit = {});

@@ -1,5 +1,6 @@
 #include "bivanestate.h"
 
+#include "applanguage.h"
 #include "keymonitor.h"
 #include "localization.h"
 #include "panemodel.h"
@@ -224,4 +225,22 @@ void BivaneState::finishQuestion(const QuestionAnswer &answer)
     // The keyboard goes back to where it was before the sheet opened.
     if (m_windowHooks)
         m_windowHooks->requestFocus(m_focusZone);
+}
+
+void BivaneState::askForRestart(std::function<void()> relaunchProgram)
+{
+    Question question;
+    question.message = Bv::tr("Sprache geändert");
+    question.informativeText =
+        Bv::tr("Bivane muss neu gestartet werden, damit die neue Sprache gilt.");
+    question.confirmTitle = Bv::tr("Jetzt neu starten");
+    question.cancelTitle = Bv::tr("Später");
+    if (!relaunchProgram)
+        relaunchProgram = [] {
+            relaunch();
+        };
+    askQuestion(question, [relaunchProgram](const QuestionAnswer &answer) {
+        if (answer.code == Question::kConfirm)
+            relaunchProgram();
+    });
 }

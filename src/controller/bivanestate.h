@@ -128,6 +128,10 @@ public:
     // The application became the active one: both panes re-read their folders.
     void applicationBecameActive();
 
+    // The language changes only at the next start: offers to restart now. `relaunchProgram`
+    // stands in for relaunch() in tests.
+    void askForRestart(std::function<void()> relaunchProgram = {});
+
     enum class Asked { shown, noMainWindow, busy };
     // Shows `question` on the main window and calls `done` with the answer. Nothing is shown
     // without a main window, or while another question is open; the caller decides what that
@@ -235,6 +239,16 @@ public:
     // Unpacks each selected archive into a new folder beside it (or hands them to the assigned
     // unpacker, or to the desktop for kinds it cannot unpack).
     void unpackSelection(const QSet<QString> &selection, PaneModel &pane);
+
+private:
+    // Runs `work` on a thread of its own while `pane` names `activity` in its status line; back
+    // on the main thread, a failure shows `failureMessage`, and both panes reload.
+    void runArchiveTask(PaneModel &pane,
+                        const QString &activity,
+                        std::function<std::optional<FileError>()> work,
+                        const QString &failureMessage);
+
+public:
 
     // Copying and moving.
     // The active pane's selection into the other pane's folder.

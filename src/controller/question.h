@@ -13,6 +13,8 @@ struct Question
     QString message;
     QString informativeText;
     QString confirmTitle;
+    // The second button; "Abbrechen" when empty.
+    QString cancelTitle;
     bool destructive = false;
     // A single-line text field under the texts, holding this text; none when absent.
     std::optional<QString> fieldText;

@@ -37,7 +37,9 @@ QuestionSheet::QuestionSheet(const Question &question, QWidget *parent)
     QPushButton *confirm = buttons->addButton(
         question.confirmTitle,
         question.destructive ? QDialogButtonBox::DestructiveRole : QDialogButtonBox::AcceptRole);
-    QPushButton *cancel = buttons->addButton(Bv::tr("Abbrechen"), QDialogButtonBox::RejectRole);
+    QPushButton *cancel = buttons->addButton(question.cancelTitle.isEmpty() ? Bv::tr("Abbrechen")
+                                                                            : question.cancelTitle,
+                                             QDialogButtonBox::RejectRole);
     confirm->setDefault(true);
     connect(confirm, &QPushButton::clicked, this, [this] { done(Question::kConfirm); });
     connect(cancel, &QPushButton::clicked, this, [this] { done(Question::kCancel); });
