@@ -2,6 +2,7 @@
 #include "mainwindow.h"
 #include "panemodel.h"
 #include "preferences.h"
+#include "questionsheet.h"
 #include "recordingdesktop.h"
 #include "shortcutstore.h"
 #include "testmain.h"
@@ -27,6 +28,7 @@ class MainWindowTest : public QObject
 
 private slots:
     void keyboardDrivesBothPanes();
+    void themeReachesEveryWindow();
 };
 
 void MainWindowTest::keyboardDrivesBothPanes()
@@ -71,6 +73,37 @@ void MainWindowTest::keyboardDrivesBothPanes()
     leftTable->setFocus(Qt::MouseFocusReason);
     QCOMPARE(state.focusZone(), FocusZone::leftList);
     QCOMPARE(state.active(), PaneSide::left);
+}
+
+void MainWindowTest::themeReachesEveryWindow()
+{
+    TestTree config;
+    Preferences preferences(config.root());
+    preferences.setValue(Pref::windowStartWidth, 640.0);
+    preferences.setValue(Pref::windowStartHeight, 480.0);
+    ShortcutStore shortcuts(preferences);
+    RecordingDesktop desktop;
+    BivaneState state(preferences, shortcuts, desktop);
+    MainWindow window(state);
+    QCOMPARE(window.size(), QSize(640, 480));
+    auto *table = window.findChild<QTableView *>();
+    const QColor desktopBase = table->palette().color(QPalette::Base);
+
+    // Changed in the preference file, the preset reaches the tables, the sheets and the font
+    // at once, and the retro presets set the controller's retro flag.
+    preferences.setValue(Pref::themePreset, QStringLiteral("greenTerminal"));
+    QVERIFY(state.isRetro());
+    QTRY_COMPARE(table->palette().color(QPalette::Base), QColor(QRgb(0x000000)));
+    QTRY_COMPARE(table->palette().color(QPalette::Text), QColor(QRgb(0x33ff33)));
+    QTRY_VERIFY(QFontInfo(table->font()).fixedPitch());
+    Question question;
+    question.message = QStringLiteral("?");
+    QuestionSheet sheet(question, &window);
+    QCOMPARE(sheet.palette().color(QPalette::Window), QColor(QRgb(0x000000)));
+
+    preferences.setValue(Pref::themePreset, QStringLiteral("system"));
+    QVERIFY(!state.isRetro());
+    QTRY_COMPARE(table->palette().color(QPalette::Base), desktopBase);
 }
 
 BIVANE_GUI_TEST_MAIN(MainWindowTest)

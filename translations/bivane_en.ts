@@ -379,5 +379,129 @@
         <source>%1 Objekte wurden während des Verschiebens geändert oder hinzugefügt und sind im Quellordner geblieben, darunter „%2“.</source>
         <translation>%1 items were changed or added during the move and stayed in the source folder, among them “%2”.</translation>
     </message>
+    <message>
+        <source>Systemsprache</source>
+        <translation>System language</translation>
+    </message>
+    <message>
+        <source>%1 war bei „%2“ belegt und wurde dort entfernt.</source>
+        <translation>%1 was assigned to “%2” and has been removed there.</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>System</translation>
+    </message>
+    <message>
+        <source>Hell</source>
+        <translation>Light</translation>
+    </message>
+    <message>
+        <source>Dunkel</source>
+        <translation>Dark</translation>
+    </message>
+    <message>
+        <source>Azurin (Retro Blau)</source>
+        <translation>Azurin (retro blue)</translation>
+    </message>
+    <message>
+        <source>Retro Grün (Terminal)</source>
+        <translation>Retro green (terminal)</translation>
+    </message>
+    <message>
+        <source>Retro Bernstein</source>
+        <translation>Retro amber</translation>
+    </message>
+    <message>
+        <source>Sprache geändert</source>
+        <translation>Language changed</translation>
+    </message>
+    <message>
+        <source>Bivane muss neu gestartet werden, damit die neue Sprache gilt.</source>
+        <translation>Bivane must be restarted for the new language to take effect.</translation>
+    </message>
+    <message>
+        <source>Jetzt neu starten</source>
+        <translation>Restart now</translation>
+    </message>
+    <message>
+        <source>Später</source>
+        <translation>Later</translation>
+    </message>
+    <message>
+        <source>„%1“ konnte nicht entpackt werden.</source>
+        <translation>“%1” could not be unpacked.</translation>
+    </message>
+    <message>
+        <source>Archiv.zip</source>
+        <translation>Archive.zip</translation>
+    </message>
+    <message>
+        <source>Das Archiv konnte nicht erstellt werden.</source>
+        <translation>The archive could not be created.</translation>
+    </message>
+    <message>
+        <source>Archiv wird erstellt …</source>
+        <translation>Creating archive …</translation>
+    </message>
+    <message>
+        <source>Wird entpackt …</source>
+        <translation>Unpacking …</translation>
+    </message>
+    <message>
+        <source>„%1“ konnte nicht gestartet werden.</source>
+        <translation>“%1” could not be started.</translation>
+    </message>
+    <message>
+        <source>Ansehen (F3)</source>
+        <translation>View (F3)</translation>
+    </message>
+    <message>
+        <source>Editor (F4)</source>
+        <translation>Editor (F4)</translation>
+    </message>
+    <message>
+        <source>Schnellvorschau des Finders</source>
+        <translation>Built-in quick preview</translation>
+    </message>
+    <message>
+        <source>Standard-Textprogramm des Systems</source>
+        <translation>The system’s default text editor</translation>
+    </message>
+    <message>
+        <source>ZIP-Archiv erstellen (integriert)</source>
+        <translation>Create a ZIP archive (built in)</translation>
+    </message>
+    <message>
+        <source>Integriert (ZIP, TAR); sonst Archivierungsprogramm des Systems</source>
+        <translation>Built in (ZIP, TAR); otherwise the system’s archive program</translation>
+    </message>
+    <message>
+        <source>Die Datei kann nicht gelesen werden: %1</source>
+        <translation>The file cannot be read: %1</translation>
+    </message>
+    <message>
+        <source>Das PDF-Dokument ist beschädigt.</source>
+        <translation>The PDF document is damaged.</translation>
+    </message>
+    <message>
+        <source>Der Ordner kann nicht gelesen werden: %1</source>
+        <translation>The folder cannot be read: %1</translation>
+    </message>
+    <message>
+        <source>Wird geladen …</source>
+        <translation>Loading …</translation>
+    </message>
+    <message>
+        <source>%1 – %2 von %3</source>
+        <translation>%1 – %2 of %3</translation>
+    </message>
+    <message>
+        <source>Nur der Anfang der Datei wird gezeigt (%1 von %2).</source>
+        <translation>Only the beginning of the file is shown (%1 of %2).</translation>
+    </message>
+    <message>
+        <source>Der Ordner ist leer.</source>
+        <translation>The folder is empty.</translation>
+    </message>
 </context>
 </TS>

@@ -379,5 +379,129 @@
         <source>%1 Objekte wurden während des Verschiebens geändert oder hinzugefügt und sind im Quellordner geblieben, darunter „%2“.</source>
         <translation>%1 éléments ont été modifiés ou ajoutés pendant le déplacement et sont restés dans le dossier source, dont «&#xa0;%2&#xa0;».</translation>
     </message>
+    <message>
+        <source>Systemsprache</source>
+        <translation>Langue du système</translation>
+    </message>
+    <message>
+        <source>%1 war bei „%2“ belegt und wurde dort entfernt.</source>
+        <translation>%1 était attribué à «&#xa0;%2&#xa0;» et y a été retiré.</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>Système</translation>
+    </message>
+    <message>
+        <source>Hell</source>
+        <translation>Clair</translation>
+    </message>
+    <message>
+        <source>Dunkel</source>
+        <translation>Sombre</translation>
+    </message>
+    <message>
+        <source>Azurin (Retro Blau)</source>
+        <translation>Azurin (rétro bleu)</translation>
+    </message>
+    <message>
+        <source>Retro Grün (Terminal)</source>
+        <translation>Rétro vert (terminal)</translation>
+    </message>
+    <message>
+        <source>Retro Bernstein</source>
+        <translation>Rétro ambre</translation>
+    </message>
+    <message>
+        <source>Sprache geändert</source>
+        <translation>Langue modifiée</translation>
+    </message>
+    <message>
+        <source>Bivane muss neu gestartet werden, damit die neue Sprache gilt.</source>
+        <translation>Bivane doit être redémarré pour que la nouvelle langue s’applique.</translation>
+    </message>
+    <message>
+        <source>Jetzt neu starten</source>
+        <translation>Redémarrer maintenant</translation>
+    </message>
+    <message>
+        <source>Später</source>
+        <translation>Plus tard</translation>
+    </message>
+    <message>
+        <source>„%1“ konnte nicht entpackt werden.</source>
+        <translation>«&#xa0;%1&#xa0;» n’a pas pu être décompressé.</translation>
+    </message>
+    <message>
+        <source>Archiv.zip</source>
+        <translation>Archive.zip</translation>
+    </message>
+    <message>
+        <source>Das Archiv konnte nicht erstellt werden.</source>
+        <translation>L’archive n’a pas pu être créée.</translation>
+    </message>
+    <message>
+        <source>Archiv wird erstellt …</source>
+        <translation>Création de l’archive …</translation>
+    </message>
+    <message>
+        <source>Wird entpackt …</source>
+        <translation>Décompression …</translation>
+    </message>
+    <message>
+        <source>„%1“ konnte nicht gestartet werden.</source>
+        <translation>«&#xa0;%1&#xa0;» n’a pas pu être lancé.</translation>
+    </message>
+    <message>
+        <source>Ansehen (F3)</source>
+        <translation>Afficher (F3)</translation>
+    </message>
+    <message>
+        <source>Editor (F4)</source>
+        <translation>Éditeur (F4)</translation>
+    </message>
+    <message>
+        <source>Schnellvorschau des Finders</source>
+        <translation>Aperçu rapide intégré</translation>
+    </message>
+    <message>
+        <source>Standard-Textprogramm des Systems</source>
+        <translation>Éditeur de texte par défaut du système</translation>
+    </message>
+    <message>
+        <source>ZIP-Archiv erstellen (integriert)</source>
+        <translation>Créer une archive ZIP (intégré)</translation>
+    </message>
+    <message>
+        <source>Integriert (ZIP, TAR); sonst Archivierungsprogramm des Systems</source>
+        <translation>Intégré (ZIP, TAR)&#xa0;; sinon le programme d’archivage du système</translation>
+    </message>
+    <message>
+        <source>Die Datei kann nicht gelesen werden: %1</source>
+        <translation>Le fichier ne peut pas être lu&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Das PDF-Dokument ist beschädigt.</source>
+        <translation>Le document PDF est endommagé.</translation>
+    </message>
+    <message>
+        <source>Der Ordner kann nicht gelesen werden: %1</source>
+        <translation>Le dossier ne peut pas être lu&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Wird geladen …</source>
+        <translation>Chargement …</translation>
+    </message>
+    <message>
+        <source>%1 – %2 von %3</source>
+        <translation>%1 – %2 sur %3</translation>
+    </message>
+    <message>
+        <source>Nur der Anfang der Datei wird gezeigt (%1 von %2).</source>
+        <translation>Seul le début du fichier est affiché (%1 sur %2).</translation>
+    </message>
+    <message>
+        <source>Der Ordner ist leer.</source>
+        <translation>Le dossier est vide.</translation>
+    </message>
 </context>
 </TS>

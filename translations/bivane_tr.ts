@@ -375,5 +375,129 @@
         <source>%1 Objekte wurden während des Verschiebens geändert oder hinzugefügt und sind im Quellordner geblieben, darunter „%2“.</source>
         <translation>%1 öğe taşıma sırasında değiştirildi ya da eklendi ve kaynak klasörde kaldı, aralarında “%2”.</translation>
     </message>
+    <message>
+        <source>Systemsprache</source>
+        <translation>Sistem dili</translation>
+    </message>
+    <message>
+        <source>%1 war bei „%2“ belegt und wurde dort entfernt.</source>
+        <translation>%1, “%2” için atanmıştı ve oradan kaldırıldı.</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>Sistem</translation>
+    </message>
+    <message>
+        <source>Hell</source>
+        <translation>Açık</translation>
+    </message>
+    <message>
+        <source>Dunkel</source>
+        <translation>Koyu</translation>
+    </message>
+    <message>
+        <source>Azurin (Retro Blau)</source>
+        <translation>Azurin (retro mavi)</translation>
+    </message>
+    <message>
+        <source>Retro Grün (Terminal)</source>
+        <translation>Retro yeşil (terminal)</translation>
+    </message>
+    <message>
+        <source>Retro Bernstein</source>
+        <translation>Retro kehribar</translation>
+    </message>
+    <message>
+        <source>Sprache geändert</source>
+        <translation>Dil değiştirildi</translation>
+    </message>
+    <message>
+        <source>Bivane muss neu gestartet werden, damit die neue Sprache gilt.</source>
+        <translation>Yeni dilin geçerli olması için Bivane yeniden başlatılmalıdır.</translation>
+    </message>
+    <message>
+        <source>Jetzt neu starten</source>
+        <translation>Şimdi yeniden başlat</translation>
+    </message>
+    <message>
+        <source>Später</source>
+        <translation>Daha sonra</translation>
+    </message>
+    <message>
+        <source>„%1“ konnte nicht entpackt werden.</source>
+        <translation>“%1” açılamadı.</translation>
+    </message>
+    <message>
+        <source>Archiv.zip</source>
+        <translation>Arşiv.zip</translation>
+    </message>
+    <message>
+        <source>Das Archiv konnte nicht erstellt werden.</source>
+        <translation>Arşiv oluşturulamadı.</translation>
+    </message>
+    <message>
+        <source>Archiv wird erstellt …</source>
+        <translation>Arşiv oluşturuluyor …</translation>
+    </message>
+    <message>
+        <source>Wird entpackt …</source>
+        <translation>Açılıyor …</translation>
+    </message>
+    <message>
+        <source>„%1“ konnte nicht gestartet werden.</source>
+        <translation>“%1” başlatılamadı.</translation>
+    </message>
+    <message>
+        <source>Ansehen (F3)</source>
+        <translation>Görüntüle (F3)</translation>
+    </message>
+    <message>
+        <source>Editor (F4)</source>
+        <translation>Düzenleyici (F4)</translation>
+    </message>
+    <message>
+        <source>Schnellvorschau des Finders</source>
+        <translation>Yerleşik hızlı önizleme</translation>
+    </message>
+    <message>
+        <source>Standard-Textprogramm des Systems</source>
+        <translation>Sistemin varsayılan metin düzenleyicisi</translation>
+    </message>
+    <message>
+        <source>ZIP-Archiv erstellen (integriert)</source>
+        <translation>ZIP arşivi oluştur (yerleşik)</translation>
+    </message>
+    <message>
+        <source>Integriert (ZIP, TAR); sonst Archivierungsprogramm des Systems</source>
+        <translation>Yerleşik (ZIP, TAR); aksi halde sistemin arşiv programı</translation>
+    </message>
+    <message>
+        <source>Die Datei kann nicht gelesen werden: %1</source>
+        <translation>Dosya okunamıyor: %1</translation>
+    </message>
+    <message>
+        <source>Das PDF-Dokument ist beschädigt.</source>
+        <translation>PDF belgesi bozuk.</translation>
+    </message>
+    <message>
+        <source>Der Ordner kann nicht gelesen werden: %1</source>
+        <translation>Klasör okunamıyor: %1</translation>
+    </message>
+    <message>
+        <source>Wird geladen …</source>
+        <translation>Yükleniyor …</translation>
+    </message>
+    <message>
+        <source>%1 – %2 von %3</source>
+        <translation>%1 – %2 / %3</translation>
+    </message>
+    <message>
+        <source>Nur der Anfang der Datei wird gezeigt (%1 von %2).</source>
+        <translation>Dosyanın yalnızca başı gösteriliyor (%1 / %2).</translation>
+    </message>
+    <message>
+        <source>Der Ordner ist leer.</source>
+        <translation>Klasör boş.</translation>
+    </message>
 </context>
 </TS>

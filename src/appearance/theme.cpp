@@ -4,7 +4,6 @@
 #include "preferences.h"
 
 #include <QFontDatabase>
-#include <QGuiApplication>
 #include <QPalette>
 #include <cmath>
 
@@ -196,7 +195,9 @@ Palette Theme::palette(const QPalette &desktop) const
 
 QFont Theme::font() const
 {
-    QFont font = monospaced || isRetro() ? fixedWidthFont() : QGuiApplication::font();
+    // The desktop's font, not the application's: that is the theme's own once applied.
+    QFont font = monospaced || isRetro() ? fixedWidthFont()
+                                         : QFontDatabase::systemFont(QFontDatabase::GeneralFont);
     font.setPointSizeF(fontSize > 0 ? fontSize : 13);
     return font;
 }

@@ -66,6 +66,7 @@ public:
                 QObject *parent = nullptr);
     ~BivaneState() override;
 
+    Preferences &preferences() const { return m_preferences; }
     PaneModel &left() const { return *m_left; }
     PaneModel &right() const { return *m_right; }
     PaneModel &pane(PaneSide side) const { return side == PaneSide::left ? left() : right(); }
@@ -249,7 +250,6 @@ private:
                         const QString &failureMessage);
 
 public:
-
     // Copying and moving.
     // The active pane's selection into the other pane's folder.
     void transferToOther(TransferKind kind);

@@ -5,8 +5,11 @@
 #include "paneview.h"
 #include "pathcodec.h"
 #include "pathnames.h"
+#include "previewwindow.h"
 #include "progresswindow.h"
 #include "questionsheet.h"
+#include "themedroot.h"
+#include "windowsizer.h"
 
 #include <QApplication>
 #include <QDir>
@@ -31,7 +34,16 @@ MainWindow::MainWindow(BivaneState &state, QWidget *parent)
         connect(&pane, &PaneModel::urlChanged, this, &MainWindow::updateTitle);
     }
     setCentralWidget(splitter);
-    resize(1280, 720);
+    // The theme for this window and all it opens; the retro presets show the retro list.
+    auto *themed = new ThemedRoot(*this, state.preferences(), ThemedRoot::Font::apply);
+    const auto followTheme = [this, themed] {
+        m_state.setIsRetro(themed->theme().isRetro());
+    };
+    connect(themed, &ThemedRoot::themeChanged, this, followTheme);
+    followTheme();
+    new WindowSizer(*this, state.preferences());
+    // Shows and hides itself as the controller's preview says; goes with this window.
+    new PreviewWindow(state.quickLookController(), this);
 
     connect(&state, &BivaneState::activeChanged, this, &MainWindow::updateTitle);
     connect(&state, &BivaneState::activeTransferChanged, this, &MainWindow::followActiveTransfer);

@@ -26,6 +26,15 @@ PaneView::PaneView(BivaneState &state, PaneModel &pane, QWidget *parent)
     m_path->setTextInteractionFlags(Qt::TextSelectableByMouse);
     layout->addWidget(m_path);
     layout->addWidget(m_table);
+    // The status line: work going on in the background for this pane.
+    auto *status = new QLabel;
+    layout->addWidget(status);
+    const auto showStatus = [this, status] {
+        status->setText(m_pane.activityText());
+        status->setVisible(!m_pane.activityText().isEmpty());
+    };
+    connect(&pane, &PaneModel::activityTextChanged, this, showStatus);
+    showStatus();
 
     m_table->setModel(m_model);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);

@@ -1,0 +1,138 @@
+// bivane_bench_preview: times the quick preview from request to content ready (through the
+// loader, off the main thread, as the preview window uses it) for a 200 MB text file and a
+// 6000×4000 JPEG, both generated in a temporary folder, and prints how many bytes the text
+// preview read. Prints a report; the exit code only tells whether the benchmark could run.
+//
+//     bivane_bench_preview [rounds] [folder]
+//
+// Defaults: 7 rounds, in /var/tmp (not a tmpfs on most systems), else the temporary folder.
+#include "benchtools.h"
+#include "previewcontent.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QEventLoop>
+#include <QImage>
+#include <QImageReader>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QTemporaryDir>
+#include <cstdio>
+
+namespace {
+
+constexpr qint64 kTextBytes = 200'000'000;
+constexpr QSize kPhotoSize(6000, 4000);
+constexpr QSize kScreen(1600, 1000); // what the window asks pictures to fit into
+constexpr double kLimitMs = 250;     // the preview should feel immediate
+
+bool writeText(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    const QByteArray line = "Eine Zeile Text, wie sie in Protokolldateien steht: 0123456789\n";
+    const QByteArray block = line.repeated(int(1'000'000 / line.size()));
+    for (qint64 written = 0; written < kTextBytes; written += block.size()) {
+        if (file.write(block) != block.size())
+            return false;
+    }
+    return true;
+}
+
+bool writePhoto(const QString &path)
+{
+    QImage image(kPhotoSize, QImage::Format_RGB32);
+    QPainter painter(&image);
+    QLinearGradient gradient(0, 0, kPhotoSize.width(), kPhotoSize.height());
+    gradient.setColorAt(0, Qt::darkBlue);
+    gradient.setColorAt(1, Qt::darkYellow);
+    painter.fillRect(image.rect(), gradient);
+    painter.end();
+    return image.save(path, "JPEG", 90);
+}
+
+// Request to delivery through the loader, in milliseconds; `content` gets what was delivered.
+double millisecondsOfPreview(PreviewLoader &loader, const QString &path, PreviewContent &content)
+{
+    QEventLoop loop;
+    const QMetaObject::Connection done = QObject::connect(
+        &loader, &PreviewLoader::loaded, &loop, [&](const QString &, const PreviewContent &c) {
+            content = c;
+            loop.quit();
+        });
+    const double ms = millisecondsOf([&] {
+        loader.request(path, kScreen);
+        loop.exec();
+    });
+    QObject::disconnect(done);
+    return ms;
+}
+
+struct Figures
+{
+    double medianMs = 0;
+    PreviewContent content;
+};
+
+Figures measure(PreviewLoader &loader, const QString &path, int rounds)
+{
+    Figures figures;
+    millisecondsOfPreview(loader, path, figures.content); // warm-up: caches and plug-ins
+    QList<double> times;
+    for (int round = 0; round < rounds; ++round)
+        times.append(millisecondsOfPreview(loader, path, figures.content));
+    figures.medianMs = median(times);
+    return figures;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    const int rounds = argc > 1 ? qMax(1, atoi(argv[1])) : 7;
+    const QString base = argc > 2 ? QString::fromLocal8Bit(argv[2])
+                         : QDir(QStringLiteral("/var/tmp")).exists() ? QStringLiteral("/var/tmp")
+                                                                     : QDir::tempPath();
+    QTemporaryDir folder(base + QStringLiteral("/bivane-bench-preview-XXXXXX"));
+    const QString text = folder.filePath(QStringLiteral("protokoll.txt"));
+    const QString photo = folder.filePath(QStringLiteral("foto.jpg"));
+    std::printf("Preparing a %lld MB text file and a %d×%d JPEG in %s …\n",
+                kTextBytes / 1'000'000,
+                kPhotoSize.width(),
+                kPhotoSize.height(),
+                qPrintable(folder.path()));
+    if (!folder.isValid() || !writeText(text) || !writePhoto(photo)) {
+        std::fprintf(stderr, "error: cannot write the test files in %s\n", qPrintable(base));
+        return 1;
+    }
+
+    PreviewLoader loader;
+    const Figures textFigures = measure(loader, text, rounds);
+    const Figures photoFigures = measure(loader, photo, rounds);
+    // For comparison: what decoding the photo at full size would cost.
+    const double fullDecodeMs = millisecondsOf([&] { QImageReader(photo).read(); });
+
+    const bool textOk = textFigures.content.kind == PreviewKind::text &&
+                        textFigures.content.bytesRead == kPreviewTextLimit &&
+                        textFigures.content.isCut;
+    const bool photoOk = photoFigures.content.kind == PreviewKind::image &&
+                         photoFigures.content.image.width() <= kScreen.width() &&
+                         photoFigures.content.image.height() <= kScreen.height();
+    std::printf("\nQuick preview, request to content ready, median of %d rounds\n", rounds);
+    std::printf("  200 MB text file   %8.1f ms  read %lld bytes (limit %lld), cut: %s   %s\n",
+                textFigures.medianMs,
+                textFigures.content.bytesRead,
+                kPreviewTextLimit,
+                textFigures.content.isCut ? "yes" : "no",
+                verdict(textOk && textFigures.medianMs < kLimitMs));
+    std::printf(
+        "  6000×4000 JPEG     %8.1f ms  decoded at %d×%d (full-size decode: %.1f ms)   %s\n",
+        photoFigures.medianMs,
+        photoFigures.content.image.width(),
+        photoFigures.content.image.height(),
+        fullDecodeMs,
+        verdict(photoOk && photoFigures.medianMs < kLimitMs));
+    return 0;
+}

@@ -1,0 +1,39 @@
+#include "windowsizer.h"
+
+#include "windowsize.h"
+
+#include <QEvent>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTimer>
+#include <QWidget>
+
+WindowSizer::WindowSizer(QWidget &window, Preferences &preferences)
+    : QObject(&window)
+    , m_window(window)
+    , m_preferences(preferences)
+{
+    applySize();
+    QTimer::singleShot(250, this, &WindowSizer::applySize);
+    QTimer::singleShot(600, this, [this] { m_tracking = true; });
+    m_window.installEventFilter(this);
+}
+
+bool WindowSizer::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == &m_window && event->type() == QEvent::Resize && m_tracking)
+        recordWindowSize(m_preferences, m_window.size());
+    return false;
+}
+
+void WindowSizer::applySize()
+{
+    QList<QRect> screens;
+    for (const QScreen *screen : QGuiApplication::screens())
+        screens.append(screen->availableGeometry());
+    const QScreen *current =
+        m_window.screen() ? m_window.screen() : QGuiApplication::primaryScreen();
+    const std::optional<QRect> area =
+        current ? std::optional(current->availableGeometry()) : std::nullopt;
+    m_window.resize(wantedWindowSize(m_preferences, screens, area));
+}

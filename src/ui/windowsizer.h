@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QObject>
+
+class Preferences;
+class QWidget;
+
+// Gives the main window its start or last size and records the user's resizing. The size is
+// applied at once and again 0.25 s later (after the first layout pass); resizes are recorded
+// only from 0.6 s on, so the sizes applied here never count as the user's.
+class WindowSizer : public QObject
+{
+    Q_OBJECT
+
+public:
+    WindowSizer(QWidget &window, Preferences &preferences);
+
+    bool isTracking() const { return m_tracking; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void applySize();
+
+    QWidget &m_window;
+    Preferences &m_preferences;
+    bool m_tracking = false;
+};
