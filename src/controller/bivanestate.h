@@ -241,15 +241,6 @@ public:
     // unpacker, or to the desktop for kinds it cannot unpack).
     void unpackSelection(const QSet<QString> &selection, PaneModel &pane);
 
-private:
-    // Runs `work` on a thread of its own while `pane` names `activity` in its status line; back
-    // on the main thread, a failure shows `failureMessage`, and both panes reload.
-    void runArchiveTask(PaneModel &pane,
-                        const QString &activity,
-                        std::function<std::optional<FileError>()> work,
-                        const QString &failureMessage);
-
-public:
     // Copying and moving.
     // The active pane's selection into the other pane's folder.
     void transferToOther(TransferKind kind);
@@ -300,6 +291,12 @@ private:
     static QList<qsizetype> selectedPositions(const QList<FileItem> &items,
                                               const QSet<QString> &selection);
     void finishTransfer(const std::optional<FileError> &error);
+    // Runs `work` on a thread of its own while `pane` names `activity` in its status line; back
+    // on the main thread, a failure shows `failureMessage`, and both panes reload.
+    void runArchiveTask(PaneModel &pane,
+                        const QString &activity,
+                        std::function<std::optional<FileError>()> work,
+                        const QString &failureMessage);
     Preferences &m_preferences;
     ShortcutStore &m_shortcuts;
     DesktopServices &m_desktop;
