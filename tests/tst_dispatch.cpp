@@ -29,6 +29,7 @@ private slots:
     void cleanup();
     void keys_data();
     void keys();
+    void iconViewArrowsWithoutSelection();
     void zoneKeysEndTextEditing();
     void recorderAndOtherWindowsGetTheKeys();
     void actionsWithoutKeys();
@@ -159,6 +160,17 @@ void DispatchTest::keys()
     } else {
         QVERIFY(consumed);
         QCOMPARE(m_state->left().url(), QDir::cleanPath(home(outcome.mid(4))));
+    }
+}
+
+void DispatchTest::iconViewArrowsWithoutSelection()
+{
+    // Without a selection, Down starts at the first item and Up at the last.
+    m_state->left().setViewMode(ViewMode::icons);
+    for (const auto &[key, expected] : {std::pair{Qt::Key_Down, "A"}, {Qt::Key_Up, "Downloads"}}) {
+        m_state->left().setSelection({});
+        QVERIFY(press(key));
+        QCOMPARE(m_state->left().selection(), QSet<QString>({home(QLatin1String(expected))}));
     }
 }
 
