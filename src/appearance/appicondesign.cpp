@@ -1,5 +1,7 @@
 #include "appicondesign.h"
 
+#include "rawvalue.h"
+
 const QList<AppIconDesign> &allAppIconDesigns()
 {
     static const QList<AppIconDesign> designs{AppIconDesign::dualPanels,
@@ -29,9 +31,5 @@ QString rawValue(AppIconDesign design)
 
 AppIconDesign appIconDesignFromRawValue(const QString &raw)
 {
-    for (AppIconDesign design : allAppIconDesigns()) {
-        if (rawValue(design) == raw)
-            return design;
-    }
-    return AppIconDesign::dualPanels;
+    return caseWithRawValue(raw, allAppIconDesigns()).value_or(AppIconDesign::dualPanels);
 }

@@ -2,6 +2,7 @@
 
 #include "localization.h"
 #include "preferences.h"
+#include "rawvalue.h"
 
 #include <QCoreApplication>
 #include <QLocale>
@@ -34,11 +35,7 @@ QString rawValue(AppLanguage language)
 
 AppLanguage appLanguageFromRawValue(const QString &raw)
 {
-    for (AppLanguage language : allAppLanguages()) {
-        if (rawValue(language) == raw)
-            return language;
-    }
-    return AppLanguage::system;
+    return caseWithRawValue(raw, allAppLanguages()).value_or(AppLanguage::system);
 }
 
 QString label(AppLanguage language)

@@ -2,6 +2,7 @@
 
 #include "localization.h"
 #include "preferences.h"
+#include "rawvalue.h"
 
 #include <QFontDatabase>
 #include <QPalette>
@@ -117,11 +118,7 @@ QString rawValue(ThemePreset preset)
 
 ThemePreset themePresetFromRawValue(const QString &raw)
 {
-    for (ThemePreset preset : allThemePresets()) {
-        if (rawValue(preset) == raw)
-            return preset;
-    }
-    return ThemePreset::system;
+    return caseWithRawValue(raw, allThemePresets()).value_or(ThemePreset::system);
 }
 
 QString label(ThemePreset preset)

@@ -9,20 +9,6 @@
 
 #include <QKeyEvent>
 
-namespace {
-
-namespace KeyCode {
-constexpr quint16 returnKey = 36;
-constexpr quint16 enter = 76;
-constexpr quint16 escape = 53;
-constexpr quint16 left = 123;
-constexpr quint16 right = 124;
-constexpr quint16 down = 125;
-constexpr quint16 up = 126;
-} // namespace KeyCode
-
-} // namespace
-
 bool BivaneState::handleKeyDown(const QKeyEvent &event, const QObject *receiver)
 {
     if (answerPendingAlert(event, receiver))

@@ -1,6 +1,7 @@
 #include "externaltool.h"
 
 #include "localization.h"
+#include "rawvalue.h"
 
 const QList<ExternalTool> &allExternalTools()
 {
@@ -26,11 +27,7 @@ QString rawValue(ExternalTool tool)
 
 std::optional<ExternalTool> externalToolFromRawValue(const QString &raw)
 {
-    for (ExternalTool tool : allExternalTools()) {
-        if (rawValue(tool) == raw)
-            return tool;
-    }
-    return std::nullopt;
+    return caseWithRawValue(raw, allExternalTools());
 }
 
 QString toolTitle(ExternalTool tool)

@@ -5,18 +5,6 @@
 
 #include <QKeyEvent>
 
-namespace {
-
-namespace KeyCode {
-constexpr quint16 escape = 53;
-constexpr quint16 left = 123;
-constexpr quint16 right = 124;
-constexpr quint16 down = 125;
-constexpr quint16 up = 126;
-} // namespace KeyCode
-
-} // namespace
-
 QuickLookController::QuickLookController(const ShortcutStore &shortcuts, QObject *parent)
     : QObject(parent)
     , m_shortcuts(shortcuts)

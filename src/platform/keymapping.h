@@ -6,6 +6,17 @@
 
 class QKeyEvent;
 
+// The virtual key codes the controller and the preview act on.
+namespace KeyCode {
+constexpr quint16 returnKey = 36;
+constexpr quint16 enter = 76; // on the numeric keypad
+constexpr quint16 escape = 53;
+constexpr quint16 left = 123;
+constexpr quint16 right = 124;
+constexpr quint16 down = 125;
+constexpr quint16 up = 126;
+} // namespace KeyCode
+
 // Maps Linux key events onto the positional virtual key codes of a US layout that key
 // combinations store (A = 0, "." = 47, Return = 36, keypad Enter = 76, F1 = 122).
 
