@@ -1,23 +1,65 @@
-#include "bivanestate.h"
+#include "controllerfixture.h"
+#include "focusregistry.h"
+#include "itemnames.h"
 #include "mainwindow.h"
 #include "panemodel.h"
-#include "preferences.h"
+#include "paneview.h"
+#include "progresswindow.h"
 #include "questionsheet.h"
-#include "recordingdesktop.h"
-#include "shortcutstore.h"
 #include "testmain.h"
-#include "testtree.h"
+#include "theme.h"
 
+#include <QAbstractButton>
 #include <QApplication>
-#include <QDir>
-#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QTableView>
+#include <QToolBar>
+#include <QToolButton>
 
 namespace {
 
-QString home(const QString &child = {})
+// The file view that has the keyboard, if one has.
+QWidget *focusedFileView()
 {
-    return child.isEmpty() ? QDir::homePath() : QDir::homePath() + QLatin1Char('/') + child;
+    QWidget *focused = QApplication::focusWidget();
+    return isFileView(focused) ? focused : nullptr;
+}
+
+// A key press as the keyboard makes it: to the window that has the keyboard.
+void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    QTest::keyClick(QGuiApplication::focusWindow(), key, modifiers);
+}
+
+void type(const QString &text)
+{
+    for (const QChar character : text)
+        QTest::keyClick(QGuiApplication::focusWindow(), character.toLatin1());
+}
+
+QAction *toolBarAction(const MainWindow &window, const QString &text)
+{
+    for (QAction *action : window.findChild<QToolBar *>()->actions()) {
+        if (action->text() == text)
+            return action;
+    }
+    return nullptr;
+}
+
+// The open alert or question that has the keyboard.
+template<typename Sheet>
+Sheet *sheetWithKeyboard()
+{
+    auto *sheet = qobject_cast<Sheet *>(QApplication::activeModalWidget());
+    return sheet && sheet->windowHandle() == QGuiApplication::focusWindow() ? sheet : nullptr;
+}
+
+QColor backgroundBesidePanes(MainWindow &window)
+{
+    const QPoint margin = window.centralWidget()->mapTo(&window, QPoint(1, 1));
+    return window.grab().toImage().pixelColor(margin);
 }
 
 } // namespace
@@ -27,83 +69,289 @@ class MainWindowTest : public QObject
     Q_OBJECT
 
 private slots:
-    void keyboardDrivesBothPanes();
+    void init() { resetHome(); }
+
+    void keyboardSession();
+    void toolbarFollowsActivePane();
+    void toolTipsFollowBindings();
+    void errorAlert_data();
+    void errorAlert();
     void themeReachesEveryWindow();
+    void treeSettingAndMinimumSizes();
 };
 
-void MainWindowTest::keyboardDrivesBothPanes()
+// Open a folder, filter it, copy two files to the other pane, rename one, trash another: all
+// through key presses on the real window, the way a user works.
+void MainWindowTest::keyboardSession()
 {
-    QDir().mkpath(home(QStringLiteral("Downloads")));
-    QDir().mkpath(home(QStringLiteral("Alpha/inner")));
-    QFile(home(QStringLiteral("Downloads/file.txt"))).open(QIODevice::WriteOnly);
-    TestTree config;
-    Preferences preferences(config.root());
-    ShortcutStore shortcuts(preferences);
-    RecordingDesktop desktop;
-    BivaneState state(preferences, shortcuts, desktop);
+    for (const char *name : {"notes.txt", "report-a.txt", "report-b.txt", "summary.txt"})
+        writeFile(home(QStringLiteral("Work/") + QLatin1String(name)), name);
+    ControllerFixture f;
+    BivaneState &state = f.state();
     MainWindow window(state);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QWindow *handle = window.windowHandle();
+    QTRY_VERIFY(focusedFileView());
+    QWidget *leftList = focusedFileView();
+    const QString work = home(QStringLiteral("Work"));
 
-    // The left table has the keyboard, with the first entry selected.
-    const auto focusedTable = [] {
-        return qobject_cast<QTableView *>(QApplication::focusWidget());
-    };
-    QTRY_VERIFY(focusedTable());
-    QCOMPARE(state.left().selection(), QSet<QString>({home(QStringLiteral("Alpha"))}));
-    QCOMPARE(window.windowTitle(), QDir(home()).dirName());
+    press(Qt::Key_Down); // from Downloads to Work
+    press(Qt::Key_Return);
+    QCOMPARE(state.left().url(), work);
+    QCOMPARE(window.windowTitle(), QStringLiteral("Work"));
 
-    QTest::keyClick(handle, Qt::Key_Return);
-    QCOMPARE(state.left().url(), home(QStringLiteral("Alpha")));
-    QCOMPARE(window.windowTitle(), QStringLiteral("Alpha"));
-    QTest::keyClick(handle, Qt::Key_Backspace);
-    QCOMPARE(state.left().url(), home());
-    QCOMPARE(state.left().selection(), QSet<QString>({home(QStringLiteral("Alpha"))}));
-
-    QTableView *leftTable = focusedTable();
-    QTest::keyClick(handle, Qt::Key_Tab);
+    // No key leads to the search field: the user clicks into it. Tab leaves it for the next
+    // area and, with two areas, a second Tab comes back to the left list.
+    auto *search = window.findChild<QLineEdit *>(QStringLiteral("searchField"));
+    QTest::mouseClick(search, Qt::LeftButton);
+    QTRY_COMPARE(QApplication::focusWidget(), search);
+    type(QStringLiteral("report"));
+    QCOMPARE(state.left().searchText(), QStringLiteral("report"));
+    QCOMPARE(namesOf(state.left().visibleItems()),
+             QStringList({QStringLiteral("report-a.txt"), QStringLiteral("report-b.txt")}));
+    press(Qt::Key_Tab);
     QCOMPARE(state.focusZone(), FocusZone::rightList);
-    QTRY_VERIFY(focusedTable() && focusedTable() != leftTable);
-    QCOMPARE(state.right().selection(),
-             QSet<QString>({home(QStringLiteral("Downloads/file.txt"))}));
-    QCOMPARE(window.windowTitle(), QStringLiteral("Downloads"));
+    QCOMPARE(search->text(), QString()); // the right pane's own search text
+    press(Qt::Key_Tab);
+    QTRY_COMPARE(focusedFileView(), leftList);
+    QCOMPARE(search->text(), QStringLiteral("report"));
 
-    // A click into the other table moves the controller along.
-    leftTable->setFocus(Qt::MouseFocusReason);
-    QCOMPARE(state.focusZone(), FocusZone::leftList);
+    press(Qt::Key_Down, Qt::ShiftModifier);
+    QCOMPARE(state.left().selection(),
+             QSet<QString>(
+                 {work + QStringLiteral("/report-a.txt"), work + QStringLiteral("/report-b.txt")}));
+    press(Qt::Key_F5);
+    QTRY_VERIFY(sheetWithKeyboard<QuestionSheet>());
+    press(Qt::Key_Return);
+    QTRY_VERIFY(!state.activeTransfer());
+    QTRY_VERIFY(!window.findChild<ProgressWindow *>());
+    QCOMPARE(namesIn(home(QStringLiteral("Downloads"))),
+             QStringList({QStringLiteral("report-a.txt"), QStringLiteral("report-b.txt")}));
+
+    QTRY_COMPARE(focusedFileView(), leftList);
+    press(Qt::Key_Down);
+    QCOMPARE(state.left().selection(), QSet<QString>({work + QStringLiteral("/report-b.txt")}));
+    press(Qt::Key_F2);
+    // Whatever editor the rename shows, it takes the keyboard with the name in it.
+    QTRY_VERIFY(qobject_cast<QLineEdit *>(QApplication::focusWidget()) &&
+                QApplication::focusWidget() != search);
+    press(Qt::Key_A, Qt::ControlModifier);
+    type(QStringLiteral("report-final.txt"));
+    press(Qt::Key_Return);
+    QTRY_COMPARE(namesIn(work),
+                 QStringList({QStringLiteral("notes.txt"),
+                              QStringLiteral("report-a.txt"),
+                              QStringLiteral("report-final.txt"),
+                              QStringLiteral("summary.txt")}));
+
+    QTRY_COMPARE(focusedFileView(), leftList);
+    press(Qt::Key_Up);
+    QCOMPARE(state.left().selection(), QSet<QString>({work + QStringLiteral("/report-a.txt")}));
+    press(Qt::Key_F8);
+    QTRY_VERIFY(sheetWithKeyboard<QuestionSheet>());
+    press(Qt::Key_Return);
+    QTRY_COMPARE(f.desktop.trashed, QStringList({work + QStringLiteral("/report-a.txt")}));
+
+    QCOMPARE(namesIn(work),
+             QStringList({QStringLiteral("notes.txt"),
+                          QStringLiteral("report-final.txt"),
+                          QStringLiteral("summary.txt")}));
+    QFile renamed(work + QStringLiteral("/report-final.txt"));
+    QVERIFY(renamed.open(QIODevice::ReadOnly));
+    QCOMPARE(renamed.readAll(), QByteArray("report-b.txt"));
+    QCOMPARE(namesIn(home(QStringLiteral("Downloads"))),
+             QStringList({QStringLiteral("report-a.txt"), QStringLiteral("report-b.txt")}));
+    QCOMPARE(state.errorMessage(), QString());
+}
+
+void MainWindowTest::toolbarFollowsActivePane()
+{
+    QDir().mkpath(home(QStringLiteral("Alpha")));
+    ControllerFixture f;
+    BivaneState &state = f.state();
+    state.left().setSearchText(QStringLiteral("al"));
+    MainWindow window(state);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    auto *search = window.findChild<QLineEdit *>(QStringLiteral("searchField"));
+    const QList<QToolButton *> segments =
+        window.findChild<QWidget *>(QStringLiteral("viewModeControl"))
+            ->findChildren<QToolButton *>();
+    QCOMPARE(segments.size(), 3);
+    const auto checkedMode = [&segments] {
+        for (qsizetype mode = 0; mode < segments.size(); ++mode) {
+            if (segments[mode]->isChecked())
+                return ViewMode(mode);
+        }
+        return ViewMode(-1);
+    };
+
+    QCOMPARE(window.windowTitle(), QDir(home()).dirName());
+    QCOMPARE(checkedMode(), ViewMode::list);
+    QCOMPARE(search->text(), QStringLiteral("al"));
+
+    QTRY_VERIFY(focusedFileView());
+    QWidget *leftList = focusedFileView();
+    QTest::keyClick(window.windowHandle(), Qt::Key_Tab);
+    QCOMPARE(state.active(), PaneSide::right);
+    QTRY_VERIFY(focusedFileView() && focusedFileView() != leftList);
+    QCOMPARE(window.windowTitle(), QStringLiteral("Downloads"));
+    QCOMPARE(search->text(), QString());
+
+    // A segment sets the active pane only.
+    QTest::mouseClick(segments[int(ViewMode::columns)], Qt::LeftButton);
+    QCOMPARE(state.right().viewMode(), ViewMode::columns);
+    QCOMPARE(state.left().viewMode(), ViewMode::list);
+    QCOMPARE(checkedMode(), ViewMode::columns);
+
+    // A click into the left list makes the left pane active again.
+    leftList->setFocus(Qt::MouseFocusReason);
     QCOMPARE(state.active(), PaneSide::left);
+    QCOMPARE(window.windowTitle(), QDir(home()).dirName());
+    QCOMPARE(checkedMode(), ViewMode::list);
+    QCOMPARE(search->text(), QStringLiteral("al"));
+}
+
+void MainWindowTest::toolTipsFollowBindings()
+{
+    ControllerFixture f;
+    MainWindow window(f.state());
+    QAction *copy = toolBarAction(window, QStringLiteral("Kopieren"));
+    QAction *trash = toolBarAction(window, QStringLiteral("Löschen"));
+    QCOMPARE(copy->toolTip(), QStringLiteral("Ins andere Panel kopieren (F5)"));
+    QCOMPARE(trash->toolTip(), QStringLiteral("In den Papierkorb legen (F8)"));
+
+    ShortcutBindings bindings = f.shortcuts.bindings();
+    bindings[ShortcutAction::copyToOther] = {KeyCombo{97, 0, QStringLiteral("F6")}, std::nullopt};
+    bindings[ShortcutAction::trash] = {std::nullopt, std::nullopt};
+    f.shortcuts.replaceAll(bindings);
+    QCOMPARE(copy->toolTip(), QStringLiteral("Ins andere Panel kopieren (F6)"));
+    QCOMPARE(trash->toolTip(), QStringLiteral("In den Papierkorb legen (–)"));
+
+    // The keyboard button shows the shortcut list's state and switches it like its key.
+    QAction *shortcutList = nullptr;
+    for (QAction *action : window.findChild<QToolBar *>()->actions()) {
+        if (action->toolTip().startsWith(QStringLiteral("Liste der Tastenkürzel")))
+            shortcutList = action;
+    }
+    QVERIFY(shortcutList);
+    shortcutList->trigger();
+    QVERIFY(f.state().showShortcuts());
+    QVERIFY(shortcutList->isChecked());
+    f.state().perform(ShortcutAction::showShortcuts);
+    QVERIFY(!shortcutList->isChecked());
+}
+
+void MainWindowTest::errorAlert_data()
+{
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<bool>("offersPrivacySettings");
+
+    QTest::newRow("plain failure")
+        << QStringLiteral("„a.txt“ konnte nicht kopiert werden.") << false;
+    // Linux has no settings page for full disk access: the hint stays, the button does not.
+    QTest::newRow("missing permission")
+        << QStringLiteral("Keine Berechtigung.\n\nMögliche Ursachen: …") << true;
+    QTest::newRow("name that looks like markup")
+        << QStringLiteral("„<b>x</b>“ konnte nicht gelöscht werden.") << false;
+}
+
+void MainWindowTest::errorAlert()
+{
+    QFETCH(QString, message);
+    QFETCH(bool, offersPrivacySettings);
+    ControllerFixture f;
+    BivaneState &state = f.state();
+    MainWindow window(state);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    state.setErrorOffersPrivacySettings(offersPrivacySettings);
+    state.setErrorMessage(message);
+    QTRY_VERIFY(sheetWithKeyboard<QMessageBox>());
+    QPointer<QMessageBox> alert = sheetWithKeyboard<QMessageBox>();
+    QCOMPARE(alert->windowTitle(), QStringLiteral("Fehler"));
+    QCOMPARE(alert->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"))->text(), message);
+    QCOMPARE(alert->textFormat(), Qt::PlainText);
+    QStringList buttons;
+    for (const QAbstractButton *button : alert->buttons())
+        buttons.append(button->text());
+    QCOMPARE(buttons, QStringList({QStringLiteral("OK")}));
+
+    press(Qt::Key_Return);
+    QTRY_VERIFY(!alert);
+    QCOMPARE(state.errorMessage(), QString());
+    QVERIFY(!state.errorOffersPrivacySettings());
+
+    // The next failure opens a fresh alert; one after it while that is open replaces its text.
+    state.setErrorMessage(QStringLiteral("Zweiter Fehler"));
+    QTRY_VERIFY(sheetWithKeyboard<QMessageBox>());
+    alert = sheetWithKeyboard<QMessageBox>();
+    QCOMPARE(alert->text(), QStringLiteral("Zweiter Fehler"));
+    state.setErrorMessage(QStringLiteral("Dritter Fehler"));
+    QCOMPARE(window.findChildren<QMessageBox *>().size(), 1);
+    QCOMPARE(alert->text(), QStringLiteral("Dritter Fehler"));
+    press(Qt::Key_Escape);
+    QTRY_VERIFY(!alert);
+    QCOMPARE(state.errorMessage(), QString());
 }
 
 void MainWindowTest::themeReachesEveryWindow()
 {
-    TestTree config;
-    Preferences preferences(config.root());
-    preferences.setValue(Pref::windowStartWidth, 640.0);
-    preferences.setValue(Pref::windowStartHeight, 480.0);
-    ShortcutStore shortcuts(preferences);
-    RecordingDesktop desktop;
-    BivaneState state(preferences, shortcuts, desktop);
+    ControllerFixture f;
+    f.preferences.setValue(Pref::windowStartWidth, 720.0);
+    f.preferences.setValue(Pref::windowStartHeight, 500.0);
+    f.preferences.setValue(Pref::themePreset, QStringLiteral("dark"));
+    BivaneState &state = f.state();
     MainWindow window(state);
-    QCOMPARE(window.size(), QSize(640, 480));
+    QCOMPARE(window.size(), QSize(720, 500));
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY(!state.isRetro());
     auto *table = window.findChild<QTableView *>();
-    const QColor desktopBase = table->palette().color(QPalette::Base);
 
-    // Changed in the preference file, the preset reaches the tables, the sheets and the font
-    // at once, and the retro presets set the controller's retro flag.
-    preferences.setValue(Pref::themePreset, QStringLiteral("greenTerminal"));
+    // Changed in the preference file, the preset reaches the tables, the sheets, the font and
+    // the window's background at once, and the retro presets set the controller's retro flag.
+    f.preferences.setValue(Pref::themePreset, QStringLiteral("amber"));
+    const Palette amber = Theme{ThemePreset::amber}.palette(QPalette());
     QVERIFY(state.isRetro());
-    QTRY_COMPARE(table->palette().color(QPalette::Base), QColor(QRgb(0x000000)));
-    QTRY_COMPARE(table->palette().color(QPalette::Text), QColor(QRgb(0x33ff33)));
+    QTRY_COMPARE(table->palette().color(QPalette::Base), amber.background);
+    QTRY_COMPARE(table->palette().color(QPalette::Text), amber.text);
     QTRY_VERIFY(QFontInfo(table->font()).fixedPitch());
+    QTRY_COMPARE(backgroundBesidePanes(window), amber.background);
     Question question;
     question.message = QStringLiteral("?");
     QuestionSheet sheet(question, &window);
-    QCOMPARE(sheet.palette().color(QPalette::Window), QColor(QRgb(0x000000)));
+    QCOMPARE(sheet.palette().color(QPalette::Window), amber.background);
 
-    preferences.setValue(Pref::themePreset, QStringLiteral("system"));
+    f.preferences.setValue(Pref::themePreset, QStringLiteral("light"));
     QVERIFY(!state.isRetro());
-    QTRY_COMPARE(table->palette().color(QPalette::Base), desktopBase);
+    const QPalette light = schemePalette(ColorScheme::light, QPalette());
+    QTRY_COMPARE(table->palette().color(QPalette::Base), light.color(QPalette::Base));
+    QTRY_COMPARE(backgroundBesidePanes(window), light.color(QPalette::Window));
+}
+
+void MainWindowTest::treeSettingAndMinimumSizes()
+{
+    ControllerFixture f;
+    f.preferences.setValue(Pref::listTreeView, true);
+    BivaneState &state = f.state();
+    MainWindow window(state);
+    QVERIFY(state.left().treeMode() && state.right().treeMode());
+    f.preferences.setValue(Pref::listTreeView, false);
+    QVERIFY(!state.left().treeMode() && !state.right().treeMode());
+    f.preferences.setValue(Pref::listTreeView, true);
+    QVERIFY(state.left().treeMode() && state.right().treeMode());
+
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window.resize(200, 200);
+    QTRY_VERIFY(window.centralWidget()->width() >= 700);
+    QVERIFY(window.centralWidget()->height() >= 420);
+    const QList<PaneView *> panes = window.findChildren<PaneView *>();
+    QCOMPARE(panes.size(), 2);
+    for (const PaneView *pane : panes)
+        QVERIFY(pane->width() >= 300);
 }
 
 BIVANE_GUI_TEST_MAIN(MainWindowTest)

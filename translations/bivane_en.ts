@@ -503,5 +503,79 @@
         <source>Der Ordner ist leer.</source>
         <translation>The folder is empty.</translation>
     </message>
+    <message>
+        <source>Fehler</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Ins andere Panel kopieren (%1)</source>
+        <translation>Copy to the other panel (%1)</translation>
+    </message>
+    <message>
+        <source>Ins andere Panel verschieben (%1)</source>
+        <translation>Move to the other panel (%1)</translation>
+    </message>
+    <message>
+        <source>Neuer Ordner (%1)</source>
+        <translation>New folder (%1)</translation>
+    </message>
+    <message>
+        <source>Löschen</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>In den Papierkorb legen (%1)</source>
+        <translation>Move to the trash (%1)</translation>
+    </message>
+    <message>
+        <source>Liste der Tastenkürzel (%1)</source>
+        <translation>List of keyboard shortcuts (%1)</translation>
+    </message>
+    <message>
+        <source>Suchen</source>
+        <translation>Search</translation>
+    </message>
+    <message>
+        <source>Darstellung: Symbole, Liste, Spalten</source>
+        <translation>View: icons, list, columns</translation>
+    </message>
+    <message>
+        <source>Diese Darstellung ist noch nicht verfügbar.</source>
+        <translation>This view is not available yet.</translation>
+    </message>
+    <message>
+        <source>Übergeordneter Ordner</source>
+        <translation>Enclosing folder</translation>
+    </message>
+    <message>
+        <source>Ordner nicht lesbar</source>
+        <translation>Folder not readable</translation>
+    </message>
+    <message>
+        <source>Aus Favoriten entfernen</source>
+        <translation>Remove from favourites</translation>
+    </message>
+    <message>
+        <source>Ordner zu Favoriten hinzufügen</source>
+        <translation>Add folder to favourites</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Objekte</source>
+        <translation>
+            <numerusform>%n item</numerusform>
+            <numerusform>%n items</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 von %n ausgewählt</source>
+        <translation>
+            <numerusform>%1 of %n selected</numerusform>
+            <numerusform>%1 of %n selected</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -503,5 +503,79 @@
         <source>Der Ordner ist leer.</source>
         <translation>Le dossier est vide.</translation>
     </message>
+    <message>
+        <source>Fehler</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Ins andere Panel kopieren (%1)</source>
+        <translation>Copier dans l’autre panneau (%1)</translation>
+    </message>
+    <message>
+        <source>Ins andere Panel verschieben (%1)</source>
+        <translation>Déplacer dans l’autre panneau (%1)</translation>
+    </message>
+    <message>
+        <source>Neuer Ordner (%1)</source>
+        <translation>Nouveau dossier (%1)</translation>
+    </message>
+    <message>
+        <source>Löschen</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>In den Papierkorb legen (%1)</source>
+        <translation>Placer dans la corbeille (%1)</translation>
+    </message>
+    <message>
+        <source>Liste der Tastenkürzel (%1)</source>
+        <translation>Liste des raccourcis clavier (%1)</translation>
+    </message>
+    <message>
+        <source>Suchen</source>
+        <translation>Rechercher</translation>
+    </message>
+    <message>
+        <source>Darstellung: Symbole, Liste, Spalten</source>
+        <translation>Présentation&#xa0;: icônes, liste, colonnes</translation>
+    </message>
+    <message>
+        <source>Diese Darstellung ist noch nicht verfügbar.</source>
+        <translation>Cette présentation n’est pas encore disponible.</translation>
+    </message>
+    <message>
+        <source>Übergeordneter Ordner</source>
+        <translation>Dossier parent</translation>
+    </message>
+    <message>
+        <source>Ordner nicht lesbar</source>
+        <translation>Dossier illisible</translation>
+    </message>
+    <message>
+        <source>Aus Favoriten entfernen</source>
+        <translation>Retirer des favoris</translation>
+    </message>
+    <message>
+        <source>Ordner zu Favoriten hinzufügen</source>
+        <translation>Ajouter le dossier aux favoris</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Objekte</source>
+        <translation>
+            <numerusform>%n élément</numerusform>
+            <numerusform>%n éléments</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 von %n ausgewählt</source>
+        <translation>
+            <numerusform>%1 sur %n sélectionné</numerusform>
+            <numerusform>%1 sur %n sélectionnés</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -499,5 +499,77 @@
         <source>Der Ordner ist leer.</source>
         <translation>Klasör boş.</translation>
     </message>
+    <message>
+        <source>Fehler</source>
+        <translation>Hata</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Tamam</translation>
+    </message>
+    <message>
+        <source>Ins andere Panel kopieren (%1)</source>
+        <translation>Diğer panele kopyala (%1)</translation>
+    </message>
+    <message>
+        <source>Ins andere Panel verschieben (%1)</source>
+        <translation>Diğer panele taşı (%1)</translation>
+    </message>
+    <message>
+        <source>Neuer Ordner (%1)</source>
+        <translation>Yeni klasör (%1)</translation>
+    </message>
+    <message>
+        <source>Löschen</source>
+        <translation>Sil</translation>
+    </message>
+    <message>
+        <source>In den Papierkorb legen (%1)</source>
+        <translation>Çöp kutusuna taşı (%1)</translation>
+    </message>
+    <message>
+        <source>Liste der Tastenkürzel (%1)</source>
+        <translation>Klavye kısayolları listesi (%1)</translation>
+    </message>
+    <message>
+        <source>Suchen</source>
+        <translation>Ara</translation>
+    </message>
+    <message>
+        <source>Darstellung: Symbole, Liste, Spalten</source>
+        <translation>Görünüm: simgeler, liste, sütunlar</translation>
+    </message>
+    <message>
+        <source>Diese Darstellung ist noch nicht verfügbar.</source>
+        <translation>Bu görünüm henüz kullanılamıyor.</translation>
+    </message>
+    <message>
+        <source>Übergeordneter Ordner</source>
+        <translation>Üst klasör</translation>
+    </message>
+    <message>
+        <source>Ordner nicht lesbar</source>
+        <translation>Klasör okunamıyor</translation>
+    </message>
+    <message>
+        <source>Aus Favoriten entfernen</source>
+        <translation>Sık kullanılanlardan kaldır</translation>
+    </message>
+    <message>
+        <source>Ordner zu Favoriten hinzufügen</source>
+        <translation>Klasörü sık kullanılanlara ekle</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Objekte</source>
+        <translation>
+            <numerusform>%n öğe</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 von %n ausgewählt</source>
+        <translation>
+            <numerusform>%1 / %n seçili</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

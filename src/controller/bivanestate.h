@@ -67,6 +67,8 @@ public:
     ~BivaneState() override;
 
     Preferences &preferences() const { return m_preferences; }
+    // The key bindings the window shows in its tooltips.
+    ShortcutStore &shortcuts() const { return m_shortcuts; }
     PaneModel &left() const { return *m_left; }
     PaneModel &right() const { return *m_right; }
     PaneModel &pane(PaneSide side) const { return side == PaneSide::left ? left() : right(); }

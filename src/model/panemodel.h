@@ -177,7 +177,7 @@ private:
     QList<FileItem> m_items;
     // The search form of each name in m_items, made when the first search after a change of
     // m_items needs it; empty until then.
-    mutable QStringList m_foldedNames;
+    QStringList m_foldedNames; // the items' names folded for the search, in item order
     QSet<QString> m_selection;
     SortOrder m_sortOrder = defaultSortOrder();
     QString m_errorMessage;

@@ -2,13 +2,20 @@
 
 #include <QAbstractItemView>
 #include <QHeaderView>
-#include <QTimer>
 
 bool isFileView(const QWidget *widget)
 {
     // Header views are item views too, but they never take the keyboard for the files.
     return qobject_cast<const QAbstractItemView *>(widget) &&
            !qobject_cast<const QHeaderView *>(widget);
+}
+
+FocusRegistry::FocusRegistry(QObject *parent)
+    : QObject(parent)
+{
+    m_pending.setSingleShot(true);
+    m_pending.setInterval(kFocusDelayMilliseconds);
+    connect(&m_pending, &QTimer::timeout, this, [this] { focusNow(m_pendingZone); });
 }
 
 void FocusRegistry::registerArea(FocusZone zone, QWidget *area)
@@ -18,7 +25,8 @@ void FocusRegistry::registerArea(FocusZone zone, QWidget *area)
 
 void FocusRegistry::focusLater(FocusZone zone)
 {
-    QTimer::singleShot(kFocusDelayMilliseconds, this, [this, zone] { focusNow(zone); });
+    m_pendingZone = zone;
+    m_pending.start();
 }
 
 void FocusRegistry::focusNow(FocusZone zone)

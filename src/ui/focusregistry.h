@@ -5,6 +5,7 @@
 #include <QMap>
 #include <QObject>
 #include <QPointer>
+#include <QTimer>
 #include <optional>
 
 class QWidget;
@@ -22,11 +23,13 @@ class FocusRegistry : public QObject
 public:
     static constexpr int kFocusDelayMilliseconds = 50;
 
-    using QObject::QObject;
+    explicit FocusRegistry(QObject *parent = nullptr);
 
     // A newer registration for the same zone replaces the older one.
     void registerArea(FocusZone zone, QWidget *area);
-    // focusNow(zone), 0.05 s from now, when views created by the same change exist.
+    // focusNow(zone), 0.05 s from now, when views created by the same change exist. A newer
+    // request replaces a pending one: two quick zone changes must not hand the keyboard back
+    // and forth.
     void focusLater(FocusZone zone);
     // Gives the keyboard to the last visible file view inside the zone's area (in the column
     // browser that is the rightmost column); nothing when the area shows none.
@@ -36,4 +39,6 @@ public:
 
 private:
     QMap<FocusZone, QPointer<QWidget>> m_areas;
+    QTimer m_pending;
+    FocusZone m_pendingZone = FocusZone::leftList;
 };

@@ -1,10 +1,13 @@
 #include "mainwindow.h"
 
 #include "bivanestate.h"
+#include "erroralert.h"
+#include "maintoolbar.h"
 #include "panemodel.h"
 #include "paneview.h"
 #include "pathcodec.h"
 #include "pathnames.h"
+#include "preferences.h"
 #include "previewwindow.h"
 #include "progresswindow.h"
 #include "questionsheet.h"
@@ -17,23 +20,41 @@
 #include <QPlainTextEdit>
 #include <QSplitter>
 #include <QTextEdit>
+#include <QVBoxLayout>
 #include <QWindow>
+
+namespace {
+
+constexpr QSize kMinimumContentSize(700, 420);
+constexpr int kMinimumPaneWidth = 300;
+constexpr int kPaneMargin = 4;
+
+} // namespace
 
 MainWindow::MainWindow(BivaneState &state, QWidget *parent)
     : QMainWindow(parent)
     , m_state(state)
 {
-    auto *splitter = new QSplitter(this);
+    addToolBar(new MainToolBar(state, this));
+    auto *panes = new QWidget(this);
+    // The window cannot become smaller than this below its toolbar.
+    panes->setMinimumSize(kMinimumContentSize);
+    auto *panesLayout = new QVBoxLayout(panes);
+    panesLayout->setContentsMargins(kPaneMargin, kPaneMargin, kPaneMargin, kPaneMargin);
+    auto *splitter = new QSplitter(panes);
+    splitter->setChildrenCollapsible(false);
+    panesLayout->addWidget(splitter);
     for (PaneSide side : {PaneSide::left, PaneSide::right}) {
         PaneModel &pane = state.pane(side);
         // There is no sidebar to show yet, so Tab moves between the two file areas only.
         pane.setShowSidebar(false);
         auto *view = new PaneView(state, pane);
+        view->setMinimumWidth(kMinimumPaneWidth);
         m_focus.registerArea(listZoneOf(side), view);
         splitter->addWidget(view);
         connect(&pane, &PaneModel::urlChanged, this, &MainWindow::updateTitle);
     }
-    setCentralWidget(splitter);
+    setCentralWidget(panes);
     // The theme for this window and all it opens; the retro presets show the retro list.
     auto *themed = new ThemedRoot(*this, state.preferences(), ThemedRoot::Font::apply);
     const auto followTheme = [this, themed] {
@@ -42,6 +63,17 @@ MainWindow::MainWindow(BivaneState &state, QWidget *parent)
     connect(themed, &ThemedRoot::themeChanged, this, followTheme);
     followTheme();
     new WindowSizer(*this, state.preferences());
+    // The tree setting applies to both panes, now and whenever it changes.
+    const auto followTreeSetting = [this] {
+        m_state.setTreeMode(m_state.preferences().boolValue(Pref::listTreeView));
+    };
+    connect(
+        &state.preferences(), &Preferences::changed, this, [followTreeSetting](const QString &key) {
+            if (key == Pref::listTreeView.name)
+                followTreeSetting();
+        });
+    followTreeSetting();
+    new ErrorAlert(state, *this);
     // Shows and hides itself as the controller's preview says; goes with this window.
     new PreviewWindow(state.quickLookController(), this);
 
@@ -92,6 +124,9 @@ void MainWindow::followFocusedWidget(QWidget *widget)
         m_state.focus(*zone);
 }
 
+// Only the latest request counts, and it lands on the zone the controller names by then:
+// focusing a zone that an earlier change left would move the controller back to it, and two
+// quick Tab presses would then keep the keyboard swinging between the panes.
 void MainWindow::requestFocus(FocusZone zone)
 {
     m_focus.focusLater(zone);

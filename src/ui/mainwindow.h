@@ -10,8 +10,9 @@ class BivaneState;
 class ProgressWindow;
 class QuestionSheet;
 
-// The two panes side by side. Hands every key press to the controller first and gives the
-// keyboard to the area the controller names.
+// The two panes side by side under the toolbar, with the progress window of a running copy or
+// move and the error alert as sheets. Hands every key press to the controller first and gives
+// the keyboard to the area the controller names.
 class MainWindow : public QMainWindow, public WindowHooks
 {
     Q_OBJECT

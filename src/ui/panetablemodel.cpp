@@ -1,6 +1,10 @@
 #include "panetablemodel.h"
 
+#include "fileicons.h"
 #include "panemodel.h"
+#include "pathcodec.h"
+
+#include <QMimeData>
 
 PaneTableModel::PaneTableModel(PaneModel *pane, QObject *parent)
     : QAbstractTableModel(parent)
@@ -8,6 +12,9 @@ PaneTableModel::PaneTableModel(PaneModel *pane, QObject *parent)
 {
     connect(pane, &PaneModel::itemsChanged, this, &PaneTableModel::refresh);
     connect(pane, &PaneModel::searchTextChanged, this, &PaneTableModel::refresh);
+    // Both change together with the items; only the name cells show them.
+    connect(pane, &PaneModel::depthsChanged, this, &PaneTableModel::refreshNameColumn);
+    connect(pane, &PaneModel::expandedChanged, this, &PaneTableModel::refreshNameColumn);
     refresh();
 }
 
@@ -26,13 +33,26 @@ QVariant PaneTableModel::data(const QModelIndex &index, int role) const
     if (!index.isValid() || index.row() >= m_items.size())
         return {};
     const FileItem &item = m_items[index.row()];
-    const FileColumn column = allFileColumns().value(index.column());
+    const auto column = FileColumn(index.column());
+    const bool isName = column == FileColumn::name;
     switch (role) {
     case Qt::DisplayRole:
-        return item.text(column);
+        return isName ? PathCodec::displayText(item.name) : item.text(column);
+    case Qt::DecorationRole:
+        return isName ? QVariant(FileIcons::forItem(item)) : QVariant();
     case Qt::TextAlignmentRole:
         return column == FileColumn::size ? QVariant(Qt::AlignRight | Qt::AlignVCenter)
                                           : QVariant();
+    case DepthRole:
+        return m_depths.value(item.url);
+    case IsFolderRole:
+        return item.isDirectory;
+    case DisclosureRole:
+        if (!m_treeMode)
+            return int(Disclosure::none);
+        if (!item.isDirectory)
+            return int(Disclosure::leaf);
+        return int(m_expanded.contains(item.url) ? Disclosure::expanded : Disclosure::collapsed);
     default:
         return {};
     }
@@ -45,9 +65,64 @@ QVariant PaneTableModel::headerData(int section, Qt::Orientation orientation, in
     return columnTitle(allFileColumns().value(section));
 }
 
+Qt::ItemFlags PaneTableModel::flags(const QModelIndex &index) const
+{
+    return QAbstractTableModel::flags(index) | Qt::ItemIsDragEnabled;
+}
+
+QStringList PaneTableModel::mimeTypes() const
+{
+    return {QStringLiteral("text/uri-list")};
+}
+
+QMimeData *PaneTableModel::mimeData(const QModelIndexList &indexes) const
+{
+    QList<QUrl> urls;
+    QSet<int> rows;
+    for (const QModelIndex &index : indexes) {
+        if (index.isValid() && index.row() < m_items.size() && !rows.contains(index.row())) {
+            rows.insert(index.row());
+            urls.append(PathCodec::fileUrl(m_items[index.row()].url));
+        }
+    }
+    auto *data = new QMimeData;
+    data->setUrls(urls);
+    return data;
+}
+
+Qt::DropActions PaneTableModel::supportedDragActions() const
+{
+    return Qt::CopyAction | Qt::MoveAction;
+}
+
+int PaneTableModel::rowOf(const QString &url) const
+{
+    for (qsizetype row = 0; row < m_items.size(); ++row) {
+        if (m_items[row].url == url)
+            return int(row);
+    }
+    return -1;
+}
+
 void PaneTableModel::refresh()
 {
     beginResetModel();
-    m_items = m_pane ? m_pane->visibleItems() : QList<FileItem>();
+    if (m_pane) {
+        m_items = m_pane->visibleItems();
+        m_depths = m_pane->depths();
+        m_expanded = m_pane->expanded();
+        m_treeMode = m_pane->treeMode();
+    }
     endResetModel();
+}
+
+void PaneTableModel::refreshNameColumn()
+{
+    if (!m_pane)
+        return;
+    m_depths = m_pane->depths();
+    m_expanded = m_pane->expanded();
+    m_treeMode = m_pane->treeMode();
+    if (!m_items.isEmpty())
+        emit dataChanged(index(0, 0), index(int(m_items.size()) - 1, 0));
 }

@@ -2,127 +2,282 @@
 
 #include "bivanestate.h"
 #include "localization.h"
+#include "paneframe.h"
+#include "panelistview.h"
 #include "panemodel.h"
-#include "panetablemodel.h"
+#include "pathbar.h"
 #include "pathcodec.h"
-#include "questionsheet.h"
+#include "pathnames.h"
+#include "themedpieces.h"
+#include "themedroot.h"
 
-#include <QHeaderView>
+#include <QApplication>
+#include <QDragEnterEvent>
+#include <QHBoxLayout>
 #include <QLabel>
-#include <QTableView>
+#include <QMimeData>
+#include <QStackedWidget>
+#include <QStyle>
+#include <QToolButton>
 #include <QVBoxLayout>
+
+namespace {
+
+enum Page { listPage, emptyStatePage, placeholderPage };
+
+QToolButton *toolButton(QStyle::StandardPixmap icon, const QString &toolTip)
+{
+    auto *button = new QToolButton;
+    button->setAutoRaise(true);
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setIcon(QApplication::style()->standardIcon(icon));
+    button->setToolTip(toolTip);
+    return button;
+}
+
+} // namespace
 
 PaneView::PaneView(BivaneState &state, PaneModel &pane, QWidget *parent)
     : QWidget(parent)
     , m_state(state)
     , m_pane(pane)
-    , m_path(new QLabel)
-    , m_table(new QTableView)
-    , m_model(new PaneTableModel(&pane, this))
+    , m_side(&pane == &state.left() ? PaneSide::left : PaneSide::right)
+    , m_list(new PaneListView(state, pane))
+    , m_content(new QStackedWidget)
+    , m_frame(new PaneFrame(m_content))
+    , m_pathBar(new PathBar)
+    , m_status(new QLabel)
 {
+    m_content->insertWidget(listPage, m_list);
+    m_content->insertWidget(emptyStatePage, makeEmptyState());
+    // The icon grid and the column browser are not built yet.
+    auto *placeholder = new QLabel(Bv::tr("Diese Darstellung ist noch nicht verfügbar."));
+    placeholder->setAlignment(Qt::AlignCenter);
+    m_content->insertWidget(placeholderPage, placeholder);
+
+    auto *bottom = new QVBoxLayout;
+    bottom->setSpacing(2);
+    bottom->setContentsMargins(8, 4, 8, 4);
+    bottom->addWidget(m_pathBar);
+    bottom->addWidget(m_status);
+
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(2);
-    m_path->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    layout->addWidget(m_path);
-    layout->addWidget(m_table);
-    // The status line: work going on in the background for this pane.
-    auto *status = new QLabel;
-    layout->addWidget(status);
-    const auto showStatus = [this, status] {
-        status->setText(m_pane.activityText());
-        status->setVisible(!m_pane.activityText().isEmpty());
-    };
-    connect(&pane, &PaneModel::activityTextChanged, this, showStatus);
+    layout->setSpacing(0);
+    layout->addWidget(makeHeader());
+    layout->addWidget(new ThemedDivider(ThemedDivider::Orientation::horizontal));
+    layout->addWidget(m_frame, 1);
+    layout->addLayout(bottom);
+    setAcceptDrops(true);
+
+    connect(m_pathBar, &PathBar::folderClicked, &pane, &PaneModel::navigate);
+    for (auto changed : {&PaneModel::urlChanged,
+                         &PaneModel::backStackChanged,
+                         &PaneModel::forwardStackChanged,
+                         &PaneModel::errorMessageChanged})
+        connect(&pane, changed, this, &PaneView::showFolder);
+    connect(&pane, &PaneModel::urlChanged, this, &PaneView::showFavorite);
+    connect(&state, &BivaneState::customFavoritesChanged, this, &PaneView::showFavorite);
+    connect(&pane, &PaneModel::viewModeChanged, this, &PaneView::showContent);
+    connect(&pane, &PaneModel::errorMessageChanged, this, &PaneView::showContent);
+    connect(&state, &BivaneState::isRetroChanged, this, &PaneView::showContent);
+    for (auto changed : {&PaneModel::selectionChanged,
+                         &PaneModel::itemsChanged,
+                         &PaneModel::searchTextChanged,
+                         &PaneModel::activityTextChanged})
+        connect(&pane, changed, this, &PaneView::showStatus);
+    connect(&pane, &PaneModel::selectionChanged, this, [this] { m_state.refreshPreview(m_pane); });
+    connect(&state, &BivaneState::activeChanged, this, &PaneView::followTheme);
+
+    showFolder();
+    showFavorite();
+    showContent();
     showStatus();
+    followTheme();
+    // A click anywhere in the pane, besides what it does there, brings the keyboard to this side.
+    for (QWidget *child : findChildren<QWidget *>())
+        child->installEventFilter(this);
+}
 
-    m_table->setModel(m_model);
-    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_table->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    m_table->setShowGrid(false);
-    m_table->setWordWrap(false);
-    m_table->verticalHeader()->hide();
-    m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 6);
-    m_table->horizontalHeader()->setStretchLastSection(true);
-    m_table->horizontalHeader()->setHighlightSections(false);
-    m_table->setColumnWidth(0, 280);
+QWidget *PaneView::makeHeader()
+{
+    auto *header = new QWidget;
+    auto *row = new QHBoxLayout(header);
+    row->setSpacing(8);
+    row->setContentsMargins(10, 6, 10, 6);
+    m_back = toolButton(QStyle::SP_ArrowLeft, Bv::tr("Zurück"));
+    m_forward = toolButton(QStyle::SP_ArrowRight, Bv::tr("Vorwärts"));
+    m_up = toolButton(QStyle::SP_ArrowUp, Bv::tr("Übergeordneter Ordner"));
+    connect(m_back, &QToolButton::clicked, &m_pane, &PaneModel::goBack);
+    connect(m_forward, &QToolButton::clicked, &m_pane, &PaneModel::goForward);
+    connect(m_up, &QToolButton::clicked, &m_pane, &PaneModel::goUp);
+    m_title = new QLabel;
+    m_title->setTextFormat(Qt::PlainText);
+    QFont headline = m_title->font();
+    headline.setBold(true);
+    headline.setPointSizeF(headline.pointSizeF() * 1.2);
+    m_title->setFont(headline);
+    m_star = new QToolButton;
+    m_star->setAutoRaise(true);
+    m_star->setFocusPolicy(Qt::NoFocus);
+    connect(m_star, &QToolButton::clicked, this, [this] {
+        const QString folder = m_pane.url();
+        if (m_state.isFavorite(folder))
+            m_state.removeFavorite(folder);
+        else
+            m_state.addFavorites({folder});
+    });
+    for (QWidget *widget : std::initializer_list<QWidget *>{m_back, m_forward, m_up, m_title})
+        row->addWidget(widget);
+    row->addStretch();
+    row->addWidget(m_star);
+    return header;
+}
 
-    const auto showPath = [this] {
-        const QString error = m_pane.errorMessage();
-        m_path->setText(PathCodec::displayText(m_pane.url()) +
-                        (error.isNull() ? QString() : QStringLiteral("  —  ") + error));
+QWidget *PaneView::makeEmptyState()
+{
+    auto *page = new QWidget;
+    auto *column = new QVBoxLayout(page);
+    column->addStretch();
+    auto *symbol = new QLabel;
+    QIcon lock = QIcon::fromTheme(QStringLiteral("system-lock-screen"));
+    if (lock.isNull())
+        lock = style()->standardIcon(QStyle::SP_MessageBoxWarning);
+    symbol->setPixmap(lock.pixmap(32, 32));
+    auto *title = new QLabel(Bv::tr("Ordner nicht lesbar"));
+    QFont bold = title->font();
+    bold.setBold(true);
+    title->setFont(bold);
+    m_errorText = new QLabel;
+    m_errorText->setWordWrap(true);
+    for (QLabel *label : {symbol, title, m_errorText}) {
+        label->setAlignment(Qt::AlignCenter);
+        column->addWidget(label);
+    }
+    column->addStretch();
+    return page;
+}
+
+void PaneView::showFolder()
+{
+    const QString folder = m_pane.url();
+    m_title->setText(PathCodec::displayText(PathNames::lastComponent(folder)));
+    m_back->setEnabled(!m_pane.backStack().isEmpty());
+    m_forward->setEnabled(!m_pane.forwardStack().isEmpty());
+    m_up->setEnabled(PathNames::standardized(folder) != QLatin1String("/"));
+    m_errorText->setText(m_pane.errorMessage());
+    followTheme();
+}
+
+void PaneView::showFavorite()
+{
+    const bool favorite = m_state.isFavorite(m_pane.url());
+    m_star->setText(favorite ? QStringLiteral("★") : QStringLiteral("☆"));
+    m_star->setToolTip(favorite ? Bv::tr("Aus Favoriten entfernen")
+                                : Bv::tr("Ordner zu Favoriten hinzufügen"));
+    followTheme();
+}
+
+void PaneView::showContent()
+{
+    // The retro presets show the list whatever the view mode; the mode itself stays.
+    const bool list = m_state.isRetro() || m_pane.viewMode() == ViewMode::list;
+    if (!m_pane.errorMessage().isNull())
+        m_content->setCurrentIndex(emptyStatePage);
+    else
+        m_content->setCurrentIndex(list ? listPage : placeholderPage);
+}
+
+void PaneView::showStatus()
+{
+    const int shown = int(m_pane.visibleItems().size());
+    const int selected = int(m_pane.selection().size());
+    QString text = selected == 0 ? Bv::tr("%n Objekte", nullptr, shown)
+                                 : Bv::tr("%1 von %n ausgewählt", nullptr, shown).arg(selected);
+    if (!m_pane.activityText().isEmpty())
+        text += QStringLiteral("  —  ") + m_pane.activityText();
+    m_status->setText(text);
+}
+
+void PaneView::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    // The window's theme is known once the pane is in it.
+    if (!m_themedRoot) {
+        m_themedRoot = ThemedRoot::of(this);
+        if (m_themedRoot)
+            connect(m_themedRoot, &ThemedRoot::themeChanged, this, &PaneView::followTheme);
+        followTheme();
+    }
+}
+
+void PaneView::followTheme()
+{
+    const Theme theme = m_themedRoot ? m_themedRoot->theme() : Theme();
+    const Palette colors =
+        m_themedRoot ? m_themedRoot->palette() : theme.palette(QApplication::palette());
+    const bool retro = theme.isRetro();
+    const QColor secondary = retro ? colors.text : colors.header;
+    m_list->setThemeColors(colors.folder, secondary);
+    m_frame->setLook(m_state.active() == m_side, retro, colors.activeBorder, colors.border);
+    m_pathBar->showPath(m_pane.url(), theme.showIcons, secondary);
+    for (QWidget *segment : m_pathBar->findChildren<QWidget *>())
+        segment->installEventFilter(this);
+
+    const auto colorize = [](QWidget *widget, const QColor &color) {
+        QPalette palette = widget->palette();
+        palette.setColor(QPalette::WindowText, color);
+        palette.setColor(QPalette::ButtonText, color);
+        widget->setPalette(palette);
     };
-    connect(&pane, &PaneModel::urlChanged, this, showPath);
-    connect(&pane, &PaneModel::errorMessageChanged, this, showPath);
-    showPath();
+    colorize(m_title, retro ? colors.header : colors.text);
+    colorize(m_status, secondary);
+    const bool favorite = m_state.isFavorite(m_pane.url());
+    colorize(m_star, favorite ? QColor(0xf5, 0xc2, 0x11) : (retro ? colors.text : secondary));
+}
 
-    connect(&pane, &PaneModel::selectionChanged, this, &PaneView::showPaneSelection);
-    connect(m_model, &QAbstractItemModel::modelReset, this, &PaneView::showPaneSelection);
-    connect(m_table->selectionModel(),
-            &QItemSelectionModel::selectionChanged,
-            this,
-            &PaneView::takeTableSelection);
-    connect(m_table, &QTableView::doubleClicked, this, [this](const QModelIndex &index) {
-        m_pane.setSelection({m_model->itemAt(index.row()).url});
-        m_state.perform(ShortcutAction::open);
+bool PaneView::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::MouseButtonPress)
+        takeClick();
+    return QWidget::eventFilter(watched, event);
+}
+
+void PaneView::takeClick()
+{
+    if (sideOf(m_state.focusZone()) != m_side)
+        m_state.focus(listZoneOf(m_side));
+}
+
+void PaneView::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (event->mimeData()->hasUrls())
+        event->acceptProposedAction();
+}
+
+void PaneView::dragMoveEvent(QDragMoveEvent *event)
+{
+    if (!event->mimeData()->hasUrls())
+        return;
+    // Alt (the Option key) copies; anything else moves.
+    event->setDropAction(event->modifiers() & Qt::AltModifier ? Qt::CopyAction : Qt::MoveAction);
+    event->accept();
+}
+
+void PaneView::dropEvent(QDropEvent *event)
+{
+    const bool copy = event->modifiers() & Qt::AltModifier;
+    event->setDropAction(copy ? Qt::CopyAction : Qt::MoveAction);
+    event->accept();
+    std::optional<QStringList> paths = m_state.localFilePaths(event->mimeData()->urls());
+    if (!paths)
+        return;
+    // Items dropped onto the folder that already holds them have nowhere to go.
+    const QString folder = PathNames::standardized(m_pane.url());
+    paths->removeIf([&folder](const QString &path) {
+        return PathNames::parentFolder(PathNames::standardized(path)) == folder;
     });
-    connect(&pane, &PaneModel::isRenamingChanged, this, &PaneView::showRenameDialog);
-    showPaneSelection();
-}
-
-// Stands in for renaming inside the list: a small sheet with the name to edit.
-void PaneView::showRenameDialog()
-{
-    if (!m_pane.isRenaming())
-        return;
-    Question question;
-    question.message = Bv::tr("Umbenennen");
-    question.confirmTitle = Bv::tr("Umbenennen");
-    question.fieldText = m_pane.renameText();
-    auto *sheet = new QuestionSheet(question, window());
-    sheet->setAttribute(Qt::WA_DeleteOnClose);
-    connect(sheet, &QDialog::finished, this, [this, sheet](int result) {
-        if (result == Question::kConfirm) {
-            m_pane.setRenameText(sheet->fieldText());
-            m_state.commitRename(m_pane);
-        }
-        m_pane.setIsRenaming(false);
-    });
-    sheet->open();
-}
-
-void PaneView::showPaneSelection()
-{
-    if (m_syncing)
-        return;
-    m_syncing = true;
-    const QSet<QString> selected = m_pane.selection();
-    QItemSelection rows;
-    int firstRow = -1;
-    for (int row = 0; row < m_model->rowCount(); ++row) {
-        if (!selected.contains(m_model->itemAt(row).url))
-            continue;
-        rows.select(m_model->index(row, 0), m_model->index(row, m_model->columnCount() - 1));
-        if (firstRow < 0)
-            firstRow = row;
-    }
-    QItemSelectionModel *selection = m_table->selectionModel();
-    selection->select(rows, QItemSelectionModel::ClearAndSelect);
-    if (firstRow >= 0) {
-        selection->setCurrentIndex(m_model->index(firstRow, 0), QItemSelectionModel::NoUpdate);
-        m_table->scrollTo(m_model->index(firstRow, 0));
-    }
-    m_syncing = false;
-}
-
-void PaneView::takeTableSelection()
-{
-    if (m_syncing)
-        return;
-    m_syncing = true;
-    QSet<QString> selected;
-    for (const QModelIndex &row : m_table->selectionModel()->selectedRows())
-        selected.insert(m_model->itemAt(row.row()).url);
-    m_pane.setSelection(selected);
-    m_syncing = false;
+    if (!paths->isEmpty())
+        m_state.confirmTransfer(
+            *paths, m_pane.url(), copy ? TransferKind::copy : TransferKind::move);
 }

@@ -1,15 +1,23 @@
 #pragma once
 
+#include "focuszone.h"
+
+#include <QPointer>
 #include <QWidget>
 
 class BivaneState;
+class PaneFrame;
+class PaneListView;
 class PaneModel;
-class PaneTableModel;
+class PathBar;
 class QLabel;
-class QTableView;
+class QStackedWidget;
+class QToolButton;
+class ThemedRoot;
 
-// One pane's file area: the folder's path above a table of its entries. The table's selection
-// follows the pane's selection and the other way round.
+// One pane: navigation buttons and the folder's name, the folder's content in the pane's view
+// mode inside the active pane's frame, the path bar and the status line. Shows what the pane and
+// the controller hold; clicks, drops and edits go to them as requests.
 class PaneView : public QWidget
 {
     Q_OBJECT
@@ -17,15 +25,38 @@ class PaneView : public QWidget
 public:
     PaneView(BivaneState &state, PaneModel &pane, QWidget *parent = nullptr);
 
+    PaneListView *listView() const { return m_list; }
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+
 private:
-    void showPaneSelection();
-    void takeTableSelection();
-    void showRenameDialog();
+    QWidget *makeHeader();
+    QWidget *makeEmptyState();
+    void showFolder();
+    void showFavorite();
+    void showContent();
+    void showStatus();
+    void followTheme();
+    void takeClick();
 
     BivaneState &m_state;
     PaneModel &m_pane;
-    QLabel *m_path;
-    QTableView *m_table;
-    PaneTableModel *m_model;
-    bool m_syncing = false;
+    const PaneSide m_side;
+    QPointer<ThemedRoot> m_themedRoot;
+    QToolButton *m_back = nullptr;
+    QToolButton *m_forward = nullptr;
+    QToolButton *m_up = nullptr;
+    QLabel *m_title = nullptr;
+    QToolButton *m_star = nullptr;
+    PaneListView *m_list;
+    QLabel *m_errorText = nullptr;
+    QStackedWidget *m_content;
+    PaneFrame *m_frame;
+    PathBar *m_pathBar;
+    QLabel *m_status;
 };

@@ -1,0 +1,50 @@
+#include "erroralert.h"
+
+#include "bivanestate.h"
+#include "localization.h"
+
+#include <QMessageBox>
+#include <QPushButton>
+
+ErrorAlert::ErrorAlert(BivaneState &state, QWidget &window)
+    : QObject(&window)
+    , m_state(state)
+    , m_window(window)
+{
+    connect(&state, &BivaneState::errorMessageChanged, this, &ErrorAlert::followMessage);
+    followMessage();
+}
+
+void ErrorAlert::followMessage()
+{
+    const QString message = m_state.errorMessage();
+    if (message.isEmpty()) {
+        if (m_alert)
+            m_alert->close();
+        return;
+    }
+    if (m_alert) {
+        m_alert->setText(message);
+        return;
+    }
+    auto *alert = new QMessageBox(&m_window);
+    alert->setAttribute(Qt::WA_DeleteOnClose);
+    alert->setWindowModality(Qt::WindowModal);
+    alert->setIcon(QMessageBox::Warning);
+    alert->setWindowTitle(Bv::tr("Fehler"));
+    // File names are shown as they are, never read as markup.
+    alert->setTextFormat(Qt::PlainText);
+    alert->setText(message);
+    // The privacy settings button needs a settings page for full disk access, which Linux
+    // desktops do not have; the hint in the message stays.
+    QPushButton *ok = alert->addButton(Bv::tr("OK"), QMessageBox::RejectRole);
+    alert->setDefaultButton(ok);
+    alert->setEscapeButton(ok);
+    connect(alert, &QDialog::finished, this, [this] {
+        m_alert = nullptr;
+        m_state.setErrorMessage({});
+        m_state.setErrorOffersPrivacySettings(false);
+    });
+    m_alert = alert;
+    alert->open();
+}

@@ -1,0 +1,158 @@
+#include "maintoolbar.h"
+
+#include "bivanestate.h"
+#include "localization.h"
+#include "panemodel.h"
+#include "shortcutstore.h"
+#include "symbolicons.h"
+
+#include <QAction>
+#include <QButtonGroup>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QToolButton>
+
+namespace {
+
+constexpr int kMaximumSearchFieldWidth = 240;
+
+struct ViewModeSegment
+{
+    ViewMode mode;
+    const char *symbol;
+};
+
+constexpr ViewModeSegment kViewModeSegments[] = {
+    {ViewMode::icons, "square.grid.2x2"},
+    {ViewMode::list, "list.bullet"},
+    {ViewMode::columns, "rectangle.split.3x1"},
+};
+
+} // namespace
+
+MainToolBar::MainToolBar(BivaneState &state, QWidget *parent)
+    : QToolBar(parent)
+    , m_state(state)
+    , m_viewModes(new QButtonGroup(this))
+    , m_search(new QLineEdit(this))
+{
+    setObjectName(QStringLiteral("mainToolBar"));
+    setMovable(false);
+    setFloatable(false);
+    // The toolbar cannot be hidden, so its context menu would offer nothing.
+    setContextMenuPolicy(Qt::PreventContextMenu);
+    // The label under the symbol keeps the toolbar narrow enough for the smallest window, so
+    // nothing moves into the toolbar's overflow menu.
+    setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+
+    addWidget(makeViewModeControl());
+    addSeparator();
+    addCommand(Bv::tr("Kopieren"),
+               "doc.on.doc",
+               ShortcutAction::copyToOther,
+               QT_TRANSLATE_NOOP("Bivane", "Ins andere Panel kopieren (%1)"));
+    addCommand(Bv::tr("Verschieben"),
+               "arrow.right.doc.on.clipboard",
+               ShortcutAction::moveToOther,
+               QT_TRANSLATE_NOOP("Bivane", "Ins andere Panel verschieben (%1)"));
+    addCommand(Bv::tr("Neuer Ordner"),
+               "folder.badge.plus",
+               ShortcutAction::newFolder,
+               QT_TRANSLATE_NOOP("Bivane", "Neuer Ordner (%1)"));
+    addCommand(Bv::tr("Löschen"),
+               "trash",
+               ShortcutAction::trash,
+               QT_TRANSLATE_NOOP("Bivane", "In den Papierkorb legen (%1)"));
+    addSeparator();
+
+    // Shows its symbol only and stays pressed while the shortcut list is wanted.
+    QAction *shortcutList = addCommand({},
+                                       "keyboard",
+                                       ShortcutAction::showShortcuts,
+                                       QT_TRANSLATE_NOOP("Bivane", "Liste der Tastenkürzel (%1)"));
+    shortcutList->setCheckable(true);
+    auto *shortcutButton = qobject_cast<QToolButton *>(widgetForAction(shortcutList));
+    shortcutButton->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    const auto showShortcutList = [this, shortcutList] {
+        shortcutList->setChecked(m_state.showShortcuts());
+    };
+    connect(&state, &BivaneState::showShortcutsChanged, this, showShortcutList);
+    showShortcutList();
+
+    auto *spacer = new QWidget(this);
+    spacer->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    addWidget(spacer);
+    m_search->setObjectName(QStringLiteral("searchField"));
+    m_search->setPlaceholderText(Bv::tr("Suchen"));
+    m_search->setClearButtonEnabled(true);
+    m_search->setMaximumWidth(kMaximumSearchFieldWidth);
+    m_search->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    addWidget(m_search);
+    connect(m_search, &QLineEdit::textEdited, this, [this](const QString &text) {
+        m_state.activePane().setSearchText(text);
+    });
+
+    connect(&state, &BivaneState::activeChanged, this, &MainToolBar::showActivePane);
+    for (PaneSide side : {PaneSide::left, PaneSide::right}) {
+        const PaneModel &pane = state.pane(side);
+        connect(&pane, &PaneModel::viewModeChanged, this, &MainToolBar::showActivePane);
+        connect(&pane, &PaneModel::searchTextChanged, this, &MainToolBar::showActivePane);
+    }
+    connect(
+        &state.shortcuts(), &ShortcutStore::bindingsChanged, this, &MainToolBar::updateToolTips);
+    showActivePane();
+    updateToolTips();
+}
+
+// Three buttons that read as one control: exactly one is down, the active pane's view mode.
+QWidget *MainToolBar::makeViewModeControl()
+{
+    auto *control = new QWidget(this);
+    control->setObjectName(QStringLiteral("viewModeControl"));
+    control->setAccessibleName(Bv::tr("Darstellung"));
+    control->setToolTip(Bv::tr("Darstellung: Symbole, Liste, Spalten"));
+    auto *layout = new QHBoxLayout(control);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    for (const ViewModeSegment &segment : kViewModeSegments) {
+        auto *button = new QToolButton(control);
+        button->setIcon(symbolIcon(QString::fromLatin1(segment.symbol)));
+        button->setCheckable(true);
+        button->setAutoRaise(true);
+        button->setFocusPolicy(Qt::NoFocus);
+        m_viewModes->addButton(button, int(segment.mode));
+        layout->addWidget(button);
+    }
+    connect(m_viewModes, &QButtonGroup::idClicked, this, [this](int mode) {
+        m_state.activePane().setViewMode(ViewMode(mode));
+    });
+    return control;
+}
+
+QAction *MainToolBar::addCommand(const QString &text,
+                                 const char *symbol,
+                                 ShortcutAction shortcut,
+                                 const char *toolTip)
+{
+    QAction *action = addAction(symbolIcon(QString::fromLatin1(symbol)), text);
+    connect(action, &QAction::triggered, this, [this, shortcut] { m_state.perform(shortcut); });
+    m_commands.append({action, shortcut, toolTip});
+    return action;
+}
+
+void MainToolBar::showActivePane()
+{
+    const PaneModel &pane = m_state.activePane();
+    m_viewModes->button(int(pane.viewMode()))->setChecked(true);
+    // Only a real change, so the cursor stays where the user types.
+    if (m_search->text() != pane.searchText())
+        m_search->setText(pane.searchText());
+}
+
+void MainToolBar::updateToolTips()
+{
+    const ShortcutStore &shortcuts = m_state.shortcuts();
+    for (const Command &command : std::as_const(m_commands))
+        command.action->setToolTip(
+            Bv::tr(command.toolTip).arg(shortcuts.keyBarLabel(command.shortcut)));
+}

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "shortcutaction.h"
+
+#include <QList>
+#include <QToolBar>
+
+class BivaneState;
+class QAction;
+class QButtonGroup;
+class QLineEdit;
+
+// The main window's toolbar: the view-mode control and the search field, which show and set
+// the active pane's view mode and search text; the copy, move, new-folder and trash buttons and
+// the shortcut-list button, which run their actions through the controller exactly as their
+// keys do. The tooltips name the keys as they are bound now.
+class MainToolBar : public QToolBar
+{
+    Q_OBJECT
+
+public:
+    explicit MainToolBar(BivaneState &state, QWidget *parent = nullptr);
+
+private:
+    struct Command
+    {
+        QAction *action;
+        ShortcutAction shortcut;
+        const char *toolTip; // the localisation key, "%1" is the key label
+    };
+
+    QWidget *makeViewModeControl();
+    QAction *addCommand(const QString &text,
+                        const char *symbol,
+                        ShortcutAction shortcut,
+                        const char *toolTip);
+    void showActivePane();
+    void updateToolTips();
+
+    BivaneState &m_state;
+    QButtonGroup *m_viewModes;
+    QLineEdit *m_search;
+    QList<Command> m_commands;
+};

@@ -1,0 +1,388 @@
+#include "panelistview.h"
+
+#include "bivanestate.h"
+#include "columncustomization.h"
+#include "fileitem.h"
+#include "paneitemdelegate.h"
+#include "panemodel.h"
+#include "panetablemodel.h"
+#include "pathcodec.h"
+#include "pathnames.h"
+
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QScopedValueRollback>
+#include <cmath>
+
+namespace {
+
+// Widths before the user changes anything, and the least a column may have.
+struct ColumnShape
+{
+    int minimum;
+    int ideal;
+    bool shownAtFirst;
+};
+
+ColumnShape shapeOf(FileColumn column)
+{
+    switch (column) {
+    case FileColumn::name:
+        return {120, 280, true};
+    case FileColumn::modified:
+        return {110, 150, true};
+    case FileColumn::created:
+    case FileColumn::lastOpened:
+    case FileColumn::added:
+        return {110, 150, false};
+    case FileColumn::size:
+        return {60, 80, true};
+    case FileColumn::kind:
+        return {60, 160, true};
+    case FileColumn::permissions:
+        return {80, 100, false};
+    case FileColumn::owner:
+        return {60, 100, false};
+    }
+    return {60, 100, true};
+}
+
+constexpr int kLayoutStoreDelayMs = 250;
+
+} // namespace
+
+PaneListView::PaneListView(BivaneState &state, PaneModel &pane, QWidget *parent)
+    : QTableView(parent)
+    , m_state(state)
+    , m_pane(pane)
+    , m_model(new PaneTableModel(&pane, this))
+    , m_delegate(new PaneItemDelegate(this))
+{
+    setModel(m_model);
+    setItemDelegate(m_delegate);
+    setSelectionBehavior(SelectRows);
+    setSelectionMode(ExtendedSelection);
+    setEditTriggers(NoEditTriggers);
+    setDragDropMode(DragOnly);
+    setShowGrid(false);
+    setWordWrap(false);
+    setIconSize(QSize(PaneItemDelegate::kIconSize, PaneItemDelegate::kIconSize));
+    // Every row has the same height, which keeps a 100,000-row table as quick as a short one.
+    verticalHeader()->hide();
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+
+    QHeaderView *header = horizontalHeader();
+    header->setSectionsMovable(true);
+    header->setSectionsClickable(true);
+    header->setSortIndicatorShown(true);
+    header->setHighlightSections(false);
+    header->setStretchLastSection(false);
+    header->setMinimumSectionSize(40);
+    header->setContextMenuPolicy(Qt::CustomContextMenu);
+    header->viewport()->installEventFilter(this);
+    connect(header, &QHeaderView::customContextMenuRequested, this, &PaneListView::showColumnMenu);
+    connect(header, &QHeaderView::sortIndicatorChanged, this, &PaneListView::sortBy);
+    connect(header, &QHeaderView::sectionResized, this, [this](int section, int, int newSize) {
+        afterUserResize(section, newSize);
+    });
+    connect(header, &QHeaderView::sectionMoved, this, [this] {
+        if (!m_applyingLayout)
+            storeColumnLayout();
+    });
+    m_layoutStore.setSingleShot(true);
+    m_layoutStore.setInterval(kLayoutStoreDelayMs);
+    connect(&m_layoutStore, &QTimer::timeout, this, &PaneListView::storeColumnLayout);
+    connect(
+        &state, &BivaneState::columnCustomizationChanged, this, &PaneListView::applyColumnLayout);
+    applyColumnLayout();
+    connect(&pane, &PaneModel::sortOrderChanged, this, &PaneListView::showSortOrder);
+    showSortOrder();
+
+    connect(&pane, &PaneModel::selectionChanged, this, &PaneListView::showPaneSelection);
+    connect(
+        m_model, &QAbstractItemModel::modelAboutToBeReset, this, [this] { m_resetting = true; });
+    connect(m_model, &QAbstractItemModel::modelReset, this, [this] {
+        m_resetting = false;
+        m_renameIndex = QPersistentModelIndex();
+        showPaneSelection();
+        // The rows were replaced while a name was being edited (a reload): edit it again.
+        followRenaming();
+    });
+    connect(selectionModel(),
+            &QItemSelectionModel::selectionChanged,
+            this,
+            &PaneListView::takeTableSelection);
+    connect(this, &QAbstractItemView::doubleClicked, this, &PaneListView::openItems);
+    connect(m_delegate, &PaneItemDelegate::disclosureClicked, this, [this](const QModelIndex &i) {
+        m_pane.toggleExpanded(m_model->itemAt(i.row()).url);
+    });
+    connect(&pane, &PaneModel::isRenamingChanged, this, &PaneListView::followRenaming);
+    connect(m_delegate, &PaneItemDelegate::renameConfirmed, this, &PaneListView::confirmRename);
+    connect(m_delegate, &PaneItemDelegate::renameCancelled, this, &PaneListView::cancelRename);
+    showPaneSelection();
+    followRenaming();
+}
+
+PaneListView::~PaneListView()
+{
+    if (m_layoutStore.isActive())
+        storeColumnLayout();
+}
+
+void PaneListView::setThemeColors(const QColor &folder, const QColor &secondary)
+{
+    m_delegate->setColors(folder, secondary);
+    viewport()->update();
+}
+
+QLineEdit *PaneListView::renameField() const
+{
+    return m_renameIndex.isValid() ? qobject_cast<QLineEdit *>(indexWidget(m_renameIndex))
+                                   : nullptr;
+}
+
+void PaneListView::showPaneSelection()
+{
+    if (m_syncing)
+        return;
+    QScopedValueRollback guard(m_syncing, true);
+    const QSet<QString> selected = m_pane.selection();
+    QItemSelection rows;
+    int firstRow = -1;
+    const int lastColumn = m_model->columnCount() - 1;
+    for (int row = 0; !selected.isEmpty() && row < m_model->rowCount(); ++row) {
+        if (!selected.contains(m_model->itemAt(row).url))
+            continue;
+        rows.select(m_model->index(row, 0), m_model->index(row, lastColumn));
+        if (firstRow < 0)
+            firstRow = row;
+    }
+    selectionModel()->select(rows, QItemSelectionModel::ClearAndSelect);
+    if (firstRow >= 0) {
+        selectionModel()->setCurrentIndex(m_model->index(firstRow, 0),
+                                          QItemSelectionModel::NoUpdate);
+        scrollTo(m_model->index(firstRow, 0));
+    }
+}
+
+void PaneListView::takeTableSelection()
+{
+    if (m_syncing)
+        return;
+    QScopedValueRollback guard(m_syncing, true);
+    QSet<QString> selected;
+    for (const QModelIndex &row : selectionModel()->selectedRows())
+        selected.insert(m_model->itemAt(row.row()).url);
+    m_pane.setSelection(selected);
+}
+
+void PaneListView::showSortOrder()
+{
+    const SortOrder order = m_pane.sortOrder();
+    const SortComparator first = order.isEmpty() ? SortComparator{} : order.first();
+    const QSignalBlocker blocker(horizontalHeader());
+    horizontalHeader()->setSortIndicator(int(first.field), first.direction);
+    horizontalHeader()->viewport()->update();
+}
+
+// The clicked column decides; the earlier order breaks its ties, as in any sortable table.
+void PaneListView::sortBy(int section, Qt::SortOrder direction)
+{
+    const auto field = FileColumn(section);
+    SortOrder order = m_pane.sortOrder();
+    order.removeIf([field](const SortComparator &c) { return c.field == field; });
+    order.prepend({field, direction});
+    m_pane.setSortOrder(order);
+    m_pane.rebuildItems();
+}
+
+void PaneListView::applyColumnLayout()
+{
+    QScopedValueRollback guard(m_applyingLayout, true);
+    const ColumnCustomization layout = m_state.columnCustomization();
+    const bool customized = !(layout == ColumnCustomization{});
+    QList<FileColumn> order = layout.order;
+    for (FileColumn column : allFileColumns()) {
+        if (!order.contains(column))
+            order.append(column);
+    }
+    QHeaderView *header = horizontalHeader();
+    for (int visual = 0; visual < order.size(); ++visual)
+        header->moveSection(header->visualIndex(int(order[visual])), visual);
+    for (FileColumn column : allFileColumns()) {
+        const ColumnShape shape = shapeOf(column);
+        const bool hidden = column != FileColumn::name &&
+                            (customized ? layout.hidden.contains(column) : !shape.shownAtFirst);
+        header->setSectionHidden(int(column), hidden);
+        const double width = layout.widths.value(column, shape.ideal);
+        header->resizeSection(int(column), std::max(shape.minimum, int(std::lround(width))));
+    }
+}
+
+void PaneListView::storeColumnLayout()
+{
+    m_layoutStore.stop();
+    const ColumnCustomization stored = m_state.columnCustomization();
+    const QHeaderView *header = horizontalHeader();
+    ColumnCustomization layout;
+    for (int visual = 0; visual < header->count(); ++visual)
+        layout.order.append(FileColumn(header->logicalIndex(visual)));
+    for (FileColumn column : allFileColumns()) {
+        if (header->isSectionHidden(int(column))) {
+            layout.hidden.insert(column);
+            // A hidden section reports no width; it keeps the one it had.
+            layout.widths.insert(column, stored.widths.value(column, shapeOf(column).ideal));
+        } else {
+            layout.widths.insert(column, header->sectionSize(int(column)));
+        }
+    }
+    m_state.setColumnCustomization(layout);
+}
+
+void PaneListView::afterUserResize(int section, int newSize)
+{
+    if (m_applyingLayout || newSize == 0)
+        return;
+    const int minimum = shapeOf(FileColumn(section)).minimum;
+    if (newSize < minimum) {
+        horizontalHeader()->resizeSection(section, minimum);
+        return;
+    }
+    m_layoutStore.start();
+}
+
+void PaneListView::showColumnMenu(const QPoint &position)
+{
+    QMenu menu(this);
+    for (FileColumn column : allFileColumns()) {
+        QAction *action = menu.addAction(columnTitle(column));
+        action->setCheckable(true);
+        action->setChecked(!horizontalHeader()->isSectionHidden(int(column)));
+        action->setEnabled(column != FileColumn::name);
+        connect(action, &QAction::toggled, this, [this, column](bool shown) {
+            horizontalHeader()->setSectionHidden(int(column), !shown);
+            storeColumnLayout();
+        });
+    }
+    menu.exec(horizontalHeader()->viewport()->mapToGlobal(position));
+}
+
+// A double click on the header fits the column whose right divider is at most kDividerReach
+// pixels away; anywhere else it does nothing (not even the table's own fitting).
+bool PaneListView::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == horizontalHeader()->viewport() && event->type() == QEvent::MouseButtonDblClick) {
+        const auto *mouse = static_cast<QMouseEvent *>(event);
+        if (mouse->button() == Qt::LeftButton)
+            fitColumnAtDivider(mouse->position().toPoint().x());
+        return true;
+    }
+    return QTableView::eventFilter(watched, event);
+}
+
+bool PaneListView::fitColumnAtDivider(int x)
+{
+    const QHeaderView *header = horizontalHeader();
+    for (int visual = 0; visual < header->count(); ++visual) {
+        const int logical = header->logicalIndex(visual);
+        if (header->isSectionHidden(logical))
+            continue;
+        const int divider = header->sectionViewportPosition(logical) + header->sectionSize(logical);
+        if (std::abs(x - divider) <= kDividerReach) {
+            fitColumn(FileColumn(logical));
+            return true;
+        }
+    }
+    return false;
+}
+
+void PaneListView::fitColumn(FileColumn column)
+{
+    const QFontMetricsF metrics(font());
+    const bool isName = column == FileColumn::name;
+    double width = std::ceil(metrics.horizontalAdvance(columnTitle(column))) + 28;
+    for (int row = 0; row < m_model->rowCount(); ++row) {
+        const FileItem &item = m_model->itemAt(row);
+        const QString text = isName ? PathCodec::displayText(item.name) : item.text(column);
+        double candidate = std::ceil(metrics.horizontalAdvance(text));
+        // Room for the icon, and in tree mode for the indentation and the disclosure mark.
+        if (isName)
+            candidate += 22 + PaneItemDelegate::indentOf(m_model->index(row, 0));
+        width = std::max(width, candidate);
+    }
+    const int fitted = std::clamp(int(width) + 20, shapeOf(column).minimum, kFitMaximum);
+    {
+        QScopedValueRollback guard(m_applyingLayout, true);
+        horizontalHeader()->resizeSection(int(column), fitted);
+    }
+    storeColumnLayout();
+}
+
+void PaneListView::followRenaming()
+{
+    if (!m_pane.isRenaming()) {
+        closeRenameField();
+        return;
+    }
+    if (m_renameIndex.isValid())
+        return;
+    const int row = m_model->rowOf(m_pane.renameTarget());
+    if (row < 0) {
+        // The entry is not shown (filtered out, or gone): there is nothing to edit.
+        m_pane.setIsRenaming(false);
+        return;
+    }
+    m_renameIndex = m_model->index(row, int(FileColumn::name));
+    scrollTo(m_renameIndex);
+    openPersistentEditor(m_renameIndex);
+    QLineEdit *field = renameField();
+    if (!field)
+        return;
+    // Names that are not valid UTF-8 show their replacement marks; the pane's rename text keeps
+    // the exact name until the user types, so confirming an untouched field changes nothing.
+    const QString shown = PathCodec::displayText(m_pane.renameText());
+    field->setText(shown);
+    const qsizetype dot = shown.lastIndexOf(QLatin1Char('.'));
+    const bool hasSuffix = dot > 0 && !m_model->itemAt(row).isDirectory;
+    field->setSelection(0, int(hasSuffix ? dot : shown.size()));
+    connect(field, &QLineEdit::textEdited, &m_pane, &PaneModel::setRenameText);
+    field->setFocus(Qt::OtherFocusReason);
+}
+
+void PaneListView::confirmRename()
+{
+    if (!m_pane.isRenaming())
+        return;
+    m_pane.setIsRenaming(false);
+    m_state.commitRename(m_pane);
+}
+
+void PaneListView::cancelRename()
+{
+    // A field removed with the rows it stood in does not end the rename; it comes back.
+    if (!m_resetting)
+        m_pane.setIsRenaming(false);
+}
+
+void PaneListView::closeRenameField()
+{
+    if (!m_renameIndex.isValid())
+        return;
+    const QLineEdit *field = renameField();
+    const bool hadFocus = field && field->hasFocus();
+    const QModelIndex index = m_renameIndex;
+    m_renameIndex = QPersistentModelIndex();
+    closePersistentEditor(index);
+    if (hadFocus)
+        setFocus(Qt::OtherFocusReason);
+}
+
+void PaneListView::openItems(const QModelIndex &index)
+{
+    const QString url = m_model->itemAt(index.row()).url;
+    const QSet<QString> selection = m_pane.selection();
+    m_state.openSelection(selection.contains(url) ? selection : QSet<QString>{url}, m_pane);
+}

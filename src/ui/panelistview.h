@@ -1,0 +1,65 @@
+#pragma once
+
+#include "filecolumn.h"
+
+#include <QPersistentModelIndex>
+#include <QTableView>
+#include <QTimer>
+
+class BivaneState;
+class PaneItemDelegate;
+class PaneModel;
+class PaneTableModel;
+class QLineEdit;
+
+// The table of a pane's items. Its selection, sort order, tree expansion and rename field follow
+// the pane, its column layout follows the controller's column customisation; what the user does
+// here goes back to the pane or the controller, which decide.
+class PaneListView : public QTableView
+{
+    Q_OBJECT
+
+public:
+    // Widths are in pixels; no column has a maximum of its own.
+    static constexpr int kFitMaximum = 800;
+    static constexpr int kDividerReach = 4;
+
+    PaneListView(BivaneState &state, PaneModel &pane, QWidget *parent = nullptr);
+    ~PaneListView() override;
+
+    void setThemeColors(const QColor &folder, const QColor &secondary);
+    // Fits the column to the widest text it shows for the pane's items.
+    void fitColumn(FileColumn column);
+    // The inline rename field while one is open.
+    QLineEdit *renameField() const;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void showPaneSelection();
+    void takeTableSelection();
+    void showSortOrder();
+    void sortBy(int section, Qt::SortOrder order);
+    void applyColumnLayout();
+    void storeColumnLayout();
+    void afterUserResize(int section, int newSize);
+    void showColumnMenu(const QPoint &position);
+    bool fitColumnAtDivider(int x);
+    void followRenaming();
+    void confirmRename();
+    void cancelRename();
+    void closeRenameField();
+    void openItems(const QModelIndex &index);
+
+    BivaneState &m_state;
+    PaneModel &m_pane;
+    PaneTableModel *m_model;
+    PaneItemDelegate *m_delegate;
+    // The user's resizing is stored once the dragging pauses, not at every pixel.
+    QTimer m_layoutStore;
+    QPersistentModelIndex m_renameIndex;
+    bool m_syncing = false;
+    bool m_applyingLayout = false;
+    bool m_resetting = false;
+};
