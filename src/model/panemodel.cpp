@@ -53,7 +53,11 @@ void PaneModel::setColumnPath(const QStringList &columnPath)
 
 void PaneModel::setSearchText(const QString &searchText)
 {
-    assign(m_searchText, searchText, &PaneModel::searchTextChanged);
+    if (m_searchText == searchText)
+        return;
+    m_searchText = searchText;
+    m_visibleItems.reset();
+    emit searchTextChanged();
 }
 
 void PaneModel::setShowHidden(bool showHidden)
@@ -117,6 +121,7 @@ void PaneModel::reload()
     std::iota(m_rootRank.begin(), m_rootRank.end(), 0);
     if (listing.error) {
         m_foldedNames = {};
+        m_visibleItems.reset();
         assign(m_items, {}, &PaneModel::itemsChanged);
         assign(m_depths, {}, &PaneModel::depthsChanged);
         assign(m_errorMessage, listing.error->description(), &PaneModel::errorMessageChanged);
@@ -231,6 +236,7 @@ void PaneModel::rebuildItems()
     for (const FileItem &item : std::as_const(items))
         folded.append(foldForSearch(item.name));
     m_foldedNames = std::move(folded);
+    m_visibleItems.reset();
     assign(m_items, items, &PaneModel::itemsChanged);
     assign(m_depths, depths, &PaneModel::depthsChanged);
 }
@@ -257,13 +263,18 @@ QList<FileItem> PaneModel::visibleItems() const
 {
     if (m_searchText.isEmpty())
         return m_items;
-    const QString needle = foldForSearch(m_searchText);
-    QList<FileItem> visible;
-    for (qsizetype i = 0; i < m_items.size(); ++i) {
-        if (m_foldedNames[i].contains(needle))
-            visible.append(m_items[i]);
+    // Filtered once per change of the items or the search text: the table, the status line and
+    // the selection all ask for it after each keystroke.
+    if (!m_visibleItems) {
+        const QString needle = foldForSearch(m_searchText);
+        QList<FileItem> visible;
+        for (qsizetype i = 0; i < m_items.size(); ++i) {
+            if (m_foldedNames[i].contains(needle))
+                visible.append(m_items[i]);
+        }
+        m_visibleItems = std::move(visible);
     }
-    return visible;
+    return *m_visibleItems;
 }
 
 void PaneModel::toggleExpanded(const QString &folderUrl)
