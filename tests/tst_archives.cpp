@@ -46,16 +46,9 @@ QStringList membersOf(const QString &zip)
 // The bytes of the file at a decoded path; "<missing>" when it cannot be read.
 QByteArray bytesOf(const QString &path)
 {
-    const int fd = ::open(PathCodec::encode(path).constData(), O_RDONLY);
-    if (fd < 0)
-        return "<missing>";
-    QByteArray content;
-    char buffer[4096];
-    ssize_t n;
-    while ((n = ::read(fd, buffer, sizeof buffer)) > 0)
-        content.append(buffer, n);
-    ::close(fd);
-    return content;
+    const QByteArray bytes = PathCodec::encode(path);
+    struct stat st;
+    return ::stat(bytes.constData(), &st) == 0 ? fileBytes(bytes) : QByteArray("<missing>");
 }
 
 void writeRawFile(const QString &path, const QByteArray &content)

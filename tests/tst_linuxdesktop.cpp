@@ -17,20 +17,6 @@
 
 namespace {
 
-QByteArray readRaw(const QByteArray &path)
-{
-    QByteArray content;
-    const int fd = ::open(path.constData(), O_RDONLY);
-    if (fd < 0)
-        return content;
-    char buffer[4096];
-    ssize_t n;
-    while ((n = ::read(fd, buffer, sizeof buffer)) > 0)
-        content.append(buffer, n);
-    ::close(fd);
-    return content;
-}
-
 void writeRaw(const QByteArray &path, const QByteArray &content, mode_t mode = 0644)
 {
     const int fd = ::open(path.constData(), O_CREAT | O_WRONLY | O_TRUNC, mode);
@@ -115,7 +101,7 @@ private:
     // The arguments the recorder received; separate launches may run in any order.
     QByteArrayList launchedArguments() const
     {
-        QByteArrayList received = readRaw(m_log).split('\0');
+        QByteArrayList received = fileBytes(m_log).split('\0');
         received.removeLast();
         std::sort(received.begin(), received.end());
         return received;
@@ -199,7 +185,7 @@ void LinuxDesktopTest::trashMovesExactNamesToTheHomeTrash()
         const QByteArray name = bytes.mid(bytes.lastIndexOf('/') + 1);
         QVERIFY(!exists(bytes));
         QVERIFY(exists(trash + "files/" + name));
-        const QByteArrayList info = readRaw(trash + "info/" + name + ".trashinfo").split('\n');
+        const QByteArrayList info = fileBytes(trash + "info/" + name + ".trashinfo").split('\n');
         const auto pathLine = std::find_if(info.cbegin(), info.cend(), [](const QByteArray &line) {
             return line.startsWith("Path=");
         });
@@ -227,7 +213,7 @@ void LinuxDesktopTest::executableGetsExactPathsAsArguments()
     LinuxDesktop desktop;
     clearLaunches();
     QVERIFY(desktop.openWith(paths, PathCodec::decode(m_recorder)));
-    QTRY_COMPARE(readRaw(m_log), arguments(paths));
+    QTRY_COMPARE(fileBytes(m_log), arguments(paths));
 
     QVERIFY(!desktop.openWith(paths, tree.path(QStringLiteral("missing"))));
     QVERIFY(
@@ -246,7 +232,7 @@ void LinuxDesktopTest::desktopEntriesGetExactPaths()
 
     clearLaunches();
     QVERIFY(desktop.openWith({text, folder}, editor));
-    QTRY_COMPARE(readRaw(m_log), arguments({text, folder}));
+    QTRY_COMPARE(fileBytes(m_log), arguments({text, folder}));
 
     clearLaunches();
     desktop.open({folder, text});

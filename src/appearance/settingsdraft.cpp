@@ -29,11 +29,12 @@ SettingsDraft SettingsDraft::defaults()
 SettingsDraft SettingsDraft::load(const Preferences &preferences, const ShortcutStore &store)
 {
     SettingsDraft draft;
-    draft.preset = themePresetFromRawValue(preferences.stringValue(Pref::themePreset));
-    draft.fontSize = preferences.numberValue(Pref::themeFontSize);
-    draft.monospaced = preferences.boolValue(Pref::themeMonospaced);
-    draft.showIcons = preferences.boolValue(Pref::themeShowIcons);
-    draft.showFunctionBar = preferences.boolValue(Pref::themeShowFunctionBar);
+    const Theme theme = Theme::fromPreferences(preferences);
+    draft.preset = theme.preset;
+    draft.fontSize = theme.fontSize;
+    draft.monospaced = theme.monospaced;
+    draft.showIcons = theme.showIcons;
+    draft.showFunctionBar = theme.showFunctionBar;
     draft.treeView = preferences.boolValue(Pref::listTreeView);
     draft.language = appLanguageFromRawValue(preferences.stringValue(Pref::appLanguageChoice));
     draft.iconDesign = appIconDesignFromRawValue(preferences.stringValue(Pref::appIconDesign));

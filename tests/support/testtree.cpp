@@ -46,6 +46,20 @@ void removeContents(int fd)
 
 } // namespace
 
+QByteArray fileBytes(const QByteArray &path)
+{
+    QByteArray content;
+    const int fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return content;
+    char buffer[4096];
+    ssize_t n;
+    while ((n = ::read(fd, buffer, sizeof buffer)) > 0)
+        content.append(buffer, n);
+    ::close(fd);
+    return content;
+}
+
 void removeTree(const QByteArray &path)
 {
     const int fd = ::open(path.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW);

@@ -7,6 +7,9 @@
 // Removes a folder and everything below it, whatever the names and however deep.
 void removeTree(const QByteArray &path);
 
+// The bytes of the file at `path` (exact bytes); empty when it cannot be read.
+QByteArray fileBytes(const QByteArray &path);
+
 // A temporary folder with helpers to make files, folders, links and entries with odd names.
 // Kept on disk when the test that made it failed, so the state can be looked at.
 class TestTree
