@@ -577,5 +577,85 @@
             <numerusform>%1 of %n selected</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Hilfe</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Ansehen</source>
+        <translation>View</translation>
+    </message>
+    <message>
+        <source>Editor</source>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <source>Ordner</source>
+        <translation>Folder</translation>
+    </message>
+    <message>
+        <source>Favorit</source>
+        <translation>Favourite</translation>
+    </message>
+    <message>
+        <source>Einstell.</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>Wird berechnet …</source>
+        <translation>Calculating …</translation>
+    </message>
+    <message>
+        <source>Ort</source>
+        <translation>Where</translation>
+    </message>
+    <message>
+        <source>Erstellt</source>
+        <translation>Created</translation>
+    </message>
+    <message>
+        <source>Geändert</source>
+        <translation>Modified</translation>
+    </message>
+    <message>
+        <source>Fertig</source>
+        <translation>Done</translation>
+    </message>
+    <message>
+        <source>Unbekannt</source>
+        <translation>Unknown</translation>
+    </message>
+    <message>
+        <source>Datum</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Favoriten</source>
+        <translation>Favourites</translation>
+    </message>
+    <message>
+        <source>Meine Favoriten</source>
+        <translation>My favourites</translation>
+    </message>
+    <message>
+        <source>Ordner hierher ziehen</source>
+        <translation>Drag folders here</translation>
+    </message>
+    <message>
+        <source>Orte</source>
+        <translation>Locations</translation>
+    </message>
+    <message>
+        <source>Umbenennen …</source>
+        <translation>Rename …</translation>
+    </message>
+    <message>
+        <source>Nach oben</source>
+        <translation>Move up</translation>
+    </message>
+    <message>
+        <source>Nach unten</source>
+        <translation>Move down</translation>
+    </message>
 </context>
 </TS>

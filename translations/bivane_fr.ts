@@ -577,5 +577,85 @@
             <numerusform>%1 sur %n sélectionnés</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Hilfe</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>Ansehen</source>
+        <translation>Afficher</translation>
+    </message>
+    <message>
+        <source>Editor</source>
+        <translation>Éditer</translation>
+    </message>
+    <message>
+        <source>Ordner</source>
+        <translation>Dossier</translation>
+    </message>
+    <message>
+        <source>Favorit</source>
+        <translation>Favori</translation>
+    </message>
+    <message>
+        <source>Einstell.</source>
+        <translation>Réglages</translation>
+    </message>
+    <message>
+        <source>Wird berechnet …</source>
+        <translation>Calcul en cours …</translation>
+    </message>
+    <message>
+        <source>Ort</source>
+        <translation>Emplacement</translation>
+    </message>
+    <message>
+        <source>Erstellt</source>
+        <translation>Créé</translation>
+    </message>
+    <message>
+        <source>Geändert</source>
+        <translation>Modifié</translation>
+    </message>
+    <message>
+        <source>Fertig</source>
+        <translation>Terminé</translation>
+    </message>
+    <message>
+        <source>Unbekannt</source>
+        <translation>Inconnu</translation>
+    </message>
+    <message>
+        <source>Datum</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Favoriten</source>
+        <translation>Favoris</translation>
+    </message>
+    <message>
+        <source>Meine Favoriten</source>
+        <translation>Mes favoris</translation>
+    </message>
+    <message>
+        <source>Ordner hierher ziehen</source>
+        <translation>Glissez des dossiers ici</translation>
+    </message>
+    <message>
+        <source>Orte</source>
+        <translation>Emplacements</translation>
+    </message>
+    <message>
+        <source>Umbenennen …</source>
+        <translation>Renommer …</translation>
+    </message>
+    <message>
+        <source>Nach oben</source>
+        <translation>Monter</translation>
+    </message>
+    <message>
+        <source>Nach unten</source>
+        <translation>Descendre</translation>
+    </message>
 </context>
 </TS>

@@ -571,5 +571,85 @@
             <numerusform>%1 / %n seçili</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Hilfe</source>
+        <translation>Yardım</translation>
+    </message>
+    <message>
+        <source>Ansehen</source>
+        <translation>Görüntüle</translation>
+    </message>
+    <message>
+        <source>Editor</source>
+        <translation>Düzenle</translation>
+    </message>
+    <message>
+        <source>Ordner</source>
+        <translation>Klasör</translation>
+    </message>
+    <message>
+        <source>Favorit</source>
+        <translation>Sık kull.</translation>
+    </message>
+    <message>
+        <source>Einstell.</source>
+        <translation>Ayarlar</translation>
+    </message>
+    <message>
+        <source>Wird berechnet …</source>
+        <translation>Hesaplanıyor …</translation>
+    </message>
+    <message>
+        <source>Ort</source>
+        <translation>Konum</translation>
+    </message>
+    <message>
+        <source>Erstellt</source>
+        <translation>Oluşturulma</translation>
+    </message>
+    <message>
+        <source>Geändert</source>
+        <translation>Değiştirilme</translation>
+    </message>
+    <message>
+        <source>Fertig</source>
+        <translation>Tamam</translation>
+    </message>
+    <message>
+        <source>Unbekannt</source>
+        <translation>Bilinmiyor</translation>
+    </message>
+    <message>
+        <source>Datum</source>
+        <translation>Tarih</translation>
+    </message>
+    <message>
+        <source>Favoriten</source>
+        <translation>Sık kullanılanlar</translation>
+    </message>
+    <message>
+        <source>Meine Favoriten</source>
+        <translation>Sık kullandıklarım</translation>
+    </message>
+    <message>
+        <source>Ordner hierher ziehen</source>
+        <translation>Klasörleri buraya sürükleyin</translation>
+    </message>
+    <message>
+        <source>Orte</source>
+        <translation>Konumlar</translation>
+    </message>
+    <message>
+        <source>Umbenennen …</source>
+        <translation>Yeniden adlandır …</translation>
+    </message>
+    <message>
+        <source>Nach oben</source>
+        <translation>Yukarı taşı</translation>
+    </message>
+    <message>
+        <source>Nach unten</source>
+        <translation>Aşağı taşı</translation>
+    </message>
 </context>
 </TS>

@@ -28,6 +28,7 @@ const PreferenceKey customFavorites{QStringLiteral("customFavorites"), stringLis
 const PreferenceKey customFavoriteNames{
     QStringLiteral("customFavoriteNames"), stringMap, QVariantMap()};
 const PreferenceKey tableColumnCustomization{QStringLiteral("tableColumnCustomization"), data, {}};
+const PreferenceKey sidebarWidths{QStringLiteral("sidebarWidths"), stringMap, QVariantMap()};
 const PreferenceKey appleLanguages{QStringLiteral("AppleLanguages"), stringList, {}};
 
 PreferenceKey externalTool(const QString &toolName)
@@ -44,7 +45,7 @@ QList<PreferenceKey> all()
             windowRestoreSize, windowStartWidth,     windowStartHeight,
             windowLastWidth,   windowLastHeight,     shortcutBindings,
             customFavorites,   customFavoriteNames,  tableColumnCustomization,
-            appleLanguages};
+            sidebarWidths,     appleLanguages};
 }
 
 } // namespace Pref

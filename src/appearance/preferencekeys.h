@@ -41,6 +41,8 @@ extern const PreferenceKey shortcutBindings;
 extern const PreferenceKey customFavorites;
 extern const PreferenceKey customFavoriteNames;
 extern const PreferenceKey tableColumnCustomization;
+// The width each pane's sidebar was dragged to, as text under "left" and "right".
+extern const PreferenceKey sidebarWidths;
 extern const PreferenceKey appleLanguages;
 
 // "externalTool." followed by "viewer", "editor", "packer" or "unpacker".

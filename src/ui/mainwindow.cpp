@@ -2,15 +2,19 @@
 
 #include "bivanestate.h"
 #include "erroralert.h"
+#include "functionkeybar.h"
+#include "infowindow.h"
 #include "maintoolbar.h"
 #include "panemodel.h"
 #include "paneview.h"
+#include "panewithsidebar.h"
 #include "pathcodec.h"
 #include "pathnames.h"
 #include "preferences.h"
 #include "previewwindow.h"
 #include "progresswindow.h"
 #include "questionsheet.h"
+#include "sidebarview.h"
 #include "themedroot.h"
 #include "windowsizer.h"
 
@@ -46,13 +50,17 @@ MainWindow::MainWindow(BivaneState &state, QWidget *parent)
     panesLayout->addWidget(splitter);
     for (PaneSide side : {PaneSide::left, PaneSide::right}) {
         PaneModel &pane = state.pane(side);
-        // There is no sidebar to show yet, so Tab moves between the two file areas only.
-        pane.setShowSidebar(false);
         auto *view = new PaneView(state, pane);
         view->setMinimumWidth(kMinimumPaneWidth);
         m_focus.registerArea(listZoneOf(side), view);
-        splitter->addWidget(view);
+        auto *sidebar = new SidebarView(state, pane);
+        auto *column = new PaneWithSidebar(side, pane, state.preferences(), sidebar, view);
+        m_focus.registerArea(sidebar->zone(), column->sidebarArea());
+        splitter->addWidget(column);
         connect(&pane, &PaneModel::urlChanged, this, &MainWindow::updateTitle);
+        connect(&pane, &PaneModel::infoItemChanged, this, [this, &pane] {
+            InfoWindow::follow(pane, this);
+        });
     }
     setCentralWidget(panes);
     // The theme for this window and all it opens; the retro presets show the retro list.
@@ -62,6 +70,8 @@ MainWindow::MainWindow(BivaneState &state, QWidget *parent)
     };
     connect(themed, &ThemedRoot::themeChanged, this, followTheme);
     followTheme();
+    // Under the panes; shows itself while the theme's function bar setting is on.
+    panesLayout->addWidget(new FunctionKeyBar(state, *themed));
     new WindowSizer(*this, state.preferences());
     // The tree setting applies to both panes, now and whenever it changes.
     const auto followTreeSetting = [this] {

@@ -8,6 +8,7 @@
 #include "pathbar.h"
 #include "pathcodec.h"
 #include "pathnames.h"
+#include "retrolistview.h"
 #include "themedpieces.h"
 #include "themedroot.h"
 
@@ -48,7 +49,7 @@ PaneView::PaneView(BivaneState &state, PaneModel &pane, QWidget *parent)
     , m_pathBar(new PathBar)
     , m_status(new QLabel)
 {
-    m_content->insertWidget(listPage, m_list);
+    m_content->insertWidget(listPage, withRetroList(state, pane, m_list));
     m_content->insertWidget(emptyStatePage, makeEmptyState());
     // The icon grid and the column browser are not built yet.
     auto *placeholder = new QLabel(Bv::tr("Diese Darstellung ist noch nicht verfügbar."));

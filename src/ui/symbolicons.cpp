@@ -6,6 +6,8 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPalette>
+#include <cmath>
+#include <numbers>
 
 namespace {
 
@@ -83,6 +85,95 @@ void drawKeyboard(QPainter &p)
     p.drawLine(QPointF(5, 10.5), QPointF(11, 10.5));
 }
 
+void drawHouse(QPainter &p)
+{
+    p.drawPolyline(QPolygonF({QPointF(1.5, 8), QPointF(8, 2), QPointF(14.5, 8)}));
+    p.drawPolyline(
+        QPolygonF({QPointF(3.5, 6.5), QPointF(3.5, 14), QPointF(12.5, 14), QPointF(12.5, 6.5)}));
+    p.drawRect(QRectF(6.5, 9.5, 3, 4.5));
+}
+
+void drawDesktop(QPainter &p)
+{
+    p.drawRoundedRect(QRectF(1.5, 2.5, 13, 11), 1.5, 1.5);
+    p.drawLine(QPointF(1.5, 10.5), QPointF(14.5, 10.5));
+}
+
+void drawDocument(QPainter &p)
+{
+    p.drawPolygon(QPolygonF(
+        {QPointF(3, 1.5), QPointF(9.5, 1.5), QPointF(13, 5), QPointF(13, 14.5), QPointF(3, 14.5)}));
+    p.drawPolyline(QPolygonF({QPointF(9.5, 1.5), QPointF(9.5, 5), QPointF(13, 5)}));
+}
+
+void drawDownloadCircle(QPainter &p)
+{
+    p.drawEllipse(QPointF(8, 8), 6.5, 6.5);
+    p.drawLine(QPointF(8, 4), QPointF(8, 11.5));
+    p.drawPolyline(QPolygonF({QPointF(5, 8.5), QPointF(8, 11.5), QPointF(11, 8.5)}));
+}
+
+void drawPhoto(QPainter &p)
+{
+    p.drawRoundedRect(QRectF(1.5, 3, 13, 10), 1.5, 1.5);
+    p.drawPolyline(QPolygonF({QPointF(1.5, 12),
+                              QPointF(6, 7.5),
+                              QPointF(9, 10.5),
+                              QPointF(11, 8.5),
+                              QPointF(14.5, 12)}));
+    p.drawEllipse(QPointF(11, 5.8), 1, 1);
+}
+
+void drawMusicNote(QPainter &p)
+{
+    p.drawEllipse(QPointF(5, 12.5), 2.2, 1.8);
+    p.drawPolyline(
+        QPolygonF({QPointF(7.2, 12.5), QPointF(7.2, 2), QPointF(12.5, 3.5), QPointF(12.5, 6)}));
+}
+
+void drawFilm(QPainter &p)
+{
+    p.drawRect(QRectF(2.5, 1.5, 11, 13));
+    p.drawLine(QPointF(5, 1.5), QPointF(5, 14.5));
+    p.drawLine(QPointF(11, 1.5), QPointF(11, 14.5));
+    p.drawLine(QPointF(5, 8), QPointF(11, 8));
+}
+
+void drawStar(QPainter &p)
+{
+    QPolygonF star;
+    for (int corner = 0; corner < 10; ++corner) {
+        const double radius = corner % 2 == 0 ? 6.8 : 2.9;
+        const double angle = std::numbers::pi * (corner / 5.0 - 0.5);
+        star << QPointF(8 + radius * std::cos(angle), 8.6 + radius * std::sin(angle));
+    }
+    p.drawPolygon(star);
+}
+
+void drawCloud(QPainter &p)
+{
+    QPainterPath cloud;
+    cloud.moveTo(4, 12.5);
+    cloud.arcTo(QRectF(1, 7, 5.5, 5.5), 270, -180);
+    cloud.arcTo(QRectF(4, 3.5, 7, 7), 160, -160);
+    cloud.arcTo(QRectF(10, 6.5, 5, 6), 90, -180);
+    cloud.closeSubpath();
+    p.drawPath(cloud);
+}
+
+void drawDrive(QPainter &p)
+{
+    p.drawRoundedRect(QRectF(1.5, 5, 13, 7), 1.5, 1.5);
+    p.drawPoint(QPointF(12, 8.5));
+}
+
+void drawExternalDrive(QPainter &p)
+{
+    drawDrive(p);
+    p.drawLine(QPointF(4, 12), QPointF(4, 14));
+    p.drawLine(QPointF(12, 12), QPointF(12, 14));
+}
+
 struct Symbol
 {
     const char *name;
@@ -99,6 +190,17 @@ constexpr Symbol kSymbols[] = {
     {"folder.badge.plus", "folder-new", drawNewFolder},
     {"trash", "user-trash", drawTrash},
     {"keyboard", "input-keyboard", drawKeyboard},
+    {"house", "user-home", drawHouse},
+    {"menubar.dock.rectangle", "user-desktop", drawDesktop},
+    {"doc", "folder-documents", drawDocument},
+    {"arrow.down.circle", "folder-download", drawDownloadCircle},
+    {"photo", "folder-pictures", drawPhoto},
+    {"music.note", "folder-music", drawMusicNote},
+    {"film", "folder-videos", drawFilm},
+    {"star", "starred", drawStar},
+    {"icloud", "folder-cloud", drawCloud},
+    {"internaldrive", "drive-harddisk", drawDrive},
+    {"externaldrive", "drive-removable-media", drawExternalDrive},
 };
 
 // Draws at paint time, so the symbol takes the colours of the theme in force, also after the

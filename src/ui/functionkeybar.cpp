@@ -1,0 +1,133 @@
+#include "functionkeybar.h"
+
+#include "bivanestate.h"
+#include "localization.h"
+#include "shortcutstore.h"
+#include "themedroot.h"
+
+#include <QHBoxLayout>
+#include <QPainter>
+
+namespace {
+
+struct KeyEntry
+{
+    ShortcutAction action;
+    const char *label;
+};
+
+// The bar's keys from left to right; with the default bindings they are F1 to F10.
+constexpr KeyEntry kEntries[] = {
+    {ShortcutAction::showShortcuts, QT_TRANSLATE_NOOP("Bivane", "Hilfe")},
+    {ShortcutAction::rename, QT_TRANSLATE_NOOP("Bivane", "Umbenennen")},
+    {ShortcutAction::view, QT_TRANSLATE_NOOP("Bivane", "Ansehen")},
+    {ShortcutAction::edit, QT_TRANSLATE_NOOP("Bivane", "Editor")},
+    {ShortcutAction::copyToOther, QT_TRANSLATE_NOOP("Bivane", "Kopieren")},
+    {ShortcutAction::moveToOther, QT_TRANSLATE_NOOP("Bivane", "Verschieben")},
+    {ShortcutAction::newFolder, QT_TRANSLATE_NOOP("Bivane", "Ordner")},
+    {ShortcutAction::trash, QT_TRANSLATE_NOOP("Bivane", "Löschen")},
+    {ShortcutAction::favorite, QT_TRANSLATE_NOOP("Bivane", "Favorit")},
+    {ShortcutAction::settings, QT_TRANSLATE_NOOP("Bivane", "Einstell.")},
+};
+
+constexpr int kCapMargin = 3;
+
+} // namespace
+
+FunctionKey::FunctionKey(ShortcutAction action, const QString &label, QWidget *parent)
+    : QAbstractButton(parent)
+    , m_action(action)
+{
+    setText(label);
+    setFocusPolicy(Qt::NoFocus);
+    setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+}
+
+void FunctionKey::setKeyText(const QString &keyText)
+{
+    m_keyText = keyText;
+    updateGeometry();
+    update();
+}
+
+int FunctionKey::capWidth() const
+{
+    return fontMetrics().horizontalAdvance(m_keyText) + 2 * kCapMargin;
+}
+
+QSize FunctionKey::sizeHint() const
+{
+    return {capWidth() + fontMetrics().horizontalAdvance(text()), fontMetrics().height() + 2};
+}
+
+QSize FunctionKey::minimumSizeHint() const
+{
+    return {capWidth(), sizeHint().height()};
+}
+
+void FunctionKey::paintEvent(QPaintEvent *)
+{
+    // The colours are the palette's bar colours, which the bar puts into the button's palette.
+    QPainter painter(this);
+    const QRect cap(0, 0, std::min(capWidth(), width()), height());
+    const QRect label(cap.right() + 1, 0, width() - cap.width(), height());
+    painter.fillRect(cap, palette().color(QPalette::Button));
+    painter.fillRect(label, palette().color(QPalette::Base));
+    painter.setPen(palette().color(QPalette::ButtonText));
+    painter.drawText(cap, Qt::AlignCenter, m_keyText);
+    painter.setPen(palette().color(QPalette::Text));
+    painter.drawText(label, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text());
+}
+
+FunctionKeyBar::FunctionKeyBar(BivaneState &state, ThemedRoot &themedRoot, QWidget *parent)
+    : QWidget(parent)
+    , m_state(state)
+    , m_themedRoot(themedRoot)
+{
+    // As tall as the keys: the panes above take any height to spare.
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    auto *row = new QHBoxLayout(this);
+    row->setSpacing(2);
+    row->setContentsMargins(4, 2, 4, 2);
+    for (const KeyEntry &entry : kEntries) {
+        auto *key = new FunctionKey(entry.action, Bv::tr(entry.label));
+        // Exactly as if the key's combination had been pressed.
+        connect(key, &QAbstractButton::clicked, this, [this, action = entry.action] {
+            m_state.perform(action);
+        });
+        // Equal stretch: the ten keys share the bar's width.
+        row->addWidget(key, 1);
+        m_keys.append(key);
+    }
+    connect(
+        &state.shortcuts(), &ShortcutStore::bindingsChanged, this, &FunctionKeyBar::showBindings);
+    connect(&themedRoot, &ThemedRoot::themeChanged, this, &FunctionKeyBar::followTheme);
+    showBindings();
+    followTheme();
+}
+
+void FunctionKeyBar::showBindings()
+{
+    for (FunctionKey *key : m_keys)
+        key->setKeyText(m_state.shortcuts().keyBarLabel(key->action()));
+}
+
+void FunctionKeyBar::followTheme()
+{
+    const Theme &theme = m_themedRoot.theme();
+    const Palette colors = m_themedRoot.palette();
+    setVisible(theme.showFunctionBar);
+    // Only the retro presets give the bar a background of its own.
+    setAutoFillBackground(theme.isRetro());
+    QPalette own = palette();
+    own.setColor(QPalette::Window, colors.background);
+    setPalette(own);
+    for (FunctionKey *key : m_keys) {
+        QPalette keyColors = key->palette();
+        keyColors.setColor(QPalette::Button, colors.barKeyBackground);
+        keyColors.setColor(QPalette::ButtonText, colors.barKeyForeground);
+        keyColors.setColor(QPalette::Base, colors.barLabelBackground);
+        keyColors.setColor(QPalette::Text, colors.barLabelForeground);
+        key->setPalette(keyColors);
+    }
+}

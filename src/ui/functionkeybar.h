@@ -1,0 +1,54 @@
+#pragma once
+
+#include "shortcutaction.h"
+
+#include <QAbstractButton>
+#include <QWidget>
+
+class BivaneState;
+class ThemedRoot;
+
+// One key of the bar: the key cap with the action's current binding beside the action's label.
+class FunctionKey : public QAbstractButton
+{
+    Q_OBJECT
+
+public:
+    FunctionKey(ShortcutAction action, const QString &label, QWidget *parent = nullptr);
+
+    ShortcutAction action() const { return m_action; }
+    QString keyText() const { return m_keyText; }
+    void setKeyText(const QString &keyText);
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    int capWidth() const;
+
+    const ShortcutAction m_action;
+    QString m_keyText;
+};
+
+// The ten keys under the panes that run the common actions by mouse, shown while the theme's
+// function bar setting is on. The caps follow the user's key bindings.
+class FunctionKeyBar : public QWidget
+{
+    Q_OBJECT
+
+public:
+    FunctionKeyBar(BivaneState &state, ThemedRoot &themedRoot, QWidget *parent = nullptr);
+
+    QList<FunctionKey *> keys() const { return m_keys; }
+
+private:
+    void showBindings();
+    void followTheme();
+
+    BivaneState &m_state;
+    ThemedRoot &m_themedRoot;
+    QList<FunctionKey *> m_keys;
+};

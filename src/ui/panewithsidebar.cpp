@@ -1,0 +1,72 @@
+#include "panewithsidebar.h"
+
+#include "panemodel.h"
+#include "preferencekeys.h"
+#include "preferences.h"
+#include "themedpieces.h"
+
+#include <QHBoxLayout>
+#include <algorithm>
+
+PaneWithSidebar::PaneWithSidebar(PaneSide side,
+                                 PaneModel &pane,
+                                 Preferences &preferences,
+                                 QWidget *sidebar,
+                                 QWidget *content,
+                                 QWidget *parent)
+    : QWidget(parent)
+    , m_pane(pane)
+    , m_preferences(preferences)
+    , m_sideKey(side == PaneSide::left ? QStringLiteral("left") : QStringLiteral("right"))
+    , m_sidebar(new QWidget)
+{
+    auto *sidebarLayout = new QHBoxLayout(m_sidebar);
+    sidebarLayout->setContentsMargins(0, 0, 0, 0);
+    sidebarLayout->addWidget(sidebar);
+
+    // A stored width that is not a number, or out of range, gives the nearest sound one.
+    bool isNumber = false;
+    const double stored =
+        preferences.mapValue(Pref::sidebarWidths).value(m_sideKey).toString().toDouble(&isNumber);
+    if (isNumber)
+        pane.setSidebarWidth(std::clamp(
+            stored, SidebarResizeHandle::kMinimumWidth, SidebarResizeHandle::kMaximumWidth));
+    m_handle = new SidebarResizeHandle(pane.sidebarWidth(),
+                                       side == PaneSide::left ? SidebarResizeHandle::Grows::toRight
+                                                              : SidebarResizeHandle::Grows::toLeft);
+    connect(m_handle, &SidebarResizeHandle::sidebarWidthChanged, this, &PaneWithSidebar::setWidth);
+
+    auto *layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    const QList<QWidget *> order = side == PaneSide::left
+                                       ? QList<QWidget *>{m_sidebar, m_handle, content}
+                                       : QList<QWidget *>{content, m_handle, m_sidebar};
+    for (QWidget *widget : order)
+        layout->addWidget(widget, widget == content ? 1 : 0);
+
+    connect(&pane, &PaneModel::sidebarWidthChanged, this, &PaneWithSidebar::followWidth);
+    followWidth();
+    connect(&pane, &PaneModel::showSidebarChanged, this, &PaneWithSidebar::followShowSidebar);
+    followShowSidebar();
+}
+
+void PaneWithSidebar::followWidth()
+{
+    m_sidebar->setFixedWidth(qRound(m_pane.sidebarWidth()));
+}
+
+void PaneWithSidebar::followShowSidebar()
+{
+    m_sidebar->setVisible(m_pane.showSidebar());
+    m_handle->setVisible(m_pane.showSidebar());
+}
+
+// Live while dragging; the stored width is the one of the next start.
+void PaneWithSidebar::setWidth(double width)
+{
+    m_pane.setSidebarWidth(width);
+    QVariantMap widths = m_preferences.mapValue(Pref::sidebarWidths);
+    widths.insert(m_sideKey, QString::number(width));
+    m_preferences.setValue(Pref::sidebarWidths, widths);
+}

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "focuszone.h"
+
+#include <QListView>
+
+class BivaneState;
+class PaneModel;
+class QStandardItem;
+class QStandardItemModel;
+struct SidebarItem;
+
+// A pane's sidebar: the places, the user's favourites, iCloud Drive and the mounted volumes,
+// each section under its title, with the pane's current folder selected. Clicks navigate the
+// pane; dropped folders, the favourites' context menu and the keyboard go to the controller.
+class SidebarView : public QListView
+{
+    Q_OBJECT
+
+public:
+    SidebarView(BivaneState &state, PaneModel &pane, QWidget *parent = nullptr);
+
+    FocusZone zone() const { return m_zone; }
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+
+private:
+    // Only the user's own favourites have the context menu.
+    enum class Entries { fixed, favorites };
+
+    void rebuild();
+    void addSection(const QString &title, const QList<SidebarItem> &entries, Entries kind);
+    void showCurrentFolder();
+    void choose(const QModelIndex &index);
+
+    BivaneState &m_state;
+    PaneModel &m_pane;
+    const FocusZone m_zone;
+    QStandardItemModel *m_model;
+};

@@ -1,0 +1,228 @@
+#include "fileitem.h"
+#include "foldersize.h"
+#include "infowindow.h"
+#include "localization.h"
+#include "panemodel.h"
+#include "pathcodec.h"
+#include "testmain.h"
+#include "testtree.h"
+
+#include <QLabel>
+#include <QPointer>
+#include <QScopeGuard>
+#include <QSemaphore>
+#include <QThreadPool>
+#include <atomic>
+#include <fcntl.h>
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+// What the walk should find for these files: allocated and logical bytes, as stat tells.
+FolderSize sizeOf(const QStringList &paths)
+{
+    FolderSize size;
+    for (const QString &path : paths) {
+        struct stat st;
+        if (::stat(PathCodec::encode(path).constData(), &st) != 0)
+            qFatal("cannot examine %s", qPrintable(path));
+        size.allocated += qint64(st.st_blocks) * 512;
+        size.logical += st.st_size;
+        ++size.files;
+    }
+    return size;
+}
+
+std::optional<FolderSize> measureAll(const QString &path)
+{
+    return measureFolder(path, [](const FolderSize &) { return true; });
+}
+
+QString sizeText(const InfoWindow &window)
+{
+    return window.findChild<QLabel *>(QStringLiteral("size"))->text();
+}
+
+// Keeps the thread pool's only worker busy until released, so a walk queued behind it has
+// deterministically not started yet.
+class PoolBlocker
+{
+public:
+    PoolBlocker()
+        : m_threads(QThreadPool::globalInstance()->maxThreadCount())
+    {
+        QThreadPool::globalInstance()->setMaxThreadCount(1);
+        QThreadPool::globalInstance()->start([this] {
+            m_running.release();
+            m_release.acquire();
+        });
+        m_running.acquire();
+    }
+    ~PoolBlocker()
+    {
+        release();
+        QThreadPool::globalInstance()->waitForDone();
+        QThreadPool::globalInstance()->setMaxThreadCount(m_threads);
+    }
+    void release()
+    {
+        if (!m_released.exchange(true))
+            m_release.release();
+    }
+
+private:
+    const int m_threads;
+    QSemaphore m_running;
+    QSemaphore m_release;
+    std::atomic_bool m_released = false;
+};
+
+} // namespace
+
+class TestInfoWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void folderSizeCountsEachFileOnceAndFollowsNoLink();
+    void otherFileSystemIsNotEntered();
+    void unreadableFolderHasNoSize();
+    void closingStopsTheWalk();
+    void walkStopsAtTheEntryItIsToldTo();
+    void nameThatIsNotUtf8();
+};
+
+void TestInfoWindow::folderSizeCountsEachFileOnceAndFollowsNoLink()
+{
+    TestTree tree;
+    const QString shared = tree.makeFile(QStringLiteral("a/shared"), QByteArray(5000, 's'));
+    tree.makeFolder(QStringLiteral("a/b"));
+    QCOMPARE(::link(PathCodec::encode(shared).constData(),
+                    PathCodec::encode(tree.path(QStringLiteral("a/b/second-name"))).constData()),
+             0);
+    const QString small = tree.makeFile(QStringLiteral("a/b/one-byte"), "x");
+    const QString hidden = tree.makeFile(QStringLiteral("a/.hidden"), QByteArray(100, 'h'));
+    tree.makeFile(QStringLiteral("outside"), QByteArray(70000, 'o'));
+    tree.makeLink(QStringLiteral("a/b/loop"), QStringLiteral(".."));
+    tree.makeLink(QStringLiteral("a/to-outside"), tree.path(QStringLiteral("outside")));
+    tree.makeFolder(QStringLiteral("a/empty"));
+    const FolderSize expected = sizeOf({shared, small, hidden});
+    QCOMPARE(measureAll(tree.path(QStringLiteral("a"))), expected);
+    QCOMPARE(measureAll(tree.path(QStringLiteral("a/empty"))), FolderSize());
+
+    // The window shows the allocated bytes, not the contents' length.
+    PaneModel pane(tree.root());
+    const FileItem item = *FileItem::read(tree.path(QStringLiteral("a")));
+    pane.setInfoItem(item);
+    InfoWindow window(pane, item);
+    QTRY_COMPARE(sizeText(window), byteCountText(expected.allocated));
+}
+
+void TestInfoWindow::otherFileSystemIsNotEntered()
+{
+    if (::geteuid() != 0)
+        QSKIP("mounting needs root");
+    TestTree tree;
+    const QString file = tree.makeFile(QStringLiteral("top/file"), "content");
+    const QByteArray mountPoint = PathCodec::encode(tree.makeFolder(QStringLiteral("top/mnt")));
+    if (::mount("tmpfs", mountPoint.constData(), "tmpfs", 0, "size=4m") != 0)
+        QSKIP("cannot mount a tmpfs here");
+    const auto unmount = qScopeGuard([&] { ::umount2(mountPoint.constData(), MNT_DETACH); });
+    tree.makeFile(QStringLiteral("top/mnt/inside"), QByteArray(100000, 'i'));
+    QCOMPARE(measureAll(tree.path(QStringLiteral("top"))), sizeOf({file}));
+    // Asked for the mounted folder itself, it is measured.
+    QCOMPARE(measureAll(tree.path(QStringLiteral("top/mnt")))->files, 1);
+}
+
+void TestInfoWindow::unreadableFolderHasNoSize()
+{
+    TestTree tree;
+    QCOMPARE(measureAll(tree.path(QStringLiteral("missing"))), std::nullopt);
+
+    const QString file = tree.makeFile(QStringLiteral("f"), "abc");
+    FileItem item = *FileItem::read(file);
+    item.isDirectory = true; // a folder that turned into a file after it was listed
+    PaneModel pane(tree.root());
+    pane.setInfoItem(item);
+    InfoWindow window(pane, item);
+    QTRY_COMPARE(sizeText(window), Bv::tr("Unbekannt"));
+}
+
+void TestInfoWindow::closingStopsTheWalk()
+{
+    TestTree tree;
+    for (int i = 0; i < 20; ++i)
+        tree.makeFile(QStringLiteral("big/f%1").arg(i), "data");
+    PaneModel pane(tree.root());
+    QWidget mainWindow;
+    mainWindow.show();
+    PoolBlocker blocker;
+    pane.setInfoItem(FileItem::read(tree.path(QStringLiteral("big"))));
+    InfoWindow::follow(pane, &mainWindow);
+    QPointer<InfoWindow> window = mainWindow.findChild<InfoWindow *>();
+    QVERIFY(window);
+    QCOMPARE(sizeText(*window), Bv::tr("Wird berechnet …"));
+    QFuture<std::optional<FolderSize>> walk = window->sizeWalk()->future();
+
+    // Return presses "Fertig": the pane's item is cleared, the window goes, the walk stops.
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    QTest::keyClick(window, Qt::Key_Return);
+    QCOMPARE(pane.infoItem(), std::nullopt);
+    QTRY_VERIFY(!window);
+    QVERIFY(walk.isCanceled());
+    blocker.release();
+    walk.waitForFinished();
+    QCOMPARE(walk.resultCount(), 0);
+}
+
+void TestInfoWindow::walkStopsAtTheEntryItIsToldTo()
+{
+    TestTree tree;
+    for (int i = 0; i < 10; ++i)
+        tree.makeFile(QStringLiteral("d/sub%1/f").arg(i), "data");
+    bool askedAfterStop = false;
+    bool stopped = false;
+    const std::optional<FolderSize> partial =
+        measureFolder(tree.path(QStringLiteral("d")), [&](const FolderSize &total) {
+            askedAfterStop = askedAfterStop || stopped;
+            stopped = total.files == 3;
+            return !stopped;
+        });
+    QVERIFY(partial);
+    QCOMPARE(partial->files, 3);
+    QVERIFY(!askedAfterStop);
+}
+
+void TestInfoWindow::nameThatIsNotUtf8()
+{
+    TestTree tree;
+    const QByteArray folderBytes = PathCodec::encode(tree.root()) + "/Ordner\xff";
+    QCOMPARE(::mkdir(folderBytes.constData(), 0755), 0);
+    const QString file = tree.makeRawFile("Ordner\xff/caf\xe9.txt");
+    const int fd = ::open(PathCodec::encode(file).constData(), O_WRONLY);
+    QVERIFY(fd >= 0);
+    QCOMPARE(::write(fd, "12345", 5), ssize_t(5));
+    ::close(fd);
+    // A neighbour whose name is the same text once decoded loosely must not be the one sized.
+    tree.makeFile(QStringLiteral("Ordner\uFFFD/caf\uFFFD.txt"), QByteArray(50000, 'n'));
+
+    PaneModel pane(tree.root());
+    const FileItem fileItem = *FileItem::read(file);
+    pane.setInfoItem(fileItem);
+    InfoWindow fileWindow(pane, fileItem);
+    QCOMPARE(fileWindow.findChild<QLabel *>(QStringLiteral("name"))->text(),
+             QStringLiteral("caf\uFFFD.txt"));
+    QCOMPARE(sizeText(fileWindow), byteCountText(5));
+
+    const FileItem folderItem = *FileItem::read(PathCodec::decode(folderBytes));
+    pane.setInfoItem(folderItem);
+    InfoWindow folderWindow(pane, folderItem);
+    QCOMPARE(folderWindow.findChild<QLabel *>(QStringLiteral("name"))->text(),
+             QStringLiteral("Ordner\uFFFD"));
+    QTRY_COMPARE(sizeText(folderWindow), byteCountText(sizeOf({file}).allocated));
+}
+
+BIVANE_GUI_TEST_MAIN(TestInfoWindow)
+#include "tst_infowindow.moc"

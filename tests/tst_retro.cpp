@@ -1,0 +1,374 @@
+#include "controllerfixture.h"
+#include "functionkeybar.h"
+#include "mainwindow.h"
+#include "panelistview.h"
+#include "panemodel.h"
+#include "paneview.h"
+#include "quicklookcontroller.h"
+#include "retrolistview.h"
+#include "testmain.h"
+#include "theme.h"
+#include "themedroot.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QTest>
+
+namespace {
+
+// A pane view on the left pane of a fresh controller in a retro theme, shown on screen.
+struct RetroPane
+{
+    RetroPane()
+        : view(fixture.state(), fixture.state().left())
+    {
+        fixture.state().setIsRetro(true);
+        view.resize(900, 500);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        QVERIFY(list().isVisible());
+    }
+
+    PaneModel &pane() { return fixture.state().left(); }
+    RetroListView &list() { return *view.findChild<RetroListView *>(); }
+    int rowOf(const QString &name)
+    {
+        for (int row = 0; row < list().model()->rowCount(); ++row) {
+            if (list().cellTexts(row).first().endsWith(name))
+                return row;
+        }
+        return -1;
+    }
+    QPoint pointOf(int row) { return list().visualRect(list().model()->index(row, 0)).center(); }
+    void click(int row, Qt::KeyboardModifiers modifiers = {})
+    {
+        QTest::mouseClick(list().viewport(), Qt::LeftButton, modifiers, pointOf(row));
+    }
+    QString title(RetroListView::Column column) { return list().titleButton(column)->text(); }
+
+    ControllerFixture fixture;
+    PaneView view;
+};
+
+// The controller's theme applied by a main window, as the user would set it.
+void chooseTheme(ControllerFixture &f, const QString &preset)
+{
+    f.preferences.setValue(Pref::themePreset, preset);
+    f.preferences.setValue(Pref::themeShowFunctionBar, true);
+}
+
+} // namespace
+
+class RetroTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { resetHome(); }
+
+    void presetShowsListAndBar_data();
+    void presetShowsListAndBar();
+    void clicksSelectLikeTheSelection_data();
+    void clicksSelectLikeTheSelection();
+    void titlesSortAndShowDirection();
+    void treeRowsAndOpening();
+    void desktopPresetKeepsSelection();
+    void keysRunTheirActions_data();
+    void keysRunTheirActions();
+    void capFollowsRebinding();
+};
+
+void RetroTest::presetShowsListAndBar_data()
+{
+    QTest::addColumn<QString>("preset");
+    QTest::addColumn<bool>("retro");
+    for (const char *preset : {"azurin", "greenTerminal", "amber"})
+        QTest::newRow(preset) << QString::fromLatin1(preset) << true;
+    QTest::newRow("light") << QStringLiteral("light") << false;
+}
+
+void RetroTest::presetShowsListAndBar()
+{
+    QFETCH(QString, preset);
+    QFETCH(bool, retro);
+    writeFile(home(QStringLiteral("notes.txt")));
+    ControllerFixture f;
+    chooseTheme(f, preset);
+    MainWindow window(f.state());
+    window.resize(1200, 600);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const Palette colors = ThemedRoot::of(&window)->palette();
+    f.state().left().setSelection({home(QStringLiteral("notes.txt"))});
+
+    // Each pane shows either its retro list or its table, never both.
+    const QList<RetroListView *> lists = window.findChildren<RetroListView *>();
+    QCOMPARE(lists.size(), 2);
+    for (RetroListView *list : lists)
+        QCOMPARE(list->isVisible(), retro);
+    for (PaneListView *table : window.findChildren<PaneListView *>())
+        QCOMPARE(table->isVisible(), !retro);
+
+    auto *bar = window.findChild<FunctionKeyBar *>();
+    QVERIFY(bar && bar->isVisible());
+    QCOMPARE(bar->keys().size(), 10);
+    QCOMPARE(bar->keys().at(4)->keyText(), QStringLiteral("F5"));
+    QCOMPARE(bar->keys().at(9)->text(), QStringLiteral("Einstell."));
+    // Beside the keys, the bar shows its own background in the retro presets and the window's
+    // otherwise.
+    const QImage windowImage = window.grab().toImage();
+    const QColor besideKeys = windowImage.pixelColor(bar->mapTo(&window, QPoint(1, 1)));
+    const QColor besidePanes =
+        windowImage.pixelColor(window.centralWidget()->mapTo(&window, QPoint(1, 1)));
+    QCOMPARE(besideKeys, retro ? colors.background : besidePanes);
+    if (!retro)
+        return;
+
+    // The opaque retro colours can be read back exactly from the caps and the list.
+    const QImage capImage = bar->keys().first()->grab().toImage();
+    QCOMPARE(capImage.pixelColor(1, 1), colors.barKeyBackground);
+    QCOMPARE(capImage.pixelColor(capImage.width() - 2, 1), colors.barLabelBackground);
+
+    // The selected file draws on the selection colour, other rows on the list background.
+    RetroListView *left = nullptr;
+    int notes = -1;
+    for (RetroListView *list : lists) {
+        for (int row = 0; row < list->model()->rowCount(); ++row) {
+            if (list->cellTexts(row).first() == QStringLiteral("notes.txt")) {
+                left = list;
+                notes = row;
+            }
+        }
+    }
+    QVERIFY(left);
+    const QImage listImage = left->viewport()->grab().toImage();
+    const auto marginPixel = [&](int row) {
+        const QRect line = left->visualRect(left->model()->index(row, 0));
+        return listImage.pixelColor(line.left() + 2, line.center().y());
+    };
+    QCOMPARE(marginPixel(notes), colors.selectionBackground);
+    QCOMPARE(marginPixel(notes == 0 ? 1 : 0), colors.background);
+    QCOMPARE(left->parentRow()->text(), QStringLiteral("<UP--DIR>"));
+}
+
+void RetroTest::clicksSelectLikeTheSelection_data()
+{
+    // Rows are item1 to item9; each click is a row and its modifier.
+    QTest::addColumn<QList<int>>("rows");
+    QTest::addColumn<QList<int>>("modifiers");
+    QTest::addColumn<QList<int>>("selected");
+    const int none = Qt::NoModifier;
+    const int ctrl = Qt::ControlModifier;
+    const int shift = Qt::ShiftModifier;
+    QTest::newRow("plain click replaces") << QList{2, 5} << QList{none, none} << QList{5};
+    QTest::newRow("ctrl adds and removes") << QList{2, 5, 2} << QList{none, ctrl, ctrl} << QList{5};
+    QTest::newRow("shift ranges from the last selected")
+        << QList{2, 5, 8} << QList{none, ctrl, shift} << QList{5, 6, 7, 8};
+    QTest::newRow("shift ranges upwards")
+        << QList{7, 3} << QList{none, shift} << QList{3, 4, 5, 6, 7};
+    QTest::newRow("shift without selection acts plain") << QList{4} << QList{shift} << QList{4};
+}
+
+void RetroTest::clicksSelectLikeTheSelection()
+{
+    QFETCH(QList<int>, rows);
+    QFETCH(QList<int>, modifiers);
+    QFETCH(QList<int>, selected);
+    for (int n = 1; n <= 9; ++n)
+        writeFile(home(QStringLiteral("item%1").arg(n)));
+    RetroPane shown;
+    for (qsizetype click = 0; click < rows.size(); ++click)
+        shown.click(shown.rowOf(QStringLiteral("item%1").arg(rows[click])),
+                    Qt::KeyboardModifiers(modifiers[click]));
+    QSet<QString> expected;
+    for (int n : selected)
+        expected.insert(home(QStringLiteral("item%1").arg(n)));
+    QCOMPARE(shown.pane().selection(), expected);
+}
+
+void RetroTest::titlesSortAndShowDirection()
+{
+    writeFile(home(QStringLiteral("old.txt")));
+    writeFile(home(QStringLiteral("new.txt")));
+    QFile old(home(QStringLiteral("old.txt")));
+    QVERIFY(old.open(QIODevice::ReadWrite));
+    QVERIFY(old.setFileTime(QDateTime::currentDateTime().addDays(-3),
+                            QFileDevice::FileModificationTime));
+    old.close();
+    RetroPane shown;
+    shown.pane().reload();
+    using Column = RetroListView::Column;
+    QCOMPARE(shown.title(Column::name), QStringLiteral("Name ▲"));
+
+    shown.list().titleButton(Column::date)->click();
+    QCOMPARE(shown.pane().sortOrder(), (SortOrder{{FileColumn::modified, Qt::AscendingOrder}}));
+    QCOMPARE(shown.title(Column::date), QStringLiteral("Datum ▲"));
+    QCOMPARE(shown.title(Column::name), QStringLiteral("Name"));
+    QVERIFY(shown.rowOf(QStringLiteral("old.txt")) < shown.rowOf(QStringLiteral("new.txt")));
+
+    shown.list().titleButton(Column::date)->click();
+    QCOMPARE(shown.title(Column::date), QStringLiteral("Datum ▼"));
+    QVERIFY(shown.rowOf(QStringLiteral("old.txt")) > shown.rowOf(QStringLiteral("new.txt")));
+
+    shown.list().titleButton(Column::name)->click();
+    QCOMPARE(shown.pane().sortOrder(), (SortOrder{{FileColumn::name, Qt::AscendingOrder}}));
+    QCOMPARE(shown.title(Column::name), QStringLiteral("Name ▲"));
+    QCOMPARE(shown.title(Column::date), QStringLiteral("Datum"));
+}
+
+void RetroTest::treeRowsAndOpening()
+{
+    writeFile(home(QStringLiteral("A/B/deep.txt")));
+    writeFile(home(QStringLiteral("A/c.txt")), "12345");
+    RetroPane shown;
+    shown.fixture.state().setTreeMode(true);
+    const int a = shown.rowOf(QStringLiteral("/A"));
+    QCOMPARE(shown.list().cellTexts(a),
+             (QStringList{"▸/A", "<DIR>", shown.list().cellTexts(a)[2]}));
+
+    // A click on the mark opens the folder and selects nothing.
+    const QRect line = shown.list().visualRect(shown.list().model()->index(a, 0));
+    QTest::mouseClick(shown.list().viewport(),
+                      Qt::LeftButton,
+                      {},
+                      QPoint(RetroListView::kMargin + 2, line.center().y()));
+    QVERIFY(shown.pane().selection().isEmpty());
+    QCOMPARE(shown.list().cellTexts(a).first(), QStringLiteral("▾/A"));
+    QCOMPARE(shown.list().cellTexts(shown.rowOf(QStringLiteral("/B"))).first(),
+             QStringLiteral("  ▸/B"));
+    const int c = shown.rowOf(QStringLiteral("c.txt"));
+    QCOMPARE(shown.list().cellTexts(c).mid(0, 2), (QStringList{"   c.txt", "5 Byte"}));
+
+    // A double-click enters the folder; one on the parent row goes back up.
+    shown.fixture.state().setTreeMode(false);
+    QTest::mouseDClick(shown.list().viewport(),
+                       Qt::LeftButton,
+                       {},
+                       shown.pointOf(shown.rowOf(QStringLiteral("/A"))));
+    QCOMPARE(shown.pane().url(), home(QStringLiteral("A")));
+    QTest::mouseDClick(shown.list().parentRow(), Qt::LeftButton);
+    QCOMPARE(shown.pane().url(), home());
+}
+
+void RetroTest::desktopPresetKeepsSelection()
+{
+    for (const char *name : {"a.txt", "b.txt", "c.txt"})
+        writeFile(home(QString::fromLatin1(name)));
+    RetroPane shown;
+    shown.click(shown.rowOf(QStringLiteral("a.txt")));
+    shown.click(shown.rowOf(QStringLiteral("c.txt")), Qt::ControlModifier);
+
+    shown.fixture.state().setIsRetro(false);
+    PaneListView &table = *shown.view.listView();
+    QVERIFY(table.isVisible());
+    QVERIFY(!shown.list().isVisible());
+    QStringList selectedRows;
+    for (const QModelIndex &row : table.selectionModel()->selectedRows())
+        selectedRows << row.data().toString();
+    selectedRows.sort();
+    QCOMPARE(selectedRows, QStringList({"a.txt", "c.txt"}));
+}
+
+void RetroTest::keysRunTheirActions_data()
+{
+    QTest::addColumn<int>("position");
+    QTest::addColumn<QString>("label");
+    const char *labels[] = {"Hilfe",
+                            "Umbenennen",
+                            "Ansehen",
+                            "Editor",
+                            "Kopieren",
+                            "Verschieben",
+                            "Ordner",
+                            "Löschen",
+                            "Favorit",
+                            "Einstell."};
+    for (int position = 0; position < 10; ++position)
+        QTest::newRow(labels[position]) << position << QString::fromUtf8(labels[position]);
+}
+
+void RetroTest::keysRunTheirActions()
+{
+    QFETCH(int, position);
+    QFETCH(QString, label);
+    const QString notes = home(QStringLiteral("Work/notes.txt"));
+    writeFile(notes);
+    QDir().mkpath(home(QStringLiteral("Target")));
+    ControllerFixture f;
+    f.preferences.setValue(Pref::confirmCopyMove, false);
+    f.preferences.setValue(Pref::confirmDelete, false);
+    BivaneState &state = f.state();
+    int settingsOpened = 0;
+    state.setSettingsOpener([&settingsOpened] { ++settingsOpened; });
+    state.left().navigate(home(QStringLiteral("Work")));
+    state.right().navigate(home(QStringLiteral("Target")));
+    state.left().setSelection({notes});
+
+    QWidget window;
+    ThemedRoot root(window, f.preferences, ThemedRoot::Font::keep);
+    chooseTheme(f, QStringLiteral("amber"));
+    FunctionKeyBar bar(state, root, &window);
+    bar.resize(1000, bar.sizeHint().height());
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    FunctionKey *key = bar.keys().at(position);
+    QCOMPARE(key->text(), label);
+    QCOMPARE(key->keyText(), QStringLiteral("F%1").arg(position + 1));
+    QTest::mouseClick(key, Qt::LeftButton);
+
+    const QString copied = home(QStringLiteral("Target/notes.txt"));
+    switch (position) {
+    case 0:
+        QVERIFY(state.showShortcuts());
+        break;
+    case 1:
+        QCOMPARE(state.left().renameTarget(), notes);
+        QVERIFY(state.left().isRenaming());
+        break;
+    case 2:
+        QVERIFY(state.quickLookController().isVisible());
+        break;
+    case 3:
+        QCOMPARE(f.desktop.calls.size(), 1);
+        QCOMPARE(f.desktop.calls.first().paths, QStringList{notes});
+        break;
+    case 4:
+        QTRY_VERIFY(QFile::exists(copied));
+        QVERIFY(QFile::exists(notes));
+        break;
+    case 5:
+        QTRY_VERIFY(QFile::exists(copied) && !QFile::exists(notes));
+        break;
+    case 6:
+        QCOMPARE(namesIn(home(QStringLiteral("Work"))).size(), 2);
+        break;
+    case 7:
+        QCOMPARE(f.desktop.trashed, QStringList{notes});
+        break;
+    case 8:
+        QVERIFY(state.isFavorite(home(QStringLiteral("Work"))));
+        break;
+    case 9:
+        QCOMPARE(settingsOpened, 1);
+        break;
+    }
+}
+
+void RetroTest::capFollowsRebinding()
+{
+    ControllerFixture f;
+    QWidget window;
+    ThemedRoot root(window, f.preferences, ThemedRoot::Font::keep);
+    FunctionKeyBar bar(f.state(), root, &window);
+    ShortcutBindings bindings = f.shortcuts.bindings();
+    bindings[ShortcutAction::copyToOther] = {KeyCombo{111, 0, QStringLiteral("F12")}, std::nullopt};
+    f.shortcuts.replaceAll(bindings);
+    QCOMPARE(bar.keys().at(4)->keyText(), QStringLiteral("F12"));
+    // Without the setting the bar stays out of sight.
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY(!bar.isVisible());
+}
+
+BIVANE_GUI_TEST_MAIN(RetroTest)
+#include "tst_retro.moc"
