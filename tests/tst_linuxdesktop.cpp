@@ -136,6 +136,9 @@ void LinuxDesktopTest::initTestCase()
     writeRaw(applications + "/recorder.desktop",
              "[Desktop Entry]\nType=Application\nName=Recorder\nExec=" + m_recorder +
                  " %F\nMimeType=text/plain;inode/directory;\n");
+    // GIO lists the applications of a type from this cache, as update-desktop-database writes it.
+    writeRaw(applications + "/mimeinfo.cache",
+             "[MIME Cache]\ntext/plain=recorder.desktop;\ninode/directory=recorder.desktop;\n");
     writeRaw(qgetenv("XDG_CONFIG_HOME") + "/mimeapps.list",
              "[Default Applications]\ntext/plain=recorder.desktop\n"
              "inode/directory=recorder.desktop\n");
@@ -229,6 +232,13 @@ void LinuxDesktopTest::desktopEntriesGetExactPaths()
     LinuxDesktop desktop;
     const QString editor = desktop.defaultTextEditor();
     QCOMPARE(editor, qEnvironmentVariable("XDG_DATA_HOME") + "/applications/recorder.desktop");
+
+    // The offered applications name their .desktop file, also for a folder with a raw name.
+    const QList<DesktopApplication> offered{{QStringLiteral("Recorder"), editor}};
+    QCOMPARE(desktop.applicationsFor(text), offered);
+    QCOMPARE(desktop.applicationsFor(folder), offered);
+    QCOMPARE(desktop.applicationsFor(tree.path(QStringLiteral("missing"))),
+             QList<DesktopApplication>());
 
     clearLaunches();
     QVERIFY(desktop.openWith({text, folder}, editor));

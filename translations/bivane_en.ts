@@ -657,5 +657,29 @@
         <source>Nach unten</source>
         <translation>Move down</translation>
     </message>
+    <message>
+        <source>Einsetzen</source>
+        <translation>Paste</translation>
+    </message>
+    <message>
+        <source>Aktuellen Ordner aus Favoriten entfernen</source>
+        <translation>Remove current folder from favourites</translation>
+    </message>
+    <message>
+        <source>Aktuellen Ordner zu Favoriten</source>
+        <translation>Add current folder to favourites</translation>
+    </message>
+    <message>
+        <source>Zu Favoriten hinzufügen</source>
+        <translation>Add to favourites</translation>
+    </message>
+    <message>
+        <source>Pfad kopieren</source>
+        <translation>Copy path</translation>
+    </message>
+    <message>
+        <source>Öffnen mit</source>
+        <translation>Open with</translation>
+    </message>
 </context>
 </TS>

@@ -657,5 +657,29 @@
         <source>Nach unten</source>
         <translation>Descendre</translation>
     </message>
+    <message>
+        <source>Einsetzen</source>
+        <translation>Coller</translation>
+    </message>
+    <message>
+        <source>Aktuellen Ordner aus Favoriten entfernen</source>
+        <translation>Retirer le dossier actuel des favoris</translation>
+    </message>
+    <message>
+        <source>Aktuellen Ordner zu Favoriten</source>
+        <translation>Ajouter le dossier actuel aux favoris</translation>
+    </message>
+    <message>
+        <source>Zu Favoriten hinzufügen</source>
+        <translation>Ajouter aux favoris</translation>
+    </message>
+    <message>
+        <source>Pfad kopieren</source>
+        <translation>Copier le chemin</translation>
+    </message>
+    <message>
+        <source>Öffnen mit</source>
+        <translation>Ouvrir avec</translation>
+    </message>
 </context>
 </TS>

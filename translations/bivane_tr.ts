@@ -651,5 +651,29 @@
         <source>Nach unten</source>
         <translation>Aşağı taşı</translation>
     </message>
+    <message>
+        <source>Einsetzen</source>
+        <translation>Yapıştır</translation>
+    </message>
+    <message>
+        <source>Aktuellen Ordner aus Favoriten entfernen</source>
+        <translation>Geçerli klasörü sık kullanılanlardan kaldır</translation>
+    </message>
+    <message>
+        <source>Aktuellen Ordner zu Favoriten</source>
+        <translation>Geçerli klasörü sık kullanılanlara ekle</translation>
+    </message>
+    <message>
+        <source>Zu Favoriten hinzufügen</source>
+        <translation>Sık kullanılanlara ekle</translation>
+    </message>
+    <message>
+        <source>Pfad kopieren</source>
+        <translation>Yolu kopyala</translation>
+    </message>
+    <message>
+        <source>Öffnen mit</source>
+        <translation>Birlikte aç</translation>
+    </message>
 </context>
 </TS>

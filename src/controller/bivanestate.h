@@ -19,6 +19,7 @@
 #include <optional>
 
 class DesktopServices;
+struct DesktopApplication;
 class PaneModel;
 class Preferences;
 class QuickLookController;
@@ -213,6 +214,9 @@ public:
     // Opens the paths together with `application` (a .desktop file or an executable); a failure
     // is reported.
     void openWith(const QStringList &paths, const QString &application);
+    // The applications the desktop offers for every one of the paths, in its order for the
+    // first path: one application must take all of them together.
+    QList<DesktopApplication> applicationsForAll(const QStringList &paths) const;
     // The assigned viewer on the files of the selection, else the quick preview.
     void viewSelection(const QSet<QString> &selection, PaneModel &pane);
     // The assigned editor on the files of the selection, else the default text editor.

@@ -55,6 +55,20 @@ void BivaneState::openWith(const QStringList &paths, const QString &application)
                               .arg(PathCodec::displayText(PathNames::lastComponent(application)))));
 }
 
+QList<DesktopApplication> BivaneState::applicationsForAll(const QStringList &paths) const
+{
+    if (paths.isEmpty())
+        return {};
+    QList<DesktopApplication> common = m_desktop.applicationsFor(paths.first());
+    for (qsizetype index = 1; index < paths.size() && !common.isEmpty(); ++index) {
+        const QList<DesktopApplication> offered = m_desktop.applicationsFor(paths.at(index));
+        common.removeIf([&offered](const DesktopApplication &application) {
+            return !offered.contains(application);
+        });
+    }
+    return common;
+}
+
 void BivaneState::viewSelection(const QSet<QString> &selection, PaneModel &pane)
 {
     const QStringList files = filesOf(selection);

@@ -16,6 +16,15 @@ struct MountedVolume
     bool operator==(const MountedVolume &) const = default;
 };
 
+// An application the desktop offers for opening an item.
+struct DesktopApplication
+{
+    QString name;        // the display name, as the desktop shows it
+    QString desktopFile; // decoded path of its .desktop file, for openWith
+
+    bool operator==(const DesktopApplication &) const = default;
+};
+
 // Everything the controller asks of the desktop. Paths are decoded paths (PathCodec); an
 // implementation hands the exact bytes to the desktop, percent-encoded in file URLs.
 class DesktopServices
@@ -29,6 +38,9 @@ public:
     // Opens the paths with a chosen application: a .desktop file, or an executable that gets
     // the paths as arguments. False when the application cannot be started.
     virtual bool openWith(const QStringList &paths, const QString &application) = 0;
+    // The applications the desktop names for the item's content type, its default first; empty
+    // when it names none or the item cannot be examined.
+    virtual QList<DesktopApplication> applicationsFor(const QString &path) const = 0;
     // The application the desktop opens plain text with (a .desktop file path), or empty.
     virtual QString defaultTextEditor() const = 0;
     // Shows the items in the system file browser, selected; with no items the file browser is

@@ -132,6 +132,32 @@ bool LinuxDesktop::openWith(const QStringList &paths, const QString &application
     return spawnExecutable(paths, application);
 }
 
+QList<DesktopApplication> LinuxDesktop::applicationsFor(const QString &path) const
+{
+    g_autoptr(GFile) file = fileFor(path);
+    g_autoptr(GFileInfo) info = g_file_query_info(
+        file, G_FILE_ATTRIBUTE_STANDARD_CONTENT_TYPE, G_FILE_QUERY_INFO_NONE, nullptr, nullptr);
+    const char *type =
+        info ? g_file_info_get_attribute_string(info, G_FILE_ATTRIBUTE_STANDARD_CONTENT_TYPE)
+             : nullptr;
+    if (!type)
+        return {};
+    QList<DesktopApplication> applications;
+    GList *all = g_app_info_get_all_for_type(type);
+    for (GList *entry = all; entry; entry = entry->next) {
+        // Only .desktop entries can be handed back to openWith.
+        if (!G_IS_DESKTOP_APP_INFO(entry->data))
+            continue;
+        const char *desktopFile = g_desktop_app_info_get_filename(G_DESKTOP_APP_INFO(entry->data));
+        if (desktopFile)
+            applications.append(
+                {QString::fromUtf8(g_app_info_get_display_name(G_APP_INFO(entry->data))),
+                 decodedPath(desktopFile)});
+    }
+    g_list_free_full(all, g_object_unref);
+    return applications;
+}
+
 QString LinuxDesktop::defaultTextEditor() const
 {
     g_autoptr(GAppInfo) application = g_app_info_get_default_for_type("text/plain", FALSE);

@@ -9,6 +9,7 @@ class LinuxDesktop : public DesktopServices
 public:
     void open(const QStringList &paths) override;
     bool openWith(const QStringList &paths, const QString &application) override;
+    QList<DesktopApplication> applicationsFor(const QString &path) const override;
     QString defaultTextEditor() const override;
     // Asks the file browser over D-Bus; when no file browser answers, the parent folders open
     // with their default application instead (with no items: the home folder).

@@ -3,6 +3,7 @@
 #include "bivanestate.h"
 #include "columncustomization.h"
 #include "fileitem.h"
+#include "itemcontextmenu.h"
 #include "paneitemdelegate.h"
 #include "panemodel.h"
 #include "panetablemodel.h"
@@ -116,6 +117,7 @@ PaneListView::PaneListView(BivaneState &state, PaneModel &pane, QWidget *parent)
             this,
             &PaneListView::takeTableSelection);
     connect(this, &QAbstractItemView::doubleClicked, this, &PaneListView::openItems);
+    ItemContextMenu::attachTo(*this, m_state, m_pane);
     connect(m_delegate, &PaneItemDelegate::disclosureClicked, this, [this](const QModelIndex &i) {
         m_pane.toggleExpanded(m_model->itemAt(i.row()).url);
     });

@@ -3,6 +3,7 @@
 #include "bivanestate.h"
 #include "fileicons.h"
 #include "fileitem.h"
+#include "itemcontextmenu.h"
 #include "localization.h"
 #include "panemodel.h"
 #include "panetablemodel.h"
@@ -98,6 +99,7 @@ RetroListView::RetroListView(BivaneState &state, PaneModel &pane, QWidget *paren
 
     connect(&pane, &PaneModel::selectionChanged, this, &RetroListView::showPaneSelection);
     connect(&pane, &PaneModel::sortOrderChanged, this, &RetroListView::showSortOrder);
+    ItemContextMenu::attachTo(*this, m_state, m_pane);
     showSortOrder();
     followTheme();
 }

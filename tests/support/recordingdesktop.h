@@ -3,6 +3,7 @@
 #include "desktopservices.h"
 #include "linuxdesktop.h"
 
+#include <QHash>
 #include <QList>
 
 // One request the controller made of the desktop.
@@ -31,6 +32,10 @@ public:
         calls.append({DesktopCall::Kind::openWith, paths, application});
         return openWithSucceeds;
     }
+    QList<DesktopApplication> applicationsFor(const QString &path) const override
+    {
+        return applications.value(path);
+    }
     QString defaultTextEditor() const override { return textEditor; }
     void reveal(const QStringList &paths) override
     {
@@ -47,6 +52,7 @@ public:
     QStringList trashed; // every path handed to moveToTrash, in order, also the failed ones
     bool openWithSucceeds = true;
     QString textEditor;
+    QHash<QString, QList<DesktopApplication>> applications; // by path; none for others
     QList<MountedVolume> volumes;
 
 private:

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QMenu>
+#include <QSet>
+#include <functional>
+
+class BivaneState;
+class PaneModel;
+class QAbstractItemView;
+
+// The menu of a secondary click in a pane's item views: the commands for a set of items, or for
+// the pane's folder when the click hit no item. Each entry hands the menu's items to the
+// controller, which decides; the pane's selection is left as it is.
+class ItemContextMenu : public QMenu
+{
+    Q_OBJECT
+
+public:
+    ItemContextMenu(BivaneState &state,
+                    PaneModel &pane,
+                    const QSet<QString> &items,
+                    QWidget *parent = nullptr);
+
+    // The items a secondary click on `clicked` is for: the whole selection when the item belongs
+    // to it, else the item alone; none for an empty `clicked` (a click beside the items).
+    static QSet<QString> itemsFor(const PaneModel &pane, const QString &clicked);
+    // Makes a secondary click in `view` (on a PaneTableModel of `pane`) open the menu for the
+    // clicked items, or for the folder when it hits no item. The menu does not block and deletes
+    // itself when it closes.
+    static void attachTo(QAbstractItemView &view, BivaneState &state, PaneModel &pane);
+
+private:
+    void addFolderEntries();
+    void addItemEntries();
+    void addOpenWithMenu();
+    QAction *addEntry(const QString &text, std::function<void()> run, const QString &symbol = {});
+    bool holdsFolder() const;
+    bool holdsArchive() const;
+    PaneModel &otherPane() const;
+
+    BivaneState &m_state;
+    PaneModel &m_pane;
+    const QSet<QString> m_items;
+};
