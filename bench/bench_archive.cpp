@@ -63,14 +63,6 @@ double millisecondsOfPack(BivaneState &state, const QString &folder)
     return elapsed;
 }
 
-QString joined(const QList<double> &values)
-{
-    QStringList texts;
-    for (double value : values)
-        texts << QString::number(value, 'f', 0);
-    return texts.join(QLatin1Char('/'));
-}
-
 } // namespace
 
 int main(int argc, char *argv[])

@@ -111,14 +111,6 @@ Rounds compare(const Side &ours, const Side &theirs, int rounds)
     return times;
 }
 
-QString joined(const QList<double> &values)
-{
-    QStringList texts;
-    for (double value : values)
-        texts << QString::number(value, 'f', 0);
-    return texts.join(QLatin1Char('/'));
-}
-
 void report(const char *what, const Rounds &times, const char *tool, double limit)
 {
     const double ours = median(times.ours);

@@ -18,6 +18,14 @@ const char *verdict(bool passed)
     return passed ? "PASS" : "FAIL";
 }
 
+QString joined(const QList<double> &values)
+{
+    QStringList texts;
+    for (double value : values)
+        texts << QString::number(value, 'f', 0);
+    return texts.join(QLatin1Char('/'));
+}
+
 double median(QList<double> values)
 {
     if (values.isEmpty())

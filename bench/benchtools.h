@@ -9,6 +9,8 @@
 
 const char *verdict(bool passed);
 double median(QList<double> values);
+// The rounds' times for a report line: "291/297/292".
+QString joined(const QList<double> &values);
 
 template<typename Work>
 double millisecondsOf(Work &&work)

@@ -74,9 +74,11 @@ public:
     PaneModel &right() const { return *m_right; }
     PaneModel &pane(PaneSide side) const { return side == PaneSide::left ? left() : right(); }
     PaneModel &activePane() const { return pane(m_active); }
-    PaneModel &otherPane() const
+    PaneModel &otherPane() const { return pane(oppositeSide(m_active)); }
+    // The side `pane` (one of the two) is shown on.
+    PaneSide sideOfPane(const PaneModel &pane) const
     {
-        return pane(m_active == PaneSide::left ? PaneSide::right : PaneSide::left);
+        return &pane == m_left.get() ? PaneSide::left : PaneSide::right;
     }
 
     PaneSide active() const { return m_active; }

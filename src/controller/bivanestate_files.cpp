@@ -208,7 +208,7 @@ void BivaneState::performTrash(const QSet<QString> &selection, PaneModel &pane)
     const QList<FileItem> remaining = pane.visibleItems();
     if (!remaining.isEmpty())
         pane.setSelection({remaining[std::min(cursor, remaining.size() - 1)].url});
-    focus(&pane == m_left.get() ? FocusZone::leftList : FocusZone::rightList);
+    focus(listZoneOf(sideOfPane(pane)));
 }
 
 void BivaneState::revealSelection(const QSet<QString> &selection)

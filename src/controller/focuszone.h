@@ -31,5 +31,15 @@ inline FocusZone listZoneOf(PaneSide side)
     return side == PaneSide::left ? FocusZone::leftList : FocusZone::rightList;
 }
 
+inline FocusZone sidebarZoneOf(PaneSide side)
+{
+    return side == PaneSide::left ? FocusZone::leftSidebar : FocusZone::rightSidebar;
+}
+
+inline PaneSide oppositeSide(PaneSide side)
+{
+    return side == PaneSide::left ? PaneSide::right : PaneSide::left;
+}
+
 Q_DECLARE_METATYPE(PaneSide)
 Q_DECLARE_METATYPE(FocusZone)

@@ -156,5 +156,5 @@ bool ItemContextMenu::holdsArchive() const
 
 PaneModel &ItemContextMenu::otherPane() const
 {
-    return &m_pane == &m_state.left() ? m_state.right() : m_state.left();
+    return m_state.pane(oppositeSide(m_state.sideOfPane(m_pane)));
 }

@@ -33,7 +33,7 @@ SidebarView::SidebarView(BivaneState &state, PaneModel &pane, QWidget *parent)
     : QListView(parent)
     , m_state(state)
     , m_pane(pane)
-    , m_zone(&pane == &state.left() ? FocusZone::leftSidebar : FocusZone::rightSidebar)
+    , m_zone(sidebarZoneOf(state.sideOfPane(pane)))
     , m_model(new QStandardItemModel(this))
 {
     setModel(m_model);
