@@ -1,3 +1,4 @@
+#include "appiconpainter.h"
 #include "applanguage.h"
 #include "bivanestate.h"
 #include "linuxdesktop.h"
@@ -9,6 +10,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QElapsedTimer>
+#include <QImage>
 #include <QTimer>
 #include <cstdio>
 
@@ -43,6 +45,27 @@ private:
     bool m_reported = false;
 };
 
+// Writes the default icon design as a PNG of `sizeText` pixels square to `file`: the icons the
+// installation puts into the desktop's icon theme come from here.
+int exportDefaultIcon(const QString &sizeText, const QString &file)
+{
+    constexpr int kLargestSize = 4096;
+    bool isNumber = false;
+    const int size = sizeText.toInt(&isNumber);
+    if (!isNumber || size < 1 || size > kLargestSize || file.isEmpty()) {
+        std::fprintf(
+            stderr, "usage: bivane --export-icon SIZE FILE (SIZE 1 to %d)\n", kLargestSize);
+        return 2;
+    }
+    const AppIconDesign design =
+        appIconDesignFromRawValue(Pref::appIconDesign.defaultValue.toString());
+    if (!renderAppIcon(design, size).save(file, "PNG")) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
+        return 1;
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -51,6 +74,7 @@ int main(int argc, char *argv[])
     sinceStart.start();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Bivane"));
+    QApplication::setApplicationVersion(QStringLiteral(BIVANE_VERSION));
 
     QCommandLineParser options;
     options.addHelpOption();
@@ -62,10 +86,18 @@ int main(int argc, char *argv[])
     const QCommandLineOption reportFirstPaint(
         QStringLiteral("report-first-paint"),
         QStringLiteral("Print the time from start to the window's first paint, then quit."));
+    const QCommandLineOption exportIcon(
+        QStringLiteral("export-icon"),
+        QStringLiteral("Write the default icon as a PNG of <size> pixels square to the file named "
+                       "after the options, then quit."),
+        QStringLiteral("size"));
     options.addOption(configDir);
     options.addOption(quitAfterStart);
     options.addOption(reportFirstPaint);
+    options.addOption(exportIcon);
     options.process(app);
+    if (options.isSet(exportIcon))
+        return exportDefaultIcon(options.value(exportIcon), options.positionalArguments().value(0));
     if (options.isSet(configDir))
         Preferences::setSharedDirectory(options.value(configDir));
 

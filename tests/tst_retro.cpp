@@ -6,6 +6,7 @@
 #include "paneview.h"
 #include "quicklookcontroller.h"
 #include "retrolistview.h"
+#include "sidebarview.h"
 #include "testmain.h"
 #include "theme.h"
 #include "themedroot.h"
@@ -149,6 +150,18 @@ void RetroTest::presetShowsListAndBar()
     QCOMPARE(marginPixel(notes), colors.selectionBackground);
     QCOMPARE(marginPixel(notes == 0 ? 1 : 0), colors.background);
     QCOMPARE(left->parentRow()->text(), QStringLiteral("<UP--DIR>"));
+
+    // The sidebar is text too: the pane's folder on the selection colour, the rest on the
+    // background, every line as high as the font plus its margins.
+    auto *sidebar = window.findChild<SidebarView *>();
+    QVERIFY(sidebar && sidebar->isVisible() && sidebar->currentIndex().isValid());
+    const QImage sidebarImage = sidebar->viewport()->grab().toImage();
+    const QRect current = sidebar->visualRect(sidebar->currentIndex());
+    const QRect title = sidebar->visualRect(sidebar->model()->index(0, 0));
+    QCOMPARE(current.height(), sidebar->fontMetrics().height() + 2);
+    QCOMPARE(sidebarImage.pixelColor(current.left() + 2, current.center().y()),
+             colors.selectionBackground);
+    QCOMPARE(sidebarImage.pixelColor(title.left() + 2, title.center().y()), colors.background);
 }
 
 void RetroTest::clicksSelectLikeTheSelection_data()

@@ -544,10 +544,6 @@
         <translation>View: icons, list, columns</translation>
     </message>
     <message>
-        <source>Diese Darstellung ist noch nicht verfügbar.</source>
-        <translation>This view is not available yet.</translation>
-    </message>
-    <message>
         <source>Übergeordneter Ordner</source>
         <translation>Enclosing folder</translation>
     </message>
@@ -680,6 +676,334 @@
     <message>
         <source>Öffnen mit</source>
         <translation>Open with</translation>
+    </message>
+    <message>
+        <source>Dual Panels</source>
+        <translation>Dual Panels</translation>
+    </message>
+    <message>
+        <source>Zwei Panels</source>
+        <translation>Two Panels</translation>
+    </message>
+    <message>
+        <source>Retro Commander</source>
+        <translation>Retro Commander</translation>
+    </message>
+    <message>
+        <source>Bivane-Ordner</source>
+        <translation>Bivane Folders</translation>
+    </message>
+    <message>
+        <source>Glas-Austausch</source>
+        <translation>Glass Swap</translation>
+    </message>
+    <message>
+        <source>Zwei leuchtende Glas-Panels, blau und türkis, auf dunklem Marineblau</source>
+        <translation>Two glowing glass panels, blue and turquoise, on dark navy</translation>
+    </message>
+    <message>
+        <source>Zwei Dateilisten mit Austausch-Pfeil auf blauem Verlauf</source>
+        <translation>Two file lists with a swap arrow on a blue gradient</translation>
+    </message>
+    <message>
+        <source>Blauer Azurin-Look mit F-Tasten-Leiste</source>
+        <translation>Blue azurin look with a function key bar</translation>
+    </message>
+    <message>
+        <source>Zwei überlappende Ordner, blau und orange, auf Dunkel</source>
+        <translation>Two overlapping folders, blue and orange, on dark</translation>
+    </message>
+    <message>
+        <source>Zwei Glaskarten mit Pfeil auf türkis-violettem Verlauf</source>
+        <translation>Two glass cards with an arrow on a turquoise-violet gradient</translation>
+    </message>
+    <message>
+        <source>Datei</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Einstellungen …</source>
+        <translation>Settings …</translation>
+    </message>
+    <message>
+        <source>Beenden</source>
+        <translation>Quit</translation>
+    </message>
+    <message>
+        <source>Als Symbole</source>
+        <translation>As Icons</translation>
+    </message>
+    <message>
+        <source>Als Liste</source>
+        <translation>As List</translation>
+    </message>
+    <message>
+        <source>Als Spalten</source>
+        <translation>As Columns</translation>
+    </message>
+    <message>
+        <source>Unsichtbare Dateien ausblenden</source>
+        <translation>Hide Hidden Files</translation>
+    </message>
+    <message>
+        <source>Unsichtbare Dateien einblenden</source>
+        <translation>Show Hidden Files</translation>
+    </message>
+    <message>
+        <source>Anderes Panel wechseln</source>
+        <translation>Switch to Other Panel</translation>
+    </message>
+    <message>
+        <source>Über Bivane</source>
+        <translation>About Bivane</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>Geändert: </source>
+        <translation>Modified: </translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>Theme</translation>
+    </message>
+    <message>
+        <source>Retro-Themes zeigen eine Textliste mit Festbreitenschrift. Die Ansichten Symbole und Spalten sind dabei nicht verfügbar.</source>
+        <translation>Retro themes show a text list in a fixed-width font. The icon and column views are not available with them.</translation>
+    </message>
+    <message>
+        <source>Schrift</source>
+        <translation>Font</translation>
+    </message>
+    <message>
+        <source>Größe: %1 pt</source>
+        <translation>Size: %1 pt</translation>
+    </message>
+    <message>
+        <source>Festbreitenschrift</source>
+        <translation>Fixed-width font</translation>
+    </message>
+    <message>
+        <source>Anzeige</source>
+        <translation>Display</translation>
+    </message>
+    <message>
+        <source>Icons anzeigen</source>
+        <translation>Show icons</translation>
+    </message>
+    <message>
+        <source>Funktionstasten-Leiste unten anzeigen</source>
+        <translation>Show the function key bar at the bottom</translation>
+    </message>
+    <message>
+        <source>Sprache</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>Sprache der App</source>
+        <translation>Language of the app</translation>
+    </message>
+    <message>
+        <source>Die Sprache gilt nach einem Neustart der App. Verfügbar sind Deutsch, English, Türkçe und Français.</source>
+        <translation>The language applies after the app restarts. Available are Deutsch, English, Türkçe and Français.</translation>
+    </message>
+    <message>
+        <source>Liste</source>
+        <translation>List</translation>
+    </message>
+    <message>
+        <source>Ordner in der Liste als Baum aufklappen</source>
+        <translation>Expand folders in the list as a tree</translation>
+    </message>
+    <message>
+        <source>Vor jedem Ordner erscheint ein Pfeil. Mit → klappst du den markierten Ordner auf, mit ← wieder zu. Ein Doppelklick oder Return öffnet den Ordner weiterhin.</source>
+        <translation>An arrow appears before each folder. → expands the selected folder, ← collapses it. A double-click or Return still opens the folder.</translation>
+    </message>
+    <message>
+        <source>App-Icon</source>
+        <translation>App Icon</translation>
+    </message>
+    <message>
+        <source>Das gewählte Icon erscheint im Startbildschirm und als Dock-Symbol, solange die App läuft. Für das Symbol im Finder und im Programme-Ordner musst du den PNG-Export in den AppIcon-Eintrag des Asset-Katalogs ziehen.</source>
+        <translation>The chosen icon appears on the start screen and as the window icon while the app runs. For the icon in the file manager and the applications menu, install the PNG export as the program's icon.</translation>
+    </message>
+    <message>
+        <source>Gewähltes Icon als PNG exportieren …</source>
+        <translation>Export Chosen Icon as PNG …</translation>
+    </message>
+    <message>
+        <source>Startbildschirm</source>
+        <translation>Start Screen</translation>
+    </message>
+    <message>
+        <source>Startbildschirm beim Programmstart zeigen</source>
+        <translation>Show the start screen when the program starts</translation>
+    </message>
+    <message>
+        <source>Beim Kopieren und Verschieben ein Fortschrittsfenster zeigen</source>
+        <translation>Show a progress window when copying and moving</translation>
+    </message>
+    <message>
+        <source>Rückfragen</source>
+        <translation>Confirmations</translation>
+    </message>
+    <message>
+        <source>Vor dem Kopieren und Verschieben nachfragen</source>
+        <translation>Ask before copying and moving</translation>
+    </message>
+    <message>
+        <source>Vor dem Löschen (Papierkorb) nachfragen</source>
+        <translation>Ask before deleting (trash)</translation>
+    </message>
+    <message>
+        <source>Das Fortschrittsfenster zeigt Balken, verstrichene Zeit, geschätzte Restzeit und Geschwindigkeit und lässt sich abbrechen. Es erscheint nur bei Vorgängen, die länger als einen Moment dauern. Die Rückfragen gelten auch für Drag &amp; Drop und Einsetzen.</source>
+        <translation>The progress window shows a bar, the elapsed time, the estimated time left and the speed, and can cancel. It appears only for operations that take longer than a moment. The confirmations also apply to drag and drop and to pasting.</translation>
+    </message>
+    <message>
+        <source>Programm für „%1“ wählen</source>
+        <translation>Choose Program for “%1”</translation>
+    </message>
+    <message>
+        <source>Wählen …</source>
+        <translation>Choose …</translation>
+    </message>
+    <message>
+        <source>Zuweisung entfernen</source>
+        <translation>Remove Assignment</translation>
+    </message>
+    <message>
+        <source>Standard: %1</source>
+        <translation>Default: %1</translation>
+    </message>
+    <message>
+        <source>Programme zuweisen</source>
+        <translation>Assign Programs</translation>
+    </message>
+    <message>
+        <source>Ohne zugewiesenes Programm nutzt Bivane die Standardfunktion der jeweiligen Zeile, bei „Ansehen“ also die Schnellvorschau des Finders. Ein zugewiesenes Programm öffnet die markierten Dateien. Die Tasten dafür (F3, F4, ⌥F5, ⌥F9) kannst du im Tab „Tastenkürzel“ ändern.</source>
+        <translation>Without an assigned program Bivane uses the default of each row, for “View” its built-in quick preview. An assigned program opens the selected files. You can change the keys for them (F3, F4, ⌥F5, ⌥F9) in the “Shortcuts” tab.</translation>
+    </message>
+    <message>
+        <source>Klicke auf ein Kürzel und drücke die neue Tastenkombination. Esc bricht ab, ✕ entfernt das Kürzel. Jede Aktion hat zwei Plätze. Ein bereits vergebenes Kürzel wandert zur neuen Aktion.</source>
+        <translation>Click a shortcut and press the new key combination. Esc cancels, ✕ removes the shortcut. Each action has two slots. A shortcut already in use moves to the new action.</translation>
+    </message>
+    <message>
+        <source>⌘ steht für Strg, ⌥ für Alt, ⌃ für Super.</source>
+        <translation>⌘ stands for Ctrl, ⌥ for Alt, ⌃ for Super.</translation>
+    </message>
+    <message>
+        <source>Kürzel auf Standard zurücksetzen</source>
+        <translation>Reset Shortcuts to Defaults</translation>
+    </message>
+    <message>
+        <source>Fenstergröße beim Start</source>
+        <translation>Window Size at Start</translation>
+    </message>
+    <message>
+        <source>Zuletzt verwendete Größe merken und beim Start wiederherstellen</source>
+        <translation>Remember the last size and restore it at start</translation>
+    </message>
+    <message>
+        <source>Breite</source>
+        <translation>Width</translation>
+    </message>
+    <message>
+        <source>Höhe</source>
+        <translation>Height</translation>
+    </message>
+    <message>
+        <source>Aktuelle Fenstergröße als Startgröße übernehmen</source>
+        <translation>Use the current window size as the start size</translation>
+    </message>
+    <message>
+        <source>Ist die Option aus, startet Bivane immer mit der Startgröße. Ist sie an, startet die App mit der Größe, die du zuletzt eingestellt hast. Mindestgröße: %1 × %2 px. Die Größe gilt ab dem nächsten Start.</source>
+        <translation>When the option is off, Bivane always starts with the start size. When it is on, the app starts with the size you set last. Minimum size: %1 × %2 px. The size applies from the next start.</translation>
+    </message>
+    <message>
+        <source>Allgemein</source>
+        <translation>General</translation>
+    </message>
+    <message>
+        <source>Erscheinungsbild</source>
+        <translation>Appearance</translation>
+    </message>
+    <message>
+        <source>Tastenkürzel</source>
+        <translation>Keyboard Shortcuts</translation>
+    </message>
+    <message>
+        <source>Vorgänge</source>
+        <translation>Operations</translation>
+    </message>
+    <message>
+        <source>Icon &amp; Start</source>
+        <translation>Icon &amp; Start</translation>
+    </message>
+    <message>
+        <source>Fenster</source>
+        <translation>Window</translation>
+    </message>
+    <message>
+        <source>Auf Standard zurücksetzen</source>
+        <translation>Reset to Defaults</translation>
+    </message>
+    <message>
+        <source>Ungespeicherte Änderungen</source>
+        <translation>Unsaved changes</translation>
+    </message>
+    <message>
+        <source>Schließen</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Verwerfen</source>
+        <translation>Discard</translation>
+    </message>
+    <message>
+        <source>Speichern</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Kürzel entfernen</source>
+        <translation>Remove Shortcut</translation>
+    </message>
+    <message>
+        <source>Taste drücken …</source>
+        <translation>Press a key …</translation>
+    </message>
+    <message>
+        <source>Auswahl bewegen</source>
+        <translation>Move selection</translation>
+    </message>
+    <message>
+        <source>Eine Ebene höher / Spalte zurück</source>
+        <translation>One level up / column back</translation>
+    </message>
+    <message>
+        <source>Ordner betreten / Spalte vor</source>
+        <translation>Enter folder / column forward</translation>
+    </message>
+    <message>
+        <source>Kopieren / Einsetzen</source>
+        <translation>Copy / Paste</translation>
+    </message>
+    <message>
+        <source>Einstellungen (System)</source>
+        <translation>Settings (system)</translation>
+    </message>
+    <message>
+        <source>Anpassen …</source>
+        <translation>Customise …</translation>
+    </message>
+    <message>
+        <source>Feste Tasten</source>
+        <translation>Fixed Keys</translation>
+    </message>
+    <message>
+        <source>Zwei Ordner, eine Tastatur</source>
+        <translation>Two folders, one keyboard</translation>
     </message>
 </context>
 </TS>

@@ -544,10 +544,6 @@
         <translation>Présentation&#xa0;: icônes, liste, colonnes</translation>
     </message>
     <message>
-        <source>Diese Darstellung ist noch nicht verfügbar.</source>
-        <translation>Cette présentation n’est pas encore disponible.</translation>
-    </message>
-    <message>
         <source>Übergeordneter Ordner</source>
         <translation>Dossier parent</translation>
     </message>
@@ -680,6 +676,334 @@
     <message>
         <source>Öffnen mit</source>
         <translation>Ouvrir avec</translation>
+    </message>
+    <message>
+        <source>Dual Panels</source>
+        <translation>Dual Panels</translation>
+    </message>
+    <message>
+        <source>Zwei Panels</source>
+        <translation>Deux panneaux</translation>
+    </message>
+    <message>
+        <source>Retro Commander</source>
+        <translation>Retro Commander</translation>
+    </message>
+    <message>
+        <source>Bivane-Ordner</source>
+        <translation>Dossiers Bivane</translation>
+    </message>
+    <message>
+        <source>Glas-Austausch</source>
+        <translation>Échange de verre</translation>
+    </message>
+    <message>
+        <source>Zwei leuchtende Glas-Panels, blau und türkis, auf dunklem Marineblau</source>
+        <translation>Deux panneaux de verre lumineux, bleu et turquoise, sur bleu marine foncé</translation>
+    </message>
+    <message>
+        <source>Zwei Dateilisten mit Austausch-Pfeil auf blauem Verlauf</source>
+        <translation>Deux listes de fichiers avec une flèche d’échange sur un dégradé bleu</translation>
+    </message>
+    <message>
+        <source>Blauer Azurin-Look mit F-Tasten-Leiste</source>
+        <translation>Style azurin bleu avec barre des touches de fonction</translation>
+    </message>
+    <message>
+        <source>Zwei überlappende Ordner, blau und orange, auf Dunkel</source>
+        <translation>Deux dossiers superposés, bleu et orange, sur fond sombre</translation>
+    </message>
+    <message>
+        <source>Zwei Glaskarten mit Pfeil auf türkis-violettem Verlauf</source>
+        <translation>Deux cartes de verre avec une flèche sur un dégradé turquoise-violet</translation>
+    </message>
+    <message>
+        <source>Datei</source>
+        <translation>Fichier</translation>
+    </message>
+    <message>
+        <source>Einstellungen …</source>
+        <translation>Réglages…</translation>
+    </message>
+    <message>
+        <source>Beenden</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Als Symbole</source>
+        <translation>Par icônes</translation>
+    </message>
+    <message>
+        <source>Als Liste</source>
+        <translation>Par liste</translation>
+    </message>
+    <message>
+        <source>Als Spalten</source>
+        <translation>Par colonnes</translation>
+    </message>
+    <message>
+        <source>Unsichtbare Dateien ausblenden</source>
+        <translation>Masquer les fichiers invisibles</translation>
+    </message>
+    <message>
+        <source>Unsichtbare Dateien einblenden</source>
+        <translation>Afficher les fichiers invisibles</translation>
+    </message>
+    <message>
+        <source>Anderes Panel wechseln</source>
+        <translation>Passer à l’autre panneau</translation>
+    </message>
+    <message>
+        <source>Über Bivane</source>
+        <translation>À propos de Bivane</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>Geändert: </source>
+        <translation>Modifié&#xa0;: </translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>Thème</translation>
+    </message>
+    <message>
+        <source>Retro-Themes zeigen eine Textliste mit Festbreitenschrift. Die Ansichten Symbole und Spalten sind dabei nicht verfügbar.</source>
+        <translation>Les thèmes rétro affichent une liste de texte en police à chasse fixe. Les présentations par icônes et par colonnes n’y sont pas disponibles.</translation>
+    </message>
+    <message>
+        <source>Schrift</source>
+        <translation>Police</translation>
+    </message>
+    <message>
+        <source>Größe: %1 pt</source>
+        <translation>Taille&#xa0;: %1&#xa0;pt</translation>
+    </message>
+    <message>
+        <source>Festbreitenschrift</source>
+        <translation>Police à chasse fixe</translation>
+    </message>
+    <message>
+        <source>Anzeige</source>
+        <translation>Affichage</translation>
+    </message>
+    <message>
+        <source>Icons anzeigen</source>
+        <translation>Afficher les icônes</translation>
+    </message>
+    <message>
+        <source>Funktionstasten-Leiste unten anzeigen</source>
+        <translation>Afficher la barre des touches de fonction en bas</translation>
+    </message>
+    <message>
+        <source>Sprache</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>Sprache der App</source>
+        <translation>Langue de l’app</translation>
+    </message>
+    <message>
+        <source>Die Sprache gilt nach einem Neustart der App. Verfügbar sind Deutsch, English, Türkçe und Français.</source>
+        <translation>La langue s’applique après un redémarrage de l’app. Disponibles&#xa0;: Deutsch, English, Türkçe et Français.</translation>
+    </message>
+    <message>
+        <source>Liste</source>
+        <translation>Liste</translation>
+    </message>
+    <message>
+        <source>Ordner in der Liste als Baum aufklappen</source>
+        <translation>Déplier les dossiers de la liste en arborescence</translation>
+    </message>
+    <message>
+        <source>Vor jedem Ordner erscheint ein Pfeil. Mit → klappst du den markierten Ordner auf, mit ← wieder zu. Ein Doppelklick oder Return öffnet den Ordner weiterhin.</source>
+        <translation>Une flèche apparaît devant chaque dossier. → déplie le dossier sélectionné, ← le replie. Un double-clic ou Retour ouvre toujours le dossier.</translation>
+    </message>
+    <message>
+        <source>App-Icon</source>
+        <translation>Icône de l’app</translation>
+    </message>
+    <message>
+        <source>Das gewählte Icon erscheint im Startbildschirm und als Dock-Symbol, solange die App läuft. Für das Symbol im Finder und im Programme-Ordner musst du den PNG-Export in den AppIcon-Eintrag des Asset-Katalogs ziehen.</source>
+        <translation>L’icône choisie apparaît sur l’écran de démarrage et comme icône de fenêtre tant que l’app tourne. Pour l’icône dans le gestionnaire de fichiers et le menu des applications, installez l’export PNG comme icône du programme.</translation>
+    </message>
+    <message>
+        <source>Gewähltes Icon als PNG exportieren …</source>
+        <translation>Exporter l’icône choisie en PNG…</translation>
+    </message>
+    <message>
+        <source>Startbildschirm</source>
+        <translation>Écran de démarrage</translation>
+    </message>
+    <message>
+        <source>Startbildschirm beim Programmstart zeigen</source>
+        <translation>Afficher l’écran de démarrage au lancement</translation>
+    </message>
+    <message>
+        <source>Beim Kopieren und Verschieben ein Fortschrittsfenster zeigen</source>
+        <translation>Afficher une fenêtre de progression lors de la copie et du déplacement</translation>
+    </message>
+    <message>
+        <source>Rückfragen</source>
+        <translation>Confirmations</translation>
+    </message>
+    <message>
+        <source>Vor dem Kopieren und Verschieben nachfragen</source>
+        <translation>Demander avant de copier et de déplacer</translation>
+    </message>
+    <message>
+        <source>Vor dem Löschen (Papierkorb) nachfragen</source>
+        <translation>Demander avant de supprimer (corbeille)</translation>
+    </message>
+    <message>
+        <source>Das Fortschrittsfenster zeigt Balken, verstrichene Zeit, geschätzte Restzeit und Geschwindigkeit und lässt sich abbrechen. Es erscheint nur bei Vorgängen, die länger als einen Moment dauern. Die Rückfragen gelten auch für Drag &amp; Drop und Einsetzen.</source>
+        <translation>La fenêtre de progression affiche une barre, le temps écoulé, le temps restant estimé et la vitesse, et permet d’annuler. Elle n’apparaît que pour les opérations qui durent plus d’un instant. Les confirmations valent aussi pour le glisser-déposer et le collage.</translation>
+    </message>
+    <message>
+        <source>Programm für „%1“ wählen</source>
+        <translation>Choisir le programme pour «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>Wählen …</source>
+        <translation>Choisir…</translation>
+    </message>
+    <message>
+        <source>Zuweisung entfernen</source>
+        <translation>Supprimer l’attribution</translation>
+    </message>
+    <message>
+        <source>Standard: %1</source>
+        <translation>Par défaut&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Programme zuweisen</source>
+        <translation>Attribuer des programmes</translation>
+    </message>
+    <message>
+        <source>Ohne zugewiesenes Programm nutzt Bivane die Standardfunktion der jeweiligen Zeile, bei „Ansehen“ also die Schnellvorschau des Finders. Ein zugewiesenes Programm öffnet die markierten Dateien. Die Tasten dafür (F3, F4, ⌥F5, ⌥F9) kannst du im Tab „Tastenkürzel“ ändern.</source>
+        <translation>Sans programme attribué, Bivane utilise la fonction par défaut de chaque ligne, pour «&#xa0;Afficher&#xa0;» son aperçu rapide intégré. Un programme attribué ouvre les fichiers sélectionnés. Vous pouvez changer leurs touches (F3, F4, ⌥F5, ⌥F9) dans l’onglet «&#xa0;Raccourcis clavier&#xa0;».</translation>
+    </message>
+    <message>
+        <source>Klicke auf ein Kürzel und drücke die neue Tastenkombination. Esc bricht ab, ✕ entfernt das Kürzel. Jede Aktion hat zwei Plätze. Ein bereits vergebenes Kürzel wandert zur neuen Aktion.</source>
+        <translation>Cliquez sur un raccourci et appuyez sur la nouvelle combinaison. Échap annule, ✕ supprime le raccourci. Chaque action a deux emplacements. Un raccourci déjà attribué passe à la nouvelle action.</translation>
+    </message>
+    <message>
+        <source>⌘ steht für Strg, ⌥ für Alt, ⌃ für Super.</source>
+        <translation>⌘ signifie Ctrl, ⌥ Alt, ⌃ Super.</translation>
+    </message>
+    <message>
+        <source>Kürzel auf Standard zurücksetzen</source>
+        <translation>Rétablir les raccourcis par défaut</translation>
+    </message>
+    <message>
+        <source>Fenstergröße beim Start</source>
+        <translation>Taille de la fenêtre au démarrage</translation>
+    </message>
+    <message>
+        <source>Zuletzt verwendete Größe merken und beim Start wiederherstellen</source>
+        <translation>Mémoriser la dernière taille et la rétablir au démarrage</translation>
+    </message>
+    <message>
+        <source>Breite</source>
+        <translation>Largeur</translation>
+    </message>
+    <message>
+        <source>Höhe</source>
+        <translation>Hauteur</translation>
+    </message>
+    <message>
+        <source>Aktuelle Fenstergröße als Startgröße übernehmen</source>
+        <translation>Utiliser la taille actuelle de la fenêtre comme taille de démarrage</translation>
+    </message>
+    <message>
+        <source>Ist die Option aus, startet Bivane immer mit der Startgröße. Ist sie an, startet die App mit der Größe, die du zuletzt eingestellt hast. Mindestgröße: %1 × %2 px. Die Größe gilt ab dem nächsten Start.</source>
+        <translation>Option désactivée, Bivane démarre toujours à la taille de démarrage. Activée, l’app démarre à la dernière taille que vous avez réglée. Taille minimale&#xa0;: %1&#xa0;×&#xa0;%2&#xa0;px. La taille s’applique au prochain démarrage.</translation>
+    </message>
+    <message>
+        <source>Allgemein</source>
+        <translation>Général</translation>
+    </message>
+    <message>
+        <source>Erscheinungsbild</source>
+        <translation>Apparence</translation>
+    </message>
+    <message>
+        <source>Tastenkürzel</source>
+        <translation>Raccourcis clavier</translation>
+    </message>
+    <message>
+        <source>Vorgänge</source>
+        <translation>Opérations</translation>
+    </message>
+    <message>
+        <source>Icon &amp; Start</source>
+        <translation>Icône et démarrage</translation>
+    </message>
+    <message>
+        <source>Fenster</source>
+        <translation>Fenêtre</translation>
+    </message>
+    <message>
+        <source>Auf Standard zurücksetzen</source>
+        <translation>Rétablir les valeurs par défaut</translation>
+    </message>
+    <message>
+        <source>Ungespeicherte Änderungen</source>
+        <translation>Modifications non enregistrées</translation>
+    </message>
+    <message>
+        <source>Schließen</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Verwerfen</source>
+        <translation>Annuler les modifications</translation>
+    </message>
+    <message>
+        <source>Speichern</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Kürzel entfernen</source>
+        <translation>Supprimer le raccourci</translation>
+    </message>
+    <message>
+        <source>Taste drücken …</source>
+        <translation>Appuyez sur une touche…</translation>
+    </message>
+    <message>
+        <source>Auswahl bewegen</source>
+        <translation>Déplacer la sélection</translation>
+    </message>
+    <message>
+        <source>Eine Ebene höher / Spalte zurück</source>
+        <translation>Un niveau plus haut / colonne précédente</translation>
+    </message>
+    <message>
+        <source>Ordner betreten / Spalte vor</source>
+        <translation>Entrer dans le dossier / colonne suivante</translation>
+    </message>
+    <message>
+        <source>Kopieren / Einsetzen</source>
+        <translation>Copier / Coller</translation>
+    </message>
+    <message>
+        <source>Einstellungen (System)</source>
+        <translation>Réglages (système)</translation>
+    </message>
+    <message>
+        <source>Anpassen …</source>
+        <translation>Personnaliser…</translation>
+    </message>
+    <message>
+        <source>Feste Tasten</source>
+        <translation>Touches fixes</translation>
+    </message>
+    <message>
+        <source>Zwei Ordner, eine Tastatur</source>
+        <translation>Deux dossiers, un clavier</translation>
     </message>
 </context>
 </TS>

@@ -540,10 +540,6 @@
         <translation>Görünüm: simgeler, liste, sütunlar</translation>
     </message>
     <message>
-        <source>Diese Darstellung ist noch nicht verfügbar.</source>
-        <translation>Bu görünüm henüz kullanılamıyor.</translation>
-    </message>
-    <message>
         <source>Übergeordneter Ordner</source>
         <translation>Üst klasör</translation>
     </message>
@@ -674,6 +670,334 @@
     <message>
         <source>Öffnen mit</source>
         <translation>Birlikte aç</translation>
+    </message>
+    <message>
+        <source>Dual Panels</source>
+        <translation>Dual Panels</translation>
+    </message>
+    <message>
+        <source>Zwei Panels</source>
+        <translation>İki Panel</translation>
+    </message>
+    <message>
+        <source>Retro Commander</source>
+        <translation>Retro Commander</translation>
+    </message>
+    <message>
+        <source>Bivane-Ordner</source>
+        <translation>Bivane klasörleri</translation>
+    </message>
+    <message>
+        <source>Glas-Austausch</source>
+        <translation>Cam değişimi</translation>
+    </message>
+    <message>
+        <source>Zwei leuchtende Glas-Panels, blau und türkis, auf dunklem Marineblau</source>
+        <translation>Koyu lacivert üzerinde mavi ve turkuaz iki parlayan cam panel</translation>
+    </message>
+    <message>
+        <source>Zwei Dateilisten mit Austausch-Pfeil auf blauem Verlauf</source>
+        <translation>Mavi geçiş üzerinde değişim oklu iki dosya listesi</translation>
+    </message>
+    <message>
+        <source>Blauer Azurin-Look mit F-Tasten-Leiste</source>
+        <translation>İşlev tuşu çubuklu mavi azurin görünümü</translation>
+    </message>
+    <message>
+        <source>Zwei überlappende Ordner, blau und orange, auf Dunkel</source>
+        <translation>Koyu zemin üzerinde mavi ve turuncu iki üst üste klasör</translation>
+    </message>
+    <message>
+        <source>Zwei Glaskarten mit Pfeil auf türkis-violettem Verlauf</source>
+        <translation>Turkuaz-mor geçiş üzerinde oklu iki cam kart</translation>
+    </message>
+    <message>
+        <source>Datei</source>
+        <translation>Dosya</translation>
+    </message>
+    <message>
+        <source>Einstellungen …</source>
+        <translation>Ayarlar …</translation>
+    </message>
+    <message>
+        <source>Beenden</source>
+        <translation>Çıkış</translation>
+    </message>
+    <message>
+        <source>Als Symbole</source>
+        <translation>Simge olarak</translation>
+    </message>
+    <message>
+        <source>Als Liste</source>
+        <translation>Liste olarak</translation>
+    </message>
+    <message>
+        <source>Als Spalten</source>
+        <translation>Sütun olarak</translation>
+    </message>
+    <message>
+        <source>Unsichtbare Dateien ausblenden</source>
+        <translation>Gizli dosyaları gizle</translation>
+    </message>
+    <message>
+        <source>Unsichtbare Dateien einblenden</source>
+        <translation>Gizli dosyaları göster</translation>
+    </message>
+    <message>
+        <source>Anderes Panel wechseln</source>
+        <translation>Diğer panele geç</translation>
+    </message>
+    <message>
+        <source>Über Bivane</source>
+        <translation>Bivane Hakkında</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Sürüm %1</translation>
+    </message>
+    <message>
+        <source>Geändert: </source>
+        <translation>Değiştirilme: </translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>Tema</translation>
+    </message>
+    <message>
+        <source>Retro-Themes zeigen eine Textliste mit Festbreitenschrift. Die Ansichten Symbole und Spalten sind dabei nicht verfügbar.</source>
+        <translation>Retro temalar sabit genişlikli yazı tipiyle bir metin listesi gösterir. Simge ve sütun görünümleri bu temalarda kullanılamaz.</translation>
+    </message>
+    <message>
+        <source>Schrift</source>
+        <translation>Yazı tipi</translation>
+    </message>
+    <message>
+        <source>Größe: %1 pt</source>
+        <translation>Boyut: %1 pt</translation>
+    </message>
+    <message>
+        <source>Festbreitenschrift</source>
+        <translation>Sabit genişlikli yazı tipi</translation>
+    </message>
+    <message>
+        <source>Anzeige</source>
+        <translation>Görünüm</translation>
+    </message>
+    <message>
+        <source>Icons anzeigen</source>
+        <translation>Simgeleri göster</translation>
+    </message>
+    <message>
+        <source>Funktionstasten-Leiste unten anzeigen</source>
+        <translation>İşlev tuşu çubuğunu altta göster</translation>
+    </message>
+    <message>
+        <source>Sprache</source>
+        <translation>Dil</translation>
+    </message>
+    <message>
+        <source>Sprache der App</source>
+        <translation>Uygulamanın dili</translation>
+    </message>
+    <message>
+        <source>Die Sprache gilt nach einem Neustart der App. Verfügbar sind Deutsch, English, Türkçe und Français.</source>
+        <translation>Dil, uygulama yeniden başlatıldıktan sonra geçerli olur. Kullanılabilir diller: Deutsch, English, Türkçe ve Français.</translation>
+    </message>
+    <message>
+        <source>Liste</source>
+        <translation>Liste</translation>
+    </message>
+    <message>
+        <source>Ordner in der Liste als Baum aufklappen</source>
+        <translation>Klasörleri listede ağaç olarak aç</translation>
+    </message>
+    <message>
+        <source>Vor jedem Ordner erscheint ein Pfeil. Mit → klappst du den markierten Ordner auf, mit ← wieder zu. Ein Doppelklick oder Return öffnet den Ordner weiterhin.</source>
+        <translation>Her klasörün önünde bir ok görünür. → seçili klasörü açar, ← yeniden kapatır. Çift tıklama veya Return klasörü yine açar.</translation>
+    </message>
+    <message>
+        <source>App-Icon</source>
+        <translation>Uygulama simgesi</translation>
+    </message>
+    <message>
+        <source>Das gewählte Icon erscheint im Startbildschirm und als Dock-Symbol, solange die App läuft. Für das Symbol im Finder und im Programme-Ordner musst du den PNG-Export in den AppIcon-Eintrag des Asset-Katalogs ziehen.</source>
+        <translation>Seçilen simge, uygulama çalışırken başlangıç ekranında ve pencere simgesi olarak görünür. Dosya yöneticisinde ve uygulama menüsündeki simge için PNG dışa aktarımını programın simgesi olarak kurun.</translation>
+    </message>
+    <message>
+        <source>Gewähltes Icon als PNG exportieren …</source>
+        <translation>Seçilen simgeyi PNG olarak dışa aktar …</translation>
+    </message>
+    <message>
+        <source>Startbildschirm</source>
+        <translation>Başlangıç ekranı</translation>
+    </message>
+    <message>
+        <source>Startbildschirm beim Programmstart zeigen</source>
+        <translation>Program başlarken başlangıç ekranını göster</translation>
+    </message>
+    <message>
+        <source>Beim Kopieren und Verschieben ein Fortschrittsfenster zeigen</source>
+        <translation>Kopyalarken ve taşırken ilerleme penceresi göster</translation>
+    </message>
+    <message>
+        <source>Rückfragen</source>
+        <translation>Onaylar</translation>
+    </message>
+    <message>
+        <source>Vor dem Kopieren und Verschieben nachfragen</source>
+        <translation>Kopyalamadan ve taşımadan önce sor</translation>
+    </message>
+    <message>
+        <source>Vor dem Löschen (Papierkorb) nachfragen</source>
+        <translation>Silmeden (çöp kutusu) önce sor</translation>
+    </message>
+    <message>
+        <source>Das Fortschrittsfenster zeigt Balken, verstrichene Zeit, geschätzte Restzeit und Geschwindigkeit und lässt sich abbrechen. Es erscheint nur bei Vorgängen, die länger als einen Moment dauern. Die Rückfragen gelten auch für Drag &amp; Drop und Einsetzen.</source>
+        <translation>İlerleme penceresi çubuğu, geçen süreyi, tahmini kalan süreyi ve hızı gösterir; iptal edilebilir. Yalnızca bir andan uzun süren işlemlerde görünür. Onaylar sürükle-bırak ve yapıştırma için de geçerlidir.</translation>
+    </message>
+    <message>
+        <source>Programm für „%1“ wählen</source>
+        <translation>„%1“ için program seç</translation>
+    </message>
+    <message>
+        <source>Wählen …</source>
+        <translation>Seç …</translation>
+    </message>
+    <message>
+        <source>Zuweisung entfernen</source>
+        <translation>Atamayı kaldır</translation>
+    </message>
+    <message>
+        <source>Standard: %1</source>
+        <translation>Varsayılan: %1</translation>
+    </message>
+    <message>
+        <source>Programme zuweisen</source>
+        <translation>Program ata</translation>
+    </message>
+    <message>
+        <source>Ohne zugewiesenes Programm nutzt Bivane die Standardfunktion der jeweiligen Zeile, bei „Ansehen“ also die Schnellvorschau des Finders. Ein zugewiesenes Programm öffnet die markierten Dateien. Die Tasten dafür (F3, F4, ⌥F5, ⌥F9) kannst du im Tab „Tastenkürzel“ ändern.</source>
+        <translation>Atanmış program yoksa Bivane her satırın varsayılan işlevini kullanır; „Görüntüle“ için yerleşik hızlı önizlemeyi. Atanmış bir program seçili dosyaları açar. Bunların tuşlarını (F3, F4, ⌥F5, ⌥F9) „Klavye kısayolları“ sekmesinde değiştirebilirsiniz.</translation>
+    </message>
+    <message>
+        <source>Klicke auf ein Kürzel und drücke die neue Tastenkombination. Esc bricht ab, ✕ entfernt das Kürzel. Jede Aktion hat zwei Plätze. Ein bereits vergebenes Kürzel wandert zur neuen Aktion.</source>
+        <translation>Bir kısayola tıklayın ve yeni tuş bileşimine basın. Esc iptal eder, ✕ kısayolu kaldırır. Her eylemin iki yeri vardır. Zaten kullanılan bir kısayol yeni eyleme geçer.</translation>
+    </message>
+    <message>
+        <source>⌘ steht für Strg, ⌥ für Alt, ⌃ für Super.</source>
+        <translation>⌘ Ctrl, ⌥ Alt, ⌃ Super anlamına gelir.</translation>
+    </message>
+    <message>
+        <source>Kürzel auf Standard zurücksetzen</source>
+        <translation>Kısayolları varsayılana sıfırla</translation>
+    </message>
+    <message>
+        <source>Fenstergröße beim Start</source>
+        <translation>Başlangıçta pencere boyutu</translation>
+    </message>
+    <message>
+        <source>Zuletzt verwendete Größe merken und beim Start wiederherstellen</source>
+        <translation>Son boyutu hatırla ve başlangıçta geri yükle</translation>
+    </message>
+    <message>
+        <source>Breite</source>
+        <translation>Genişlik</translation>
+    </message>
+    <message>
+        <source>Höhe</source>
+        <translation>Yükseklik</translation>
+    </message>
+    <message>
+        <source>Aktuelle Fenstergröße als Startgröße übernehmen</source>
+        <translation>Geçerli pencere boyutunu başlangıç boyutu yap</translation>
+    </message>
+    <message>
+        <source>Ist die Option aus, startet Bivane immer mit der Startgröße. Ist sie an, startet die App mit der Größe, die du zuletzt eingestellt hast. Mindestgröße: %1 × %2 px. Die Größe gilt ab dem nächsten Start.</source>
+        <translation>Seçenek kapalıyken Bivane her zaman başlangıç boyutuyla açılır. Açıkken uygulama en son ayarladığınız boyutla açılır. En küçük boyut: %1 × %2 px. Boyut bir sonraki başlatmada geçerli olur.</translation>
+    </message>
+    <message>
+        <source>Allgemein</source>
+        <translation>Genel</translation>
+    </message>
+    <message>
+        <source>Erscheinungsbild</source>
+        <translation>Görünüm</translation>
+    </message>
+    <message>
+        <source>Tastenkürzel</source>
+        <translation>Klavye kısayolları</translation>
+    </message>
+    <message>
+        <source>Vorgänge</source>
+        <translation>İşlemler</translation>
+    </message>
+    <message>
+        <source>Icon &amp; Start</source>
+        <translation>Simge ve başlangıç</translation>
+    </message>
+    <message>
+        <source>Fenster</source>
+        <translation>Pencere</translation>
+    </message>
+    <message>
+        <source>Auf Standard zurücksetzen</source>
+        <translation>Varsayılana sıfırla</translation>
+    </message>
+    <message>
+        <source>Ungespeicherte Änderungen</source>
+        <translation>Kaydedilmemiş değişiklikler</translation>
+    </message>
+    <message>
+        <source>Schließen</source>
+        <translation>Kapat</translation>
+    </message>
+    <message>
+        <source>Verwerfen</source>
+        <translation>Vazgeç</translation>
+    </message>
+    <message>
+        <source>Speichern</source>
+        <translation>Kaydet</translation>
+    </message>
+    <message>
+        <source>Kürzel entfernen</source>
+        <translation>Kısayolu kaldır</translation>
+    </message>
+    <message>
+        <source>Taste drücken …</source>
+        <translation>Bir tuşa basın …</translation>
+    </message>
+    <message>
+        <source>Auswahl bewegen</source>
+        <translation>Seçimi taşı</translation>
+    </message>
+    <message>
+        <source>Eine Ebene höher / Spalte zurück</source>
+        <translation>Bir üst düzey / sütun geri</translation>
+    </message>
+    <message>
+        <source>Ordner betreten / Spalte vor</source>
+        <translation>Klasöre gir / sütun ileri</translation>
+    </message>
+    <message>
+        <source>Kopieren / Einsetzen</source>
+        <translation>Kopyala / Yapıştır</translation>
+    </message>
+    <message>
+        <source>Einstellungen (System)</source>
+        <translation>Ayarlar (sistem)</translation>
+    </message>
+    <message>
+        <source>Anpassen …</source>
+        <translation>Özelleştir …</translation>
+    </message>
+    <message>
+        <source>Feste Tasten</source>
+        <translation>Sabit tuşlar</translation>
+    </message>
+    <message>
+        <source>Zwei Ordner, eine Tastatur</source>
+        <translation>İki klasör, tek klavye</translation>
     </message>
 </context>
 </TS>

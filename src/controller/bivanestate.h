@@ -185,6 +185,12 @@ public:
     void expandOrOpen(PaneModel &pane);
     // One column of the column browser: folders first, then by name; empty when unreadable.
     static QList<FileItem> columnListing(const QString &folder, bool showHidden);
+    // The same for a column of `pane`, read once per folder, hidden-files setting and reload
+    // of the pane: the column browser and its keys share it, so stepping through a large
+    // folder does not read it at every key press.
+    QList<FileItem> columnListing(const PaneModel &pane, const QString &folder);
+    // What identifies one reading of a column of `pane`.
+    QString columnListingKey(const PaneModel &pane, const QString &folder) const;
     void columnsLeft(PaneModel &pane);
     void columnsRight(PaneModel &pane);
     void columnsMove(PaneModel &pane, int step);
@@ -327,4 +333,6 @@ private:
     std::unique_ptr<PendingQuestion> m_pendingQuestion;
     QPointer<TransferRun> m_transferRun;
     std::unique_ptr<QuickLookController> m_quickLook;
+    // The last column listings, newest first, under their keys.
+    QList<std::pair<QString, QList<FileItem>>> m_columnListings;
 };

@@ -112,6 +112,31 @@ QList<FileItem> BivaneState::columnListing(const QString &folder, bool showHidde
     return FileItem::sortFoldersFirst(listing.items, defaultSortOrder());
 }
 
+QString BivaneState::columnListingKey(const PaneModel &pane, const QString &folder) const
+{
+    return folder + QLatin1Char('|') +
+           (pane.showHidden() ? QLatin1String("true") : QLatin1String("false")) + QLatin1Char('|') +
+           QString::number(pane.reloadToken()) +
+           (sideOfPane(pane) == PaneSide::left ? QLatin1String("|left") : QLatin1String("|right"));
+}
+
+QList<FileItem> BivaneState::columnListing(const PaneModel &pane, const QString &folder)
+{
+    // A few columns side by side of both panes; more would only hold memory.
+    constexpr qsizetype kKept = 6;
+    const QString key = columnListingKey(pane, folder);
+    for (qsizetype i = 0; i < m_columnListings.size(); ++i) {
+        if (m_columnListings[i].first == key) {
+            m_columnListings.move(i, 0);
+            return m_columnListings.first().second;
+        }
+    }
+    m_columnListings.prepend({key, columnListing(folder, pane.showHidden())});
+    if (m_columnListings.size() > kKept)
+        m_columnListings.removeLast();
+    return m_columnListings.first().second;
+}
+
 void BivaneState::columnsLeft(PaneModel &pane)
 {
     QStringList path = pane.columnPath();
@@ -139,7 +164,7 @@ void BivaneState::columnsRight(PaneModel &pane)
         m_desktop.open({path.last()});
         return;
     }
-    const QList<FileItem> listing = columnListing(last->url, pane.showHidden());
+    const QList<FileItem> listing = columnListing(pane, last->url);
     if (listing.isEmpty())
         return;
     path.append(listing.first().url);
@@ -159,7 +184,7 @@ void BivaneState::columnsMove(PaneModel &pane, int step)
     }
     if (k >= chain.size())
         return;
-    const QList<FileItem> listing = columnListing(chain[k], pane.showHidden());
+    const QList<FileItem> listing = columnListing(pane, chain[k]);
     if (listing.isEmpty())
         return;
 

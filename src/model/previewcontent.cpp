@@ -1,5 +1,6 @@
 #include "previewcontent.h"
 
+#include "imagedecode.h"
 #include "localization.h"
 #include "pathcodec.h"
 #include "pathnames.h"
@@ -124,21 +125,11 @@ void readText(const QString &path,
 // is never decoded at full size only to be shrunk.
 void readImage(QFile &file, QSize box, PreviewContent &content)
 {
-    QImageReader reader(&file);
-    reader.setAutoTransform(true);
-    const QSize size = reader.size();
-    if (size.isValid() && box.isValid()) {
-        // The scaled size applies before the turn.
-        if (reader.transformation() & QImageIOHandler::TransformationRotate90)
-            box.transpose();
-        if (size.width() > box.width() || size.height() > box.height())
-            reader.setScaledSize(size.scaled(box, Qt::KeepAspectRatio));
-    }
-    QImage image;
-    const bool ok = reader.read(&image);
+    QString error;
+    QImage image = decodeFitted(file, box, &error);
     content.bytesRead = file.pos();
-    if (!ok) {
-        content.error = unreadable(reader.errorString());
+    if (image.isNull()) {
+        content.error = unreadable(error);
         return;
     }
     content.kind = PreviewKind::image;

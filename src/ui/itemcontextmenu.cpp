@@ -46,10 +46,19 @@ void ItemContextMenu::attachTo(QAbstractItemView &view, BivaneState &state, Pane
             const QModelIndex index = view.indexAt(at);
             const auto *model = static_cast<const PaneTableModel *>(view.model());
             const QString clicked = index.isValid() ? model->itemAt(index.row()).url : QString();
-            auto *menu = new ItemContextMenu(state, pane, itemsFor(pane, clicked), &view);
-            menu->setAttribute(Qt::WA_DeleteOnClose);
-            menu->popup(view.viewport()->mapToGlobal(at));
+            popUp(state, pane, clicked, view, view.viewport()->mapToGlobal(at));
         });
+}
+
+void ItemContextMenu::popUp(BivaneState &state,
+                            PaneModel &pane,
+                            const QString &clicked,
+                            QWidget &owner,
+                            const QPoint &globalPosition)
+{
+    auto *menu = new ItemContextMenu(state, pane, itemsFor(pane, clicked), &owner);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(globalPosition);
 }
 
 void ItemContextMenu::addFolderEntries()

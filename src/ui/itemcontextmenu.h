@@ -28,6 +28,13 @@ public:
     // clicked items, or for the folder when it hits no item. The menu does not block and deletes
     // itself when it closes.
     static void attachTo(QAbstractItemView &view, BivaneState &state, PaneModel &pane);
+    // Opens the menu for a secondary click on `clicked` (empty: beside the items) at
+    // `globalPosition`, without blocking; it deletes itself when it closes.
+    static void popUp(BivaneState &state,
+                      PaneModel &pane,
+                      const QString &clicked,
+                      QWidget &owner,
+                      const QPoint &globalPosition);
 
 private:
     void addFolderEntries();

@@ -1,10 +1,15 @@
 #include "mainwindow.h"
 
+#include "aboutwindow.h"
+#include "appicondesign.h"
+#include "appiconpainter.h"
 #include "bivanestate.h"
 #include "erroralert.h"
 #include "functionkeybar.h"
 #include "infowindow.h"
+#include "mainmenubar.h"
 #include "maintoolbar.h"
+#include "paneiconsview.h"
 #include "panemodel.h"
 #include "paneview.h"
 #include "panewithsidebar.h"
@@ -14,12 +19,16 @@
 #include "previewwindow.h"
 #include "progresswindow.h"
 #include "questionsheet.h"
+#include "settingswindow.h"
+#include "shortcutslistview.h"
 #include "sidebarview.h"
+#include "splashoverlay.h"
 #include "themedroot.h"
 #include "windowsizer.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QIcon>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QSplitter>
@@ -32,6 +41,17 @@ namespace {
 constexpr QSize kMinimumContentSize(700, 420);
 constexpr int kMinimumPaneWidth = 300;
 constexpr int kPaneMargin = 4;
+constexpr int kWindowIconSize = 512;
+
+// The toolbar's keyboard button, its one checkable command; the toolbar itself without one.
+QWidget *shortcutListButton(QToolBar &toolBar)
+{
+    for (QAction *action : toolBar.actions()) {
+        if (action->isCheckable())
+            return toolBar.widgetForAction(action);
+    }
+    return &toolBar;
+}
 
 } // namespace
 
@@ -39,6 +59,9 @@ MainWindow::MainWindow(BivaneState &state, QWidget *parent)
     : QMainWindow(parent)
     , m_state(state)
 {
+    // The menus open one window of their own: About.
+    setMenuBar(new MainMenuBar(
+        state, [this](const QString &) { showAbout(); }, this));
     addToolBar(new MainToolBar(state, this));
     auto *panes = new QWidget(this);
     // The window cannot become smaller than this below its toolbar.
@@ -83,9 +106,19 @@ MainWindow::MainWindow(BivaneState &state, QWidget *parent)
                 followTreeSetting();
         });
     followTreeSetting();
+    // The window icon shows the chosen design, now and whenever it changes.
+    connect(&state.preferences(), &Preferences::changed, this, [this](const QString &key) {
+        if (key == Pref::appIconDesign.name)
+            followIconDesign();
+    });
+    followIconDesign();
     new ErrorAlert(state, *this);
     // Shows and hides itself as the controller's preview says; goes with this window.
     new PreviewWindow(state.quickLookController(), this);
+    // One settings window for this window; the shortcut list hangs under the keyboard button.
+    state.setSettingsOpener([this] { SettingsWindow::openFor(m_state, *this); });
+    new ShortcutsListView(
+        state, state.shortcuts(), shortcutListButton(*findChild<MainToolBar *>()), this);
 
     connect(&state, &BivaneState::activeChanged, this, &MainWindow::updateTitle);
     connect(&state, &BivaneState::activeTransferChanged, this, &MainWindow::followActiveTransfer);
@@ -95,6 +128,9 @@ MainWindow::MainWindow(BivaneState &state, QWidget *parent)
         });
     updateTitle();
     state.setWindowHooks(this);
+    // Made last, so it lies above every other child of the window.
+    if (state.preferences().boolValue(Pref::showSplashScreen))
+        new SplashOverlay(chosenAppIconDesign(state.preferences()), *this);
 }
 
 MainWindow::~MainWindow()
@@ -103,6 +139,7 @@ MainWindow::~MainWindow()
     // of the object is gone.
     disconnect(m_focusFollower);
     m_state.setWindowHooks(nullptr);
+    m_state.setSettingsOpener({});
 }
 
 void MainWindow::showEvent(QShowEvent *event)
@@ -119,6 +156,19 @@ void MainWindow::followActiveTransfer()
         m_progressWindow->deleteLater();
     if (TransferProgress *progress = m_state.activeTransfer())
         m_progressWindow = new ProgressWindow(*progress, this);
+}
+
+void MainWindow::followIconDesign()
+{
+    const QImage icon = renderAppIcon(chosenAppIconDesign(m_state.preferences()), kWindowIconSize);
+    // An icon that cannot be drawn leaves the one shown before.
+    if (!icon.isNull())
+        QApplication::setWindowIcon(QIcon(QPixmap::fromImage(icon)));
+}
+
+void MainWindow::showAbout()
+{
+    AboutWindow::showSingle(m_state.preferences(), this);
 }
 
 void MainWindow::updateTitle()
@@ -167,7 +217,9 @@ void MainWindow::endTextEditing()
 
 bool MainWindow::isTableFocused() const
 {
-    return isFileView(QApplication::focusWidget());
+    // The icon grid leaves Up and Down to the controller, which steps one item through it.
+    const QWidget *focused = QApplication::focusWidget();
+    return isFileView(focused) && !qobject_cast<const PaneIconsView *>(focused);
 }
 
 bool MainWindow::showQuestion(const Question &question)

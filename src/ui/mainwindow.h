@@ -30,6 +30,9 @@ public:
     bool isQuestionKeyPress(const QObject *receiver) const override;
     void endQuestion(int answer) override;
 
+    // Opens the About window, or brings the open one to the front.
+    void showAbout();
+
 protected:
     void showEvent(QShowEvent *event) override;
 
@@ -37,6 +40,7 @@ private:
     void updateTitle();
     void followFocusedWidget(QWidget *widget);
     void followActiveTransfer();
+    void followIconDesign();
 
     BivaneState &m_state;
     FocusRegistry m_focus;

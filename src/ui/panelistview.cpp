@@ -9,6 +9,7 @@
 #include "panetablemodel.h"
 #include "pathcodec.h"
 #include "pathnames.h"
+#include "renamealert.h"
 
 #include <QHeaderView>
 #include <QLineEdit>
@@ -329,7 +330,8 @@ void PaneListView::followRenaming()
         closeRenameField();
         return;
     }
-    if (m_renameIndex.isValid())
+    // A hidden table leaves the rename to the view shown instead.
+    if (m_renameIndex.isValid() || !isVisible())
         return;
     const int row = m_model->rowOf(m_pane.renameTarget());
     if (row < 0) {
@@ -345,11 +347,8 @@ void PaneListView::followRenaming()
         return;
     // Names that are not valid UTF-8 show their replacement marks; the pane's rename text keeps
     // the exact name until the user types, so confirming an untouched field changes nothing.
-    const QString shown = PathCodec::displayText(m_pane.renameText());
-    field->setText(shown);
-    const qsizetype dot = shown.lastIndexOf(QLatin1Char('.'));
-    const bool hasSuffix = dot > 0 && !m_model->itemAt(row).isDirectory;
-    field->setSelection(0, int(hasSuffix ? dot : shown.size()));
+    field->setText(PathCodec::displayText(m_pane.renameText()));
+    selectNameStem(*field, m_model->itemAt(row).isDirectory);
     connect(field, &QLineEdit::textEdited, &m_pane, &PaneModel::setRenameText);
     field->setFocus(Qt::OtherFocusReason);
 }

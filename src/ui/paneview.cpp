@@ -1,13 +1,16 @@
 #include "paneview.h"
 
 #include "bivanestate.h"
+#include "columnsview.h"
 #include "localization.h"
 #include "paneframe.h"
+#include "paneiconsview.h"
 #include "panelistview.h"
 #include "panemodel.h"
 #include "pathbar.h"
 #include "pathcodec.h"
 #include "pathnames.h"
+#include "renamealert.h"
 #include "retrolistview.h"
 #include "themedpieces.h"
 #include "themedroot.h"
@@ -24,7 +27,7 @@
 
 namespace {
 
-enum Page { listPage, emptyStatePage, placeholderPage };
+enum Page { listPage, iconsPage, columnsPage, emptyStatePage };
 
 QToolButton *toolButton(QStyle::StandardPixmap icon, const QString &toolTip)
 {
@@ -44,17 +47,17 @@ PaneView::PaneView(BivaneState &state, PaneModel &pane, QWidget *parent)
     , m_pane(pane)
     , m_side(state.sideOfPane(pane))
     , m_list(new PaneListView(state, pane))
+    , m_icons(new PaneIconsView(state, pane))
+    , m_columns(new ColumnsView(state, pane))
     , m_content(new QStackedWidget)
     , m_frame(new PaneFrame(m_content))
     , m_pathBar(new PathBar)
     , m_status(new QLabel)
 {
     m_content->insertWidget(listPage, withRetroList(state, pane, m_list));
+    m_content->insertWidget(iconsPage, m_icons);
+    m_content->insertWidget(columnsPage, m_columns);
     m_content->insertWidget(emptyStatePage, makeEmptyState());
-    // The icon grid and the column browser are not built yet.
-    auto *placeholder = new QLabel(Bv::tr("Diese Darstellung ist noch nicht verfügbar."));
-    placeholder->setAlignment(Qt::AlignCenter);
-    m_content->insertWidget(placeholderPage, placeholder);
 
     auto *bottom = new QVBoxLayout;
     bottom->setSpacing(2);
@@ -88,6 +91,11 @@ PaneView::PaneView(BivaneState &state, PaneModel &pane, QWidget *parent)
                          &PaneModel::activityTextChanged})
         connect(&pane, changed, this, &PaneView::showStatus);
     connect(&pane, &PaneModel::selectionChanged, this, [this] { m_state.refreshPreview(m_pane); });
+    // The table renames in its row; every other view asks for the name in an alert.
+    connect(&pane, &PaneModel::isRenamingChanged, this, [this] {
+        if (m_pane.isRenaming() && !m_list->isVisible())
+            showRenameAlert(m_state, m_pane, *this);
+    });
     connect(&state, &BivaneState::activeChanged, this, &PaneView::followTheme);
 
     showFolder();
@@ -182,11 +190,13 @@ void PaneView::showFavorite()
 void PaneView::showContent()
 {
     // The retro presets show the list whatever the view mode; the mode itself stays.
-    const bool list = m_state.isRetro() || m_pane.viewMode() == ViewMode::list;
+    const ViewMode mode = m_state.isRetro() ? ViewMode::list : m_pane.viewMode();
     if (!m_pane.errorMessage().isNull())
         m_content->setCurrentIndex(emptyStatePage);
     else
-        m_content->setCurrentIndex(list ? listPage : placeholderPage);
+        m_content->setCurrentIndex(mode == ViewMode::icons     ? iconsPage
+                                   : mode == ViewMode::columns ? columnsPage
+                                                               : listPage);
 }
 
 void PaneView::showStatus()
@@ -220,6 +230,7 @@ void PaneView::followTheme()
     const bool retro = theme.isRetro();
     const QColor secondary = retro ? colors.text : colors.header;
     m_list->setThemeColors(colors.folder, secondary);
+    m_icons->setThemeColors(colors);
     m_frame->setLook(m_state.active() == m_side, retro, colors.activeBorder, colors.border);
     m_pathBar->showPath(m_pane.url(), theme.showIcons, secondary);
     for (QWidget *segment : m_pathBar->findChildren<QWidget *>())

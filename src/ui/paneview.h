@@ -6,7 +6,9 @@
 #include <QWidget>
 
 class BivaneState;
+class ColumnsView;
 class PaneFrame;
+class PaneIconsView;
 class PaneListView;
 class PaneModel;
 class PathBar;
@@ -54,6 +56,8 @@ private:
     QLabel *m_title = nullptr;
     QToolButton *m_star = nullptr;
     PaneListView *m_list;
+    PaneIconsView *m_icons;
+    ColumnsView *m_columns;
     QLabel *m_errorText = nullptr;
     QStackedWidget *m_content;
     PaneFrame *m_frame;

@@ -17,6 +17,8 @@ public:
     QuestionSheet(const Question &question, QWidget *parent);
 
     QString fieldText() const;
+    // The text field, when the question has one.
+    QLineEdit *field() const { return m_field; }
 
 private:
     QLineEdit *m_field = nullptr;

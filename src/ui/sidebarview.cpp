@@ -6,12 +6,15 @@
 #include "pathnames.h"
 #include "sidebaritem.h"
 #include "symbolicons.h"
+#include "themedroot.h"
 
 #include <QContextMenuEvent>
 #include <QDropEvent>
 #include <QMenu>
 #include <QMimeData>
+#include <QPainter>
 #include <QStandardItemModel>
+#include <QStyledItemDelegate>
 
 namespace {
 
@@ -29,12 +32,59 @@ QStandardItem *makeCaption(const QString &text, const QFont &font)
 
 } // namespace
 
+// The text-mode rows: one line each, section titles in the header colour, the current folder's
+// entry in the selection colours, no symbols, as a text screen would show them.
+class RetroSidebarDelegate : public QStyledItemDelegate
+{
+public:
+    static constexpr int kHorizontalMargin = 6;
+    static constexpr int kVerticalMargin = 1;
+
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void setColors(const Palette &colors) { m_colors = colors; }
+
+    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &) const override
+    {
+        return {option.rect.width(), option.fontMetrics.height() + 2 * kVerticalMargin};
+    }
+
+    void paint(QPainter *painter,
+               const QStyleOptionViewItem &option,
+               const QModelIndex &index) const override
+    {
+        // Titles lead nowhere; the drop hint, which leads nowhere either, has a colour of its own.
+        const bool isTitle =
+            index.data(kUrlRole).toString().isEmpty() && !index.data(Qt::ForegroundRole).isValid();
+        const bool isCurrent = option.state & QStyle::State_Selected;
+        QColor text = isTitle ? m_colors.header : m_colors.text;
+        if (isCurrent) {
+            painter->fillRect(option.rect, m_colors.selectionBackground);
+            text = m_colors.selectionForeground;
+        }
+        const QRect line =
+            option.rect.adjusted(kHorizontalMargin, kVerticalMargin, -kHorizontalMargin, 0);
+        painter->setPen(text);
+        painter->setFont(option.font);
+        painter->drawText(line,
+                          Qt::AlignLeft | Qt::AlignVCenter,
+                          option.fontMetrics.elidedText(index.data(Qt::DisplayRole).toString(),
+                                                        Qt::ElideRight,
+                                                        line.width()));
+    }
+
+private:
+    Palette m_colors;
+};
+
 SidebarView::SidebarView(BivaneState &state, PaneModel &pane, QWidget *parent)
     : QListView(parent)
     , m_state(state)
     , m_pane(pane)
     , m_zone(sidebarZoneOf(state.sideOfPane(pane)))
     , m_model(new QStandardItemModel(this))
+    , m_desktopDelegate(itemDelegate())
+    , m_retroDelegate(new RetroSidebarDelegate(this))
 {
     setModel(m_model);
     setFrameShape(QFrame::NoFrame);
@@ -118,6 +168,32 @@ void SidebarView::showEvent(QShowEvent *event)
 {
     QListView::showEvent(event);
     m_state.refreshVolumes();
+    // The window's theme is known once the sidebar is in it.
+    if (!m_themedRoot) {
+        m_themedRoot = ThemedRoot::of(this);
+        if (m_themedRoot)
+            connect(m_themedRoot, &ThemedRoot::themeChanged, this, &SidebarView::followTheme);
+        followTheme();
+    }
+}
+
+void SidebarView::followTheme()
+{
+    const bool retro = m_themedRoot && m_themedRoot->theme().isRetro();
+    if (retro) {
+        const Palette colors = m_themedRoot->palette();
+        m_retroDelegate->setColors(colors);
+        QPalette background = palette();
+        background.setColor(QPalette::Base, colors.background);
+        setPalette(background);
+    } else {
+        setPalette(QPalette());
+    }
+    setItemDelegate(retro ? static_cast<QAbstractItemDelegate *>(m_retroDelegate)
+                          : m_desktopDelegate);
+    // The rows change height with the delegate.
+    scheduleDelayedItemsLayout();
+    viewport()->update();
 }
 
 void SidebarView::focusInEvent(QFocusEvent *event)

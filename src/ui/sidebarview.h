@@ -3,16 +3,20 @@
 #include "focuszone.h"
 
 #include <QListView>
+#include <QPointer>
 
 class BivaneState;
 class PaneModel;
 class QStandardItem;
 class QStandardItemModel;
+class RetroSidebarDelegate;
 struct SidebarItem;
+class ThemedRoot;
 
 // A pane's sidebar: the places, the user's favourites, iCloud Drive and the mounted volumes,
 // each section under its title, with the pane's current folder selected. Clicks navigate the
 // pane; dropped folders, the favourites' context menu and the keyboard go to the controller.
+// In the retro themes the entries are drawn as plain text lines in the theme's colours.
 class SidebarView : public QListView
 {
     Q_OBJECT
@@ -38,9 +42,13 @@ private:
     void addSection(const QString &title, const QList<SidebarItem> &entries, Entries kind);
     void showCurrentFolder();
     void choose(const QModelIndex &index);
+    void followTheme();
 
     BivaneState &m_state;
     PaneModel &m_pane;
     const FocusZone m_zone;
     QStandardItemModel *m_model;
+    QPointer<ThemedRoot> m_themedRoot;
+    QAbstractItemDelegate *m_desktopDelegate;
+    RetroSidebarDelegate *m_retroDelegate;
 };

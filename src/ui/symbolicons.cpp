@@ -174,6 +174,70 @@ void drawExternalDrive(QPainter &p)
     p.drawLine(QPointF(12, 12), QPointF(12, 14));
 }
 
+void drawChevronRight(QPainter &p)
+{
+    p.drawPolyline(QPolygonF({QPointF(6, 3), QPointF(11, 8), QPointF(6, 13)}));
+}
+
+void drawGear(QPainter &p)
+{
+    p.drawEllipse(QPointF(8, 8), 4.2, 4.2);
+    p.drawEllipse(QPointF(8, 8), 1.6, 1.6);
+    for (int tooth = 0; tooth < 8; ++tooth) {
+        const double angle = std::numbers::pi * tooth / 4;
+        const QPointF direction(std::cos(angle), std::sin(angle));
+        p.drawLine(QPointF(8, 8) + 4.2 * direction, QPointF(8, 8) + 6.3 * direction);
+    }
+}
+
+void drawPaintbrush(QPainter &p)
+{
+    p.drawLine(QPointF(14, 2), QPointF(7.5, 8.5));
+    QPainterPath tip;
+    tip.moveTo(7.5, 8.5);
+    tip.cubicTo(QPointF(4, 8), QPointF(3, 11), QPointF(2, 14));
+    tip.cubicTo(QPointF(5, 13.5), QPointF(8, 12.5), QPointF(7.5, 8.5));
+    p.drawPath(tip);
+}
+
+void drawAppBadge(QPainter &p)
+{
+    p.drawRoundedRect(QRectF(1.5, 3.5, 11, 11), 2.5, 2.5);
+    p.drawEllipse(QPointF(12.5, 3.5), 2.2, 2.2);
+}
+
+void drawSparkles(QPainter &p)
+{
+    const auto sparkle = [&p](QPointF centre, double radius) {
+        const double waist = radius * 0.25;
+        p.drawPolygon(QPolygonF({centre + QPointF(0, -radius),
+                                 centre + QPointF(waist, -waist),
+                                 centre + QPointF(radius, 0),
+                                 centre + QPointF(waist, waist),
+                                 centre + QPointF(0, radius),
+                                 centre + QPointF(-waist, waist),
+                                 centre + QPointF(-radius, 0),
+                                 centre + QPointF(-waist, -waist)}));
+    };
+    sparkle(QPointF(6.5, 9.5), 5);
+    sparkle(QPointF(12.5, 3.5), 2.5);
+}
+
+void drawWindow(QPainter &p)
+{
+    p.drawRoundedRect(QRectF(1.5, 2.5, 13, 11), 1.5, 1.5);
+    p.drawLine(QPointF(1.5, 5.5), QPointF(14.5, 5.5));
+    for (const double x : {3.5, 5.3, 7.1})
+        p.drawPoint(QPointF(x, 4));
+}
+
+void drawCrossInCircle(QPainter &p)
+{
+    p.drawEllipse(QPointF(8, 8), 6.5, 6.5);
+    p.drawLine(QPointF(5.5, 5.5), QPointF(10.5, 10.5));
+    p.drawLine(QPointF(10.5, 5.5), QPointF(5.5, 10.5));
+}
+
 struct Symbol
 {
     const char *name;
@@ -201,6 +265,13 @@ constexpr Symbol kSymbols[] = {
     {"icloud", "folder-cloud", drawCloud},
     {"internaldrive", "drive-harddisk", drawDrive},
     {"externaldrive", "drive-removable-media", drawExternalDrive},
+    {"chevron.right", "go-next-symbolic", drawChevronRight},
+    {"gearshape", "preferences-system", drawGear},
+    {"paintbrush", "preferences-desktop-theme", drawPaintbrush},
+    {"app.badge", "applications-other", drawAppBadge},
+    {"sparkles", "applications-graphics", drawSparkles},
+    {"macwindow", "preferences-system-windows", drawWindow},
+    {"xmark.circle.fill", "edit-clear", drawCrossInCircle},
 };
 
 // Draws at paint time, so the symbol takes the colours of the theme in force, also after the

@@ -49,7 +49,10 @@ struct ControllerFixture
     ControllerFixture()
         : preferences(config.root())
         , shortcuts(preferences)
-    {}
+    {
+        // The start screen would cover the window that UI tests look at and click into.
+        preferences.setValue(Pref::showSplashScreen, false);
+    }
 
     BivaneState &state()
     {

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QImage>
+#include <QSize>
+#include <QString>
+
+class QIODevice;
+
+// Decodes the picture in `device`, turned as its orientation tag says and shrunk (never grown)
+// to fit into `box` as it is shown, which decoders like JPEG's do far faster than a full decode.
+// A null image when it cannot, with the decoder's reason in `error`.
+QImage decodeFitted(QIODevice &device, QSize box, QString *error = nullptr);

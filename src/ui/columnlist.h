@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QListView>
+
+class BivaneState;
+class PaneModel;
+
+// One folder column of the column browser. Reads its folder itself (folders first, then by
+// name) when it is first shown and again whenever its key changes: the folder, the pane's
+// hidden-files setting and the pane's reload token. A folder that cannot be read shows no
+// entries and no error. What the user selects, opens, drags or asks a menu for goes to the pane
+// and the controller; the arrow keys belong to the controller's key dispatch.
+class ColumnList : public QListView
+{
+    Q_OBJECT
+
+public:
+    static constexpr int kWidth = 220;
+    static constexpr int kIconSize = 16;
+
+    // `columnIndex` counts from the pane's own folder, which is column 0.
+    ColumnList(BivaneState &state,
+               PaneModel &pane,
+               const QString &folder,
+               qsizetype columnIndex,
+               QWidget *parent = nullptr);
+    ~ColumnList() override;
+
+    QString folder() const { return m_folder; }
+    // The entry to show selected, or none for an empty string; also applied after a reload.
+    void setSelected(const QString &url);
+    // Reads the folder again when the column is shown and its key changed since the last read.
+    void refresh();
+    // The colour of the marks that tell folders apart.
+    void setSecondaryColor(const QColor &color);
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex &index,
+                                                         const QEvent *event) const override;
+
+private:
+    class Model;
+    class Delegate;
+
+    QString key() const;
+    void load();
+    void showSelected();
+    void takeUserSelection();
+    QString urlAt(const QModelIndex &index) const;
+
+    BivaneState &m_state;
+    PaneModel &m_pane;
+    const QString m_folder;
+    const qsizetype m_columnIndex;
+    Model *m_model;
+    Delegate *m_delegate;
+    QString m_loadedKey;
+    QString m_selected;
+    bool m_syncing = false;
+};

@@ -1,0 +1,169 @@
+#include "columnsview.h"
+
+#include "bivanestate.h"
+#include "columnlist.h"
+#include "filepreviewcolumn.h"
+#include "panemodel.h"
+#include "themedpieces.h"
+#include "themedroot.h"
+
+#include <QApplication>
+#include <QHBoxLayout>
+#include <QScrollBar>
+#include <QTimer>
+
+ColumnsView::ColumnsView(BivaneState &state, PaneModel &pane, QWidget *parent)
+    : QScrollArea(parent)
+    , m_state(state)
+    , m_pane(pane)
+    , m_preview(new FilePreviewColumn)
+{
+    setFrameShape(QFrame::NoFrame);
+    // The keyboard belongs to the columns; the row itself only scrolls.
+    setFocusPolicy(Qt::NoFocus);
+    setWidgetResizable(true);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    auto *row = new QWidget;
+    row->setBackgroundRole(QPalette::Base);
+    row->setAutoFillBackground(true);
+    m_row = new QHBoxLayout(row);
+    m_row->setContentsMargins(0, 0, 0, 0);
+    m_row->setSpacing(0);
+    m_row->addWidget(m_preview);
+    m_row->addStretch();
+    m_preview->hide();
+    setWidget(row);
+
+    connect(m_preview, &FilePreviewColumn::openRequested, this, [this](const QString &url) {
+        m_state.openSelection({url}, m_pane);
+    });
+    for (auto changed : {&PaneModel::urlChanged,
+                         &PaneModel::columnPathChanged,
+                         &PaneModel::selectionChanged,
+                         &PaneModel::showHiddenChanged,
+                         &PaneModel::reloadTokenChanged})
+        connect(&pane, changed, this, &ColumnsView::scheduleSync);
+    sync();
+    followTheme();
+}
+
+ColumnsView::~ColumnsView() = default;
+
+QList<ColumnList *> ColumnsView::columns() const
+{
+    QList<ColumnList *> lists;
+    for (const Column &column : m_columns)
+        lists.append(column.list);
+    return lists;
+}
+
+FilePreviewColumn *ColumnsView::previewColumn() const
+{
+    return m_preview->isHidden() ? nullptr : m_preview;
+}
+
+void ColumnsView::scheduleSync()
+{
+    if (m_syncPending)
+        return;
+    m_syncPending = true;
+    QTimer::singleShot(0, this, &ColumnsView::sync);
+}
+
+void ColumnsView::sync()
+{
+    m_syncPending = false;
+    const QWidget *focused = QApplication::focusWidget();
+    const bool keyboardInside = focused && isAncestorOf(focused);
+    const QStringList folders = m_pane.columnFolders();
+
+    qsizetype kept = 0;
+    while (kept < qsizetype(m_columns.size()) && kept < folders.size() &&
+           m_columns[kept].list->folder() == folders[kept])
+        ++kept;
+    const std::vector<Column> closed(m_columns.begin() + kept, m_columns.end());
+    m_columns.resize(kept);
+    for (qsizetype index = kept; index < folders.size(); ++index) {
+        auto *list = new ColumnList(m_state, m_pane, folders[index], index);
+        auto *divider = new ThemedDivider(ThemedDivider::Orientation::vertical);
+        list->setSecondaryColor(m_secondary);
+        m_row->insertWidget(int(2 * index), list);
+        m_row->insertWidget(int(2 * index + 1), divider);
+        // At once, not at the layout's next turn: the new column may take the keyboard below.
+        list->show();
+        divider->show();
+        m_columns.push_back({list, divider});
+    }
+    const bool opened = folders.size() > kept;
+
+    const std::optional<FileItem> previewed = m_pane.previewItem();
+    const bool previewOpened = previewed && m_preview->isHidden();
+    const bool previewClosed = !previewed && !m_preview->isHidden();
+    if (previewed) {
+        m_preview->setItem(*previewed);
+        m_preview->show();
+    }
+
+    // The keyboard moves on before the widget that has it can go away: a removed widget would
+    // hand it to whatever comes next in the window, possibly the other pane.
+    if (keyboardInside && (opened || !closed.empty() || previewOpened || previewClosed))
+        m_columns.back().list->setFocus(Qt::OtherFocusReason);
+    for (const Column &column : closed) {
+        delete column.list;
+        delete column.divider;
+    }
+    if (previewClosed)
+        m_preview->hide();
+
+    showSelections();
+    for (const Column &column : m_columns)
+        column.list->refresh();
+    if (opened || previewOpened)
+        revealLastColumn();
+}
+
+// Each column shows the next entry of the column path; the last one, when the path has no entry
+// for it, shows the pane's selection.
+void ColumnsView::showSelections()
+{
+    const QStringList path = m_pane.columnPath();
+    const QSet<QString> selection = m_pane.selection();
+    const qsizetype count = qsizetype(m_columns.size());
+    for (qsizetype index = 0; index < count; ++index) {
+        QString selected;
+        if (index < path.size())
+            selected = path[index];
+        else if (index == count - 1 && selection.size() == 1)
+            selected = *selection.cbegin();
+        m_columns[index].list->setSelected(selected);
+    }
+}
+
+// Once the row has its new width, the rightmost column scrolls into view.
+void ColumnsView::revealLastColumn()
+{
+    QTimer::singleShot(
+        0, this, [this] { horizontalScrollBar()->setValue(horizontalScrollBar()->maximum()); });
+}
+
+void ColumnsView::showEvent(QShowEvent *event)
+{
+    QScrollArea::showEvent(event);
+    // The window's theme is known once the view is in it.
+    if (!m_themedRoot) {
+        m_themedRoot = ThemedRoot::of(this);
+        if (m_themedRoot)
+            connect(m_themedRoot, &ThemedRoot::themeChanged, this, &ColumnsView::followTheme);
+        followTheme();
+    }
+}
+
+void ColumnsView::followTheme()
+{
+    const Palette colors =
+        m_themedRoot ? m_themedRoot->palette() : Theme().palette(QApplication::palette());
+    m_secondary = colors.header;
+    for (const Column &column : m_columns)
+        column.list->setSecondaryColor(m_secondary);
+    m_preview->setSecondaryColor(m_secondary);
+}

@@ -1,0 +1,19 @@
+#pragma once
+
+class QFont;
+class QLabel;
+class QString;
+class QWidget;
+
+// The small text styles of forms and overviews, shared by the settings window and the shortcut
+// list.
+
+// The caption size of `base`, a few steps smaller. Only the size is set: the family and the
+// design come from the widget's parent, whatever font that window shows.
+QFont captionFont(const QFont &base);
+// The platform's own font, which the settings window keeps whatever the theme's font is.
+QFont platformFont();
+// A wrapped note in the caption size of the platform font and the secondary colour.
+QLabel *makeNote(const QString &text);
+// Shows `widget`'s text in the secondary colour of whatever palette is in force.
+void useSecondaryColor(QWidget &widget);

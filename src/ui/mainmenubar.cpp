@@ -1,0 +1,55 @@
+#include "mainmenubar.h"
+
+#include "bivanestate.h"
+#include "shortcutstore.h"
+
+MainMenuBar::MainMenuBar(BivaneState &state,
+                         BivaneCommands::WindowOpener openWindow,
+                         QWidget *parent)
+    : QMenuBar(parent)
+    , m_commands(state, std::move(openWindow))
+{
+    for (const CommandMenu &content : m_commands.menus()) {
+        QMenu *menu = addMenu(content.title);
+        connect(menu, &QMenu::aboutToShow, this, [this, menu] {
+            fill(*menu, m_commands.menus().at(m_menus.indexOf(menu)));
+        });
+        m_menus.append(menu);
+    }
+    refresh();
+    connect(&state.shortcuts(), &ShortcutStore::bindingsChanged, this, &MainMenuBar::refresh);
+}
+
+void MainMenuBar::refresh()
+{
+    const QList<CommandMenu> menus = m_commands.menus();
+    for (qsizetype i = 0; i < menus.size(); ++i)
+        fill(*m_menus.at(i), menus.at(i));
+}
+
+void MainMenuBar::fill(QMenu &menu, const CommandMenu &content)
+{
+    menu.clear();
+    for (const MenuCommand &command : content.commands) {
+        if (command.kind == MenuCommand::Kind::separator) {
+            menu.addSeparator();
+            continue;
+        }
+        // The window's key handling runs the actions' keys, so the menu only names them, in
+        // the text after the tab; a real shortcut would take the press away from it. Only
+        // quitting, which no action does, has its key here.
+        QString text = command.title;
+        const bool ownKeys = command.kind == MenuCommand::Kind::quit;
+        if (command.keys && !ownKeys)
+            text += QLatin1Char('\t') + command.keys->toString(QKeySequence::NativeText);
+        QAction *action = menu.addAction(text, this, [this, command] { m_commands.run(command); });
+        action->setEnabled(command.enabled);
+        if (command.keys && ownKeys)
+            action->setShortcut(*command.keys);
+        if (command.kind == MenuCommand::Kind::about)
+            action->setMenuRole(QAction::AboutRole);
+        else if (command.kind == MenuCommand::Kind::action &&
+                 command.action == ShortcutAction::settings)
+            action->setMenuRole(QAction::PreferencesRole);
+    }
+}

@@ -1,0 +1,253 @@
+#include "paneiconsview.h"
+
+#include "bivanestate.h"
+#include "fileicons.h"
+#include "iconcelldelegate.h"
+#include "itemcontextmenu.h"
+#include "panemodel.h"
+#include "panetablemodel.h"
+
+#include <QDrag>
+#include <QKeyEvent>
+#include <QScopedValueRollback>
+#include <QScrollBar>
+#include <QStyle>
+
+PaneIconsView::PaneIconsView(BivaneState &state, PaneModel &pane, QWidget *parent)
+    : QListView(parent)
+    , m_state(state)
+    , m_pane(pane)
+    , m_model(new PaneTableModel(&pane, this))
+    , m_thumbnails(ThumbnailLoader::shared())
+    , m_delegate(new IconCellDelegate(m_thumbnails, this))
+{
+    setModel(m_model);
+    setModelColumn(0);
+    setItemDelegate(m_delegate);
+    setViewMode(IconMode);
+    // Icon mode lets items be moved around inside the view; here they only leave it.
+    setMovement(Static);
+    setDragDropMode(DragOnly);
+    setFlow(LeftToRight);
+    setWrapping(true);
+    setResizeMode(Fixed); // the grid lays itself out again when its width changes
+    setUniformItemSizes(true);
+    setVerticalScrollMode(ScrollPerPixel);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setEditTriggers(NoEditTriggers);
+    // The pane holds the selection; clicks change it there and the grid only draws it.
+    setSelectionMode(NoSelection);
+    setFrameShape(QFrame::NoFrame);
+    setAttribute(Qt::WA_MacShowFocusRect, false);
+    // QListView puts its spacing before every item, the first one included: a spacing of the
+    // margin's width, with items narrower than their columns by the difference, gives both the
+    // margin and the gaps between the columns.
+    setSpacing(kMargin);
+
+    m_requestTimer.setSingleShot(true);
+    m_requestTimer.setInterval(0);
+    connect(&m_requestTimer, &QTimer::timeout, this, &PaneIconsView::requestThumbnails);
+    connect(&m_thumbnails, &ThumbnailLoader::thumbnailReady, this, &PaneIconsView::showThumbnail);
+
+    connect(&pane, &PaneModel::selectionChanged, this, &PaneIconsView::showPaneSelection);
+    connect(&pane, &PaneModel::urlChanged, this, &QAbstractItemView::scrollToTop);
+    connect(m_model, &QAbstractItemModel::modelReset, this, [this] {
+        m_thumbnailRows.clear();
+        m_requestedRows.reset();
+        showPaneSelection();
+    });
+    connect(this, &QAbstractItemView::doubleClicked, this, &PaneIconsView::openItem);
+    ItemContextMenu::attachTo(*this, m_state, m_pane);
+    layOutGrid();
+    showPaneSelection();
+}
+
+void PaneIconsView::setThemeColors(const Palette &colors)
+{
+    m_delegate->setColors(colors);
+    viewport()->update();
+}
+
+// QListView wraps its items within the width that is left when a vertical scroll bar shows,
+// whether or not one does; the grid takes the same width, so it stays put when the bar comes.
+int PaneIconsView::layoutWidth() const
+{
+    const QScrollBar *bar = verticalScrollBar();
+    const bool overlaps =
+        style()->pixelMetric(QStyle::PM_ScrollView_ScrollBarOverlap, nullptr, bar);
+    return maximumViewportSize().width() -
+           (overlaps ? 0 : style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, bar));
+}
+
+// As many columns of the minimum width as fit; the spare width goes to all of them alike.
+void PaneIconsView::layOutGrid()
+{
+    const int usable = std::max(0, layoutWidth() - 2 * kMargin);
+    const int columns = std::max(1, (usable + kSpacing) / (kMinimumColumnWidth + kSpacing));
+    const int columnWidth =
+        std::max(kMinimumColumnWidth, (usable - (columns - 1) * kSpacing) / columns);
+    const int cellHeight = IconCellDelegate::cellHeight(font());
+    if (columns == m_columns && columnWidth == m_columnWidth && cellHeight + kMargin == m_rowPitch)
+        return;
+    m_columns = columns;
+    m_columnWidth = columnWidth;
+    m_rowPitch = cellHeight + kMargin;
+    m_delegate->setItemGeometry(QSize(columnWidth - (kMargin - kSpacing), cellHeight), columnWidth);
+    // At once: what is painted, scrolled to or clicked next must find the new places.
+    doItemsLayout();
+}
+
+void PaneIconsView::resizeEvent(QResizeEvent *event)
+{
+    QListView::resizeEvent(event);
+    layOutGrid();
+}
+
+void PaneIconsView::changeEvent(QEvent *event)
+{
+    QListView::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        layOutGrid();
+}
+
+void PaneIconsView::paintEvent(QPaintEvent *event)
+{
+    QListView::paintEvent(event);
+    // Scrolling, resizing and new rows all end in a paint; the thumbnails follow what it shows.
+    if (visibleRows() != m_requestedRows)
+        m_requestTimer.start();
+}
+
+void PaneIconsView::hideEvent(QHideEvent *event)
+{
+    QListView::hideEvent(event);
+    m_requestTimer.stop();
+    m_requestedRows.reset();
+    m_thumbnails.request(this, {});
+}
+
+void PaneIconsView::showPaneSelection()
+{
+    const QSet<QString> selected = m_pane.selection();
+    QItemSelection rows;
+    int lastRow = -1;
+    int runStart = -1;
+    for (int row = 0; !selected.isEmpty() && row <= m_model->rowCount(); ++row) {
+        const bool isSelected =
+            row < m_model->rowCount() && selected.contains(m_model->itemAt(row).url);
+        if (isSelected) {
+            lastRow = row;
+            if (runStart < 0)
+                runStart = row;
+        } else if (runStart >= 0) {
+            rows.select(m_model->index(runStart, 0), m_model->index(row - 1, 0));
+            runStart = -1;
+        }
+    }
+    selectionModel()->select(rows, QItemSelectionModel::ClearAndSelect);
+    if (lastRow >= 0 && !m_clicking)
+        scrollTo(m_model->index(lastRow, 0));
+}
+
+void PaneIconsView::mousePressEvent(QMouseEvent *event)
+{
+    // Other buttons select nothing; the secondary one opens the context menu on its own.
+    if (event->button() != Qt::LeftButton)
+        return;
+    {
+        QScopedValueRollback guard(m_clicking, true);
+        selectByClick(indexAt(event->position().toPoint()).row(), event->modifiers());
+    }
+    // The base class remembers the pressed cell, for dragging it and for the double click.
+    QListView::mousePressEvent(event);
+}
+
+// Ctrl (the Command key) toggles the item, Shift adds it (no range), a plain click selects it
+// alone; a click beside the cells clears the selection.
+void PaneIconsView::selectByClick(int row, Qt::KeyboardModifiers modifiers)
+{
+    if (row < 0) {
+        m_pane.setSelection({});
+        return;
+    }
+    const QString url = m_model->itemAt(row).url;
+    QSet<QString> selection = m_pane.selection();
+    if (modifiers & Qt::ControlModifier) {
+        if (!selection.remove(url))
+            selection.insert(url);
+    } else if (modifiers & Qt::ShiftModifier) {
+        selection.insert(url);
+    } else {
+        selection = {url};
+    }
+    m_pane.setSelection(selection);
+}
+
+void PaneIconsView::startDrag(Qt::DropActions supportedActions)
+{
+    // Each cell leaves as its own file: the one pressed.
+    const QModelIndex pressed = currentIndex();
+    if (!pressed.isValid())
+        return;
+    auto *drag = new QDrag(this);
+    drag->setMimeData(m_model->mimeData({pressed}));
+    drag->setPixmap(FileIcons::forItem(m_model->itemAt(pressed.row()))
+                        .pixmap(IconCellDelegate::kIconSize, devicePixelRatioF()));
+    drag->exec(supportedActions);
+}
+
+// Navigation is the controller's key dispatch; the grid takes only copy and paste of files.
+void PaneIconsView::keyPressEvent(QKeyEvent *event)
+{
+    if (event == QKeySequence::Copy) {
+        if (!m_pane.selection().isEmpty())
+            m_state.copyFiles(m_pane.selection());
+    } else if (event == QKeySequence::Paste) {
+        m_state.pasteFiles(m_pane);
+    } else {
+        event->ignore();
+    }
+}
+
+void PaneIconsView::openItem(const QModelIndex &index)
+{
+    m_state.openSelection(ItemContextMenu::itemsFor(m_pane, m_model->itemAt(index.row()).url),
+                          m_pane);
+}
+
+PaneIconsView::RowRange PaneIconsView::visibleRows() const
+{
+    const int count = m_model->rowCount();
+    const int top = verticalOffset() - kMargin;
+    const int firstLine = std::max(0, top / m_rowPitch);
+    const int lastLine = std::max(0, (top + viewport()->height()) / m_rowPitch);
+    return {std::min(count, firstLine * m_columns),
+            std::min(count, (lastLine + 1) * m_columns),
+            IconCellDelegate::thumbnailPixels(this)};
+}
+
+// Asks for the thumbnails of the rows on screen, in their order; rows scrolled away drop out.
+void PaneIconsView::requestThumbnails()
+{
+    const RowRange rows = visibleRows();
+    m_requestedRows = rows;
+    m_thumbnailRows.clear();
+    QList<ThumbnailKey> missing;
+    for (int row = rows.first; row < rows.end; ++row) {
+        const FileItem &item = m_model->itemAt(row);
+        if (!ThumbnailLoader::mayHaveThumbnail(item))
+            continue;
+        const ThumbnailKey key = ThumbnailLoader::keyFor(item, rows.pixels);
+        m_thumbnailRows.insert(key, row);
+        if (!m_thumbnails.cached(key))
+            missing.append(key);
+    }
+    m_thumbnails.request(this, missing);
+}
+
+void PaneIconsView::showThumbnail(const ThumbnailKey &key)
+{
+    const int row = m_thumbnailRows.value(key, -1);
+    if (row >= 0 && row < m_model->rowCount())
+        viewport()->update(visualRect(m_model->index(row, 0)));
+}

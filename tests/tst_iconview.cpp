@@ -1,0 +1,411 @@
+#include "controllerfixture.h"
+#include "focusregistry.h"
+#include "itemcontextmenu.h"
+#include "mainwindow.h"
+#include "paneiconsview.h"
+#include "panemodel.h"
+#include "panetablemodel.h"
+#include "pathcodec.h"
+#include "testmain.h"
+#include "thumbnailloader.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QImage>
+#include <QMimeData>
+#include <atomic>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <thread>
+
+namespace {
+
+// A picture of one colour, `width` × `height`, as a JPEG file.
+void writePicture(const QString &path, int width, int height, const QColor &color = Qt::red)
+{
+    QImage picture(width, height, QImage::Format_RGB32);
+    picture.fill(color);
+    QVERIFY(picture.save(path, "JPG"));
+}
+
+// The grid of the left pane of a fresh controller on the home folder, shown on screen.
+struct ShownGrid
+{
+    explicit ShownGrid(QSize size = {600, 400})
+        : grid(fixture.state(), fixture.state().left())
+    {
+        grid.resize(size);
+        grid.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&grid));
+    }
+
+    PaneModel &pane() { return fixture.state().left(); }
+    QModelIndex indexOf(const QString &name)
+    {
+        const auto *model = static_cast<const PaneTableModel *>(grid.model());
+        return model->index(model->rowOf(home(name)), 0);
+    }
+    QPoint centreOf(const QString &name) { return grid.visualRect(indexOf(name)).center(); }
+
+    ControllerFixture fixture;
+    PaneIconsView grid;
+};
+
+QSet<QString> inHome(const QStringList &names)
+{
+    QSet<QString> paths;
+    for (const QString &name : names)
+        paths.insert(home(name));
+    return paths;
+}
+
+// The colour at the middle of the cell's picture, as drawn.
+QColor pictureColour(ShownGrid &shown, const QString &name)
+{
+    const QRect cell = shown.grid.visualRect(shown.indexOf(name));
+    const QPoint middle(cell.left() + shown.grid.columnWidth() / 2, cell.top() + 4 + 26);
+    return shown.grid.viewport()->grab().toImage().pixelColor(middle);
+}
+
+bool isRed(const QColor &colour)
+{
+    return colour.red() > 200 && colour.green() < 60 && colour.blue() < 60;
+}
+
+} // namespace
+
+class IconViewTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { resetHome(); }
+
+    void gridFillsTheWidth_data();
+    void gridFillsTheWidth();
+    void clicksChangeTheSelection_data();
+    void clicksChangeTheSelection();
+    void paneSelectionIsShownAndScrolledTo();
+    void doubleClickOpens();
+    void secondaryClickKeepsTheSelection();
+    void keysInTheWindow();
+
+    void thumbnailsOfFiles_data();
+    void thumbnailsOfFiles();
+    void thumbnailIsDecodedOnce();
+    void pipeIsNeverOpened();
+    void newerRequestDropsTheOlder();
+    void cellShowsThumbnailOrIcon();
+};
+
+void IconViewTest::gridFillsTheWidth_data()
+{
+    QTest::addColumn<int>("width");
+    QTest::newRow("narrow") << 150;
+    QTest::newRow("pane") << 640;
+    QTest::newRow("wide") << 1280;
+}
+
+// As many columns of at least 92 as fit with gaps of 8 and a margin of 10; the spare width is
+// shared between them.
+void IconViewTest::gridFillsTheWidth()
+{
+    QFETCH(int, width);
+    // Enough for a scroll bar, so that the viewport is as wide as the grid's layout.
+    for (int number = 0; number < 60; ++number)
+        writeFile(home(QStringLiteral("file%1.txt").arg(number, 2, 10, QLatin1Char('0'))));
+    ShownGrid shown({width, 400});
+    const auto leftOf = [&](int row) {
+        return shown.grid.visualRect(shown.grid.model()->index(row, 0)).left();
+    };
+    QCOMPARE(shown.grid.visualRect(shown.grid.model()->index(0, 0)).topLeft(), QPoint(10, 10));
+    int columns = 1;
+    while (shown.grid.visualRect(shown.grid.model()->index(columns, 0)).top() == 10)
+        ++columns;
+    QCOMPARE(columns, shown.grid.columnCount());
+    QCOMPARE(leftOf(columns), 10);
+    const int columnWidth = shown.grid.columnWidth();
+    QVERIFY(columnWidth >= 92);
+    for (int column = 1; column < columns; ++column)
+        QCOMPARE(leftOf(column), 10 + column * (columnWidth + 8));
+    // Beside the last column: the margin, and less than one pixel per column; one more column
+    // of the least width would not fit.
+    const int viewport = shown.grid.viewport()->width();
+    const int right = viewport - (10 + columns * (columnWidth + 8) - 8);
+    QVERIFY2(right >= 10 && right < 10 + columns, qPrintable(QString::number(right)));
+    QVERIFY(20 + (columns + 1) * 92 + columns * 8 > viewport);
+}
+
+void IconViewTest::clicksChangeTheSelection_data()
+{
+    QTest::addColumn<QStringList>("before");
+    QTest::addColumn<QString>("clicked"); // empty: beside the cells
+    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+    QTest::addColumn<QStringList>("after");
+
+    const Qt::KeyboardModifiers none;
+    QTest::newRow("plain") << QStringList{"a.txt", "b.txt"} << "c.txt" << none
+                           << QStringList{"c.txt"};
+    QTest::newRow("ctrl adds") << QStringList{"a.txt"} << "c.txt"
+                               << Qt::KeyboardModifiers(Qt::ControlModifier)
+                               << QStringList{"a.txt", "c.txt"};
+    QTest::newRow("ctrl removes") << QStringList{"a.txt", "c.txt"} << "c.txt"
+                                  << Qt::KeyboardModifiers(Qt::ControlModifier)
+                                  << QStringList{"a.txt"};
+    QTest::newRow("shift adds, no range")
+        << QStringList{"a.txt"} << "d.txt" << Qt::KeyboardModifiers(Qt::ShiftModifier)
+        << QStringList{"a.txt", "d.txt"};
+    QTest::newRow("beside the cells")
+        << QStringList{"a.txt", "b.txt"} << QString() << none << QStringList{};
+}
+
+void IconViewTest::clicksChangeTheSelection()
+{
+    QFETCH(QStringList, before);
+    QFETCH(QString, clicked);
+    QFETCH(Qt::KeyboardModifiers, modifiers);
+    QFETCH(QStringList, after);
+    for (const char *name : {"a.txt", "b.txt", "c.txt", "d.txt"})
+        writeFile(home(QString::fromLatin1(name)));
+    ShownGrid shown;
+    shown.pane().setSelection(inHome(before));
+
+    const QPoint at = clicked.isEmpty() ? QPoint(shown.grid.viewport()->width() / 2, 390)
+                                        : shown.centreOf(clicked);
+    QTest::mouseClick(shown.grid.viewport(), Qt::LeftButton, modifiers, at);
+    QCOMPARE(shown.pane().selection(), inHome(after));
+    QStringList drawnSelected;
+    for (const QModelIndex &index : shown.grid.selectionModel()->selectedIndexes())
+        drawnSelected << index.data().toString();
+    drawnSelected.sort();
+    QCOMPARE(drawnSelected, after);
+}
+
+void IconViewTest::paneSelectionIsShownAndScrolledTo()
+{
+    for (int number = 0; number < 60; ++number)
+        writeFile(home(QStringLiteral("file%1.txt").arg(number, 2, 10, QLatin1Char('0'))));
+    ShownGrid shown({320, 200});
+    const QString last = QStringLiteral("file59.txt");
+    QVERIFY(!shown.grid.viewport()->rect().intersects(shown.grid.visualRect(shown.indexOf(last))));
+
+    shown.pane().setSelection(inHome({last}));
+    QVERIFY(shown.grid.selectionModel()->isSelected(shown.indexOf(last)));
+    QTRY_VERIFY(shown.grid.viewport()->rect().contains(shown.grid.visualRect(shown.indexOf(last))));
+    shown.pane().reload();
+    QVERIFY(shown.grid.selectionModel()->isSelected(shown.indexOf(last)));
+}
+
+void IconViewTest::doubleClickOpens()
+{
+    writeFile(home(QStringLiteral("notes.txt")));
+    writeFile(home(QStringLiteral("Work/plan.txt")));
+    ShownGrid shown;
+    const auto doubleClick = [&](const QString &name) {
+        QTest::mouseClick(shown.grid.viewport(), Qt::LeftButton, {}, shown.centreOf(name));
+        QTest::mouseDClick(shown.grid.viewport(), Qt::LeftButton, {}, shown.centreOf(name));
+    };
+    doubleClick("notes.txt");
+    QCOMPARE(shown.fixture.desktop.calls,
+             QList<DesktopCall>({{DesktopCall::Kind::open, {home("notes.txt")}, {}}}));
+    doubleClick("Work");
+    QCOMPARE(shown.pane().url(), home("Work"));
+    QCOMPARE(shown.pane().selection(), inHome({"Work/plan.txt"}));
+}
+
+// The menu of an unselected cell is for that cell alone; the selection stays as it was.
+void IconViewTest::secondaryClickKeepsTheSelection()
+{
+    for (const char *name : {"a.txt", "b.txt", "c.txt"})
+        writeFile(home(QString::fromLatin1(name)));
+    ShownGrid shown;
+    shown.pane().setSelection(inHome({"a.txt", "b.txt"}));
+    const QPoint at = shown.centreOf("c.txt");
+    QTest::mousePress(shown.grid.viewport(), Qt::RightButton, {}, at);
+    QContextMenuEvent event(QContextMenuEvent::Mouse, at, shown.grid.viewport()->mapToGlobal(at));
+    QApplication::sendEvent(shown.grid.viewport(), &event);
+    QTest::mouseRelease(shown.grid.viewport(), Qt::RightButton, {}, at);
+    auto *menu = shown.grid.findChild<ItemContextMenu *>();
+    QVERIFY(menu);
+    for (QAction *action : menu->actions()) {
+        if (action->text() == QStringLiteral("Pfad kopieren"))
+            action->trigger();
+    }
+    QCOMPARE(QGuiApplication::clipboard()->text(), home("c.txt"));
+    QCOMPARE(shown.pane().selection(), inHome({"a.txt", "b.txt"}));
+    menu->close();
+}
+
+// Through the window's key monitor: all four arrows step one item through the grid, Down and
+// Up start at the first and the last item; Ctrl+C and Ctrl+V copy and paste files.
+void IconViewTest::keysInTheWindow()
+{
+    for (const char *name : {"a.txt", "b.txt", "c.txt"})
+        writeFile(home(QString::fromLatin1(name)));
+    writeFile(home(QStringLiteral("Elsewhere/pasted.txt")), "pasted");
+    ControllerFixture fixture;
+    fixture.preferences.setValue(Pref::confirmCopyMove, false);
+    BivaneState &state = fixture.state();
+    MainWindow window(state);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QTRY_VERIFY(isFileView(QApplication::focusWidget()));
+    PaneModel &pane = state.left();
+    pane.setViewMode(ViewMode::icons);
+    auto *grid = new PaneIconsView(state, pane, window.centralWidget());
+    grid->setGeometry(0, 0, 500, 300);
+    grid->show();
+    grid->setFocus();
+    QTRY_COMPARE(QApplication::focusWidget(), grid);
+    pane.setSelection({});
+
+    const auto press = [](Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+        QTest::keyClick(QGuiApplication::focusWindow(), key, modifiers);
+    };
+    const QList<std::pair<Qt::Key, const char *>> steps{{Qt::Key_Down, "Downloads"},
+                                                        {Qt::Key_Down, "Elsewhere"},
+                                                        {Qt::Key_Right, "a.txt"},
+                                                        {Qt::Key_Up, "Elsewhere"},
+                                                        {Qt::Key_Left, "Downloads"}};
+    for (const auto &[key, expected] : steps) {
+        press(key);
+        QCOMPARE(pane.selection(), inHome({QString::fromLatin1(expected)}));
+    }
+    pane.setSelection({});
+    press(Qt::Key_Up);
+    QCOMPARE(pane.selection(), inHome({"c.txt"}));
+    // A press the controller leaves alone does not move anything in the grid either.
+    const QModelIndex current = grid->currentIndex();
+    press(Qt::Key_Up, Qt::ShiftModifier);
+    QCOMPARE(pane.selection(), inHome({"c.txt"}));
+    QCOMPARE(grid->currentIndex(), current);
+
+    press(Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QGuiApplication::clipboard()->mimeData()->urls(),
+             QList<QUrl>{PathCodec::fileUrl(home("c.txt"))});
+    auto *pasted = new QMimeData;
+    pasted->setUrls({PathCodec::fileUrl(home("Elsewhere/pasted.txt"))});
+    QGuiApplication::clipboard()->setMimeData(pasted);
+    press(Qt::Key_V, Qt::ControlModifier);
+    QTRY_VERIFY(QFile::exists(home("pasted.txt")));
+    QTRY_VERIFY(!state.activeTransfer());
+}
+
+void IconViewTest::thumbnailsOfFiles_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QSize>("picture"); // empty: the file is no picture at all
+    QTest::addColumn<QSize>("thumbnail");
+    QTest::newRow("landscape") << "wide.jpg" << QSize(400, 200) << QSize(52, 26);
+    QTest::newRow("portrait, HiDPI") << "tall.jpeg" << QSize(300, 600) << QSize(52, 104);
+    QTest::newRow("small") << "small.JPG" << QSize(20, 10) << QSize(20, 10);
+    QTest::newRow("corrupt") << "broken.jpg" << QSize() << QSize();
+}
+
+void IconViewTest::thumbnailsOfFiles()
+{
+    QFETCH(QString, name);
+    QFETCH(QSize, picture);
+    QFETCH(QSize, thumbnail);
+    if (picture.isValid())
+        writePicture(home(name), picture.width(), picture.height());
+    else
+        writeFile(home(name), QByteArray("\xFF\xD8\xFF\xE0") + "not a picture");
+    const int pixels = name.startsWith(QStringLiteral("tall")) ? 104 : 52;
+    const std::optional<FileItem> item = FileItem::read(home(name));
+    QVERIFY(item && ThumbnailLoader::mayHaveThumbnail(*item));
+    const ThumbnailKey key = ThumbnailLoader::keyFor(*item, pixels);
+    ThumbnailLoader loader;
+    QObject requester;
+    loader.request(&requester, {key});
+    // Decoded elsewhere: the request itself returns before the thumbnail exists.
+    QVERIFY(!loader.cached(key));
+    QTRY_VERIFY(loader.cached(key));
+    if (thumbnail.isValid())
+        QCOMPARE(loader.cached(key)->size(), thumbnail);
+    else
+        QVERIFY(loader.cached(key)->isNull());
+    QCOMPARE(loader.decodeCount(), 1);
+}
+
+void IconViewTest::thumbnailIsDecodedOnce()
+{
+    writePicture(home("one.jpg"), 200, 200);
+    writePicture(home("two.jpg"), 200, 200);
+    const ThumbnailKey one = ThumbnailLoader::keyFor(*FileItem::read(home("one.jpg")), 52);
+    const ThumbnailKey two = ThumbnailLoader::keyFor(*FileItem::read(home("two.jpg")), 52);
+    ThumbnailLoader loader;
+    QObject first, second;
+    loader.request(&first, {one});
+    QTRY_VERIFY(loader.cached(one));
+    // The second view's request for the same file is served from the cache.
+    loader.request(&second, {one, two});
+    QTRY_VERIFY(loader.cached(two));
+    QCOMPARE(loader.decodeCount(), 2);
+}
+
+void IconViewTest::pipeIsNeverOpened()
+{
+    const QString pipe = home("x.jpg");
+    const QByteArray bytes = PathCodec::encode(pipe);
+    QCOMPARE(::mkfifo(bytes.constData(), 0600), 0);
+    // A writer's open returns only once someone opens the pipe for reading.
+    std::atomic<bool> readerCame = false;
+    std::thread writer([&] {
+        const int fd = ::open(bytes.constData(), O_WRONLY | O_CLOEXEC);
+        readerCame = true;
+        if (fd >= 0)
+            ::close(fd);
+    });
+    ThumbnailLoader loader;
+    QObject requester;
+    const ThumbnailKey key{pipe, 1000, {}, 52};
+    loader.request(&requester, {key});
+    QTRY_VERIFY(loader.cached(key));
+    QVERIFY(loader.cached(key)->isNull());
+    QVERIFY(!readerCame);
+    const int reader = ::open(bytes.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    writer.join();
+    ::close(reader);
+}
+
+// Rows scrolled away are dropped: only what was already handed to the threads is decoded.
+void IconViewTest::newerRequestDropsTheOlder()
+{
+    QList<ThumbnailKey> scrolledAway;
+    for (int number = 0; number < 20; ++number) {
+        const QString path = home(QStringLiteral("p%1.jpg").arg(number));
+        writePicture(path, 300, 200);
+        scrolledAway << ThumbnailLoader::keyFor(*FileItem::read(path), 52);
+    }
+    writePicture(home("shown.jpg"), 300, 200);
+    const ThumbnailKey shown = ThumbnailLoader::keyFor(*FileItem::read(home("shown.jpg")), 52);
+    ThumbnailLoader loader;
+    QObject view;
+    loader.request(&view, scrolledAway);
+    loader.request(&view, {shown});
+    const auto decodedAway = [&] {
+        return std::count_if(scrolledAway.cbegin(), scrolledAway.cend(), [&](const auto &key) {
+            return loader.cached(key).has_value();
+        });
+    };
+    QTRY_VERIFY(loader.cached(shown));
+    QTRY_COMPARE(decodedAway(), ThumbnailLoader::kDecodesInFlight);
+    QCOMPARE(loader.decodeCount(), ThumbnailLoader::kDecodesInFlight + 1);
+}
+
+void IconViewTest::cellShowsThumbnailOrIcon()
+{
+    writePicture(home("red.jpg"), 800, 600);
+    writeFile(home("broken.jpg"), "not a picture");
+    ShownGrid shown;
+    QTRY_VERIFY(isRed(pictureColour(shown, "red.jpg")));
+    const std::optional<FileItem> broken = FileItem::read(home("broken.jpg"));
+    const ThumbnailKey key = ThumbnailLoader::keyFor(*broken, 52);
+    QTRY_VERIFY(ThumbnailLoader::shared().cached(key));
+    QVERIFY(!isRed(pictureColour(shown, "broken.jpg")));
+}
+
+BIVANE_GUI_TEST_MAIN(IconViewTest)
+#include "tst_iconview.moc"

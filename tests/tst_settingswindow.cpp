@@ -1,0 +1,251 @@
+// The settings window through its real widgets: nothing is written before "Speichern", saving
+// writes every setting once, reset and the keyboard alone.
+#include "controllerfixture.h"
+#include "mainwindow.h"
+#include "settingseditor.h"
+#include "settingswindow.h"
+#include "shortcutrecorder.h"
+#include "testmain.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QSpinBox>
+#include <QTabWidget>
+
+namespace {
+
+void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    QTest::keyClick(QGuiApplication::focusWindow(), key, modifiers);
+}
+
+template<typename Widget>
+Widget *withText(const QWidget &window, const QString &text)
+{
+    for (Widget *widget : window.findChildren<Widget *>()) {
+        if (widget->text() == text)
+            return widget;
+    }
+    return nullptr;
+}
+
+QPushButton *button(const QWidget &window, const QString &text)
+{
+    return withText<QPushButton>(window, text);
+}
+
+QComboBox *themePicker(const QWidget &window)
+{
+    for (QComboBox *picker : window.findChildren<QComboBox *>()) {
+        if (picker->itemText(0) == QStringLiteral("System"))
+            return picker;
+    }
+    return nullptr;
+}
+
+// The recorder of one slot in the shortcuts tab.
+ShortcutRecorder *recorderOf(const QWidget &window, ShortcutAction action, int slot)
+{
+    const QList<ShortcutRecorder *> recorders = window.findChildren<ShortcutRecorder *>();
+    return recorders.at(2 * int(action) + slot);
+}
+
+// The keys the settings window writes on save.
+QStringList draftKeys()
+{
+    QStringList keys;
+    for (const PreferenceKey &key : Pref::all()) {
+        if (key != Pref::windowLastWidth && key != Pref::windowLastHeight &&
+            key != Pref::customFavorites && key != Pref::customFavoriteNames &&
+            key != Pref::tableColumnCustomization && key != Pref::sidebarWidths)
+            keys.append(key.name);
+    }
+    for (ExternalTool tool : allExternalTools())
+        keys.append(Pref::externalTool(rawValue(tool)).name);
+    keys.sort();
+    return keys;
+}
+
+struct OpenSettings
+{
+    explicit OpenSettings(ControllerFixture &f)
+        : window(SettingsWindow::openFor(f.state(), parent))
+    {
+        window->activateWindow();
+    }
+
+    QWidget parent;
+    SettingsWindow *window;
+};
+
+} // namespace
+
+class SettingsWindowTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void discardAndCloseWriteNothing();
+    void saveWritesEveryKeyOnce();
+    void resetRestoresDefaults();
+    void keyboardAlone();
+    void mainWindowOpensOneSettingsWindow();
+};
+
+void SettingsWindowTest::discardAndCloseWriteNothing()
+{
+    ControllerFixture f;
+    f.preferences.setValue(Pref::themePreset, QStringLiteral("dark"));
+    const QByteArray stored = fileBytes(QFile::encodeName(f.preferences.filePath()));
+    OpenSettings open(f);
+    QWidget &window = *open.window;
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QCOMPARE(window.size(), SettingsWindow::kSize);
+    QLabel *unsaved = withText<QLabel>(window, QStringLiteral("Ungespeicherte Änderungen"));
+    QPushButton *save = button(window, QStringLiteral("Speichern"));
+    QPushButton *discard = button(window, QStringLiteral("Verwerfen"));
+    QVERIFY(!unsaved->isVisible() && !save->isEnabled() && !discard->isEnabled());
+
+    // A retro theme brings the text-list look; a shortcut moves. Both only in the draft.
+    QComboBox *picker = themePicker(window);
+    picker->activated(int(ThemePreset::greenTerminal));
+    auto *icons = withText<QCheckBox>(window, QStringLiteral("Icons anzeigen"));
+    auto *functionBar =
+        withText<QCheckBox>(window, QStringLiteral("Funktionstasten-Leiste unten anzeigen"));
+    QVERIFY(!icons->isChecked() && functionBar->isChecked());
+    open.window->tabs()->setCurrentIndex(2);
+    recorderOf(window, ShortcutAction::rename, 1)->startRecording();
+    press(Qt::Key_F5);
+    QVERIFY(unsaved->isVisible() && save->isEnabled() && discard->isEnabled());
+
+    QTest::mouseClick(discard, Qt::LeftButton);
+    QCOMPARE(picker->currentIndex(), int(ThemePreset::dark));
+    QCOMPARE(recorderOf(window, ShortcutAction::rename, 1)->comboButton()->text(),
+             QStringLiteral("–"));
+    QVERIFY(!unsaved->isVisible() && !save->isEnabled());
+
+    // Closed with edits, the window opens again with what is stored.
+    picker->activated(int(ThemePreset::light));
+    QTest::mouseClick(button(window, QStringLiteral("Schließen")), Qt::LeftButton);
+    QVERIFY(!window.isVisible());
+    QCOMPARE(SettingsWindow::openFor(f.state(), open.parent), open.window);
+    QCOMPARE(picker->currentIndex(), int(ThemePreset::dark));
+    QCOMPARE(fileBytes(QFile::encodeName(f.preferences.filePath())), stored);
+}
+
+void SettingsWindowTest::saveWritesEveryKeyOnce()
+{
+    ControllerFixture f;
+    OpenSettings open(f);
+    QWidget &window = *open.window;
+    QSignalSpy written(&f.preferences, &Preferences::changed);
+    auto *width = window.findChildren<QSpinBox *>().at(0);
+    width->setValue(500);
+    QTest::mouseClick(button(window, QStringLiteral("Speichern")), Qt::LeftButton);
+
+    QStringList keys;
+    for (const QList<QVariant> &signal : std::as_const(written))
+        keys.append(signal.at(0).toString());
+    keys.sort();
+    QCOMPARE(keys, draftKeys());
+    // Saved at the minimum width, and shown as saved.
+    QCOMPARE(f.preferences.numberValue(Pref::windowStartWidth), SettingsDraft::kMinWidth);
+    QCOMPARE(width->value(), int(SettingsDraft::kMinWidth));
+    QVERIFY(!open.window->editor().hasChanges());
+}
+
+void SettingsWindowTest::resetRestoresDefaults()
+{
+    ControllerFixture f;
+    f.preferences.setValue(Pref::themePreset, QStringLiteral("amber"));
+    f.preferences.setValue(Pref::confirmDelete, false);
+    f.preferences.setValue(Pref::externalTool(QStringLiteral("viewer")),
+                           QStringLiteral("/bin/less"));
+    ShortcutBindings bindings = f.shortcuts.bindings();
+    bindings[ShortcutAction::open] = {std::nullopt, std::nullopt};
+    f.shortcuts.replaceAll(bindings);
+    OpenSettings open(f);
+    QWidget &window = *open.window;
+    QVERIFY(withText<QLabel>(window, QStringLiteral("less")));
+
+    QTest::mouseClick(button(window, QStringLiteral("Auf Standard zurücksetzen")), Qt::LeftButton);
+    QCOMPARE(open.window->editor().draft(), SettingsDraft::defaults());
+    QCOMPARE(themePicker(window)->currentIndex(), int(ThemePreset::system));
+    QVERIFY(withText<QCheckBox>(window, QStringLiteral("Vor dem Löschen (Papierkorb) nachfragen"))
+                ->isChecked());
+    QVERIFY(withText<QLabel>(window, QStringLiteral("Standard: Schnellvorschau des Finders")));
+    QCOMPARE(recorderOf(window, ShortcutAction::open, 0)->comboButton()->text(),
+             QStringLiteral("↩"));
+
+    QTest::mouseClick(button(window, QStringLiteral("Speichern")), Qt::LeftButton);
+    QCOMPARE(SettingsDraft::load(f.preferences, f.shortcuts), SettingsDraft::defaults());
+}
+
+// Tab, the arrows, Space and Return reach every setting; Return saves, except while a slot
+// records, which takes the Return itself.
+void SettingsWindowTest::keyboardAlone()
+{
+    ControllerFixture f;
+    OpenSettings open(f);
+    QVERIFY(QTest::qWaitForWindowActive(open.window));
+    const QByteArray storedBindings = f.preferences.dataValue(Pref::shortcutBindings);
+
+    // Tab bar → "Erscheinungsbild" → theme picker → "Hell"; on to "Festbreitenschrift".
+    QTRY_VERIFY(QApplication::focusWidget());
+    press(Qt::Key_Right);
+    QCOMPARE(open.window->tabs()->currentIndex(), 1);
+    press(Qt::Key_Tab);
+    press(Qt::Key_Down);
+    press(Qt::Key_Tab);
+    press(Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget()->property("text").toString(),
+             QStringLiteral("Festbreitenschrift"));
+    press(Qt::Key_Space);
+
+    // Back to the tab bar, on to the shortcuts: Space records, Return is the new key.
+    press(Qt::Key_Tab, Qt::ShiftModifier);
+    press(Qt::Key_Tab, Qt::ShiftModifier);
+    press(Qt::Key_Tab, Qt::ShiftModifier);
+    press(Qt::Key_Right);
+    QCOMPARE(open.window->tabs()->currentIndex(), 2);
+    press(Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(),
+             recorderOf(*open.window, ShortcutAction::open, 0)->comboButton());
+    // Each slot is its button and its clear button.
+    for (int stop = 0; stop < 4; ++stop)
+        press(Qt::Key_Tab);
+    ShortcutRecorder *goUp = recorderOf(*open.window, ShortcutAction::goUp, 0);
+    QCOMPARE(QApplication::focusWidget(), goUp->comboButton());
+    press(Qt::Key_Space);
+    QVERIFY(goUp->isRecording());
+    press(Qt::Key_Return);
+    QCOMPARE(goUp->comboButton()->text(), QStringLiteral("↩"));
+    QCOMPARE(f.preferences.dataValue(Pref::shortcutBindings), storedBindings);
+    QVERIFY(open.window->isVisible());
+
+    // Return outside a push button is the window's: it saves.
+    press(Qt::Key_Tab, Qt::ShiftModifier);
+    press(Qt::Key_Return);
+    QCOMPARE(f.preferences.stringValue(Pref::themePreset), QStringLiteral("light"));
+    QVERIFY(f.preferences.boolValue(Pref::themeMonospaced));
+    QCOMPARE(f.shortcuts.action(36, 0), ShortcutAction::goUp);
+}
+
+void SettingsWindowTest::mainWindowOpensOneSettingsWindow()
+{
+    ControllerFixture f;
+    MainWindow window(f.state());
+    window.show();
+    QVERIFY(f.state().perform(ShortcutAction::settings));
+    QVERIFY(f.state().perform(ShortcutAction::settings));
+    const QList<SettingsWindow *> opened = window.findChildren<SettingsWindow *>();
+    QCOMPARE(opened.size(), 1);
+    QTRY_VERIFY(opened.first()->isVisible());
+}
+
+BIVANE_GUI_TEST_MAIN(SettingsWindowTest)
+#include "tst_settingswindow.moc"
