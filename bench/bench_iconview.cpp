@@ -256,11 +256,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     const QStringList arguments = app.arguments().mid(1);
-    bool valid = true;
-    const int count = arguments.isEmpty() ? kDefaultPictures : arguments[0].toInt(&valid);
-    if (!valid || count <= 0) {
-        std::fprintf(stderr, "usage: bivane_bench_iconview [pictures]\n");
-        return 2;
-    }
-    return run(count);
+    const std::optional<int> count =
+        countArgument(arguments, kDefaultPictures, "bivane_bench_iconview");
+    return count ? run(*count) : 2;
 }

@@ -177,11 +177,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     const QStringList arguments = app.arguments().mid(1);
-    bool valid = true;
-    const int entries = arguments.isEmpty() ? kDefaultEntries : arguments[0].toInt(&valid);
-    if (!valid || entries <= 0) {
-        std::fprintf(stderr, "usage: bivane_bench_listview [entries]\n");
-        return 2;
-    }
-    return run(entries);
+    const std::optional<int> entries =
+        countArgument(arguments, kDefaultEntries, "bivane_bench_listview");
+    return entries ? run(*entries) : 2;
 }

@@ -260,11 +260,6 @@ int main(int argc, char *argv[])
     const QStringList arguments = app.arguments().mid(1);
     if (arguments.size() == 3 && arguments[0] == QLatin1String("memory"))
         return measureMemory(arguments[1], arguments[2]);
-    bool valid = true;
-    const int entries = arguments.isEmpty() ? kDefaultEntries : arguments[0].toInt(&valid);
-    if (!valid || entries <= 0) {
-        std::fprintf(stderr, "usage: bivane_bench [entries]\n");
-        return 2;
-    }
-    return runAll(entries);
+    const std::optional<int> entries = countArgument(arguments, kDefaultEntries, "bivane_bench");
+    return entries ? runAll(*entries) : 2;
 }

@@ -71,3 +71,14 @@ qint64 residentKilobytes()
     }
     return 0;
 }
+
+std::optional<int> countArgument(const QStringList &arguments, int fallback, const char *program)
+{
+    bool valid = true;
+    const int count = arguments.isEmpty() ? fallback : arguments[0].toInt(&valid);
+    if (!valid || count <= 0) {
+        std::fprintf(stderr, "usage: %s [count]\n", program);
+        return std::nullopt;
+    }
+    return count;
+}

@@ -3,6 +3,7 @@
 #include <QElapsedTimer>
 #include <QList>
 #include <QStringList>
+#include <optional>
 
 // What every benchmark here needs: verdicts, medians, timing our code and the system's tools,
 // and the resident size.
@@ -28,3 +29,7 @@ double millisecondsOfTool(const QStringList &command);
 
 // This process's resident size (VmRSS).
 qint64 residentKilobytes();
+
+// The benchmark's one optional argument, a positive count; `fallback` without it. Nothing, after
+// a usage line naming `program` on stderr, when it is not a positive number.
+std::optional<int> countArgument(const QStringList &arguments, int fallback, const char *program);

@@ -41,14 +41,6 @@ QAction *entryOf(const QMenu &menu, const QString &title)
     return nullptr;
 }
 
-QSet<QString> inHome(const QStringList &names)
-{
-    QSet<QString> paths;
-    for (const QString &name : names)
-        paths.insert(home(name));
-    return paths;
-}
-
 // The entries of a menu for items, given what differs between item sets.
 QStringList itemEntries(const QString &openWith,
                         const QString &rename,

@@ -240,9 +240,7 @@ void FileCommandsTest::trashKeepsTheCursorInPlace()
         writeFile(home(name), name.toUtf8());
     ControllerFixture fixture;
     BivaneState &state = fixture.state();
-    QSet<QString> selection;
-    for (const QString &name : trashed)
-        selection.insert(home(name));
+    const QSet<QString> selection = inHome(trashed);
     state.left().setSelection(selection);
     state.performTrash(selection, state.left());
 

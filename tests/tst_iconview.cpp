@@ -52,14 +52,6 @@ struct ShownGrid
     PaneIconsView grid;
 };
 
-QSet<QString> inHome(const QStringList &names)
-{
-    QSet<QString> paths;
-    for (const QString &name : names)
-        paths.insert(home(name));
-    return paths;
-}
-
 // The colour at the middle of the cell's picture, as drawn.
 QColor pictureColour(ShownGrid &shown, const QString &name)
 {

@@ -94,9 +94,7 @@ void MenuBarTest::enabledFollowActivePane()
     MainMenuBar bar(f.state(), {});
     PaneModel &pane = f.state().activePane();
     pane.navigate(folder);
-    QSet<QString> selection;
-    for (const QString &name : selected)
-        selection.insert(home(name));
+    const QSet<QString> selection = inHome(selected);
     pane.setSelection(selection);
 
     // Each menu reads the state as it opens.

@@ -65,9 +65,7 @@ void SelectionMovementTest::steppingThroughTheList()
     makeFiles(home(), names);
     ControllerFixture fixture;
     PaneModel &pane = fixture.state().left();
-    QSet<QString> selection;
-    for (const QString &name : selected)
-        selection.insert(home(name));
+    const QSet<QString> selection = inHome(selected);
     pane.setSelection(selection);
     fixture.state().moveSelection(pane, step);
     QCOMPARE(selectedName(pane), expected);

@@ -149,13 +149,7 @@ void ColumnsView::revealLastColumn()
 void ColumnsView::showEvent(QShowEvent *event)
 {
     QScrollArea::showEvent(event);
-    // The window's theme is known once the view is in it.
-    if (!m_themedRoot) {
-        m_themedRoot = ThemedRoot::of(this);
-        if (m_themedRoot)
-            connect(m_themedRoot, &ThemedRoot::themeChanged, this, &ColumnsView::followTheme);
-        followTheme();
-    }
+    ThemedRoot::follow(*this, m_themedRoot, [this] { followTheme(); });
 }
 
 void ColumnsView::followTheme()

@@ -213,13 +213,7 @@ void PaneView::showStatus()
 void PaneView::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
-    // The window's theme is known once the pane is in it.
-    if (!m_themedRoot) {
-        m_themedRoot = ThemedRoot::of(this);
-        if (m_themedRoot)
-            connect(m_themedRoot, &ThemedRoot::themeChanged, this, &PaneView::followTheme);
-        followTheme();
-    }
+    ThemedRoot::follow(*this, m_themedRoot, [this] { followTheme(); });
 }
 
 void PaneView::followTheme()

@@ -155,13 +155,7 @@ void RetroListView::sortBy(Column column)
 void RetroListView::showEvent(QShowEvent *event)
 {
     QListView::showEvent(event);
-    // The window's theme is known once the list is in it.
-    if (!m_themedRoot) {
-        m_themedRoot = ThemedRoot::of(this);
-        if (m_themedRoot)
-            connect(m_themedRoot, &ThemedRoot::themeChanged, this, &RetroListView::followTheme);
-        followTheme();
-    }
+    ThemedRoot::follow(*this, m_themedRoot, [this] { followTheme(); });
 }
 
 void RetroListView::followTheme()

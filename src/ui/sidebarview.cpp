@@ -168,13 +168,7 @@ void SidebarView::showEvent(QShowEvent *event)
 {
     QListView::showEvent(event);
     m_state.refreshVolumes();
-    // The window's theme is known once the sidebar is in it.
-    if (!m_themedRoot) {
-        m_themedRoot = ThemedRoot::of(this);
-        if (m_themedRoot)
-            connect(m_themedRoot, &ThemedRoot::themeChanged, this, &SidebarView::followTheme);
-        followTheme();
-    }
+    ThemedRoot::follow(*this, m_themedRoot, [this] { followTheme(); });
 }
 
 void SidebarView::followTheme()

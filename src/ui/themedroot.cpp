@@ -70,6 +70,16 @@ ThemedRoot *ThemedRoot::of(const QWidget *widget)
     return nullptr;
 }
 
+void ThemedRoot::follow(QWidget &widget, QPointer<ThemedRoot> &root, std::function<void()> follow)
+{
+    if (root)
+        return;
+    root = of(&widget);
+    if (root)
+        connect(root, &ThemedRoot::themeChanged, &widget, follow);
+    follow();
+}
+
 Theme ThemedRoot::themeOf(const QWidget *widget)
 {
     const ThemedRoot *root = of(widget);

@@ -4,6 +4,8 @@
 
 #include <QObject>
 #include <QPalette>
+#include <QPointer>
+#include <functional>
 
 class Preferences;
 class QWidget;
@@ -31,6 +33,10 @@ public:
     static ThemedRoot *of(const QWidget *widget);
     // The theme of the window that holds `widget`; the default theme outside a themed window.
     static Theme themeOf(const QWidget *widget);
+    // Makes `follow` run now and at every theme change of the window that holds `widget`,
+    // keeping the window's root in `root`. The window is known once the widget is shown in it,
+    // so views call this from their showEvent; after the first call it does nothing.
+    static void follow(QWidget &widget, QPointer<ThemedRoot> &root, std::function<void()> follow);
 
 signals:
     // The theme or the desktop's colours changed; views that draw themselves repaint.

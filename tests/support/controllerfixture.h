@@ -10,12 +10,22 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSet>
 #include <memory>
 
 // A path below the test's temporary home folder.
 inline QString home(const QString &child = {})
 {
     return child.isEmpty() ? QDir::homePath() : QDir::homePath() + QLatin1Char('/') + child;
+}
+
+// Paths below the home folder, as a pane's selection holds them.
+inline QSet<QString> inHome(const QStringList &names)
+{
+    QSet<QString> paths;
+    for (const QString &name : names)
+        paths.insert(home(name));
+    return paths;
 }
 
 // Writes a file, making its folders first.
