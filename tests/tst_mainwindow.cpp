@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPointer>
 #include <QTableView>
 #include <QToolBar>
 #include <QToolButton>
@@ -136,6 +137,11 @@ void MainWindowTest::keyboardSession()
     // Whatever editor the rename shows, it takes the keyboard with the name in it.
     QTRY_VERIFY(qobject_cast<QLineEdit *>(QApplication::focusWidget()) &&
                 QApplication::focusWidget() != search);
+    // A focus request for the list that lands late leaves the keyboard in its rename field.
+    const QPointer<QWidget> renameField = QApplication::focusWidget();
+    window.requestFocus(FocusZone::leftList);
+    QTest::qWait(3 * FocusRegistry::kFocusDelayMilliseconds);
+    QVERIFY(renameField && QApplication::focusWidget() == renameField);
     press(Qt::Key_A, Qt::ControlModifier);
     type(QStringLiteral("report-final.txt"));
     press(Qt::Key_Return);

@@ -1,6 +1,7 @@
 #include "focusregistry.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QHeaderView>
 
 bool isFileView(const QWidget *widget)
@@ -39,8 +40,14 @@ void FocusRegistry::focusNow(FocusZone zone)
         if (view->isVisible() && isFileView(view))
             target = view;
     }
-    if (target)
-        target->setFocus(Qt::OtherFocusReason);
+    if (!target)
+        return;
+    // The keyboard already in the view, or in its rename field, stays where it is: a request
+    // that arrives late must not end the editing the user began meanwhile.
+    const QWidget *focused = QApplication::focusWidget();
+    if (focused && (focused == target || target->isAncestorOf(focused)))
+        return;
+    target->setFocus(Qt::OtherFocusReason);
 }
 
 std::optional<FocusZone> FocusRegistry::listZoneOf(const QWidget *widget) const

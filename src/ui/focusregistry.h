@@ -32,7 +32,8 @@ public:
     // and forth.
     void focusLater(FocusZone zone);
     // Gives the keyboard to the last visible file view inside the zone's area (in the column
-    // browser that is the rightmost column); nothing when the area shows none.
+    // browser that is the rightmost column); nothing when the area shows none or the view, or
+    // a field inside it, has the keyboard already.
     void focusNow(FocusZone zone);
     // The list zone whose area holds `widget`, if any.
     std::optional<FocusZone> listZoneOf(const QWidget *widget) const;

@@ -49,8 +49,10 @@ SettingsWindow::SettingsWindow(BivaneState &state, QWidget *parent)
                        symbolIcon(QString::fromLatin1(tab.symbol)),
                        QString(tab.title).replace(u'&', QStringLiteral("&&")));
     }
-    // All seven tabs stay in view; none hides behind scroll arrows.
+    // All seven tabs stay in view; none hides behind scroll arrows. With a large theme font
+    // their titles shorten instead.
     m_tabs->setUsesScrollButtons(false);
+    m_tabs->setElideMode(Qt::ElideRight);
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_tabs);
