@@ -9,6 +9,7 @@
 #include "benchfolder.h"
 #include "benchtools.h"
 #include "bivanestate.h"
+#include "columnlist.h"
 #include "fileitem.h"
 #include "linuxdesktop.h"
 #include "panelistview.h"
@@ -175,12 +176,20 @@ int run(int entries)
     // in a large folder does not read it again.
     pane.navigate(root.path());
     pane.setViewMode(ViewMode::columns);
-    pane.selectInColumn(folder, 0);
     QApplication::processEvents();
+    // Opened once the folder's column shows its rows.
+    const auto shownRows = [&leftView] {
+        int rows = 0;
+        for (const ColumnList *column : leftView->findChildren<ColumnList *>())
+            rows = std::max(rows, column->model()->rowCount());
+        return rows > 2 ? rows : 0;
+    };
     const double opened = millisecondsOf([&] {
-        state.columnsRight(pane);
-        QApplication::processEvents();
+        pane.selectInColumn(folder, 0);
+        while (shownRows() == 0)
+            QApplication::processEvents(QEventLoop::WaitForMoreEvents);
     });
+    state.columnsRight(pane);
     QList<double> steps;
     for (int step = 0; step < kColumnSteps; ++step) {
         steps << millisecondsOf([&] {

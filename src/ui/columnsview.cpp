@@ -146,6 +146,15 @@ void ColumnsView::revealLastColumn()
         0, this, [this] { horizontalScrollBar()->setValue(horizontalScrollBar()->maximum()); });
 }
 
+// The columns catch up with the pane before they appear: a column of a folder the pane has left
+// meanwhile would read that folder when shown, only to be replaced at once.
+void ColumnsView::setVisible(bool visible)
+{
+    if (visible && m_syncPending)
+        sync();
+    QScrollArea::setVisible(visible);
+}
+
 void ColumnsView::showEvent(QShowEvent *event)
 {
     QScrollArea::showEvent(event);

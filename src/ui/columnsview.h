@@ -30,6 +30,8 @@ public:
     // The preview column while one is shown, else null.
     FilePreviewColumn *previewColumn() const;
 
+    void setVisible(bool visible) override;
+
 protected:
     void showEvent(QShowEvent *event) override;
 
