@@ -2,11 +2,11 @@
 
 #include "appicondesign.h"
 #include "appiconpainter.h"
+#include "formtext.h"
 #include "localization.h"
 #include "preferences.h"
 
 #include <QCoreApplication>
-#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPainter>
@@ -38,8 +38,7 @@ QString versionLine()
 
 QFont productNameFont(double points)
 {
-    QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
-    font.setPointSizeF(points);
+    QFont font = platformFont(points);
     font.setWeight(QFont::DemiBold);
     return font;
 }

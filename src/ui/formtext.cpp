@@ -16,9 +16,12 @@ QFont captionFont(const QFont &base)
     return caption;
 }
 
-QFont platformFont()
+QFont platformFont(double points)
 {
-    return QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    if (points > 0)
+        font.setPointSizeF(points);
+    return font;
 }
 
 void useSecondaryColor(QWidget &widget)

@@ -11,8 +11,9 @@ class QWidget;
 // The caption size of `base`, a few steps smaller. Only the size is set: the family and the
 // design come from the widget's parent, whatever font that window shows.
 QFont captionFont(const QFont &base);
-// The platform's own font, which the settings window keeps whatever the theme's font is.
-QFont platformFont();
+// The platform's own font, which the settings window, the splash and About keep whatever the
+// theme's font is; at `points` when given, else at the platform's size.
+QFont platformFont(double points = 0);
 // A wrapped note in the caption size of the platform font and the secondary colour.
 QLabel *makeNote(const QString &text);
 // Shows `widget`'s text in the secondary colour of whatever palette is in force.

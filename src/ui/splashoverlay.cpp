@@ -2,10 +2,10 @@
 
 #include "aboutwindow.h"
 #include "appiconpainter.h"
+#include "formtext.h"
 #include "localization.h"
 
 #include <QEasingCurve>
-#include <QFontDatabase>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -41,13 +41,6 @@ constexpr double kGlowInnerRadius = 10;
 constexpr double kGlowOuterRadius = 380;
 constexpr int kMotifSize = 240;
 constexpr double kMotifNamePoints = 38;
-
-QFont systemFont(double points)
-{
-    QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
-    font.setPointSizeF(points);
-    return font;
-}
 
 QColor rgba(int red, int green, int blue, double alpha)
 {
@@ -198,8 +191,8 @@ void SplashOverlay::paintGlowingPanels(QPainter &painter)
 void SplashOverlay::paintCard(QPainter &painter)
 {
     const QFont nameFont = productNameFont(kNamePoints);
-    const QFont taglineFont = systemFont(kTaglinePoints);
-    const QFont captionFont = systemFont(kCaptionPoints);
+    const QFont taglineFont = platformFont(kTaglinePoints);
+    const QFont captionFont = platformFont(kCaptionPoints);
     const QString tagline = Bv::tr("Zwei Ordner, eine Tastatur");
     const QString version = versionLine();
     const QFontMetrics nameMetrics(nameFont);
