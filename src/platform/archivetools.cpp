@@ -172,19 +172,16 @@ bool leadsOut(int rootFd, int dirFd, const char *name, const QByteArray &linkPat
     return fd < 0 && errno == EXDEV;
 }
 
-// Makes the unpacked folder `rootFd` safe to hand over: device files, FIFOs and sockets go,
-// files lose set-id bits (both noted in `leftOut`), and the first link that leads out of the
-// folder fails the check. `shownFolder` is the folder's path as the user will know it.
+// Makes the unpacked folder `rootFd` safe to hand over: device files, FIFOs and sockets go
+// (noted in `leftOut`), and the first link that leads out of the folder fails the check. The
+// tools themselves drop set-id bits (tar with "--no-same-permissions", unzip without "-K").
+// `shownFolder` is the folder's path as the user will know it.
 std::optional<FileError>
 checkUnpacked(int rootFd, const QString &shownFolder, LeftOut &leftOut, const ToolStopper &stopper)
 {
     const QByteArray shownBytes = PathCodec::encode(shownFolder);
     const auto failure = [&](int code, const QByteArray &relativePath) {
         return FileError(code, PathCodec::decode(shownBytes + '/' + relativePath));
-    };
-    const auto note = [&](const QByteArray &relativePath) {
-        if (leftOut.count++ == 0)
-            leftOut.first = relativePath;
     };
     return walkFolder(
         rootFd,
@@ -193,26 +190,17 @@ checkUnpacked(int rootFd, const QString &shownFolder, LeftOut &leftOut, const To
         shownBytes,
         [&](int dirFd, const char *name, const QByteArray &relativePath, unsigned char type)
             -> std::optional<FileError> {
+            if (type == DT_REG)
+                return std::nullopt;
             if (type == DT_LNK) {
                 if (leadsOut(rootFd, dirFd, name, relativePath))
                     return failure(EXDEV, relativePath);
                 return std::nullopt;
             }
-            if (type != DT_REG) {
-                if (::unlinkat(dirFd, name, 0) != 0)
-                    return failure(errno, relativePath);
-                note(relativePath);
-                return std::nullopt;
-            }
-            struct stat st;
-            if (::fstatat(dirFd, name, &st, AT_SYMLINK_NOFOLLOW) != 0)
+            if (::unlinkat(dirFd, name, 0) != 0)
                 return failure(errno, relativePath);
-            if ((st.st_mode & (S_ISUID | S_ISGID)) == 0)
-                return std::nullopt;
-            // A plain file of this run's staging folder, which nobody else can enter.
-            if (::fchmodat(dirFd, name, st.st_mode & 01777, 0) != 0)
-                return failure(errno, relativePath);
-            note(relativePath);
+            if (leftOut.count++ == 0)
+                leftOut.first = relativePath;
             return std::nullopt;
         },
         stopper);

@@ -38,8 +38,8 @@ std::optional<FileError> createZip(const QStringList &names,
                                    const QString &archive,
                                    ToolStopper &stopper);
 
-// What an unpack found and left out: device files, FIFOs and sockets are not kept, files lose
-// their set-user-id and set-group-id bits.
+// What an unpack found and left out: device files, FIFOs and sockets are not kept (and files
+// never get set-user-id or set-group-id bits).
 struct LeftOut
 {
     int count = 0;
