@@ -520,10 +520,10 @@ void ArchivesTest::quittingStopsTheTools()
     fixture.controller.reset();
     ::close(fd);
     // No tool goes on, and neither the unpacked folder nor the half-written archive stays.
-    QCOMPARE(processesMentioning(PathCodec::encode(pipe)), 0);
-    QCOMPARE(processesMentioning(PathCodec::encode(home(QStringLiteral("gross")))), 0);
-    QCOMPARE(everythingIn(home(QStringLiteral("langsam"))), QStringList({"daten.tar"}));
-    QCOMPARE(everythingIn(home(QStringLiteral("gross"))), QStringList({"daten.bin"}));
+    QTRY_COMPARE(processesMentioning(PathCodec::encode(pipe)), 0);
+    QTRY_COMPARE(processesMentioning(PathCodec::encode(home(QStringLiteral("gross")))), 0);
+    QTRY_COMPARE(everythingIn(home(QStringLiteral("langsam"))), QStringList({"daten.tar"}));
+    QTRY_COMPARE(everythingIn(home(QStringLiteral("gross"))), QStringList({"daten.bin"}));
 }
 
 void ArchivesTest::toolsNeverReachATerminal()
