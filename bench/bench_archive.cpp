@@ -1,8 +1,9 @@
 // bivane_bench_archive: times packing a tree of small files with the controller's built-in
 // packer (from the call to the end of its background task, through a real controller and an
-// event loop) side by side with "zip -r -q" run directly on the same tree, in interleaved
-// rounds after a warm-up, and prints the medians and their ratio. The exit code only tells
-// whether the benchmark could run.
+// event loop) side by side with "zip -r -y -q" run directly on the same tree, and unpacking a
+// tar of that tree with the controller side by side with "tar -xf" into a new folder, in
+// interleaved rounds after a warm-up, and prints the medians and their ratios. The exit code
+// only tells whether the benchmark could run.
 //
 //     bivane_bench_archive [files] [rounds] [folder]
 //
@@ -24,7 +25,8 @@
 
 namespace {
 
-constexpr double kLimit = 1.05; // ours / zip
+constexpr double kPackLimit = 1.05;  // ours / zip
+constexpr double kUnpackLimit = 1.1; // ours / tar
 constexpr int kFilesPerFolder = 100;
 
 // `files` text files of 1 to 4 KiB in folders of a hundred below the new folder `root`.
@@ -43,8 +45,10 @@ bool writeSmallFiles(const QString &root, int files)
     return true;
 }
 
-// The controller's time for one pack, in milliseconds.
-double millisecondsOfPack(BivaneState &state, const QString &folder)
+// The controller's time for one pack or unpack that `start` begins, in milliseconds, until the
+// pane's status line no longer names a running task.
+template<typename Start>
+double millisecondsOfTask(BivaneState &state, const Start &start)
 {
     QEventLoop loop;
     PaneModel &pane = state.left();
@@ -54,13 +58,53 @@ double millisecondsOfPack(BivaneState &state, const QString &folder)
                 loop.quit();
         });
     const double elapsed = millisecondsOf([&] {
-        state.packBuiltIn({folder}, pane);
+        start(pane);
         loop.exec();
     });
     QObject::disconnect(ended);
     if (!state.errorMessage().isNull())
-        std::fprintf(stderr, "warning: packing failed: %s\n", qPrintable(state.errorMessage()));
+        std::fprintf(stderr, "warning: the task failed: %s\n", qPrintable(state.errorMessage()));
+    state.setErrorMessage({});
     return elapsed;
+}
+
+// Runs `ours` and `theirs` once each as a warm-up, then `rounds` times each, alternating which
+// goes first; prints the medians and their ratio against `limit`.
+template<typename Ours, typename Theirs>
+void compare(const char *what,
+             const char *tool,
+             double limit,
+             int rounds,
+             const Ours &ours,
+             const Theirs &theirs)
+{
+    ours();
+    theirs();
+    QList<double> ourTimes;
+    QList<double> toolTimes;
+    for (int round = 0; round < rounds; ++round) {
+        if (round % 2 == 0) {
+            ourTimes << ours();
+            toolTimes << theirs();
+        } else {
+            toolTimes << theirs();
+            ourTimes << ours();
+        }
+    }
+    const double ratio = median(ourTimes) / median(toolTimes);
+    std::printf("%s: ours %.0f ms, %s %.0f ms -> ratio %.3f (aim at most %.2f)  %s\n"
+                "  rounds in ms: ours %s, %s %s\n",
+                what,
+                median(ourTimes),
+                tool,
+                median(toolTimes),
+                ratio,
+                limit,
+                verdict(ratio <= limit),
+                qPrintable(joined(ourTimes)),
+                tool,
+                qPrintable(joined(toolTimes)));
+    std::fflush(stdout);
 }
 
 } // namespace
@@ -93,51 +137,54 @@ int main(int argc, char *argv[])
     LinuxDesktop desktop;
     BivaneState state(preferences, shortcuts, desktop);
     const QString archive = root.path() + QStringLiteral("/daten.zip");
+    const QString tarArchive = root.path() + QStringLiteral("/daten.tar");
+    // The controller unpacks into "daten 2" beside the tree "daten"; tar into a folder as new.
+    const QString ourFolder = root.path() + QStringLiteral("/daten 2");
+    const QString tarFolder = root.path() + QStringLiteral("/tar");
     // zip names the items relative to its working folder, as the controller's zip does.
     QDir::setCurrent(root.path());
-    const auto ours = [&] {
-        return millisecondsOfPack(state, folder);
+    millisecondsOfTool({QStringLiteral("tar"), "-cf", tarArchive, "-C", root.path(), "daten"});
+
+    // Each side once, after the disk has caught up with the round before; untimed clean-up.
+    const auto once = [&](const auto &side, const QString &scratch) {
+        return [&side, scratch] {
+            flushToDisk();
+            const double elapsed = side();
+            removeScratch(scratch);
+            return elapsed;
+        };
     };
-    const auto theirs = [&] {
+    const auto ourPack = [&] {
+        return millisecondsOfTask(state,
+                                  [&](PaneModel &pane) { state.packBuiltIn({folder}, pane); });
+    };
+    const auto zipPack = [&] {
         return millisecondsOfTool(
-            {QStringLiteral("/usr/bin/zip"), "-r", "-q", archive, QStringLiteral("./daten")});
+            {QStringLiteral("/usr/bin/zip"), "-r", "-y", "-q", archive, QStringLiteral("./daten")});
     };
-    const auto once = [&](const auto &side) {
-        flushToDisk();
-        const double elapsed = side();
-        removeScratch(archive);
-        return elapsed;
+    const auto ourUnpack = [&] {
+        return millisecondsOfTask(
+            state, [&](PaneModel &pane) { state.unpackSelection({tarArchive}, pane); });
+    };
+    const auto tarUnpack = [&] {
+        QDir().mkpath(tarFolder);
+        return millisecondsOfTool({QStringLiteral("tar"), "-xf", tarArchive, "-C", tarFolder});
     };
 
-    std::printf("bivane_bench_archive: packing %d files of 1 to 4 KiB in %s (%s), %d rounds after "
+    std::printf("bivane_bench_archive: %d files of 1 to 4 KiB in %s (%s), %d rounds after "
                 "a warm-up (medians)\n",
                 files,
                 qPrintable(root.path()),
                 qPrintable(fileSystemName(root.path())),
                 rounds);
     std::fflush(stdout);
-    once(ours);
-    once(theirs);
-    QList<double> ourTimes;
-    QList<double> zipTimes;
-    for (int round = 0; round < rounds; ++round) {
-        if (round % 2 == 0) {
-            ourTimes << once(ours);
-            zipTimes << once(theirs);
-        } else {
-            zipTimes << once(theirs);
-            ourTimes << once(ours);
-        }
-    }
-    const double ratio = median(ourTimes) / median(zipTimes);
-    std::printf("pack: ours %.0f ms, zip -r %.0f ms -> ours/zip %.3f (aim at most %.2f)  %s\n"
-                "  rounds in ms: ours %s, zip %s\n",
-                median(ourTimes),
-                median(zipTimes),
-                ratio,
-                kLimit,
-                verdict(ratio <= kLimit),
-                qPrintable(joined(ourTimes)),
-                qPrintable(joined(zipTimes)));
+    compare(
+        "pack", "zip -r -y", kPackLimit, rounds, once(ourPack, archive), once(zipPack, archive));
+    compare("unpack",
+            "tar -xf",
+            kUnpackLimit,
+            rounds,
+            once(ourUnpack, ourFolder),
+            once(tarUnpack, tarFolder));
     return 0;
 }

@@ -27,6 +27,7 @@ class QKeyEvent;
 class QUrl;
 class ShortcutStore;
 class TransferProgress;
+class ToolStopper;
 class TransferRun;
 class WindowHooks;
 
@@ -305,12 +306,15 @@ private:
     static QList<qsizetype> selectedPositions(const QList<FileItem> &items,
                                               const QSet<QString> &selection);
     void finishTransfer(const std::optional<FileError> &error);
-    // Runs `work` on a thread of its own while `pane` names `activity` in its status line; back
-    // on the main thread, a failure shows `failureMessage`, and both panes reload.
+    // A pack or unpack: runs until done or stopped, may leave a notice for the user.
+    using ArchiveWork = std::function<std::optional<FileError>(ToolStopper &, QString &notice)>;
+    // Runs `work` on a thread of its own while `pane` names `activity` in its status line; the
+    // controller's end stops it. Back on the main thread, a failure is reported after
+    // `failureSentence`, else the notice shown, and both panes reload.
     void runArchiveTask(PaneModel &pane,
                         const QString &activity,
-                        std::function<std::optional<FileError>()> work,
-                        const QString &failureMessage);
+                        ArchiveWork work,
+                        const QString &failureSentence);
     Preferences &m_preferences;
     ShortcutStore &m_shortcuts;
     DesktopServices &m_desktop;

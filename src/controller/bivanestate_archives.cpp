@@ -1,14 +1,16 @@
 // Packing the selection into a ZIP archive and unpacking archives into new folders. The tools
-// run on a thread per archive; the controller hears of the end on the main thread.
+// run on a thread per archive; the controller hears of the end on the main thread, and its own
+// end stops them.
 #include "archivetools.h"
 #include "bivanestate.h"
 #include "desktopservices.h"
-#include "filesystem.h"
 #include "localization.h"
 #include "panemodel.h"
 #include "pathcodec.h"
 #include "pathnames.h"
+#include "toolprocess.h"
 
+#include <QPointer>
 #include <QThread>
 #include <memory>
 
@@ -19,7 +21,8 @@ namespace {
 
 // One pack or unpack while it runs: a child of the controller, so that the pane's status line
 // can name what is still going, and the receiver of the completion, which therefore goes
-// nowhere once the controller is gone.
+// nowhere once the controller is gone. Going with the controller, it stops the tool, and gives
+// the work a moment to remove what it left.
 class ArchiveTask : public QObject
 {
 public:
@@ -28,9 +31,21 @@ public:
         , pane(taskPane)
         , activity(std::move(taskActivity))
     {}
+    ~ArchiveTask() override
+    {
+        stopper->stop();
+        // A killed tool ends at once; only the removal of its output is waited for, briefly.
+        if (thread && thread->wait(QDeadlineTimer(kCleanUpMilliseconds)))
+            delete thread.get();
+    }
+    ArchiveTask(const ArchiveTask &) = delete;
+    ArchiveTask &operator=(const ArchiveTask &) = delete;
 
+    static constexpr int kCleanUpMilliseconds = 1000;
     PaneModel &pane;
     const QString activity;
+    const std::shared_ptr<ToolStopper> stopper = std::make_shared<ToolStopper>();
+    QPointer<QThread> thread;
 };
 
 // The pane names the newest of its tasks that still run, or nothing.
@@ -49,6 +64,20 @@ QString unpackFailedMessage(const QString &archive)
 {
     return Bv::tr("„%1“ konnte nicht entpackt werden.")
         .arg(PathCodec::displayText(lastComponent(archive)));
+}
+
+// Tells what an unpack of `archive` left out for safety.
+QString leftOutNotice(const QString &archive, const ArchiveTools::LeftOut &leftOut)
+{
+    const QString name = PathCodec::displayText(lastComponent(archive));
+    const QString first = PathCodec::displayText(PathCodec::decode(leftOut.first));
+    if (leftOut.count == 1)
+        return Bv::tr("„%1“ wurde entpackt, ohne „%2“: Gerätedateien, FIFOs und Set-ID-Rechte "
+                      "werden nicht übernommen.")
+            .arg(name, first);
+    return Bv::tr("„%1“ wurde entpackt, ohne „%2“ und %3 weitere Einträge: Gerätedateien, FIFOs "
+                  "und Set-ID-Rechte werden nicht übernommen.")
+        .arg(name, first, QString::number(leftOut.count - 1));
 }
 
 } // namespace
@@ -78,17 +107,20 @@ void BivaneState::packBuiltIn(const QSet<QString> &selection, PaneModel &pane)
     }
     const QString archive = uniqueUrl(
         names.size() == 1 ? names.first() + QStringLiteral(".zip") : Bv::tr("Archiv.zip"), folder);
-    const QString failed = Bv::tr("Das Archiv konnte nicht erstellt werden.");
+    const QString failed = Bv::tr("Das Archiv „%1“ konnte nicht erstellt werden.")
+                               .arg(PathCodec::displayText(lastComponent(archive)));
     // Taken here, on the main thread, so that the next pack started at once gets another name
     // and a failure removes only this run's archive.
-    if (ArchiveTools::reserveArchive(archive)) {
-        setErrorMessage(failed);
+    if (const std::optional<FileError> error = ArchiveTools::reserveArchive(archive)) {
+        reportError(*error, failed);
         return;
     }
     runArchiveTask(
         pane,
         Bv::tr("Archiv wird erstellt …"),
-        [names, folder, archive] { return ArchiveTools::createZip(names, folder, archive); },
+        [names, folder, archive](ToolStopper &stopper, QString &) {
+            return ArchiveTools::createZip(names, folder, archive, stopper);
+        },
         failed);
 }
 
@@ -107,40 +139,54 @@ void BivaneState::unpackSelection(const QSet<QString> &selection, PaneModel &pan
             m_desktop.open({archive});
             continue;
         }
-        // Made here and exclusively: two archives of one name never share a folder, and a
-        // failure removes nothing that was there before.
-        const QString destination =
-            uniqueUrl(ArchiveTools::archiveFolderName(archive), parentFolder(archive));
-        if (makeFolder(destination)) {
-            setErrorMessage(unpackFailedMessage(archive));
-            continue;
-        }
+        // The folder gets its name when the content is complete and checked: the free one
+        // then, so two archives of one name never share a folder.
         runArchiveTask(
             pane,
             Bv::tr("Wird entpackt …"),
-            [archive, destination] { return ArchiveTools::extractArchive(archive, destination); },
+            [archive](ToolStopper &stopper, QString &notice) {
+                const ArchiveTools::Unpacked unpacked = ArchiveTools::extractArchive(
+                    archive,
+                    [&] {
+                        return uniqueUrl(ArchiveTools::archiveFolderName(archive),
+                                         parentFolder(archive));
+                    },
+                    stopper);
+                if (!unpacked.error && unpacked.leftOut.count > 0)
+                    notice = leftOutNotice(archive, unpacked.leftOut);
+                return unpacked.error;
+            },
             unpackFailedMessage(archive));
     }
 }
 
 void BivaneState::runArchiveTask(PaneModel &pane,
                                  const QString &activity,
-                                 std::function<std::optional<FileError>()> work,
-                                 const QString &failureMessage)
+                                 ArchiveWork work,
+                                 const QString &failureSentence)
 {
     auto *task = new ArchiveTask(pane, activity, this);
     showActivity(*this, pane);
-    auto result = std::make_shared<std::optional<FileError>>();
-    QThread *thread = QThread::create([work = std::move(work), result] { *result = work(); });
+    struct Outcome
+    {
+        std::optional<FileError> failure;
+        QString notice;
+    };
+    auto outcome = std::make_shared<Outcome>();
+    task->thread = QThread::create([work = std::move(work), outcome, stopper = task->stopper] {
+        outcome->failure = work(*stopper, outcome->notice);
+    });
     // The thread object outlives the controller when it has to, and goes once its work ended.
-    connect(thread, &QThread::finished, thread, &QObject::deleteLater);
-    connect(thread, &QThread::finished, task, [this, task, result, failureMessage] {
+    connect(task->thread, &QThread::finished, task->thread, &QObject::deleteLater);
+    connect(task->thread, &QThread::finished, task, [this, task, outcome, failureSentence] {
         task->setParent(nullptr);
         task->deleteLater();
         showActivity(*this, task->pane);
-        if (*result)
-            setErrorMessage(failureMessage);
+        if (outcome->failure)
+            reportError(*outcome->failure, failureSentence);
+        else if (!outcome->notice.isEmpty())
+            setErrorMessage(outcome->notice);
         reloadPanes();
     });
-    thread->start();
+    task->thread->start();
 }

@@ -5,6 +5,8 @@
 #include "pathcodec.h"
 #include "pathnames.h"
 #include "posixpath.h"
+#include "stagingfolder.h"
+#include "toolprocess.h"
 #include "uniquefd.h"
 
 #include <QList>
@@ -13,14 +15,10 @@
 #include <fcntl.h>
 #include <functional>
 #include <linux/openat2.h>
-#include <spawn.h>
+#include <stdio.h>
 #include <sys/stat.h>
 #include <sys/syscall.h>
-#include <sys/wait.h>
 #include <unistd.h>
-#include <vector>
-
-extern char **environ;
 
 namespace ArchiveTools {
 namespace {
@@ -64,75 +62,23 @@ QString extensionOf(const QString &name)
     return dot <= 0 ? QString() : name.mid(dot + 1);
 }
 
-// One run of a tool: no shell, exact bytes.
-struct Command
-{
-    QByteArray executable;
-    QString workingFolder; // empty: this process's
-    QList<QByteArray> arguments;
-};
-
-// Runs `command` with its input and output on /dev/null and waits for it to end. Nothing but
-// the standard descriptors reaches the tool. The error when it cannot start or exits with a
-// status other than 0 (`failure`), else the error of `meanwhile`, which runs beside the tool.
-std::optional<FileError> run(const Command &command,
-                             const FileError &failure,
-                             const std::function<std::optional<FileError>()> &meanwhile = {})
-{
-    std::vector<QByteArray> words{command.executable};
-    words.insert(words.end(), command.arguments.cbegin(), command.arguments.cend());
-    std::vector<char *> argv;
-    for (QByteArray &word : words)
-        argv.push_back(word.data());
-    argv.push_back(nullptr);
-
-    UniqueFd folder;
-    if (!command.workingFolder.isEmpty()) {
-        const PosixPath at(PathCodec::encode(command.workingFolder));
-        folder.reset(at.error() == 0
-                         ? ::openat(at.dirFd(), at.relative(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)
-                         : -1);
-        if (!folder.isValid())
-            return FileError(at.error() != 0 ? at.error() : errno, command.workingFolder);
-    }
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
-    if (folder.isValid())
-        posix_spawn_file_actions_addfchdir_np(&actions, folder.get());
-    posix_spawn_file_actions_addclosefrom_np(&actions, STDERR_FILENO + 1);
-    pid_t pid = 0;
-    const int started = ::posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    if (started != 0)
-        return FileError(started, PathCodec::decode(command.executable));
-
-    const std::optional<FileError> besides = meanwhile ? meanwhile() : std::nullopt;
-    int status = 0;
-    while (::waitpid(pid, &status, 0) < 0) {
-        if (errno != EINTR)
-            return FileError(errno, PathCodec::decode(command.executable));
-    }
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
-        return failure;
-    return besides;
-}
-
-// Called for every symbolic link met: the folder holding it, its name, and its path relative
-// to where the walk began.
-using LinkVisitor = std::function<std::optional<FileError>(
-    int dirFd, const char *name, const QByteArray &relativePath)>;
+// Called for every entry but folders met in a walk: the folder holding it, its name, its path
+// relative to where the walk began and its type (DT_LNK, DT_REG …).
+using EntryVisitor = std::function<std::optional<FileError>(
+    int dirFd, const char *name, const QByteArray &relativePath, unsigned char type)>;
 
 // Walks the folder `name` in `dirFd` and everything below it without following links, and
-// hands each link to `onLink`. A folder that cannot be listed ends the walk with its error.
+// hands each entry that is no folder to `visit`. A folder that cannot be listed ends the walk
+// with its error, and so does a stop.
 std::optional<FileError> walkFolder(int dirFd,
                                     const char *name,
                                     const QByteArray &relativePath,
                                     const QByteArray &fullPath,
-                                    const LinkVisitor &onLink)
+                                    const EntryVisitor &visit,
+                                    const ToolStopper &stopper)
 {
+    if (stopper.isStopped())
+        return FileError(ECANCELED, PathCodec::decode(fullPath));
     DirectoryReader reader(::openat(dirFd, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
     if (reader.error() != 0)
         return FileError(reader.error(), PathCodec::decode(fullPath));
@@ -140,18 +86,23 @@ std::optional<FileError> walkFolder(int dirFd,
         unsigned char type = entry->d_type;
         if (type == DT_UNKNOWN) {
             struct stat st;
-            if (::fstatat(reader.fd(), entry->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0)
+            if (::fstatat(reader.fd(), entry->d_name, &st, AT_SYMLINK_NOFOLLOW | AT_NO_AUTOMOUNT) !=
+                0)
                 continue; // gone meanwhile
-            type = S_ISDIR(st.st_mode) ? DT_DIR : S_ISLNK(st.st_mode) ? DT_LNK : DT_REG;
+            type = IFTODT(st.st_mode);
         }
         const QByteArray childPath =
             relativePath.isEmpty() ? QByteArray(entry->d_name) : relativePath + '/' + entry->d_name;
         std::optional<FileError> failure;
         if (type == DT_DIR)
-            failure = walkFolder(
-                reader.fd(), entry->d_name, childPath, fullPath + '/' + entry->d_name, onLink);
-        else if (type == DT_LNK && onLink)
-            failure = onLink(reader.fd(), entry->d_name, childPath);
+            failure = walkFolder(reader.fd(),
+                                 entry->d_name,
+                                 childPath,
+                                 fullPath + '/' + entry->d_name,
+                                 visit,
+                                 stopper);
+        else if (visit)
+            failure = visit(reader.fd(), entry->d_name, childPath, type);
         if (failure)
             return failure;
     }
@@ -161,7 +112,8 @@ std::optional<FileError> walkFolder(int dirFd,
 }
 
 // The first folder among or below the items that cannot be listed. Links are not followed.
-std::optional<FileError> unreadableFolder(const QStringList &names, const QString &folder)
+std::optional<FileError>
+unreadableFolder(const QStringList &names, const QString &folder, const ToolStopper &stopper)
 {
     const QByteArray folderBytes = PathCodec::encode(folder);
     const PosixPath at(folderBytes);
@@ -173,11 +125,13 @@ std::optional<FileError> unreadableFolder(const QStringList &names, const QStrin
     for (const QString &name : names) {
         const QByteArray bytes = PathCodec::encode(name);
         struct stat st;
-        if (::fstatat(folderFd.get(), bytes.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0 ||
+        if (::fstatat(
+                folderFd.get(), bytes.constData(), &st, AT_SYMLINK_NOFOLLOW | AT_NO_AUTOMOUNT) !=
+                0 ||
             !S_ISDIR(st.st_mode))
-            continue; // zip itself tells a missing item
-        if (auto failure =
-                walkFolder(folderFd.get(), bytes.constData(), {}, folderBytes + '/' + bytes, {}))
+            continue; // zip itself tells a missing item, and stores a link as a link
+        if (auto failure = walkFolder(
+                folderFd.get(), bytes.constData(), {}, folderBytes + '/' + bytes, {}, stopper))
             return failure;
     }
     return std::nullopt;
@@ -218,26 +172,76 @@ bool leadsOut(int rootFd, int dirFd, const char *name, const QByteArray &linkPat
     return fd < 0 && errno == EXDEV;
 }
 
-// The first link in the unpacked folder that leads out of it.
-std::optional<FileError> linkLeadingOut(const QString &destination)
+// Makes the unpacked folder `rootFd` safe to hand over: device files, FIFOs and sockets go
+// (noted in `leftOut`), and the first link that leads out of the folder fails the check. The
+// tools themselves drop set-id bits (tar with "--no-same-permissions", unzip without "-K").
+// `shownFolder` is the folder's path as the user will know it.
+std::optional<FileError>
+checkUnpacked(int rootFd, const QString &shownFolder, LeftOut &leftOut, const ToolStopper &stopper)
 {
-    const QByteArray bytes = PathCodec::encode(destination);
-    const PosixPath at(bytes);
-    const UniqueFd root(
-        at.error() == 0 ? ::openat(at.dirFd(), at.relative(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)
-                        : -1);
-    if (!root.isValid())
-        return FileError(at.error() != 0 ? at.error() : errno, destination);
+    const QByteArray shownBytes = PathCodec::encode(shownFolder);
+    const auto failure = [&](int code, const QByteArray &relativePath) {
+        return FileError(code, PathCodec::decode(shownBytes + '/' + relativePath));
+    };
     return walkFolder(
-        root.get(),
+        rootFd,
         ".",
         {},
-        bytes,
-        [&](int dirFd, const char *name, const QByteArray &linkPath) -> std::optional<FileError> {
-            if (!leadsOut(root.get(), dirFd, name, linkPath))
+        shownBytes,
+        [&](int dirFd, const char *name, const QByteArray &relativePath, unsigned char type)
+            -> std::optional<FileError> {
+            if (type == DT_REG)
                 return std::nullopt;
-            return FileError(EXDEV, PathCodec::decode(bytes + '/' + linkPath));
-        });
+            if (type == DT_LNK) {
+                if (leadsOut(rootFd, dirFd, name, relativePath))
+                    return failure(EXDEV, relativePath);
+                return std::nullopt;
+            }
+            if (::unlinkat(dirFd, name, 0) != 0)
+                return failure(errno, relativePath);
+            if (leftOut.count++ == 0)
+                leftOut.first = relativePath;
+            return std::nullopt;
+        },
+        stopper);
+}
+
+// The tool that unpacks `archive` into its working folder `folderFd`; `input` receives the
+// archive opened for unzip, which would read "[", "*" and "?" in a name as a pattern.
+std::optional<ToolCommand> unpackCommand(const QString &archive, int folderFd, UniqueFd &input)
+{
+    const QByteArray bytes = PathCodec::encode(archive);
+    if (!lowerName(archive).endsWith(kZipSuffix)) {
+        // "--force-local": a colon in the name names no other machine. The name is an option's
+        // value and absolute, so nothing in it can become an option.
+        return ToolCommand{"/usr/bin/tar",
+                           {"-x",
+                            "--no-same-owner",
+                            "--no-same-permissions",
+                            "--no-wildcards",
+                            "--force-local",
+                            "--file=" + bytes},
+                           folderFd};
+    }
+    const PosixPath at(bytes);
+    // Without blocking on a FIFO; unzip then fails on it as on any file it cannot seek in.
+    input.reset(
+        at.error() == 0
+            ? ::openat(at.dirFd(), at.relative(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC)
+            : -1);
+    if (!input.isValid()) {
+        errno = at.error() != 0 ? at.error() : errno;
+        return std::nullopt;
+    }
+    ::fcntl(input.get(), F_SETFL, 0);
+    return ToolCommand{"/usr/bin/unzip", {"-q", "/dev/fd/3"}, folderFd, input.get()};
+}
+
+Unpacked failedWith(const FileError &error)
+{
+    Unpacked result;
+    result.error = error;
+    return result;
 }
 
 } // namespace
@@ -290,18 +294,47 @@ std::optional<FileError> reserveArchive(const QString &archive)
     return std::nullopt;
 }
 
-std::optional<FileError>
-createZip(const QStringList &names, const QString &folder, const QString &archive)
+std::optional<FileError> createZip(const QStringList &names,
+                                   const QString &folder,
+                                   const QString &archive,
+                                   ToolStopper &stopper)
 {
-    // "-MM": an item that vanished or cannot be read fails the run instead of being left out.
-    Command zip{"/usr/bin/zip", folder, {"-r", "-q", "-MM", PathCodec::encode(archive)}};
-    // "./" keeps a name starting with "-" from being read as an option; zip stores the name
-    // without it.
-    for (const QString &name : names)
-        zip.arguments.append("./" + PathCodec::encode(name));
-    // The look for unreadable folders goes on while zip works, on the other core.
-    const std::optional<FileError> failure =
-        run(zip, FileError(EIO, archive), [&] { return unreadableFolder(names, folder); });
+    // zip writes the new archive beside the old one and renames it; a private folder for it
+    // keeps an interrupted run from leaving its temporary file behind.
+    std::optional<FileError> failure;
+    {
+        const StagingFolder scratch(
+            folder, PathNames::lastComponent(archive), QStringLiteral("pack"));
+        failure = scratch.error();
+        if (!failure) {
+            // "-y" stores links as links, never what they lead to. "-MM": an item that vanished
+            // or cannot be read fails the run instead of being left out. "-nw" takes every name
+            // literally, and "./" keeps one starting with "-" from being read as an option; zip
+            // stores the name without it.
+            ToolCommand zip{"/usr/bin/zip",
+                            {"-r",
+                             "-q",
+                             "-y",
+                             "-MM",
+                             "-nw",
+                             "-b",
+                             PathCodec::encode(scratch.path()),
+                             PathCodec::encode(archive)}};
+            for (const QString &name : names)
+                zip.arguments.append("./" + PathCodec::encode(name));
+            const PosixPath at(PathCodec::encode(folder));
+            const UniqueFd folderFd(
+                at.error() == 0
+                    ? ::openat(at.dirFd(), at.relative(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)
+                    : -1);
+            zip.workingFolderFd = folderFd.get();
+            // The look for unreadable folders goes on while zip works, on the other core.
+            failure = !folderFd.isValid() ? FileError(at.error() != 0 ? at.error() : errno, folder)
+                                          : runTool(zip, FileError(EIO, archive), stopper, [&] {
+                                                return unreadableFolder(names, folder, stopper);
+                                            });
+        }
+    }
     if (failure) {
         const PosixPath at(PathCodec::encode(archive));
         ::unlinkat(at.dirFd(), at.relative(), 0);
@@ -309,20 +342,50 @@ createZip(const QStringList &names, const QString &folder, const QString &archiv
     return failure;
 }
 
-std::optional<FileError> extractArchive(const QString &archive, const QString &destination)
+Unpacked extractArchive(const QString &archive,
+                        const std::function<QString()> &freeDestination,
+                        ToolStopper &stopper)
 {
-    const QByteArray archiveBytes = PathCodec::encode(archive);
-    const QByteArray destinationBytes = PathCodec::encode(destination);
-    const Command command =
-        lowerName(archive).endsWith(kZipSuffix)
-            ? Command{"/usr/bin/unzip", {}, {"-q", archiveBytes, "-d", destinationBytes}}
-            : Command{"/usr/bin/tar", {}, {"-xf", archiveBytes, "-C", destinationBytes}};
-    std::optional<FileError> failure = run(command, FileError(EBADMSG, archive));
-    if (!failure)
-        failure = linkLeadingOut(destination);
-    if (failure)
-        removeItem(destination, WriteProtection::override);
-    return failure;
+    const QString folder = PathNames::parentFolder(archive);
+    const QString folderName = archiveFolderName(archive);
+    const StagingFolder stage(folder, folderName, QStringLiteral("unpack"));
+    if (stage.error())
+        return failedWith(*stage.error());
+    // The tool works in a folder inside the staging folder: a member "./" may change that
+    // folder's mode, never the one that keeps others out.
+    constexpr const char *kContent = "content";
+    if (::mkdirat(stage.fd(), kContent, 0777) != 0)
+        return failedWith(FileError(errno, stage.path()));
+    const UniqueFd content(
+        ::openat(stage.fd(), kContent, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+    if (!content.isValid())
+        return failedWith(FileError(errno, stage.path()));
+    UniqueFd input;
+    const std::optional<ToolCommand> command = unpackCommand(archive, content.get(), input);
+    if (!command)
+        return failedWith(FileError(errno, archive));
+    if (auto failure = runTool(*command, FileError(EBADMSG, archive), stopper))
+        return failedWith(*failure);
+
+    Unpacked result;
+    result.error = checkUnpacked(
+        content.get(), PathNames::joined(folder, folderName), result.leftOut, stopper);
+    if (result.error)
+        return result;
+    for (int attempt = 0;; ++attempt) {
+        if (stopper.isStopped())
+            return failedWith(FileError(ECANCELED, archive));
+        const QString destination = freeDestination();
+        const QByteArray name = PathCodec::encode(PathNames::lastComponent(destination));
+        if (::renameat2(
+                stage.fd(), kContent, stage.parentFd(), name.constData(), RENAME_NOREPLACE) == 0) {
+            result.folder = destination;
+            return result;
+        }
+        // Taken since the name was chosen: the next free one.
+        if (errno != EEXIST || attempt == 100)
+            return failedWith(FileError(errno, destination));
+    }
 }
 
 } // namespace ArchiveTools

@@ -4,11 +4,15 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <optional>
 
+class ToolStopper;
+
 // The archive kinds the program knows, and packing and unpacking with the system's zip, unzip
-// and tar. The tools run as child processes with exact argument bytes and no shell; the calls
-// that run them block until the tool has ended, so they belong on a background thread.
+// and tar. The tools run as child processes with exact argument bytes and no shell, and take
+// every name literally; the calls that run them block until the tool has ended, so they
+// belong on a background thread, and a ToolStopper ends them early.
 namespace ArchiveTools {
 
 // Whether the path's lower-cased extension names an archive ("zip", "tar", "tgz", "gz", "bz2",
@@ -25,15 +29,40 @@ QString archiveFolderName(const QString &archive);
 std::optional<FileError> reserveArchive(const QString &archive);
 
 // Packs the items `names` of `folder` into the reserved `archive` with "/usr/bin/zip", members
-// named exactly like the items. Fails when zip cannot start or exits with a status other than
-// 0, when an item vanished or cannot be read, and when a folder below the items cannot be read
-// (zip would leave its content out without saying so). A failure removes the archive.
-std::optional<FileError>
-createZip(const QStringList &names, const QString &folder, const QString &archive);
+// named exactly like the items and symbolic links stored as links. Fails when zip cannot start,
+// exits with a status other than 0 or is stopped, when an item vanished or cannot be read, and
+// when a folder below the items cannot be read (zip would leave its content out without saying
+// so). A failure removes the archive and whatever zip had begun.
+std::optional<FileError> createZip(const QStringList &names,
+                                   const QString &folder,
+                                   const QString &archive,
+                                   ToolStopper &stopper);
 
-// Unpacks `archive` into the existing empty folder `destination` with "/usr/bin/unzip" (ZIP)
-// or "/usr/bin/tar". Fails when the tool cannot start or exits with a status other than 0, and
-// refuses archives that leave a symbolic link leading out of the folder; both remove the folder.
-std::optional<FileError> extractArchive(const QString &archive, const QString &destination);
+// What an unpack found and left out: device files, FIFOs and sockets are not kept (and files
+// never get set-user-id or set-group-id bits).
+struct LeftOut
+{
+    int count = 0;
+    QByteArray first; // its path inside the archive
+
+    bool operator==(const LeftOut &) const = default;
+};
+
+struct Unpacked
+{
+    std::optional<FileError> error;
+    QString folder; // where the content went
+    LeftOut leftOut;
+};
+
+// Unpacks `archive` with "/usr/bin/unzip" (ZIP) or "/usr/bin/tar" into a hidden staging folder
+// beside it, as an ordinary user would (no owners, the umask applied). Only when the tool
+// succeeded and nothing in the result leads out of it does the content move into place, at the
+// free path `freeDestination` gives (asked again when the name was taken meanwhile). Fails when
+// the tool cannot start, exits with a status other than 0 or is stopped, or a symbolic link
+// leads out of the folder; nothing stays behind then.
+Unpacked extractArchive(const QString &archive,
+                        const std::function<QString()> &freeDestination,
+                        ToolStopper &stopper);
 
 } // namespace ArchiveTools
