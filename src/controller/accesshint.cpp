@@ -184,8 +184,13 @@ QString mountPoint(const QString &path)
     return top;
 }
 
+// A refused access, or an operation the file system does not offer (the trash on a mount
+// where none can be made), can come of a read-only mount too.
 QString readOnlyHint(const FileError &error)
 {
+    if (error.code != EROFS && error.code != EACCES && error.code != EPERM &&
+        error.code != EOPNOTSUPP)
+        return {};
     const std::optional<Entry> found = nearestExamined(error.path);
     if (!found || (error.code != EROFS && !isOnReadOnlyMount(found->path)))
         return {};
@@ -200,7 +205,7 @@ QString accessHint(const FileError &error)
 {
     const FileError *denial = error.accessDenial();
     if (!denial)
-        return error.code == EROFS ? readOnlyHint(error) : QString();
+        return readOnlyHint(error);
     QStringList hints{permissionHint(denial->path), readOnlyHint(*denial)};
     hints.removeAll(QString());
     return hints.join(QStringLiteral("\n\n"));

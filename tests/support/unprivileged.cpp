@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <grp.h>
+#include <sys/fsuid.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -43,4 +44,23 @@ QByteArray runUnprivileged(const std::function<QByteArray()> &work)
     if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
         return "child failed with status " + QByteArray::number(status);
     return result;
+}
+
+FileAccessAsNobody::FileAccessAsNobody()
+{
+    constexpr uid_t kNobody = 65534;
+    if (::geteuid() != 0)
+        return;
+    // The file-system ids belong to the thread; leaving 0 also drops root's file powers.
+    ::setfsgid(kNobody);
+    ::setfsuid(kNobody);
+    m_switched = true;
+}
+
+FileAccessAsNobody::~FileAccessAsNobody()
+{
+    if (!m_switched)
+        return;
+    ::setfsuid(0);
+    ::setfsgid(0);
 }
