@@ -2,6 +2,7 @@
 #include "panemodel.h"
 #include "pathcodec.h"
 #include "posixpath.h"
+#include "rootonly.h"
 #include "testmain.h"
 #include "transferprogress.h"
 
@@ -34,6 +35,8 @@ private slots:
     void itemsNeverGoIntoThemselves();
     void movesWithinTheVolumeAreRenames();
     void oneRunAtATime();
+    void failedRunsNameTheFirstFailingItem_data();
+    void failedRunsNameTheFirstFailingItem();
     void pastingAlwaysCopies();
 };
 
@@ -212,6 +215,78 @@ void CopyMoveTest::oneRunAtATime()
     QVERIFY(waitForRun(state));
     QCOMPARE(namesIn(home(QStringLiteral("Ziel"))), QStringList({"gross.bin"}));
     QCOMPARE(QFileInfo(home(QStringLiteral("Ziel/gross.bin"))).size(), 24 * 1024 * 1024);
+}
+
+void CopyMoveTest::failedRunsNameTheFirstFailingItem_data()
+{
+    // The sources "Baum" (holding "klein" and "sub/gross", 1 MiB) and "Zweiter" go from the
+    // home folder, or from the mount, into "~/Ziel": as it is ("plain"), a 256 KiB file system
+    // ("full") or one mounted read-only ("read-only").
+    QTest::addColumn<TransferKind>("kind");
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<QString>("source"); // the first source; "Zweiter" follows
+    QTest::addColumn<QString>("expected");
+    const QString readOnly =
+        QStringLiteral("\n\nDas Dateisystem unter „~/Ziel“ ist schreibgeschützt eingehängt; "
+                       "dort lässt sich nichts ändern.");
+    QTest::newRow("copy of a vanished item")
+        << TransferKind::copy << "plain"
+        << "weg"
+        << QStringLiteral("„weg“ konnte nicht kopiert werden.\n\n~/weg: Datei oder Ordner nicht "
+                          "gefunden");
+    QTest::newRow("move of a vanished item")
+        << TransferKind::move << "plain"
+        << "weg"
+        << QStringLiteral("„weg“ konnte nicht verschoben werden.\n\n~/weg: Datei oder Ordner "
+                          "nicht gefunden");
+    QTest::newRow("copy into a full file system")
+        << TransferKind::copy << "full"
+        << "Baum"
+        << QStringLiteral("„Baum“ konnte nicht kopiert werden.\n\n~/Ziel/Baum/sub/gross: Kein "
+                          "Platz mehr auf dem Datenträger");
+    QTest::newRow("copy into a read-only file system")
+        << TransferKind::copy << "read-only"
+        << "Baum"
+        << QStringLiteral("„Baum“ konnte nicht kopiert werden.\n\n~/Ziel/Baum: "
+                          "Schreibgeschütztes Dateisystem") +
+               readOnly;
+    QTest::newRow("move into a read-only file system")
+        << TransferKind::move << "read-only"
+        << "Baum"
+        << QStringLiteral("„Baum“ konnte nicht verschoben werden.\n\n~/Ziel/Baum: "
+                          "Schreibgeschütztes Dateisystem") +
+               readOnly;
+}
+
+void CopyMoveTest::failedRunsNameTheFirstFailingItem()
+{
+    QFETCH(TransferKind, kind);
+    QFETCH(QString, target);
+    QFETCH(QString, source);
+    QFETCH(QString, expected);
+    if (target != QLatin1String("plain"))
+        REQUIRE_ROOT();
+    writeFile(home(QStringLiteral("Baum/klein")), "klein");
+    writeFile(home(QStringLiteral("Baum/sub/gross")), QByteArray(1024 * 1024, 'g'));
+    writeFile(home(QStringLiteral("Zweiter")), "zwei");
+    std::optional<TmpfsMount> mount;
+    if (target != QLatin1String("plain")) {
+        mount.emplace(home(QStringLiteral("Ziel")), "size=256k");
+        QVERIFY(mount->isMounted());
+    }
+    if (target == QLatin1String("read-only"))
+        QVERIFY(mount->makeReadOnly());
+
+    ControllerFixture fixture;
+    fixture.preferences.setValue(Pref::confirmCopyMove, false);
+    BivaneState &state = fixture.state();
+    state.startTransfer(
+        {home(source), home(QStringLiteral("Zweiter"))}, home(QStringLiteral("Ziel")), kind);
+    QVERIFY(waitForRun(state));
+    QCOMPARE(state.errorMessage(), expected);
+    // The run stopped at the failure: the second item stays where it was.
+    QVERIFY(!QFileInfo::exists(home(QStringLiteral("Ziel/Zweiter"))));
+    QVERIFY(QFileInfo::exists(home(QStringLiteral("Zweiter"))));
 }
 
 void CopyMoveTest::pastingAlwaysCopies()
