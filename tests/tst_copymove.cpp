@@ -1,10 +1,12 @@
 #include "controllerfixture.h"
+#include "filesystem.h"
 #include "panemodel.h"
 #include "pathcodec.h"
 #include "posixpath.h"
 #include "rootonly.h"
 #include "testmain.h"
 #include "transferprogress.h"
+#include "unprivileged.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -37,6 +39,7 @@ private slots:
     void oneRunAtATime();
     void failedRunsNameTheFirstFailingItem_data();
     void failedRunsNameTheFirstFailingItem();
+    void refusedMovesNameTheRefusingSide();
     void pastingAlwaysCopies();
 };
 
@@ -287,6 +290,29 @@ void CopyMoveTest::failedRunsNameTheFirstFailingItem()
     // The run stopped at the failure: the second item stays where it was.
     QVERIFY(!QFileInfo::exists(home(QStringLiteral("Ziel/Zweiter"))));
     QVERIFY(QFileInfo::exists(home(QStringLiteral("Zweiter"))));
+}
+
+void CopyMoveTest::refusedMovesNameTheRefusingSide()
+{
+    REQUIRE_ROOT();
+    writeFile(home(QStringLiteral("offen/a.txt")));
+    writeFile(home(QStringLiteral("zu/b.txt")));
+    for (const auto &[folder, mode] : {std::pair{"", 0755}, {"offen", 0777}, {"zu", 0555}})
+        QVERIFY(::chmod(PathCodec::encode(home(QLatin1String(folder))).constData(), mode) == 0);
+    QVERIFY(::chown(PathCodec::encode(home(QStringLiteral("zu"))).constData(), 1, 1) == 0);
+
+    const FileAccessAsNobody asNobody;
+    // Into the closed folder: the destination refused it.
+    const auto into =
+        renameNoReplace(home(QStringLiteral("offen/a.txt")), home(QStringLiteral("zu/a.txt")));
+    QVERIFY(into);
+    QCOMPARE(into->code, EACCES);
+    QCOMPARE(into->path, home(QStringLiteral("zu/a.txt")));
+    // Out of it: the item could not leave.
+    const auto out =
+        renameNoReplace(home(QStringLiteral("zu/b.txt")), home(QStringLiteral("offen/b.txt")));
+    QVERIFY(out);
+    QCOMPARE(out->path, home(QStringLiteral("zu/b.txt")));
 }
 
 void CopyMoveTest::pastingAlwaysCopies()
