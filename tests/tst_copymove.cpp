@@ -301,7 +301,7 @@ void CopyMoveTest::refusedMovesNameTheRefusingSide()
         QVERIFY(::chmod(PathCodec::encode(home(QLatin1String(folder))).constData(), mode) == 0);
     QVERIFY(::chown(PathCodec::encode(home(QStringLiteral("zu"))).constData(), 1, 1) == 0);
 
-    const FileAccessAsNobody asNobody;
+    const UnprivilegedScope asNobody;
     // Into the closed folder: the destination refused it.
     const auto into =
         renameNoReplace(home(QStringLiteral("offen/a.txt")), home(QStringLiteral("zu/a.txt")));

@@ -442,7 +442,7 @@ void FileCommandsTest::failuresNameTheItemAndTheReason()
     pane.navigate(folder);
     const QString path = folder + QStringLiteral("/a.txt");
     {
-        std::optional<FileAccessAsNobody> asNobody;
+        std::optional<UnprivilegedScope> asNobody;
         if (place == QLatin1String("locked"))
             asNobody.emplace();
         if (command == QLatin1String("newFolder")) {

@@ -1,10 +1,14 @@
 #include "unprivileged.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <grp.h>
-#include <sys/fsuid.h>
 #include <sys/wait.h>
 #include <unistd.h>
+
+namespace {
+constexpr uid_t kNobody = 65534;
+}
 
 QByteArray runUnprivileged(const std::function<QByteArray()> &work)
 {
@@ -17,7 +21,6 @@ QByteArray runUnprivileged(const std::function<QByteArray()> &work)
         return "fork failed";
     if (child == 0) {
         ::close(pipeFds[0]);
-        constexpr uid_t kNobody = 65534;
         if (::geteuid() == 0 &&
             (::setgroups(0, nullptr) != 0 || ::setgid(kNobody) != 0 || ::setuid(kNobody) != 0))
             ::_exit(3);
@@ -46,21 +49,19 @@ QByteArray runUnprivileged(const std::function<QByteArray()> &work)
     return result;
 }
 
-FileAccessAsNobody::FileAccessAsNobody()
+// Only the effective ids change: the real and saved ones stay root, which lets the destructor
+// take root back. glibc applies both changes to every thread of the process.
+UnprivilegedScope::UnprivilegedScope()
 {
-    constexpr uid_t kNobody = 65534;
     if (::geteuid() != 0)
         return;
-    // The file-system ids belong to the thread; leaving 0 also drops root's file powers.
-    ::setfsgid(kNobody);
-    ::setfsuid(kNobody);
-    m_switched = true;
+    if (::setegid(kNobody) != 0 || ::seteuid(kNobody) != 0)
+        std::abort();
+    m_dropped = true;
 }
 
-FileAccessAsNobody::~FileAccessAsNobody()
+UnprivilegedScope::~UnprivilegedScope()
 {
-    if (!m_switched)
-        return;
-    ::setfsuid(0);
-    ::setfsgid(0);
+    if (m_dropped && (::seteuid(0) != 0 || ::setegid(0) != 0))
+        std::abort();
 }

@@ -8,19 +8,17 @@
 // Without root the child keeps the current user, whose permissions apply anyway.
 QByteArray runUnprivileged(const std::function<QByteArray()> &work);
 
-// While it lives, the calling thread, and only it, reaches files as user and group "nobody",
-// without root's power to pass over permission bits; other threads keep their own. Lets a test
-// run a controller command on the main thread against real permission bits although the tests
-// run as root, without forking a threaded process. Without root it changes nothing: the user's
-// own permissions apply anyway.
-class FileAccessAsNobody
+// While it lives, the whole process (every thread) acts as user and group "nobody" towards the
+// file system, without forking: for permission checks in tests that run threads or widgets.
+// Without root it changes nothing, as the current user's permissions apply anyway.
+class UnprivilegedScope
 {
 public:
-    FileAccessAsNobody();
-    ~FileAccessAsNobody();
-    FileAccessAsNobody(const FileAccessAsNobody &) = delete;
-    FileAccessAsNobody &operator=(const FileAccessAsNobody &) = delete;
+    UnprivilegedScope();
+    ~UnprivilegedScope();
+    UnprivilegedScope(const UnprivilegedScope &) = delete;
+    UnprivilegedScope &operator=(const UnprivilegedScope &) = delete;
 
 private:
-    bool m_switched = false;
+    bool m_dropped = false;
 };
