@@ -2,11 +2,14 @@
 #include "controllerfixture.h"
 #include "jsonsettingsformat.h"
 #include "panemodel.h"
+#include "pathcodec.h"
+#include "rootonly.h"
 #include "testmain.h"
 
 #include <QDir>
 #include <cerrno>
 #include <memory>
+#include <pwd.h>
 
 using Fixture = ControllerFixture;
 
@@ -20,7 +23,8 @@ private slots:
     void cyclingSkipsHiddenSidebars_data();
     void cyclingSkipsHiddenSidebars();
     void focusingAListSelectsItsFirstItem();
-    void permissionErrorsOfferHelp();
+    void errorsTellWhatStandsInTheWay_data();
+    void errorsTellWhatStandsInTheWay();
     void showHiddenReachesBothPanes();
     void columnLayoutSurvivesARestart();
     void unreadablePreferencesAreKeptAndTold();
@@ -108,29 +112,73 @@ void BivaneStateTest::focusingAListSelectsItsFirstItem()
     QVERIFY(state.left().selection().isEmpty());
 }
 
-void BivaneStateTest::permissionErrorsOfferHelp()
+void BivaneStateTest::errorsTellWhatStandsInTheWay_data()
 {
+    // The item is made in the home folder with the mode and owner given ("me": the user running
+    // the tests, "other": uid 1, a folder when the mode has the search bit); the failure names
+    // `failing`, below the home folder.
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QString>("owner");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("failing");
+    QTest::addColumn<QString>("expected"); // after the sentence; {me}, {other}: the owners' names
+
+    QTest::newRow("another user's unreadable file")
+        << "geheim" << 0600 << "other" << EACCES << "geheim"
+        << "~/geheim: Keine Berechtigung\n\n„geheim“ gehört {other} (-rw-------); du darfst sie "
+           "nicht lesen. Nur {other} oder ein Administrator kann dir diese Rechte geben.";
+    QTest::newRow("inside another user's closed folder")
+        << "zu" << 0700 << "other" << EPERM << "zu/neu"
+        << "~/zu/neu: Vorgang nicht erlaubt\n\n„zu“ gehört {other} (drwx------); du darfst ihn "
+           "nicht öffnen. Nur {other} oder ein Administrator kann dir diese Rechte geben.";
+    QTest::newRow("own write-protected file")
+        << "notiz" << 0444 << "me" << EACCES << "notiz"
+        << "~/notiz: Keine Berechtigung\n\n„notiz“ gehört {me} (-r--r--r--); du darfst sie nicht "
+           "ändern. Als Eigentümer kannst du die Rechte ändern.";
+    QTest::newRow("not about permissions") << "notiz" << 0444 << "me" << ENOENT << "fehlt"
+                                           << "~/fehlt: Datei oder Ordner nicht gefunden";
+}
+
+void BivaneStateTest::errorsTellWhatStandsInTheWay()
+{
+    QFETCH(QString, item);
+    QFETCH(int, mode);
+    QFETCH(QString, owner);
+    QFETCH(int, code);
+    QFETCH(QString, failing);
+    QFETCH(QString, expected);
+    constexpr uid_t kOther = 1;
+    if (owner == QLatin1String("other"))
+        REQUIRE_ROOT();
+    const QByteArray path = PathCodec::encode(home(item));
+    if (mode & 0100)
+        QVERIFY(QDir().mkpath(home(item)));
+    else
+        writeFile(home(item));
+    QVERIFY(::chmod(path.constData(), mode_t(mode)) == 0);
+    if (owner == QLatin1String("other"))
+        QVERIFY(::chown(path.constData(), kOther, kOther) == 0);
+    for (const auto &[placeholder, uid] : {std::pair{"{me}", ::geteuid()}, {"{other}", kOther}}) {
+        const passwd *entry = ::getpwuid(uid);
+        QVERIFY(entry);
+        expected.replace(QLatin1String(placeholder), QString::fromLocal8Bit(entry->pw_name));
+    }
+
     Fixture fixture;
     BivaneState &state = fixture.state();
+    const QString sentence = QStringLiteral("„%1“ konnte nicht kopiert werden.").arg(item);
+    state.reportError(FileError{code, home(failing)}, sentence);
+    QCOMPARE(state.errorMessage(), sentence + QStringLiteral("\n\n") + expected);
 
-    const FileError missing{ENOENT, QStringLiteral("/x")};
-    state.reportError(missing, QStringLiteral("Kontext"));
-    QCOMPARE(state.errorMessage(), missing.description());
-    QVERIFY(!state.errorOffersPrivacySettings());
-
-    FileError wrapped{EIO, QStringLiteral("/x"), QStringLiteral("Kopieren fehlgeschlagen.")};
-    wrapped.underlying = std::make_shared<FileError>(FileError{EACCES, QStringLiteral("/x/y")});
-    QVERIFY(BivaneState::isPermissionError(wrapped));
-    state.reportError(wrapped, QStringLiteral("Beim Kopieren von „y“."));
-    QVERIFY(state.errorOffersPrivacySettings());
-    QVERIFY(state.errorMessage().startsWith(QStringLiteral(
-        "Kopieren fehlgeschlagen.\n\nBeim Kopieren von „y“.\n\nMögliche Ursachen:")));
-
-    // A later plain failure replaces the text but leaves the offer to the alert to clear.
-    state.reportError(missing);
-    QCOMPARE(state.errorMessage(), missing.description());
-    QVERIFY(state.errorOffersPrivacySettings());
-    QVERIFY(BivaneState::isPermissionError(FileError{EPERM, {}}));
+    // A refused access that caused another failure is found behind it.
+    FileError wrapped{EIO, home(), QStringLiteral("Kopieren fehlgeschlagen.")};
+    wrapped.underlying = std::make_shared<FileError>(FileError{code, home(failing)});
+    QCOMPARE(BivaneState::isPermissionError(wrapped), code != ENOENT);
+    state.reportError(wrapped, sentence);
+    QStringList parts{sentence, wrapped.message, expected.section(QStringLiteral("\n\n"), 1)};
+    parts.removeAll(QString());
+    QCOMPARE(state.errorMessage(), parts.join(QStringLiteral("\n\n")));
 }
 
 void BivaneStateTest::showHiddenReachesBothPanes()

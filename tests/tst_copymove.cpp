@@ -1,9 +1,12 @@
 #include "controllerfixture.h"
+#include "filesystem.h"
 #include "panemodel.h"
 #include "pathcodec.h"
 #include "posixpath.h"
+#include "rootonly.h"
 #include "testmain.h"
 #include "transferprogress.h"
+#include "unprivileged.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -34,6 +37,9 @@ private slots:
     void itemsNeverGoIntoThemselves();
     void movesWithinTheVolumeAreRenames();
     void oneRunAtATime();
+    void failedRunsNameTheFirstFailingItem_data();
+    void failedRunsNameTheFirstFailingItem();
+    void refusedMovesNameTheRefusingSide();
     void pastingAlwaysCopies();
 };
 
@@ -212,6 +218,101 @@ void CopyMoveTest::oneRunAtATime()
     QVERIFY(waitForRun(state));
     QCOMPARE(namesIn(home(QStringLiteral("Ziel"))), QStringList({"gross.bin"}));
     QCOMPARE(QFileInfo(home(QStringLiteral("Ziel/gross.bin"))).size(), 24 * 1024 * 1024);
+}
+
+void CopyMoveTest::failedRunsNameTheFirstFailingItem_data()
+{
+    // The sources "Baum" (holding "klein" and "sub/gross", 1 MiB) and "Zweiter" go from the
+    // home folder, or from the mount, into "~/Ziel": as it is ("plain"), a 256 KiB file system
+    // ("full") or one mounted read-only ("read-only").
+    QTest::addColumn<TransferKind>("kind");
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<QString>("source"); // the first source; "Zweiter" follows
+    QTest::addColumn<QString>("expected");
+    const QString readOnly =
+        QStringLiteral("\n\nDas Dateisystem unter „~/Ziel“ ist schreibgeschützt eingehängt; "
+                       "dort lässt sich nichts ändern.");
+    QTest::newRow("copy of a vanished item")
+        << TransferKind::copy << "plain"
+        << "weg"
+        << QStringLiteral("„weg“ konnte nicht kopiert werden.\n\n~/weg: Datei oder Ordner nicht "
+                          "gefunden");
+    QTest::newRow("move of a vanished item")
+        << TransferKind::move << "plain"
+        << "weg"
+        << QStringLiteral("„weg“ konnte nicht verschoben werden.\n\n~/weg: Datei oder Ordner "
+                          "nicht gefunden");
+    QTest::newRow("copy into a full file system")
+        << TransferKind::copy << "full"
+        << "Baum"
+        << QStringLiteral("„Baum“ konnte nicht kopiert werden.\n\n~/Ziel/Baum/sub/gross: Kein "
+                          "Platz mehr auf dem Datenträger");
+    QTest::newRow("copy into a read-only file system")
+        << TransferKind::copy << "read-only"
+        << "Baum"
+        << QStringLiteral("„Baum“ konnte nicht kopiert werden.\n\n~/Ziel/Baum: "
+                          "Schreibgeschütztes Dateisystem") +
+               readOnly;
+    QTest::newRow("move into a read-only file system")
+        << TransferKind::move << "read-only"
+        << "Baum"
+        << QStringLiteral("„Baum“ konnte nicht verschoben werden.\n\n~/Ziel/Baum: "
+                          "Schreibgeschütztes Dateisystem") +
+               readOnly;
+}
+
+void CopyMoveTest::failedRunsNameTheFirstFailingItem()
+{
+    QFETCH(TransferKind, kind);
+    QFETCH(QString, target);
+    QFETCH(QString, source);
+    QFETCH(QString, expected);
+    if (target != QLatin1String("plain"))
+        REQUIRE_ROOT();
+    writeFile(home(QStringLiteral("Baum/klein")), "klein");
+    writeFile(home(QStringLiteral("Baum/sub/gross")), QByteArray(1024 * 1024, 'g'));
+    writeFile(home(QStringLiteral("Zweiter")), "zwei");
+    std::optional<TmpfsMount> mount;
+    if (target != QLatin1String("plain")) {
+        mount.emplace(home(QStringLiteral("Ziel")), "size=256k");
+        QVERIFY(mount->isMounted());
+    }
+    if (target == QLatin1String("read-only"))
+        QVERIFY(mount->makeReadOnly());
+
+    ControllerFixture fixture;
+    fixture.preferences.setValue(Pref::confirmCopyMove, false);
+    BivaneState &state = fixture.state();
+    state.startTransfer(
+        {home(source), home(QStringLiteral("Zweiter"))}, home(QStringLiteral("Ziel")), kind);
+    QVERIFY(waitForRun(state));
+    QCOMPARE(state.errorMessage(), expected);
+    // The run stopped at the failure: the second item stays where it was.
+    QVERIFY(!QFileInfo::exists(home(QStringLiteral("Ziel/Zweiter"))));
+    QVERIFY(QFileInfo::exists(home(QStringLiteral("Zweiter"))));
+}
+
+void CopyMoveTest::refusedMovesNameTheRefusingSide()
+{
+    REQUIRE_ROOT();
+    writeFile(home(QStringLiteral("offen/a.txt")));
+    writeFile(home(QStringLiteral("zu/b.txt")));
+    for (const auto &[folder, mode] : {std::pair{"", 0755}, {"offen", 0777}, {"zu", 0555}})
+        QVERIFY(::chmod(PathCodec::encode(home(QLatin1String(folder))).constData(), mode) == 0);
+    QVERIFY(::chown(PathCodec::encode(home(QStringLiteral("zu"))).constData(), 1, 1) == 0);
+
+    const UnprivilegedScope asNobody;
+    // Into the closed folder: the destination refused it.
+    const auto into =
+        renameNoReplace(home(QStringLiteral("offen/a.txt")), home(QStringLiteral("zu/a.txt")));
+    QVERIFY(into);
+    QCOMPARE(into->code, EACCES);
+    QCOMPARE(into->path, home(QStringLiteral("zu/a.txt")));
+    // Out of it: the item could not leave.
+    const auto out =
+        renameNoReplace(home(QStringLiteral("zu/b.txt")), home(QStringLiteral("offen/b.txt")));
+    QVERIFY(out);
+    QCOMPARE(out->path, home(QStringLiteral("zu/b.txt")));
 }
 
 void CopyMoveTest::pastingAlwaysCopies()

@@ -2,13 +2,16 @@
 #include "panemodel.h"
 #include "pathcodec.h"
 #include "posixpath.h"
+#include "rootonly.h"
 #include "testmain.h"
+#include "unprivileged.h"
 
 #include <QClipboard>
 #include <QFile>
 #include <QGuiApplication>
 #include <QMimeData>
 #include <fcntl.h>
+#include <pwd.h>
 #include <unistd.h>
 
 namespace {
@@ -41,6 +44,8 @@ private slots:
     void trashKeepsTheCursorInPlace();
     void trashAsksUnlessTurnedOff();
     void trashedItemsAreInTheTrash();
+    void failuresNameTheItemAndTheReason_data();
+    void failuresNameTheItemAndTheReason();
     void clipboardGetsPathsAndFiles();
     void oddNamesAreActedOnExactly();
 };
@@ -197,7 +202,11 @@ void FileCommandsTest::renameChecksTheNewName()
         QVERIFY(!QFile::exists(home(original)));
         QCOMPARE(pane.selection(), QSet<QString>({home(resultName)}));
     }
-    QCOMPARE(state.errorMessage(), message.isEmpty() ? QString() : message);
+    // The message names the item and the name it was to get.
+    QCOMPARE(state.errorMessage(),
+             message.isEmpty() ? QString()
+                               : QStringLiteral("„%1“ konnte nicht in „%2“ umbenannt werden.\n\n%3")
+                                     .arg(original, typed.trimmed(), message));
 }
 
 void FileCommandsTest::renameNeverReplaces()
@@ -307,7 +316,150 @@ void FileCommandsTest::trashedItemsAreInTheTrash()
     const QByteArray info = contentOf(trashFolder(QStringLiteral("info/weg.txt.trashinfo")));
     QVERIFY2(info.contains("Path=") && info.contains("weg.txt"), info.constData());
     // The missing item is reported; the other one was trashed all the same.
-    QVERIFY(!state.errorMessage().isEmpty());
+    QVERIFY(state.errorMessage().startsWith(QStringLiteral("„gibt-es-nicht“")));
+}
+
+void FileCommandsTest::failuresNameTheItemAndTheReason_data()
+{
+    // Each command fails for real in the folder "~/ort" holding a.txt and b.txt: as it is
+    // ("plain"), closed to the user ("locked": owned by another user, dr-xr-xr-x), on a
+    // file system mounted read-only ("read-only"), or in /proc ("proc").
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("place");
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<QString>("expected"); // {owner}: the name of the locked folder's owner
+
+    const QString locked = QStringLiteral(
+        "\n\n„ort“ gehört {owner} (dr-xr-xr-x); du darfst darin nicht schreiben. Nur {owner} "
+        "oder ein Administrator kann dir diese Rechte geben.");
+    const QString readOnly =
+        QStringLiteral("\n\nDas Dateisystem unter „~/ort“ ist schreibgeschützt eingehängt; dort "
+                       "lässt sich nichts ändern.");
+    const QString newFolder =
+        QStringLiteral("Der Ordner „Neuer Ordner“ konnte nicht angelegt werden.\n\n");
+    const QString rename = QStringLiteral("„a.txt“ konnte nicht in „c.txt“ umbenannt werden.\n\n");
+    const QString duplicate = QStringLiteral("„a.txt“ konnte nicht dupliziert werden.\n\n");
+    const QString trash =
+        QStringLiteral("„a.txt“ konnte nicht in den Papierkorb gelegt werden.\n\n~/ort/a.txt: ");
+
+    QTest::newRow("new folder in /proc")
+        << "newFolder"
+        << "proc"
+        << "" << newFolder + QStringLiteral("/proc/Neuer Ordner: Datei oder Ordner nicht gefunden");
+    QTest::newRow("new folder, locked")
+        << "newFolder"
+        << "locked"
+        << "" << newFolder + QStringLiteral("~/ort/Neuer Ordner: Keine Berechtigung") + locked;
+    QTest::newRow("new folder, read-only")
+        << "newFolder"
+        << "read-only"
+        << ""
+        << newFolder + QStringLiteral("~/ort/Neuer Ordner: Schreibgeschütztes Dateisystem") +
+               readOnly;
+    QTest::newRow("rename onto a taken name")
+        << "rename"
+        << "plain"
+        << "b.txt"
+        << QStringLiteral("„a.txt“ konnte nicht in „b.txt“ umbenannt werden.\n\n„b.txt“ ist "
+                          "bereits vorhanden.");
+    QTest::newRow("rename, locked")
+        << "rename"
+        << "locked"
+        << "c.txt" << rename + QStringLiteral("~/ort/a.txt: Keine Berechtigung") + locked;
+    QTest::newRow("rename, read-only")
+        << "rename"
+        << "read-only"
+        << "c.txt"
+        << rename + QStringLiteral("~/ort/a.txt: Schreibgeschütztes Dateisystem") + readOnly;
+    QTest::newRow("duplicate a vanished item")
+        << "duplicate"
+        << "plain"
+        << "fehlt"
+        << QStringLiteral("„fehlt“ konnte nicht dupliziert werden.\n\n~/ort/fehlt: Datei oder "
+                          "Ordner nicht gefunden");
+    QTest::newRow("duplicate, locked")
+        << "duplicate"
+        << "locked"
+        << "a.txt" << duplicate + QStringLiteral("~/ort/a Kopie.txt: Keine Berechtigung") + locked;
+    QTest::newRow("duplicate, read-only")
+        << "duplicate"
+        << "read-only"
+        << "a.txt"
+        << duplicate + QStringLiteral("~/ort/a Kopie.txt: Schreibgeschütztes Dateisystem") +
+               readOnly;
+    QTest::newRow("trash a vanished item")
+        << "trash"
+        << "plain"
+        << "fehlt"
+        << QStringLiteral("„fehlt“ konnte nicht in den Papierkorb gelegt werden.\n\n~/ort/fehlt: "
+                          "Datei oder Ordner nicht gefunden");
+    QTest::newRow("trash, locked")
+        << "trash"
+        << "locked"
+        << "a.txt" << trash + QStringLiteral("Keine Berechtigung") + locked;
+    QTest::newRow("trash, read-only")
+        << "trash"
+        << "read-only"
+        << "a.txt" << trash + QStringLiteral("Auf diesem Dateisystem nicht möglich") + readOnly;
+}
+
+void FileCommandsTest::failuresNameTheItemAndTheReason()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, place);
+    QFETCH(QString, item);
+    QFETCH(QString, expected);
+    if (place == QLatin1String("locked") || place == QLatin1String("read-only"))
+        REQUIRE_ROOT();
+
+    const QString folder =
+        place == QLatin1String("proc") ? QStringLiteral("/proc") : home(QStringLiteral("ort"));
+    std::optional<TmpfsMount> mount;
+    if (place == QLatin1String("read-only")) {
+        mount.emplace(folder);
+        QVERIFY(mount->isMounted());
+    }
+    if (place != QLatin1String("proc")) {
+        writeFile(folder + QStringLiteral("/a.txt"), "A");
+        writeFile(folder + QStringLiteral("/b.txt"), "B");
+    }
+    if (mount)
+        QVERIFY(mount->makeReadOnly());
+    constexpr uid_t kDaemon = 1; // an owner other than the user and root
+    if (place == QLatin1String("locked")) {
+        const QByteArray bytes = PathCodec::encode(folder);
+        QVERIFY(::chown(bytes.constData(), kDaemon, kDaemon) == 0);
+        QVERIFY(::chmod(bytes.constData(), 0555) == 0);
+        QVERIFY(::chmod(PathCodec::encode(home()).constData(), 0755) == 0);
+        const passwd *owner = ::getpwuid(kDaemon);
+        QVERIFY(owner);
+        expected.replace(QStringLiteral("{owner}"), QString::fromLocal8Bit(owner->pw_name));
+    }
+
+    ControllerFixture fixture;
+    BivaneState &state = fixture.state();
+    PaneModel &pane = state.left();
+    pane.navigate(folder);
+    const QString path = folder + QStringLiteral("/a.txt");
+    {
+        std::optional<UnprivilegedScope> asNobody;
+        if (place == QLatin1String("locked"))
+            asNobody.emplace();
+        if (command == QLatin1String("newFolder")) {
+            state.newFolder(pane);
+        } else if (command == QLatin1String("rename")) {
+            state.startRename({path}, pane);
+            pane.setRenameText(item);
+            state.commitRename(pane);
+        } else if (command == QLatin1String("duplicate")) {
+            state.duplicate({folder + QLatin1Char('/') + item});
+        } else {
+            state.performTrash({folder + QLatin1Char('/') + item}, pane);
+        }
+    }
+    QCOMPARE(state.errorMessage(), expected);
+    if (place != QLatin1String("proc"))
+        QCOMPARE(namesIn(folder), QStringList({"a.txt", "b.txt"}));
 }
 
 void FileCommandsTest::clipboardGetsPathsAndFiles()

@@ -252,28 +252,24 @@ void MainWindowTest::toolTipsFollowBindings()
 void MainWindowTest::errorAlert_data()
 {
     QTest::addColumn<QString>("message");
-    QTest::addColumn<bool>("offersPrivacySettings");
 
-    QTest::newRow("plain failure")
-        << QStringLiteral("„a.txt“ konnte nicht kopiert werden.") << false;
-    // Linux has no settings page for full disk access: the hint stays, the button does not.
-    QTest::newRow("missing permission")
-        << QStringLiteral("Keine Berechtigung.\n\nMögliche Ursachen: …") << true;
+    QTest::newRow("plain failure") << QStringLiteral("„a.txt“ konnte nicht kopiert werden.");
+    QTest::newRow("with reason and hint")
+        << QStringLiteral("„a.txt“ konnte nicht kopiert werden.\n\n~/a.txt: Keine "
+                          "Berechtigung\n\n„a.txt“ gehört root (-rw-------).");
     QTest::newRow("name that looks like markup")
-        << QStringLiteral("„<b>x</b>“ konnte nicht gelöscht werden.") << false;
+        << QStringLiteral("„<b>x</b>“ konnte nicht gelöscht werden.");
 }
 
 void MainWindowTest::errorAlert()
 {
     QFETCH(QString, message);
-    QFETCH(bool, offersPrivacySettings);
     ControllerFixture f;
     BivaneState &state = f.state();
     MainWindow window(state);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
 
-    state.setErrorOffersPrivacySettings(offersPrivacySettings);
     state.setErrorMessage(message);
     QTRY_VERIFY(sheetWithKeyboard<QMessageBox>());
     QPointer<QMessageBox> alert = sheetWithKeyboard<QMessageBox>();
@@ -288,7 +284,6 @@ void MainWindowTest::errorAlert()
     press(Qt::Key_Return);
     QTRY_VERIFY(!alert);
     QCOMPARE(state.errorMessage(), QString());
-    QVERIFY(!state.errorOffersPrivacySettings());
 
     // The next failure opens a fresh alert; one after it while that is open replaces its text.
     state.setErrorMessage(QStringLiteral("Zweiter Fehler"));

@@ -1,5 +1,6 @@
 #include "bivanestate.h"
 
+#include "accesshint.h"
 #include "applanguage.h"
 #include "keymonitor.h"
 #include "localization.h"
@@ -12,7 +13,6 @@
 
 #include <QDir>
 #include <QGuiApplication>
-#include <cerrno>
 
 struct BivaneState::PendingQuestion
 {
@@ -64,11 +64,6 @@ BivaneState::~BivaneState() = default;
 void BivaneState::setErrorMessage(const QString &message)
 {
     assign(m_errorMessage, message, &BivaneState::errorMessageChanged);
-}
-
-void BivaneState::setErrorOffersPrivacySettings(bool offers)
-{
-    assign(m_errorOffersPrivacySettings, offers, &BivaneState::errorOffersPrivacySettingsChanged);
 }
 
 void BivaneState::setShowHidden(bool showHidden)
@@ -165,28 +160,24 @@ void BivaneState::cycleZone(Direction direction)
     focus(available[(position + step) % available.size()]);
 }
 
-void BivaneState::reportError(const FileError &error, const QString &context)
+void BivaneState::reportError(const FileError &error, const QString &sentence)
 {
-    QString message = error.description();
-    if (isPermissionError(error)) {
-        setErrorOffersPrivacySettings(true);
-        if (!context.isEmpty())
-            message += QStringLiteral("\n\n") + context;
-        message += QStringLiteral("\n\n") +
-                   Bv::tr("Mögliche Ursachen: Die Datei gehört einem anderen Benutzer, ist "
-                          "gesperrt, oder Bivane hat keinen Zugriff auf diesen Ordner. Für "
-                          "einen Dateimanager hilft meist der „Vollzugriff auf die Festplatte“ "
-                          "in den Datenschutz-Einstellungen.");
-    }
-    setErrorMessage(message);
+    // What failed, then which item and why, then what stands in the way.
+    QStringList parts{sentence};
+    const bool namesItsItem = !error.message.isEmpty() || error.path.isEmpty();
+    parts.append(namesItsItem ? error.description()
+                              : Bv::tr("%1: %2").arg(
+                                    PathCodec::displayText(PathNames::homeAbbreviated(error.path)),
+                                    error.description()));
+    parts.append(accessHint(error));
+    parts.removeAll(QString());
+    parts.removeDuplicates();
+    setErrorMessage(parts.join(QStringLiteral("\n\n")));
 }
 
 bool BivaneState::isPermissionError(const FileError &error)
 {
-    if (error.code == EACCES || error.code == EPERM)
-        return true;
-    return error.underlying && error.underlying.get() != &error &&
-           isPermissionError(*error.underlying);
+    return error.accessDenial() != nullptr;
 }
 
 void BivaneState::applicationBecameActive()

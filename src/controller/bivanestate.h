@@ -40,8 +40,6 @@ class BivaneState : public QObject
     Q_PROPERTY(PaneSide active READ active NOTIFY activeChanged)
     Q_PROPERTY(
         QString errorMessage READ errorMessage WRITE setErrorMessage NOTIFY errorMessageChanged)
-    Q_PROPERTY(bool errorOffersPrivacySettings READ errorOffersPrivacySettings WRITE
-                   setErrorOffersPrivacySettings NOTIFY errorOffersPrivacySettingsChanged)
     Q_PROPERTY(bool showHidden READ showHidden WRITE setShowHidden NOTIFY showHiddenChanged)
     Q_PROPERTY(QStringList customFavorites READ customFavorites WRITE setCustomFavorites NOTIFY
                    customFavoritesChanged)
@@ -85,7 +83,6 @@ public:
     PaneSide active() const { return m_active; }
     // The message of the error alert; a null string while there is none.
     QString errorMessage() const { return m_errorMessage; }
-    bool errorOffersPrivacySettings() const { return m_errorOffersPrivacySettings; }
     bool showHidden() const { return m_showHidden; }
     QStringList customFavorites() const { return m_customFavorites; }
     // Display names of favourites by the standardised path of the folder.
@@ -99,7 +96,6 @@ public:
     TransferProgress *activeTransfer() const;
 
     void setErrorMessage(const QString &message);
-    void setErrorOffersPrivacySettings(bool offers);
     // Both panes follow, left first, also when the value does not change.
     void setShowHidden(bool showHidden);
     void setCustomFavorites(const QStringList &favorites);
@@ -127,9 +123,11 @@ public:
     // Moves the keyboard to the next or previous zone that is shown, wrapping at both ends.
     void cycleZone(Direction direction);
 
-    // Publishes a failed file operation in errorMessage. Missing permissions, also as the cause
-    // of another failure, add `context`, a hint about the causes and the privacy offer.
-    void reportError(const FileError &error, const QString &context = {});
+    // Publishes a failed file operation in errorMessage: `sentence` says what failed and names
+    // the item ("„Bilder“ konnte nicht kopiert werden."), then follow the item that failed with
+    // the reason ("~/Bilder/privat: Keine Berechtigung") and, where the file system tells it,
+    // what stands in the way (owner and permission bits, a read-only mount).
+    void reportError(const FileError &error, const QString &sentence);
     static bool isPermissionError(const FileError &error);
 
     // The application became the active one: both panes re-read their folders.
@@ -273,7 +271,6 @@ public:
 signals:
     void activeChanged();
     void errorMessageChanged();
-    void errorOffersPrivacySettingsChanged();
     void showHiddenChanged();
     void customFavoritesChanged();
     void customFavoriteNamesChanged();
@@ -322,7 +319,6 @@ private:
     std::unique_ptr<PaneModel> m_right;
     PaneSide m_active = PaneSide::left;
     QString m_errorMessage;
-    bool m_errorOffersPrivacySettings = false;
     bool m_showHidden = false;
     QStringList m_customFavorites;
     QVariantMap m_customFavoriteNames;

@@ -70,6 +70,12 @@ QString freeUrl(const QString &folder,
     }
 }
 
+// The item's name as the user reads it.
+QString displayName(const QString &path)
+{
+    return PathCodec::displayText(lastComponent(path));
+}
+
 // " 2", " 3" … after the first name.
 QString numbered(const QString &name, qint64 n)
 {
@@ -104,7 +110,8 @@ void BivaneState::newFolder(PaneModel &pane)
 {
     const QString url = uniqueUrl(Bv::tr("Neuer Ordner"), pane.url());
     if (const std::optional<FileError> error = makeFolder(url)) {
-        reportError(*error);
+        reportError(*error,
+                    Bv::tr("Der Ordner „%1“ konnte nicht angelegt werden.").arg(displayName(url)));
         return;
     }
     reloadPanes();
@@ -133,15 +140,17 @@ void BivaneState::commitRename(PaneModel &pane)
     const QString name = pane.renameText().trimmed();
     if (name.isEmpty() || name == lastComponent(target))
         return;
+    const QString failed = Bv::tr("„%1“ konnte nicht in „%2“ umbenannt werden.")
+                               .arg(displayName(target), PathCodec::displayText(name));
     if (const std::optional<QString> reason = invalidNameReason(name)) {
-        setErrorMessage(*reason);
+        setErrorMessage(failed + QStringLiteral("\n\n") + *reason);
         return;
     }
     const QString folder = parentFolder(target);
     const QString destination =
         (folder == QLatin1String("/") ? folder : folder + QLatin1Char('/')) + name;
     if (const std::optional<FileError> error = renameNoReplace(target, destination)) {
-        reportError(*error);
+        reportError(*error, failed);
         return;
     }
     reloadPanes();
@@ -161,7 +170,8 @@ void BivaneState::duplicate(const QSet<QString> &selection)
             });
         if (const std::optional<FileError> error =
                 copyItem(path, destination, neverCancelled, [](qint64) {}))
-            reportError(*error);
+            reportError(*error,
+                        Bv::tr("„%1“ konnte nicht dupliziert werden.").arg(displayName(path)));
     }
     reloadPanes();
 }
@@ -177,8 +187,7 @@ void BivaneState::trashSelection(const QSet<QString> &selection, PaneModel &pane
     Question question;
     question.message =
         selection.size() == 1
-            ? Bv::tr("„%1“ in den Papierkorb legen?")
-                  .arg(PathCodec::displayText(lastComponent(*selection.cbegin())))
+            ? Bv::tr("„%1“ in den Papierkorb legen?").arg(displayName(*selection.cbegin()))
             : Bv::tr("%n Objekte in den Papierkorb legen?", nullptr, int(selection.size()));
     question.informativeText = Bv::tr("Du kannst sie aus dem Papierkorb wieder zurückholen.");
     question.confirmTitle = Bv::tr("In den Papierkorb");
@@ -200,7 +209,9 @@ void BivaneState::performTrash(const QSet<QString> &selection, PaneModel &pane)
 
     for (const QString &path : sortedByPath(selection)) {
         if (const std::optional<FileError> error = m_desktop.moveToTrash(path))
-            reportError(*error);
+            reportError(*error,
+                        Bv::tr("„%1“ konnte nicht in den Papierkorb gelegt werden.")
+                            .arg(displayName(path)));
     }
     pane.setSelection({});
     reloadPanes();

@@ -9,7 +9,6 @@
 #include "preferences.h"
 #include "quicklookcontroller.h"
 
-#include <cerrno>
 #include <sys/stat.h>
 
 namespace {
@@ -49,10 +48,8 @@ void BivaneState::openWith(const QStringList &paths, const QString &application)
 {
     if (m_desktop.openWith(paths, application))
         return;
-    reportError(FileError(ENOEXEC,
-                          application,
-                          Bv::tr("„%1“ konnte nicht gestartet werden.")
-                              .arg(PathCodec::displayText(PathNames::lastComponent(application)))));
+    setErrorMessage(Bv::tr("„%1“ konnte nicht gestartet werden.")
+                        .arg(PathCodec::displayText(PathNames::lastComponent(application))));
 }
 
 QList<DesktopApplication> BivaneState::applicationsForAll(const QStringList &paths) const

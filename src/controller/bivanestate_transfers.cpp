@@ -10,7 +10,6 @@
 #include "transferrun.h"
 
 #include <QClipboard>
-#include <QDir>
 #include <QGuiApplication>
 #include <QMimeData>
 
@@ -18,18 +17,6 @@ using PathNames::lastComponent;
 using PathNames::standardized;
 
 namespace {
-
-// The folder's path for the user, with the home folder written "~".
-QString homeAbbreviated(const QString &folder)
-{
-    const QString home = standardized(QDir::homePath());
-    const QString path = standardized(folder);
-    if (path == home)
-        return QStringLiteral("~");
-    if (path.startsWith(home + QLatin1Char('/')))
-        return QLatin1Char('~') + path.mid(home.size());
-    return path;
-}
 
 Question transferQuestion(const QStringList &urls, const QString &targetFolder, TransferKind kind)
 {
@@ -45,9 +32,27 @@ Question transferQuestion(const QStringList &urls, const QString &targetFolder, 
                                 : Bv::tr("%n Objekte verschieben?", nullptr, count);
     }
     question.informativeText =
-        Bv::tr("Ziel: %1").arg(PathCodec::displayText(homeAbbreviated(targetFolder)));
+        Bv::tr("Ziel: %1").arg(PathCodec::displayText(PathNames::homeAbbreviated(targetFolder)));
     question.confirmTitle = copy ? Bv::tr("Kopieren") : Bv::tr("Verschieben");
     return question;
+}
+
+// Names the item of the run that `error` stopped: the job whose source or destination holds
+// the failing path.
+QString transferFailedMessage(const TransferRun &run, const FileError &error)
+{
+    const auto holds = [&error](const QString &item) {
+        return error.path == item || error.path.startsWith(item + QLatin1Char('/'));
+    };
+    QString item = error.path;
+    for (const TransferJob &job : run.jobs()) {
+        if (holds(job.source) || holds(job.destination))
+            item = job.source;
+    }
+    const QString name = PathCodec::displayText(lastComponent(item));
+    return run.kind() == TransferKind::copy
+               ? Bv::tr("„%1“ konnte nicht kopiert werden.").arg(name)
+               : Bv::tr("„%1“ konnte nicht verschoben werden.").arg(name);
 }
 
 } // namespace
@@ -149,11 +154,14 @@ void BivaneState::startTransfer(const QStringList &urls,
 
 void BivaneState::finishTransfer(const std::optional<FileError> &error)
 {
+    const QString failed = error && !isCancellation(*error) && m_transferRun
+                               ? transferFailedMessage(*m_transferRun, *error)
+                               : QString();
     if (m_transferRun)
         m_transferRun->deleteLater();
     m_transferRun = nullptr;
     emit activeTransferChanged();
-    if (error && !isCancellation(*error))
-        reportError(*error);
+    if (!failed.isEmpty())
+        reportError(*error, failed);
     reloadPanes();
 }

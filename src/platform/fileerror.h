@@ -20,12 +20,17 @@ struct FileError
 
     int code = 0;
     QString path;
-    QString message; // empty: the system's wording for `code`
+    QString message; // empty: the wording for `code`
     std::shared_ptr<const FileError> underlying;
 
-    // `message`, else the system's wording for the code, in the user's language where the C
-    // library has it.
+    // `message`, else the wording for the code in the user's language: the common codes in
+    // the program's own words, so a translated interface never shows the system's English;
+    // rarer ones as the C library words them.
     QString description() const;
+
+    // This failure or the first of its causes that is a refused access (EACCES, EPERM);
+    // null when there is none.
+    const FileError *accessDenial() const;
 
     bool operator==(const FileError &) const = default;
 };

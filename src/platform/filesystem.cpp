@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -18,6 +19,22 @@ FileError existsError(const QString &path)
                      path,
                      Bv::tr("„%1“ ist bereits vorhanden.")
                          .arg(PathCodec::displayText(PathNames::lastComponent(path))));
+}
+
+// A refused move names the side that refused it: the destination when the folder it was to go
+// into takes no new entries from this user, else the item itself (also for a rename within
+// one folder).
+FileError renameError(int code, const QString &from, const QString &to)
+{
+    const QString targetFolder = PathNames::parentFolder(to);
+    if ((code != EACCES && code != EPERM && code != EROFS) ||
+        targetFolder == PathNames::parentFolder(from))
+        return FileError(code, from);
+    const PosixPath folder(PathCodec::encode(targetFolder));
+    const bool targetRefuses =
+        folder.error() == 0 &&
+        ::faccessat(folder.dirFd(), folder.relative(), W_OK | X_OK, AT_EACCESS) != 0;
+    return FileError(code, targetRefuses ? to : from);
 }
 
 } // namespace
@@ -49,7 +66,7 @@ std::optional<FileError> renameNoReplace(const QString &from, const QString &to)
     if (errno == EEXIST)
         return existsError(to);
     if (errno != EINVAL)
-        return FileError(errno, from);
+        return renameError(errno, from, to);
 
     // File systems without the no-replace flag (NFS, some FUSE mounts): look first, then
     // rename. Only a change between the look and the rename could still be replaced.
@@ -57,6 +74,6 @@ std::optional<FileError> renameNoReplace(const QString &from, const QString &to)
     if (::fstatat(target.dirFd(), target.relative(), &st, AT_SYMLINK_NOFOLLOW) == 0)
         return existsError(to);
     if (::renameat(source.dirFd(), source.relative(), target.dirFd(), target.relative()) != 0)
-        return FileError(errno, from);
+        return renameError(errno, from, to);
     return std::nullopt;
 }

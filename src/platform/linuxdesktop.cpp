@@ -102,10 +102,11 @@ bool spawnExecutable(const QStringList &paths, const QString &executable)
         nullptr, argv.data(), nullptr, G_SPAWN_DEFAULT, nullptr, nullptr, nullptr, nullptr);
 }
 
+// The errno for a GIO failure; 0 when it has none of its own.
 int errnoFor(const GError *error)
 {
     if (error->domain != G_IO_ERROR)
-        return EIO;
+        return 0;
     switch (error->code) {
     case G_IO_ERROR_PERMISSION_DENIED:
         return EACCES;
@@ -113,8 +114,26 @@ int errnoFor(const GError *error)
         return ENOENT;
     case G_IO_ERROR_NOT_SUPPORTED:
         return EOPNOTSUPP;
+    case G_IO_ERROR_READ_ONLY:
+        return EROFS;
+    case G_IO_ERROR_NO_SPACE:
+        return ENOSPC;
+    case G_IO_ERROR_FILENAME_TOO_LONG:
+        return ENAMETOOLONG;
+    case G_IO_ERROR_EXISTS:
+        return EEXIST;
+    case G_IO_ERROR_IS_DIRECTORY:
+        return EISDIR;
+    case G_IO_ERROR_NOT_DIRECTORY:
+        return ENOTDIR;
+    case G_IO_ERROR_NOT_EMPTY:
+        return ENOTEMPTY;
+    case G_IO_ERROR_TOO_MANY_LINKS:
+        return ELOOP;
+    case G_IO_ERROR_BUSY:
+        return EBUSY;
     default:
-        return EIO;
+        return 0;
     }
 }
 
@@ -203,7 +222,11 @@ std::optional<FileError> LinuxDesktop::moveToTrash(const QString &path)
     g_autoptr(GError) error = nullptr;
     if (g_file_trash(file, nullptr, &error))
         return std::nullopt;
-    return FileError(errnoFor(error), path, QString::fromUtf8(error->message));
+    // GIO words its failures in the system's language, which need not be the program's: a
+    // failure with a known cause is told in the program's own words.
+    if (const int code = errnoFor(error))
+        return FileError(code, path);
+    return FileError(EIO, path, QString::fromUtf8(error->message));
 }
 
 QList<MountedVolume> LinuxDesktop::mountedVolumes() const

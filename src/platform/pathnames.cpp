@@ -29,6 +29,17 @@ QString joined(const QString &folder, const QString &name)
     return folder.endsWith(QLatin1Char('/')) ? folder + name : folder + QLatin1Char('/') + name;
 }
 
+QString homeAbbreviated(const QString &path)
+{
+    const QString home = standardized(QDir::homePath());
+    const QString clean = standardized(path);
+    if (clean == home)
+        return QStringLiteral("~");
+    if (home != QLatin1String("/") && clean.startsWith(home + QLatin1Char('/')))
+        return QLatin1Char('~') + clean.mid(home.size());
+    return clean;
+}
+
 QString fittedName(const QString &stem,
                    const std::function<QString(const QString &stem)> &compose,
                    qsizetype maxBytes)

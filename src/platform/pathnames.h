@@ -15,6 +15,9 @@ QString lastComponent(const QString &path);
 QString parentFolder(const QString &path);
 // `name` inside `folder`.
 QString joined(const QString &folder, const QString &name);
+// The standardised path as the user reads it: the home folder and what lies below it start
+// with "~" ("~", "~/Bilder"); other paths stay as they are.
+QString homeAbbreviated(const QString &path);
 
 // The name that `compose` makes of `stem`, the stem shortened at its end, one character at a
 // time, until the name's bytes fit `maxBytes`; what `compose` adds stays whole. When even the

@@ -35,6 +35,9 @@ public:
     ~TransferRun() override;
 
     TransferProgress &progress() { return m_progress; }
+    TransferKind kind() const { return m_kind; }
+    // Read them once finished() has come: the worker fills in the sizes.
+    const QList<TransferJob> &jobs() const { return m_jobs; }
 
     // Starts the 0.4-second window timer (when the window may appear) and the worker. Once.
     void start();

@@ -35,15 +35,12 @@ void ErrorAlert::followMessage()
     // File names are shown as they are, never read as markup.
     alert->setTextFormat(Qt::PlainText);
     alert->setText(message);
-    // The privacy settings button needs a settings page for full disk access, which Linux
-    // desktops do not have; the hint in the message stays.
     QPushButton *ok = alert->addButton(Bv::tr("OK"), QMessageBox::RejectRole);
     alert->setDefaultButton(ok);
     alert->setEscapeButton(ok);
     connect(alert, &QDialog::finished, this, [this] {
         m_alert = nullptr;
         m_state.setErrorMessage({});
-        m_state.setErrorOffersPrivacySettings(false);
     });
     m_alert = alert;
     alert->open();

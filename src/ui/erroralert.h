@@ -9,7 +9,7 @@ class QWidget;
 
 // Shows the controller's error message as a window-modal alert titled "Fehler" on `window`.
 // A new message while the alert is open replaces its text. Closing the alert clears the
-// message and the privacy offer, so the next failure opens a fresh alert.
+// message, so the next failure opens a fresh alert.
 class ErrorAlert : public QObject
 {
     Q_OBJECT
