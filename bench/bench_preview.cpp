@@ -1,22 +1,31 @@
 // bivane_bench_preview: times the quick preview from request to content ready (through the
 // loader, off the main thread, as the preview window uses it) for a 200 MB text file and a
 // 6000×4000 JPEG, both generated in a temporary folder, and prints how many bytes the text
-// preview read. Prints a report; the exit code only tells whether the benchmark could run.
+// preview read. Then shows texts of one 256 KiB line (words, and characters without a space) in
+// the preview window, resizes it twice, and prints the longest stall of the main thread
+// meanwhile. Prints a report; the exit code only tells whether the benchmark could run. Needs a
+// display (scripts/bench runs it under Xvfb).
 //
 //     bivane_bench_preview [rounds] [folder]
 //
 // Defaults: 7 rounds, in /var/tmp (not a tmpfs on most systems), else the temporary folder.
 #include "benchtools.h"
+#include "preferences.h"
 #include "previewcontent.h"
+#include "previewwindow.h"
+#include "quicklookcontroller.h"
+#include "shortcutstore.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDir>
 #include <QEventLoop>
 #include <QImage>
 #include <QImageReader>
 #include <QLinearGradient>
 #include <QPainter>
+#include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTest>
 #include <cstdio>
 
 namespace {
@@ -25,6 +34,7 @@ constexpr qint64 kTextBytes = 200'000'000;
 constexpr QSize kPhotoSize(6000, 4000);
 constexpr QSize kScreen(1600, 1000); // what the window asks pictures to fit into
 constexpr double kLimitMs = 250;     // the preview should feel immediate
+constexpr double kStallLimitMs = 50;
 
 bool writeText(const QString &path)
 {
@@ -86,11 +96,57 @@ Figures measure(PreviewLoader &loader, const QString &path, int rounds)
     return figures;
 }
 
+// One line of `kPreviewTextLimit` bytes without a line break: words, or one endless word.
+bool writeLongLine(const QString &path, bool withSpaces)
+{
+    QFile file(path);
+    const QByteArray pattern = withSpaces ? "Zeile ohne Umbruch 0123456789 " : "0123456789abcdef";
+    return file.open(QIODevice::WriteOnly) &&
+           file.write(
+               pattern.repeated(kPreviewTextLimit / pattern.size() + 1).left(kPreviewTextLimit)) ==
+               kPreviewTextLimit;
+}
+
+struct Stall
+{
+    double showing = 0;  // longest stall from the request until the text is painted
+    double resizing = 0; // longest stall while the window is made wider and then narrower
+};
+
+// Shows `path` in a preview window and resizes it, with a heartbeat measuring the main thread.
+Stall measureStall(const QString &path, const QString &configFolder)
+{
+    Preferences preferences(configFolder);
+    ShortcutStore shortcuts(preferences);
+    QuickLookController controller(shortcuts);
+    PreviewWindow window(controller);
+    Stall stall;
+    Heartbeat heartbeat;
+    heartbeat.start();
+    QSignalSpy loaded(window.findChild<PreviewLoader *>(), &PreviewLoader::loaded);
+    controller.replace({path}, path);
+    if (!QTest::qWaitForWindowExposed(&window) || (loaded.isEmpty() && !loaded.wait(10'000)))
+        return {-1, -1};
+    window.repaint();
+    QApplication::processEvents();
+    stall.showing = heartbeat.stop();
+
+    heartbeat.start();
+    for (const QSize size : {QSize(1200, 800), QSize(500, 400)}) {
+        window.resize(size);
+        QTest::qWait(50);
+        window.repaint();
+    }
+    QApplication::processEvents();
+    stall.resizing = heartbeat.stop();
+    return stall;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
 {
-    QCoreApplication app(argc, argv);
+    QApplication app(argc, argv);
     const int rounds = argc > 1 ? qMax(1, atoi(argv[1])) : 7;
     const QString base = argc > 2 ? QString::fromLocal8Bit(argv[2])
                          : QDir(QStringLiteral("/var/tmp")).exists() ? QStringLiteral("/var/tmp")
@@ -104,6 +160,13 @@ int main(int argc, char **argv)
                 kPhotoSize.height(),
                 qPrintable(folder.path()));
     if (!folder.isValid() || !writeText(text) || !writePhoto(photo)) {
+        std::fprintf(stderr, "error: cannot write the test files in %s\n", qPrintable(base));
+        return 1;
+    }
+
+    const QString words = folder.filePath(QStringLiteral("zeile.txt"));
+    const QString endless = folder.filePath(QStringLiteral("ohne-leerzeichen.txt"));
+    if (!writeLongLine(words, true) || !writeLongLine(endless, false)) {
         std::fprintf(stderr, "error: cannot write the test files in %s\n", qPrintable(base));
         return 1;
     }
@@ -134,5 +197,18 @@ int main(int argc, char **argv)
         photoFigures.content.image.height(),
         fullDecodeMs,
         verdict(photoOk && photoFigures.medianMs < kLimitMs));
+
+    std::printf("\nPreview window on one line of %lld bytes, longest main-thread stall\n",
+                kPreviewTextLimit);
+    for (const auto &[title, path] : {std::pair("words", words), std::pair("no spaces", endless)}) {
+        const Stall stall = measureStall(path, folder.path());
+        std::printf("  %-10s showing %8.1f ms, resizing %8.1f ms (aim < %.0f ms)   %s\n",
+                    title,
+                    stall.showing,
+                    stall.resizing,
+                    kStallLimitMs,
+                    verdict(stall.showing >= 0 && stall.showing < kStallLimitMs &&
+                            stall.resizing < kStallLimitMs));
+    }
     return 0;
 }
