@@ -25,6 +25,39 @@ namespace {
 constexpr int kIconSize = 96;
 constexpr int kPadding = 16;
 constexpr int kPlaceholderDelayMs = 150;
+// Lines longer than this are shown in pieces, each further piece on a line of its own after
+// kContinuation: laying out one line of a quarter million characters keeps the window busy for
+// seconds, at every resize again, a short line takes no time.
+constexpr qsizetype kLongestShownLine = 1000;
+constexpr char16_t kContinuation[] = u"\u21AA ";
+
+// `text` with its long lines cut into pieces, never between the halves of a surrogate pair.
+QString withLongLinesCut(const QString &text)
+{
+    QString shown;
+    shown.reserve(text.size() + text.size() / kLongestShownLine * 3);
+    qsizetype lineStart = 0;
+    while (lineStart <= text.size()) {
+        qsizetype lineEnd = text.indexOf(QLatin1Char('\n'), lineStart);
+        if (lineEnd < 0)
+            lineEnd = text.size();
+        qsizetype piece = lineStart;
+        while (lineEnd - piece > kLongestShownLine) {
+            qsizetype pieceEnd = piece + kLongestShownLine;
+            if (text.at(pieceEnd).isLowSurrogate())
+                --pieceEnd;
+            shown += QStringView(text).sliced(piece, pieceEnd - piece);
+            shown += QLatin1Char('\n');
+            shown += kContinuation;
+            piece = pieceEnd;
+        }
+        shown += QStringView(text).sliced(piece, lineEnd - piece);
+        if (lineEnd < text.size())
+            shown += QLatin1Char('\n');
+        lineStart = lineEnd + 1;
+    }
+    return shown;
+}
 
 // A sheet with a folded corner, for types the icon theme has no icon for.
 QPixmap drawnIcon(int size, const QPalette &palette)
@@ -251,11 +284,16 @@ void PreviewWindow::showContent(const QString &path, const PreviewContent &conte
         return;
     case PreviewKind::text:
         m_text->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-        m_text->setPlainText(content.text);
-        if (content.isCut)
-            showNote(Bv::tr("Nur der Anfang der Datei wird gezeigt (%1 von %2).")
-                         .arg(byteCountText(content.bytesRead),
-                              byteCountText(content.facts ? content.facts->size : 0)));
+        m_text->setPlainText(withLongLinesCut(content.text));
+        if (content.isCut) {
+            // Kernel files say they are empty, whatever they hold.
+            const qint64 size = content.facts ? content.facts->size : 0;
+            showNote(size > content.bytesRead
+                         ? Bv::tr("Nur der Anfang der Datei wird gezeigt (%1 von %2).")
+                               .arg(byteCountText(content.bytesRead), byteCountText(size))
+                         : Bv::tr("Nur der Anfang der Datei wird gezeigt (%1).")
+                               .arg(byteCountText(content.bytesRead)));
+        }
         m_pages->setCurrentWidget(m_text);
         return;
     case PreviewKind::folder: {

@@ -15,7 +15,8 @@ struct PreviewContent;
 
 // The quick preview: a window of its own that shows the controller's current item while the
 // controller says it is visible, and hides when it says no more. Contents are read off the main
-// thread, so a huge or slow file never freezes it. Every key press goes to the controller first;
+// thread and long lines shown in pieces, so a huge or slow file or a text without line breaks
+// never freezes it. Every key press goes to the controller first;
 // what it leaves, Page Up and Page Down among them, scrolls the text.
 class PreviewWindow : public QWidget
 {
