@@ -3,13 +3,17 @@
 // 6000×4000 JPEG, both generated in a temporary folder, and prints how many bytes the text
 // preview read. Then shows texts of one 256 KiB line (words, and characters without a space) in
 // the preview window, resizes it twice, and prints the longest stall of the main thread
-// meanwhile. Prints a report; the exit code only tells whether the benchmark could run. Needs a
-// display (scripts/bench runs it under Xvfb).
+// meanwhile; the same for 256 KiB of empty lines. Last, the PDF page whose forms draw forms a
+// billion times: the peak memory of its renderer until its limits end it, and the time from a
+// cancel to the renderer's end. Prints a report; the exit code only tells whether the benchmark
+// could run. Needs a display (scripts/bench runs it under Xvfb).
 //
 //     bivane_bench_preview [rounds] [folder]
 //
 // Defaults: 7 rounds, in /var/tmp (not a tmpfs on most systems), else the temporary folder.
 #include "benchtools.h"
+#include "nestedformpdf.h"
+#include "pdfpagerender.h"
 #include "preferences.h"
 #include "previewcontent.h"
 #include "previewwindow.h"
@@ -27,6 +31,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <cstdio>
+#include <fcntl.h>
+#include <thread>
+#include <unistd.h>
 
 namespace {
 
@@ -142,6 +149,42 @@ Stall measureStall(const QString &path, const QString &configFolder)
     return stall;
 }
 
+#ifdef BIVANE_HAVE_PDF
+// The page that draws forms a billion times: rendered until its limits end it, then cancelled
+// after a second of rendering.
+int measureHostilePdf(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(nestedFormPdf()) < 0 || !file.flush()) {
+        std::fprintf(stderr, "error: cannot write %s\n", qPrintable(path));
+        return 1;
+    }
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    PdfPage page;
+    const double limitedMs = millisecondsOf([&] { page = renderPdfPage(fd, kScreen, nullptr); });
+    std::printf("\nPDF page drawing forms a billion times (%lld bytes)\n", file.size());
+    std::printf("  until the renderer's limits end it: %.1f s, renderer's peak %lld MB, this "
+                "process %lld MB: \"%s\"\n",
+                limitedMs / 1000,
+                page.peakKilobytes / 1024,
+                residentKilobytes() / 1024,
+                qPrintable(page.error));
+
+    std::atomic<bool> cancelled = false;
+    std::thread render([&] { renderPdfPage(fd, kScreen, &cancelled); });
+    std::this_thread::sleep_for(std::chrono::seconds(1));
+    const double cancelMs = millisecondsOf([&] {
+        cancelled = true;
+        render.join();
+    });
+    ::close(fd);
+    std::printf("  cancelled after 1 s of rendering: ended %.1f ms after the cancel   %s\n",
+                cancelMs,
+                verdict(cancelMs < kStallLimitMs));
+    return 0;
+}
+#endif
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -166,7 +209,9 @@ int main(int argc, char **argv)
 
     const QString words = folder.filePath(QStringLiteral("zeile.txt"));
     const QString endless = folder.filePath(QStringLiteral("ohne-leerzeichen.txt"));
-    if (!writeLongLine(words, true) || !writeLongLine(endless, false)) {
+    const QString empty = folder.filePath(QStringLiteral("leerzeilen.txt"));
+    if (!writeRepeated(words, "Zeile ohne Umbruch 0123456789 ") ||
+        !writeRepeated(endless, "0123456789abcdef") || !writeRepeated(empty, "\n")) {
         std::fprintf(stderr, "error: cannot write the test files in %s\n", qPrintable(base));
         return 1;
     }
@@ -198,11 +243,13 @@ int main(int argc, char **argv)
         fullDecodeMs,
         verdict(photoOk && photoFigures.medianMs < kLimitMs));
 
-    std::printf("\nPreview window on one line of %lld bytes, longest main-thread stall\n",
+    std::printf("\nPreview window on %lld bytes of text, longest main-thread stall\n",
                 kPreviewTextLimit);
-    for (const auto &[title, path] : {std::pair("words", words), std::pair("no spaces", endless)}) {
+    for (const auto &[title, path] : {std::pair("one line of words", words),
+                                      std::pair("one line without spaces", endless),
+                                      std::pair("empty lines", empty)}) {
         const Stall stall = measureStall(path, folder.path());
-        std::printf("  %-10s showing %8.1f ms, resizing %8.1f ms (aim < %.0f ms)   %s\n",
+        std::printf("  %-24s showing %8.1f ms, resizing %8.1f ms (aim < %.0f ms)   %s\n",
                     title,
                     stall.showing,
                     stall.resizing,
@@ -210,5 +257,9 @@ int main(int argc, char **argv)
                     verdict(stall.showing >= 0 && stall.showing < kStallLimitMs &&
                             stall.resizing < kStallLimitMs));
     }
+#ifdef BIVANE_HAVE_PDF
+    return measureHostilePdf(folder.filePath(QStringLiteral("formen.pdf")));
+#else
     return 0;
+#endif
 }
