@@ -252,7 +252,7 @@ void PreviewTest::showsEachKindOfContent()
     QCOMPARE(preview.window.windowTitle(),
              PathCodec::displayText(path.section(QLatin1Char('/'), -1)));
     if (page == QLatin1String("previewText"))
-        QCOMPARE(childText(preview.window, "previewText"), text);
+        QTRY_COMPARE(childText(preview.window, "previewText"), text);
     if (page == QLatin1String("previewFacts")) {
         QVERIFY(childText(preview.window, "previewError").startsWith(text));
         QCOMPARE(childText(preview.window, "previewError").isEmpty(), text.isEmpty());

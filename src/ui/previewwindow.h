@@ -36,6 +36,9 @@ private:
     void showContent(const QString &path, const PreviewContent &content);
     void showFacts(const QString &path, const PreviewContent &content);
     void showNote(const QString &note);
+    void showText(const QString &text, const QFont &font);
+    void appendTextSlice();
+    void stopText();
     bool scrollText(int key);
     QSize imageBox() const;
 
@@ -52,6 +55,11 @@ private:
     QLabel *m_error;
     QLabel *m_loading;
     QLabel *m_note;
+    // A text with many lines goes into the page a slice at a time, so the window answers
+    // meanwhile: what is still to come, and from where.
+    QString m_textToCome;
+    qsizetype m_textComesFrom = 0;
+    QTimer m_textSlices;
     // The placeholder only appears when a read takes a while, so paging through quick
     // previews does not flicker.
     QTimer m_placeholderDelay;
