@@ -28,7 +28,7 @@ constexpr int kPadding = 16;
 constexpr int kPlaceholderDelayMs = 150;
 // The text page lays out paragraphs of about this many characters: a line of a quarter million
 // characters would keep the window busy for seconds, a quarter million paragraphs of one empty
-// line each for a tenth of a second at every resize. Longer lines are shown in pieces, each
+// line each for a quarter of a second at every resize. Longer lines are shown in pieces, each
 // further piece on a line of its own after kContinuation; shorter ones share paragraphs.
 constexpr qsizetype kParagraphLength = 1000;
 constexpr char16_t kContinuation[] = u"\u21AA ";
@@ -311,7 +311,7 @@ void PreviewWindow::showContent(const QString &path, const PreviewContent &conte
         m_pages->setCurrentWidget(m_image);
         return;
     case PreviewKind::text:
-        showText(shownText(content.text), QFontDatabase::systemFont(QFontDatabase::FixedFont));
+        showText(content.text, QFontDatabase::systemFont(QFontDatabase::FixedFont));
         if (content.isCut) {
             // Kernel files say they are empty, whatever they hold.
             const qint64 size = content.facts ? content.facts->size : 0;
@@ -328,7 +328,7 @@ void PreviewWindow::showContent(const QString &path, const PreviewContent &conte
         names.reserve(content.entries.size());
         for (const QString &entry : content.entries)
             names.append(PathCodec::displayText(entry));
-        showText(shownText(names.join(QLatin1Char('\n'))), font());
+        showText(names.join(QLatin1Char('\n')), font());
         if (names.isEmpty())
             showNote(Bv::tr("Der Ordner ist leer."));
         m_pages->setCurrentWidget(m_text);
@@ -344,7 +344,7 @@ void PreviewWindow::showText(const QString &text, const QFont &font)
 {
     m_text->setFont(font);
     m_text->clear();
-    m_textToCome = text;
+    m_textToCome = shownText(text);
     m_textComesFrom = 0;
     appendTextSlice();
 }

@@ -36,6 +36,7 @@ private:
     void showContent(const QString &path, const PreviewContent &content);
     void showFacts(const QString &path, const PreviewContent &content);
     void showNote(const QString &note);
+    // Shows `text` in the text page, a slice at a time.
     void showText(const QString &text, const QFont &font);
     void appendTextSlice();
     void stopText();
