@@ -14,6 +14,8 @@ struct PdfPage
     QImage image;             // null when the page could not be drawn
     QString error;            // why not; empty when drawn
     qint64 peakKilobytes = 0; // the most memory the drawing took
+
+    bool operator==(const PdfPage &) const = default;
 };
 
 inline constexpr int kPdfRenderSeconds = 20;
