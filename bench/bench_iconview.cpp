@@ -28,7 +28,6 @@
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 #include <QtConcurrent>
 #include <cstdio>
 
@@ -96,45 +95,6 @@ QList<ThumbnailKey> visibleKeys(const PaneIconsView &grid)
     }
     return keys;
 }
-
-// Beats every millisecond while the event loop turns; remembers the longest pause between two.
-class Heartbeat : public QObject
-{
-public:
-    Heartbeat()
-    {
-        m_timer.setTimerType(Qt::PreciseTimer);
-        m_timer.setInterval(1);
-        connect(&m_timer, &QTimer::timeout, this, [this] { beat(); });
-    }
-    void start()
-    {
-        m_clock.start();
-        m_last = 0;
-        m_longest = 0;
-        m_timer.start();
-    }
-    // The longest pause, including the one up to now.
-    double stop()
-    {
-        beat();
-        m_timer.stop();
-        return m_longest;
-    }
-
-private:
-    void beat()
-    {
-        const double now = m_clock.nsecsElapsed() / 1e6;
-        m_longest = std::max(m_longest, now - m_last);
-        m_last = now;
-    }
-
-    QTimer m_timer;
-    QElapsedTimer m_clock;
-    double m_last = 0;
-    double m_longest = 0;
-};
 
 struct Loading
 {

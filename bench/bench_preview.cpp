@@ -1,23 +1,40 @@
 // bivane_bench_preview: times the quick preview from request to content ready (through the
 // loader, off the main thread, as the preview window uses it) for a 200 MB text file and a
 // 6000×4000 JPEG, both generated in a temporary folder, and prints how many bytes the text
-// preview read. Prints a report; the exit code only tells whether the benchmark could run.
+// preview read. Then shows texts of one 256 KiB line (words, and characters without a space) in
+// the preview window, resizes it twice, and prints the longest stall of the main thread
+// meanwhile; the same for 256 KiB of empty lines. Last, the PDF page whose forms draw forms a
+// billion times: the peak memory of its renderer until its limits end it, and the time from a
+// cancel to the renderer's end. Prints a report; the exit code only tells whether the benchmark
+// could run. Needs a display (scripts/bench runs it under Xvfb).
 //
 //     bivane_bench_preview [rounds] [folder]
 //
 // Defaults: 7 rounds, in /var/tmp (not a tmpfs on most systems), else the temporary folder.
 #include "benchtools.h"
+#include "nestedformpdf.h"
+#include "pdfpagerender.h"
+#include "preferences.h"
 #include "previewcontent.h"
+#include "previewwindow.h"
+#include "quicklookcontroller.h"
+#include "shortcutstore.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDir>
 #include <QEventLoop>
 #include <QImage>
 #include <QImageReader>
 #include <QLinearGradient>
 #include <QPainter>
+#include <QPlainTextEdit>
+#include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTest>
 #include <cstdio>
+#include <fcntl.h>
+#include <thread>
+#include <unistd.h>
 
 namespace {
 
@@ -25,6 +42,7 @@ constexpr qint64 kTextBytes = 200'000'000;
 constexpr QSize kPhotoSize(6000, 4000);
 constexpr QSize kScreen(1600, 1000); // what the window asks pictures to fit into
 constexpr double kLimitMs = 250;     // the preview should feel immediate
+constexpr double kStallLimitMs = 50;
 
 bool writeText(const QString &path)
 {
@@ -86,11 +104,97 @@ Figures measure(PreviewLoader &loader, const QString &path, int rounds)
     return figures;
 }
 
+// `kPreviewTextLimit` bytes of `pattern` repeated.
+bool writeRepeated(const QString &path, const QByteArray &pattern)
+{
+    QFile file(path);
+    const QByteArray text =
+        pattern.repeated(kPreviewTextLimit / pattern.size() + 1).left(kPreviewTextLimit);
+    return file.open(QIODevice::WriteOnly) && file.write(text) == kPreviewTextLimit;
+}
+
+struct Stall
+{
+    double showing = 0;  // longest stall from the request until all the text is in the page
+    double resizing = 0; // longest stall while the window is made wider and then narrower
+};
+
+// Shows `path` in a preview window and resizes it, with a heartbeat measuring the main thread.
+Stall measureStall(const QString &path, const QString &configFolder)
+{
+    Preferences preferences(configFolder);
+    ShortcutStore shortcuts(preferences);
+    QuickLookController controller(shortcuts);
+    PreviewWindow window(controller);
+    Stall stall;
+    Heartbeat heartbeat;
+    heartbeat.start();
+    QSignalSpy loaded(window.findChild<PreviewLoader *>(), &PreviewLoader::loaded);
+    controller.replace({path}, path);
+    if (!QTest::qWaitForWindowExposed(&window) || (loaded.isEmpty() && !loaded.wait(10'000)))
+        return {-1, -1};
+    // Long texts go into the page a slice at a time: until the last one is in.
+    const auto *page = window.findChild<QPlainTextEdit *>();
+    for (int blocks = -1; page->blockCount() != blocks;) {
+        blocks = page->blockCount();
+        QTest::qWait(100);
+    }
+    window.repaint();
+    QApplication::processEvents();
+    stall.showing = heartbeat.stop();
+
+    heartbeat.start();
+    for (const QSize size : {QSize(1200, 800), QSize(500, 400)}) {
+        window.resize(size);
+        QTest::qWait(50);
+        window.repaint();
+    }
+    QApplication::processEvents();
+    stall.resizing = heartbeat.stop();
+    return stall;
+}
+
+#ifdef BIVANE_HAVE_PDF
+// The page that draws forms a billion times: rendered until its limits end it, then cancelled
+// after a second of rendering.
+int measureHostilePdf(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(nestedFormPdf()) < 0 || !file.flush()) {
+        std::fprintf(stderr, "error: cannot write %s\n", qPrintable(path));
+        return 1;
+    }
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    PdfPage page;
+    const double limitedMs = millisecondsOf([&] { page = renderPdfPage(fd, kScreen, nullptr); });
+    std::printf("\nPDF page drawing forms a billion times (%lld bytes)\n", file.size());
+    std::printf("  until the renderer's limits end it: %.1f s, renderer's peak %lld MB, this "
+                "process %lld MB: \"%s\"\n",
+                limitedMs / 1000,
+                page.peakKilobytes / 1024,
+                residentKilobytes() / 1024,
+                qPrintable(page.error));
+
+    std::atomic<bool> cancelled = false;
+    std::thread render([&] { renderPdfPage(fd, kScreen, &cancelled); });
+    std::this_thread::sleep_for(std::chrono::seconds(1));
+    const double cancelMs = millisecondsOf([&] {
+        cancelled = true;
+        render.join();
+    });
+    ::close(fd);
+    std::printf("  cancelled after 1 s of rendering: ended %.1f ms after the cancel   %s\n",
+                cancelMs,
+                verdict(cancelMs < kStallLimitMs));
+    return 0;
+}
+#endif
+
 } // namespace
 
 int main(int argc, char **argv)
 {
-    QCoreApplication app(argc, argv);
+    QApplication app(argc, argv);
     const int rounds = argc > 1 ? qMax(1, atoi(argv[1])) : 7;
     const QString base = argc > 2 ? QString::fromLocal8Bit(argv[2])
                          : QDir(QStringLiteral("/var/tmp")).exists() ? QStringLiteral("/var/tmp")
@@ -104,6 +208,15 @@ int main(int argc, char **argv)
                 kPhotoSize.height(),
                 qPrintable(folder.path()));
     if (!folder.isValid() || !writeText(text) || !writePhoto(photo)) {
+        std::fprintf(stderr, "error: cannot write the test files in %s\n", qPrintable(base));
+        return 1;
+    }
+
+    const QString words = folder.filePath(QStringLiteral("zeile.txt"));
+    const QString endless = folder.filePath(QStringLiteral("ohne-leerzeichen.txt"));
+    const QString empty = folder.filePath(QStringLiteral("leerzeilen.txt"));
+    if (!writeRepeated(words, "Zeile ohne Umbruch 0123456789 ") ||
+        !writeRepeated(endless, "0123456789abcdef") || !writeRepeated(empty, "\n")) {
         std::fprintf(stderr, "error: cannot write the test files in %s\n", qPrintable(base));
         return 1;
     }
@@ -134,5 +247,24 @@ int main(int argc, char **argv)
         photoFigures.content.image.height(),
         fullDecodeMs,
         verdict(photoOk && photoFigures.medianMs < kLimitMs));
+
+    std::printf("\nPreview window on %lld bytes of text, longest main-thread stall\n",
+                kPreviewTextLimit);
+    for (const auto &[title, path] : {std::pair("one line of words", words),
+                                      std::pair("one line without spaces", endless),
+                                      std::pair("empty lines", empty)}) {
+        const Stall stall = measureStall(path, folder.path());
+        std::printf("  %-24s showing %8.1f ms, resizing %8.1f ms (aim < %.0f ms)   %s\n",
+                    title,
+                    stall.showing,
+                    stall.resizing,
+                    kStallLimitMs,
+                    verdict(stall.showing >= 0 && stall.showing < kStallLimitMs &&
+                            stall.resizing < kStallLimitMs));
+    }
+#ifdef BIVANE_HAVE_PDF
+    return measureHostilePdf(folder.filePath(QStringLiteral("formen.pdf")));
+#else
     return 0;
+#endif
 }

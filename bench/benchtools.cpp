@@ -60,6 +60,35 @@ double millisecondsOfTool(const QStringList &command)
     return elapsed;
 }
 
+Heartbeat::Heartbeat()
+{
+    m_timer.setTimerType(Qt::PreciseTimer);
+    m_timer.setInterval(1);
+    connect(&m_timer, &QTimer::timeout, this, [this] { beat(); });
+}
+
+void Heartbeat::start()
+{
+    m_clock.start();
+    m_last = 0;
+    m_longest = 0;
+    m_timer.start();
+}
+
+double Heartbeat::stop()
+{
+    beat();
+    m_timer.stop();
+    return m_longest;
+}
+
+void Heartbeat::beat()
+{
+    const double now = m_clock.nsecsElapsed() / 1e6;
+    m_longest = std::max(m_longest, now - m_last);
+    m_last = now;
+}
+
 qint64 residentKilobytes()
 {
     QFile status(QStringLiteral("/proc/self/status"));

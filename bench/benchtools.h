@@ -3,6 +3,7 @@
 #include <QElapsedTimer>
 #include <QList>
 #include <QStringList>
+#include <QTimer>
 #include <optional>
 
 // What every benchmark here needs: verdicts, medians, timing our code and the system's tools,
@@ -26,6 +27,25 @@ double millisecondsOf(Work &&work)
 // "> /dev/null" would, and returns the wall time from start to exit in milliseconds.
 // posix_spawn keeps the start-up cost out of the tool's figure; a failure is told on stderr.
 double millisecondsOfTool(const QStringList &command);
+
+// Beats every millisecond while the event loop turns; remembers the longest pause between two,
+// which is the longest time the main thread did not answer.
+class Heartbeat : public QObject
+{
+public:
+    Heartbeat();
+    void start();
+    // The longest pause, including the one up to now.
+    double stop();
+
+private:
+    void beat();
+
+    QTimer m_timer;
+    QElapsedTimer m_clock;
+    double m_last = 0;
+    double m_longest = 0;
+};
 
 // This process's resident size (VmRSS).
 qint64 residentKilobytes();

@@ -3,6 +3,10 @@
 include(GNUInstallDirs)
 
 install(TARGETS bivane RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# The PDF page renderer, where the program looks for it: beside its bin folder.
+if(TARGET bivane-pdf-render)
+    install(TARGETS bivane-pdf-render RUNTIME DESTINATION ${CMAKE_INSTALL_LIBEXECDIR}/bivane)
+endif()
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/bivane.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 

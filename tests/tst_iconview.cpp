@@ -6,6 +6,7 @@
 #include "panemodel.h"
 #include "panetablemodel.h"
 #include "pathcodec.h"
+#include "previewcontent.h"
 #include "testmain.h"
 #include "thumbnailloader.h"
 
@@ -65,6 +66,43 @@ bool isRed(const QColor &colour)
     return colour.red() > 200 && colour.green() < 60 && colour.blue() < 60;
 }
 
+// A 200 × 200 picture in `format`: a checkerboard of two greens for one-bit pictures, else a
+// diagonal run through 256 colours (or greys).
+QImage pictureIn(QImage::Format format)
+{
+    QImage picture(200, 200, format == QImage::Format_Mono ? format : QImage::Format_Indexed8);
+    QList<QRgb> colours;
+    for (int index = 0; index < 256; ++index)
+        colours << qRgb(index, 255 - index / 2, (index * 7) % 256);
+    if (format == QImage::Format_Mono)
+        colours = {qRgb(0, 110, 0), qRgb(60, 230, 60)};
+    picture.setColorTable(colours);
+    for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width(); ++x)
+            picture.setPixel(
+                x, y, format == QImage::Format_Mono ? (x / 7 + y / 7) % 2 : (x + y) % 256);
+    }
+    return picture.convertToFormat(format);
+}
+
+// The mean difference of the two pictures' colours per channel, 0 … 255.
+double colourDifference(const QImage &one, const QImage &other)
+{
+    const QImage a = one.convertToFormat(QImage::Format_RGB32);
+    const QImage b = other.convertToFormat(QImage::Format_RGB32);
+    if (a.size() != b.size())
+        return 255;
+    double sum = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+            sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) +
+                   std::abs(qBlue(p) - qBlue(q));
+        }
+    }
+    return sum / (3.0 * a.width() * a.height());
+}
+
 } // namespace
 
 class IconViewTest : public QObject
@@ -85,6 +123,8 @@ private slots:
 
     void thumbnailsOfFiles_data();
     void thumbnailsOfFiles();
+    void thumbnailHasThePicturesColours_data();
+    void thumbnailHasThePicturesColours();
     void thumbnailIsDecodedOnce();
     void pipeIsNeverOpened();
     void newerRequestDropsTheOlder();
@@ -319,6 +359,38 @@ void IconViewTest::thumbnailsOfFiles()
     else
         QVERIFY(loader.cached(key)->isNull());
     QCOMPARE(loader.decodeCount(), 1);
+}
+
+void IconViewTest::thumbnailHasThePicturesColours_data()
+{
+    QTest::addColumn<int>("formatNumber");
+    QTest::newRow("two colours, one bit") << int(QImage::Format_Mono);
+    QTest::newRow("256 colours") << int(QImage::Format_Indexed8);
+    QTest::newRow("grey") << int(QImage::Format_Grayscale8);
+    QTest::newRow("grey, 16 bits") << int(QImage::Format_Grayscale16);
+    QTest::newRow("colour, 16 bits") << int(QImage::Format_RGBA64);
+}
+
+// The thumbnail and the preview show the colours of the full picture, shrunk.
+void IconViewTest::thumbnailHasThePicturesColours()
+{
+    QFETCH(int, formatNumber);
+    const auto format = QImage::Format(formatNumber);
+    const QString path = home("picture.png");
+    QVERIFY(pictureIn(format).save(path));
+    const QImage full(path);
+    QCOMPARE(full.format(), format);
+    for (const int pixels : {52, 104, 120}) {
+        const QImage thumbnail = pixels == 120 ? readPreview(path, QSize(pixels, pixels)).image
+                                               : readThumbnail(path, pixels);
+        QCOMPARE(thumbnail.size(), QSize(pixels, pixels));
+        const QImage expected =
+            full.convertToFormat(QImage::Format_RGB32)
+                .scaled(thumbnail.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        const double difference = colourDifference(thumbnail, expected);
+        QVERIFY2(difference < 8,
+                 qPrintable(QStringLiteral("%1 pixels: %2").arg(pixels).arg(difference)));
+    }
 }
 
 void IconViewTest::thumbnailIsDecodedOnce()

@@ -1,5 +1,6 @@
 #include "bivanestate.h"
 #include "mainwindow.h"
+#include "nestedformpdf.h"
 #include "panemodel.h"
 #include "pathcodec.h"
 #include "preferences.h"
@@ -17,6 +18,7 @@
 #include <QBuffer>
 #include <QDataStream>
 #include <QDir>
+#include <QDirIterator>
 #include <QLabel>
 #include <QPainter>
 #include <QPdfWriter>
@@ -26,7 +28,9 @@
 #include <QStringEncoder>
 #include <QTableView>
 #include <QThread>
+#include <csignal>
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 
 namespace {
@@ -84,6 +88,32 @@ QString childText(const PreviewWindow &window, const char *name)
     return label && label->isVisibleTo(&window) ? label->text() : QString();
 }
 
+// The processes this one started whose program name starts with `name`.
+QList<pid_t> childProcesses(const QByteArray &name)
+{
+    QList<pid_t> children;
+    QDirIterator processes(QStringLiteral("/proc"), QDir::Dirs | QDir::NoDotAndDotDot);
+    while (processes.hasNext()) {
+        const QString folder = processes.next();
+        QFile stat(folder + QStringLiteral("/stat"));
+        if (!stat.open(QIODevice::ReadOnly))
+            continue;
+        // "pid (name) state ppid …"; the name may hold spaces and parentheses.
+        const QByteArray line = stat.readAll();
+        const qsizetype nameEnd = line.lastIndexOf(')');
+        const QList<QByteArray> after = line.mid(nameEnd + 2).split(' ');
+        if (nameEnd > 0 && after.size() > 1 && after[1].toInt() == ::getpid() &&
+            line.mid(line.indexOf('(') + 1).startsWith(name))
+            children.append(line.left(line.indexOf(' ')).toInt());
+    }
+    return children;
+}
+
+bool processExists(pid_t pid)
+{
+    return ::kill(pid, 0) == 0;
+}
+
 // A preview window on a controller of its own.
 struct PreviewFixture
 {
@@ -122,6 +152,11 @@ private slots:
     void newerRequestWins();
     void unreadableEntriesShowWhy_data();
     void unreadableEntriesShowWhy();
+    void kernelFileShowsWhatItHolds();
+#ifdef BIVANE_HAVE_PDF
+    void hostilePdfIsBounded();
+    void hostilePdfRenderEndsWithThePreview();
+#endif
 };
 
 void PreviewTest::showsEachKindOfContent_data()
@@ -154,8 +189,23 @@ void PreviewTest::showsEachKindOfContent_data()
         << QStringLiteral("Nur der Anfang der Datei wird gezeigt (262 KB von 320 KB).");
     QTest::newRow("folder") << QByteArray() << QByteArray() << textPage
                             << QStringLiteral("Zeta\nalpha.txt\nBeta.txt") << none;
-    QTest::newRow("binary") << QByteArray("data.txt") << QByteArray("ab\0cd", 5)
-                            << QStringLiteral("previewFacts") << none << none;
+    // One line of 2,500 characters is shown as three.
+    const QString cut = QStringLiteral("\n\u21AA ");
+    QTest::newRow("long line") << QByteArray("line.txt") << QByteArray(2500, 'x') << textPage
+                               << QString(1000, u'x') + cut + QString(1000, u'x') + cut +
+                                      QString(500, u'x')
+                               << none;
+    // Binary content shows the facts, never an empty text page.
+    const QString facts = QStringLiteral("previewFacts");
+    QTest::newRow("binary") << QByteArray("data.txt") << QByteArray("ab\0cd", 5) << facts << none
+                            << none;
+    QTest::newRow("lone NUL") << QByteArray("zero") << QByteArray(1, '\0') << facts << none << none;
+    QTest::newRow("lone 0xFF") << QByteArray("high") << QByteArray("\xFF") << facts << none << none;
+    QTest::newRow("control byte") << QByteArray("note.txt") << QByteArray("\x01") << facts << none
+                                  << none;
+    QTest::newRow("DEL") << QByteArray("del") << QByteArray("\x7F") << facts << none << none;
+    QTest::newRow("no encoding fits")
+        << QByteArray("odd.txt") << QByteArray("\xC3\x28\xFE\xFF") << facts << none << none;
     QTest::newRow("gone") << QByteArray("gone.txt") << QByteArray()
                           << QStringLiteral("previewFacts")
                           << QStringLiteral("Die Datei kann nicht gelesen werden: ") << none;
@@ -202,7 +252,7 @@ void PreviewTest::showsEachKindOfContent()
     QCOMPARE(preview.window.windowTitle(),
              PathCodec::displayText(path.section(QLatin1Char('/'), -1)));
     if (page == QLatin1String("previewText"))
-        QCOMPARE(childText(preview.window, "previewText"), text);
+        QTRY_COMPARE(childText(preview.window, "previewText"), text);
     if (page == QLatin1String("previewFacts")) {
         QVERIFY(childText(preview.window, "previewError").startsWith(text));
         QCOMPARE(childText(preview.window, "previewError").isEmpty(), text.isEmpty());
@@ -345,6 +395,64 @@ void PreviewTest::unreadableEntriesShowWhy()
     QVERIFY(text.isEmpty());
     QVERIFY2(error.startsWith(why) && error.size() > why.size(), qPrintable(error));
 }
+
+// Kernel files say they are empty; what they hold is shown all the same.
+void PreviewTest::kernelFileShowsWhatItHolds()
+{
+    const PreviewContent content = readPreview(QStringLiteral("/proc/self/status"), {});
+    QCOMPARE(content.kind, PreviewKind::text);
+    QVERIFY2(content.text.startsWith(QStringLiteral("Name:")), qPrintable(content.text));
+    QVERIFY(content.text.contains(QStringLiteral("\nPid:\t%1\n").arg(::getpid())));
+    QVERIFY(!content.isCut);
+}
+
+#ifdef BIVANE_HAVE_PDF
+// A page that draws forms a billion times is cut short by the limits of its renderer: the
+// preview shows why, and neither this process nor the renderer grows without bound.
+void PreviewTest::hostilePdfIsBounded()
+{
+    TestTree tree;
+    const QString path = tree.makeFile(QStringLiteral("forms.pdf"), nestedFormPdf());
+    rusage before{};
+    ::getrusage(RUSAGE_SELF, &before);
+    const PreviewContent content = readPreview(path, QSize(800, 800));
+    rusage self{}, renderers{};
+    ::getrusage(RUSAGE_SELF, &self);
+    ::getrusage(RUSAGE_CHILDREN, &renderers);
+    qInfo("peak resident size: renderer %ld MB, this process %ld MB (before %ld MB)",
+          renderers.ru_maxrss / 1024,
+          self.ru_maxrss / 1024,
+          before.ru_maxrss / 1024);
+    QCOMPARE(content.kind, PreviewKind::facts);
+    QCOMPARE(content.error,
+             QStringLiteral("Die Datei kann nicht gelesen werden: Die Seite ist zu aufwendig für "
+                            "die Vorschau."));
+    QVERIFY(childProcesses("bivane-pdf").isEmpty());
+}
+
+// Closing the preview kills the renderer of its page; so does destroying the preview, which
+// returns only once the renderer is gone.
+void PreviewTest::hostilePdfRenderEndsWithThePreview()
+{
+    TestTree tree;
+    const QString path = tree.makeFile(QStringLiteral("forms.pdf"), nestedFormPdf());
+    auto preview = std::make_unique<PreviewFixture>();
+    preview->controller.replace({path}, path);
+    QTRY_COMPARE(childProcesses("bivane-pdf").size(), 1);
+    const pid_t closed = childProcesses("bivane-pdf").constFirst();
+    preview->window.close();
+    QTRY_VERIFY(!processExists(closed));
+
+    preview->controller.replace({path}, path);
+    QTRY_COMPARE(childProcesses("bivane-pdf").size(), 1);
+    const pid_t destroyed = childProcesses("bivane-pdf").constFirst();
+    QElapsedTimer clock;
+    clock.start();
+    preview.reset();
+    qInfo("destroying the preview during the render took %lld ms", clock.elapsed());
+    QVERIFY(!processExists(destroyed));
+}
+#endif
 
 BIVANE_GUI_TEST_MAIN(PreviewTest)
 #include "tst_preview.moc"

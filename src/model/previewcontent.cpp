@@ -12,12 +12,13 @@
 #include <QMimeDatabase>
 #include <QPromise>
 #include <QStringDecoder>
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
 
 #ifdef BIVANE_HAVE_PDF
-#include <QPdfDocument>
+#include "pdfpagerender.h"
 #endif
 
 namespace {
@@ -74,18 +75,50 @@ bool hasUtf16ByteOrderMark(const QByteArray &bytes)
     return bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF");
 }
 
-// Valid UTF-8 (a sequence cut off at the end is not an error), UTF-16 by its byte-order mark,
-// else the single-byte encoding most text files from other systems use.
-QString decodeText(const QByteArray &bytes)
+// Control bytes no text has: everything below a space but tabs, line and page breaks and the
+// escape that colours terminal output, and DEL. NUL bytes among them mark most binary files.
+bool hasBinaryBytes(const QByteArray &bytes)
+{
+    return std::any_of(bytes.cbegin(), bytes.cend(), [](char byte) {
+        switch (byte) {
+        case '\t':
+        case '\n':
+        case '\v':
+        case '\f':
+        case '\r':
+        case '\x1b':
+            return false;
+        default:
+            return static_cast<unsigned char>(byte) < 0x20 || byte == '\x7f';
+        }
+    });
+}
+
+bool isMostlyAscii(const QByteArray &bytes)
+{
+    const auto ascii = std::count_if(bytes.cbegin(), bytes.cend(), [](char byte) {
+        return static_cast<unsigned char>(byte) < 0x80;
+    });
+    return ascii * 2 >= bytes.size();
+}
+
+// UTF-16 by its byte-order mark; else valid UTF-8 (a sequence cut off at the end is not an error)
+// or, mostly ASCII, the single-byte encoding most text files from other systems use. Nothing for
+// bytes that are no text: control bytes, or a few bytes that fit no encoding, as a lone 0xFF.
+std::optional<QString> decodeText(const QByteArray &bytes)
 {
     if (bytes.startsWith("\xFF\xFE"))
         return QStringDecoder(QStringConverter::Utf16LE)(bytes.sliced(2));
     if (bytes.startsWith("\xFE\xFF"))
         return QStringDecoder(QStringConverter::Utf16BE)(bytes.sliced(2));
+    if (hasBinaryBytes(bytes))
+        return std::nullopt;
     QStringDecoder utf8(QStringConverter::Utf8);
     QString text = utf8(bytes);
     if (!utf8.hasError())
         return text;
+    if (!isMostlyAscii(bytes))
+        return std::nullopt;
     QStringDecoder windows1252("windows-1252");
     if (windows1252.isValid())
         return windows1252(bytes);
@@ -112,12 +145,13 @@ void readText(const QString &path,
         content.error = unreadable(systemReason(rest.error, path));
         return;
     }
-    // NUL bytes mean a binary file, whatever its name says; UTF-16 has them in every line.
-    if (!hasUtf16ByteOrderMark(bytes) && bytes.contains('\0'))
+    // A binary file shows its facts, whatever its name says.
+    std::optional<QString> text = decodeText(bytes);
+    if (!text)
         return;
     content.kind = PreviewKind::text;
-    content.text = decodeText(bytes);
-    // A file of unknown size (some kernel files say 0) that fills the limit goes on, too.
+    content.text = std::move(*text);
+    // A file of unknown size (kernel files say 0) that fills the limit goes on, too.
     content.isCut = bytes.size() == kPreviewTextLimit && fileSize != kPreviewTextLimit;
 }
 
@@ -137,24 +171,16 @@ void readImage(QFile &file, QSize box, PreviewContent &content)
 }
 
 #ifdef BIVANE_HAVE_PDF
-void readPdf(QFile &file, QSize box, PreviewContent &content)
+// Drawn by a process of its own, under limits of memory and time, and killed on cancel.
+void readPdf(int fd, QSize box, const std::atomic<bool> *cancelled, PreviewContent &content)
 {
-    QPdfDocument document;
-    document.load(&file); // a local file is complete at once, so this loads synchronously
-    content.bytesRead = file.pos();
-    if (document.status() != QPdfDocument::Status::Ready || document.pageCount() < 1) {
-        content.error = unreadable(Bv::tr("Das PDF-Dokument ist beschädigt."));
-        return;
-    }
-    const QSize pageSize = document.pagePointSize(0).toSize();
-    const QImage page =
-        document.render(0, box.isValid() ? pageSize.scaled(box, Qt::KeepAspectRatio) : pageSize);
-    if (page.isNull()) {
-        content.error = unreadable(Bv::tr("Das PDF-Dokument ist beschädigt."));
+    PdfPage page = renderPdfPage(fd, box, cancelled);
+    if (page.image.isNull()) {
+        content.error = unreadable(page.error);
         return;
     }
     content.kind = PreviewKind::pdf;
-    content.image = page;
+    content.image = std::move(page.image);
 }
 #endif
 
@@ -184,7 +210,7 @@ PreviewContent readPreview(const QString &path, QSize imageSize, const std::atom
 
     const PosixPath at(PathCodec::encode(path));
     struct stat st;
-    if (at.error() != 0 || ::fstatat(at.dirFd(), at.relative(), &st, 0) != 0) {
+    if (at.error() != 0 || ::fstatat(at.dirFd(), at.relative(), &st, AT_NO_AUTOMOUNT) != 0) {
         content.error = unreadable(systemReason(at.error() ? at.error() : errno, path));
         return content;
     }
@@ -201,33 +227,33 @@ PreviewContent readPreview(const QString &path, QSize imageSize, const std::atom
         content.error = unreadable(systemReason(errno, path));
         return content;
     }
-    if (st.st_size == 0) {
-        content.kind = PreviewKind::text;
-        return content;
-    }
-
+    // Kernel files say they are empty and still have content: what the read gives counts.
     const ReadResult start = readUpTo(fd.get(), qMin(kSniffBytes, kPreviewTextLimit), cancelled);
     content.bytesRead = start.bytes.size();
     if (start.error != 0) {
         content.error = unreadable(systemReason(start.error, path));
         return content;
     }
+    if (start.bytes.isEmpty()) {
+        content.kind = PreviewKind::text;
+        return content;
+    }
     const QMimeType mime = mimes.mimeTypeForFileNameAndData(name, start.bytes);
     content.mimeType = mime.name();
-    const bool isPdf = mime.inherits(QStringLiteral("application/pdf"));
-    if (isSupportedImage(mime) || isPdf) {
+#ifdef BIVANE_HAVE_PDF
+    if (mime.inherits(QStringLiteral("application/pdf"))) {
+        readPdf(fd.get(), imageSize, cancelled, content);
+        return content;
+    }
+#endif
+    if (isSupportedImage(mime)) {
         QFile file;
         if (::lseek(fd.get(), 0, SEEK_SET) != 0 ||
             !file.open(fd.get(), QIODevice::ReadOnly, QFileDevice::DontCloseHandle)) {
             content.error = unreadable(systemReason(errno, path));
             return content;
         }
-        if (!isPdf)
-            readImage(file, imageSize, content);
-#ifdef BIVANE_HAVE_PDF
-        else
-            readPdf(file, imageSize, content);
-#endif
+        readImage(file, imageSize, content);
         return content;
     }
     if (hasUtf16ByteOrderMark(start.bytes) || mime.inherits(QStringLiteral("text/plain")))

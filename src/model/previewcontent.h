@@ -39,8 +39,10 @@ struct PreviewContent
 inline constexpr qint64 kPreviewTextLimit = 256 * 1024;
 
 // Reads the preview of the entry at `path` (a decoded path). Pictures and PDF pages are decoded
-// to fit into `imageSize`. A long read stops early, with whatever it has, once `cancelled` is
-// raised. Never fails: what cannot be read comes back as facts with an error line.
+// to fit into `imageSize`, a PDF page by a separate process with limits of memory and time. A
+// long read stops early, with whatever it has, once `cancelled` is raised; a PDF page's renderer
+// is killed then. Never fails: what cannot be read, binary content included, comes back as facts
+// (with an error line when something went wrong).
 PreviewContent
 readPreview(const QString &path, QSize imageSize, const std::atomic<bool> *cancelled = nullptr);
 
@@ -56,7 +58,8 @@ public:
 
     // `reader` stands in for readPreview (tests make reads slow with it).
     explicit PreviewLoader(QObject *parent = nullptr, Reader reader = readPreview);
-    // Cancels the running read and waits for the reads still in progress to stop.
+    // Cancels the running read and waits for the reads still in progress, which stop at once
+    // (a PDF page's renderer is killed) but for a picture being decoded.
     ~PreviewLoader() override;
 
     void request(const QString &path, QSize imageSize);

@@ -32,7 +32,7 @@ QImage readThumbnail(const QString &path, int pixels)
 {
     const PosixPath at(PathCodec::encode(path));
     struct stat status;
-    if (at.error() != 0 || ::fstatat(at.dirFd(), at.relative(), &status, 0) != 0 ||
+    if (at.error() != 0 || ::fstatat(at.dirFd(), at.relative(), &status, AT_NO_AUTOMOUNT) != 0 ||
         !S_ISREG(status.st_mode) || status.st_size > ThumbnailLoader::kMaximumFileBytes)
         return {};
     // Non-blocking, and checked again once open: the entry may have been replaced meanwhile.
@@ -42,12 +42,7 @@ QImage readThumbnail(const QString &path, int pixels)
     if (!fd.isValid() || ::fstat(fd.get(), &status) != 0 || !S_ISREG(status.st_mode) ||
         !file.open(fd.get(), QIODevice::ReadOnly, QFileDevice::DontCloseHandle))
         return {};
-    const QImage image = decodeFitted(file, QSize(pixels, pixels));
-    if (image.isNull())
-        return {};
-    // The formats the painter draws fastest.
-    return image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
-                                                         : QImage::Format_RGB32);
+    return decodeFitted(file, QSize(pixels, pixels));
 }
 
 size_t qHash(const ThumbnailKey &key, size_t seed)

@@ -18,6 +18,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QStackedWidget>
+#include <QTextCursor>
 #include <QVBoxLayout>
 
 namespace {
@@ -25,6 +26,62 @@ namespace {
 constexpr int kIconSize = 96;
 constexpr int kPadding = 16;
 constexpr int kPlaceholderDelayMs = 150;
+// The text page lays out paragraphs of about this many characters: a line of a quarter million
+// characters would keep the window busy for seconds, a quarter million paragraphs of one empty
+// line each for a quarter of a second at every resize. Longer lines are shown in pieces, each
+// further piece on a line of its own after kContinuation; shorter ones share paragraphs.
+constexpr qsizetype kParagraphLength = 1000;
+constexpr char16_t kContinuation[] = u"\u21AA ";
+// Paragraphs added to the text page per turn of the event loop.
+constexpr int kParagraphsPerSlice = 200;
+
+// `text` as the text page shows it: long lines cut into pieces (never between the halves of a
+// surrogate pair), and lines joined into paragraphs by line separators, which read as line
+// breaks when the text is copied.
+QString shownText(const QString &text)
+{
+    QString shown;
+    shown.reserve(text.size() + text.size() / kParagraphLength * 3);
+    qsizetype paragraphLength = -1; // -1 before the first line
+    const auto appendLine = [&](QStringView line) {
+        if (paragraphLength >= 0 && paragraphLength + line.size() < kParagraphLength) {
+            shown += QChar(QChar::LineSeparator);
+            paragraphLength += line.size() + 1;
+        } else {
+            if (paragraphLength >= 0)
+                shown += QLatin1Char('\n');
+            paragraphLength = line.size();
+        }
+        shown += line;
+    };
+    const QStringView all(text);
+    qsizetype lineStart = 0;
+    while (lineStart <= text.size()) {
+        qsizetype lineEnd = text.indexOf(QLatin1Char('\n'), lineStart);
+        if (lineEnd < 0)
+            lineEnd = text.size();
+        qsizetype piece = lineStart;
+        bool first = true;
+        do {
+            qsizetype pieceEnd = qMin(piece + kParagraphLength, lineEnd);
+            if (pieceEnd < lineEnd && text.at(pieceEnd).isLowSurrogate())
+                --pieceEnd;
+            const QStringView part = all.sliced(piece, pieceEnd - piece);
+            if (first) {
+                appendLine(part);
+            } else {
+                shown += QLatin1Char('\n');
+                shown += kContinuation;
+                shown += part;
+                paragraphLength = kParagraphLength; // a piece fills its paragraph
+            }
+            first = false;
+            piece = pieceEnd;
+        } while (piece < lineEnd);
+        lineStart = lineEnd + 1;
+    }
+    return shown;
+}
 
 // A sheet with a folded corner, for types the icon theme has no icon for.
 QPixmap drawnIcon(int size, const QPalette &palette)
@@ -169,6 +226,8 @@ PreviewWindow::PreviewWindow(QuickLookController &controller, QWidget *parent)
     noteRow->addWidget(m_note);
     column->addLayout(noteRow);
 
+    m_textSlices.setSingleShot(true);
+    connect(&m_textSlices, &QTimer::timeout, this, [this] { appendTextSlice(); });
     m_placeholderDelay.setSingleShot(true);
     m_placeholderDelay.setInterval(kPlaceholderDelayMs);
     connect(&m_placeholderDelay, &QTimer::timeout, this, [this] {
@@ -195,6 +254,7 @@ void PreviewWindow::followVisibility()
         return;
     }
     hide();
+    stopText();
     m_loader->cancel();
     m_placeholderDelay.stop();
     m_path.clear(); // opened again, the preview reads the item anew
@@ -242,6 +302,7 @@ void PreviewWindow::showContent(const QString &path, const PreviewContent &conte
     if (path != m_path)
         return;
     m_placeholderDelay.stop();
+    stopText();
     showNote({});
     switch (content.kind) {
     case PreviewKind::image:
@@ -250,12 +311,16 @@ void PreviewWindow::showContent(const QString &path, const PreviewContent &conte
         m_pages->setCurrentWidget(m_image);
         return;
     case PreviewKind::text:
-        m_text->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-        m_text->setPlainText(content.text);
-        if (content.isCut)
-            showNote(Bv::tr("Nur der Anfang der Datei wird gezeigt (%1 von %2).")
-                         .arg(byteCountText(content.bytesRead),
-                              byteCountText(content.facts ? content.facts->size : 0)));
+        showText(content.text, QFontDatabase::systemFont(QFontDatabase::FixedFont));
+        if (content.isCut) {
+            // Kernel files say they are empty, whatever they hold.
+            const qint64 size = content.facts ? content.facts->size : 0;
+            showNote(size > content.bytesRead
+                         ? Bv::tr("Nur der Anfang der Datei wird gezeigt (%1 von %2).")
+                               .arg(byteCountText(content.bytesRead), byteCountText(size))
+                         : Bv::tr("Nur der Anfang der Datei wird gezeigt (%1).")
+                               .arg(byteCountText(content.bytesRead)));
+        }
         m_pages->setCurrentWidget(m_text);
         return;
     case PreviewKind::folder: {
@@ -263,8 +328,7 @@ void PreviewWindow::showContent(const QString &path, const PreviewContent &conte
         names.reserve(content.entries.size());
         for (const QString &entry : content.entries)
             names.append(PathCodec::displayText(entry));
-        m_text->setFont(font());
-        m_text->setPlainText(names.join(QLatin1Char('\n')));
+        showText(names.join(QLatin1Char('\n')), font());
         if (names.isEmpty())
             showNote(Bv::tr("Der Ordner ist leer."));
         m_pages->setCurrentWidget(m_text);
@@ -274,6 +338,41 @@ void PreviewWindow::showContent(const QString &path, const PreviewContent &conte
         showFacts(path, content);
         return;
     }
+}
+
+void PreviewWindow::showText(const QString &text, const QFont &font)
+{
+    m_text->setFont(font);
+    m_text->clear();
+    m_textToCome = shownText(text);
+    m_textComesFrom = 0;
+    appendTextSlice();
+}
+
+void PreviewWindow::appendTextSlice()
+{
+    qsizetype end = m_textComesFrom;
+    for (int paragraph = 0; paragraph < kParagraphsPerSlice && end < m_textToCome.size();
+         ++paragraph) {
+        const qsizetype lineEnd = m_textToCome.indexOf(QLatin1Char('\n'), end);
+        end = lineEnd < 0 ? m_textToCome.size() : lineEnd + 1;
+    }
+    QTextCursor cursor(m_text->document());
+    cursor.movePosition(QTextCursor::End);
+    cursor.insertText(
+        QStringView(m_textToCome).sliced(m_textComesFrom, end - m_textComesFrom).toString());
+    m_textComesFrom = end;
+    if (m_textComesFrom < m_textToCome.size())
+        m_textSlices.start();
+    else
+        stopText();
+}
+
+void PreviewWindow::stopText()
+{
+    m_textSlices.stop();
+    m_textToCome.clear();
+    m_textComesFrom = 0;
 }
 
 void PreviewWindow::showFacts(const QString &path, const PreviewContent &content)

@@ -15,7 +15,8 @@ struct PreviewContent;
 
 // The quick preview: a window of its own that shows the controller's current item while the
 // controller says it is visible, and hides when it says no more. Contents are read off the main
-// thread, so a huge or slow file never freezes it. Every key press goes to the controller first;
+// thread and long lines shown in pieces, so a huge or slow file or a text without line breaks
+// never freezes it. Every key press goes to the controller first;
 // what it leaves, Page Up and Page Down among them, scrolls the text.
 class PreviewWindow : public QWidget
 {
@@ -35,6 +36,10 @@ private:
     void showContent(const QString &path, const PreviewContent &content);
     void showFacts(const QString &path, const PreviewContent &content);
     void showNote(const QString &note);
+    // Shows `text` in the text page, a slice at a time.
+    void showText(const QString &text, const QFont &font);
+    void appendTextSlice();
+    void stopText();
     bool scrollText(int key);
     QSize imageBox() const;
 
@@ -51,6 +56,11 @@ private:
     QLabel *m_error;
     QLabel *m_loading;
     QLabel *m_note;
+    // A text with many lines goes into the page a slice at a time, so the window answers
+    // meanwhile: what is still to come, and from where.
+    QString m_textToCome;
+    qsizetype m_textComesFrom = 0;
+    QTimer m_textSlices;
     // The placeholder only appears when a read takes a while, so paging through quick
     // previews does not flicker.
     QTimer m_placeholderDelay;
