@@ -39,6 +39,9 @@ BivaneState::BivaneState(Preferences &preferences,
                             .arg(PathCodec::displayText(path)));
     };
     connect(&preferences, &Preferences::unreadableFileKept, this, tellKept);
+    connect(&preferences, &Preferences::writeFailed, this, [this](const FileError &error) {
+        reportError(error, Bv::tr("Die Einstellungen konnten nicht gespeichert werden."));
+    });
     // The open preview follows the active pane's selection, whichever view changed it.
     for (PaneModel *pane : {m_left.get(), m_right.get()})
         connect(pane, &PaneModel::selectionChanged, this, [this, pane] { refreshPreview(*pane); });
@@ -165,13 +168,13 @@ void BivaneState::cycleZone(Direction direction)
     focus(available[(position + step) % available.size()]);
 }
 
-void BivaneState::reportError(const FileError &error, const QString &context)
+void BivaneState::reportError(const FileError &error, const QString &sentence)
 {
     QString message = error.description();
+    if (!sentence.isEmpty())
+        message = sentence + QStringLiteral("\n\n") + message;
     if (isPermissionError(error)) {
         setErrorOffersPrivacySettings(true);
-        if (!context.isEmpty())
-            message += QStringLiteral("\n\n") + context;
         message += QStringLiteral("\n\n") +
                    Bv::tr("Mögliche Ursachen: Die Datei gehört einem anderen Benutzer, ist "
                           "gesperrt, oder Bivane hat keinen Zugriff auf diesen Ordner. Für "
