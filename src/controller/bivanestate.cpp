@@ -168,13 +168,13 @@ void BivaneState::cycleZone(Direction direction)
     focus(available[(position + step) % available.size()]);
 }
 
-void BivaneState::reportError(const FileError &error, const QString &sentence)
+void BivaneState::reportError(const FileError &error, const QString &context)
 {
     QString message = error.description();
-    if (!sentence.isEmpty())
-        message = sentence + QStringLiteral("\n\n") + message;
     if (isPermissionError(error)) {
         setErrorOffersPrivacySettings(true);
+        if (!context.isEmpty())
+            message += QStringLiteral("\n\n") + context;
         message += QStringLiteral("\n\n") +
                    Bv::tr("Mögliche Ursachen: Die Datei gehört einem anderen Benutzer, ist "
                           "gesperrt, oder Bivane hat keinen Zugriff auf diesen Ordner. Für "

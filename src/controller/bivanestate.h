@@ -126,10 +126,9 @@ public:
     // Moves the keyboard to the next or previous zone that is shown, wrapping at both ends.
     void cycleZone(Direction direction);
 
-    // Publishes a failed file operation in errorMessage: `sentence` (what failed), then the
-    // reason. Missing permissions, also as the cause of another failure, add a hint about the
-    // causes and the privacy offer.
-    void reportError(const FileError &error, const QString &sentence = {});
+    // Publishes a failed file operation in errorMessage. Missing permissions, also as the cause
+    // of another failure, add `context`, a hint about the causes and the privacy offer.
+    void reportError(const FileError &error, const QString &context = {});
     static bool isPermissionError(const FileError &error);
 
     // The application became the active one: both panes re-read their folders.
