@@ -204,6 +204,9 @@ void PreferencesTest::numbersReadWithinTheirRange_data()
                                                        {"null", absent},
                                                        {"\"250\"", absent}};
     for (const PreferenceKey &key : Pref::all()) {
+        const bool holdsNumbers =
+            key.type == PreferenceType::number || key.type == PreferenceType::numberMap;
+        QVERIFY2(key.range || !holdsNumbers, qPrintable(key.name + " has no range"));
         if (!key.range)
             continue;
         for (const auto &[number, value] : numbers) {
