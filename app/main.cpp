@@ -1,9 +1,11 @@
 #include "appiconpainter.h"
 #include "applanguage.h"
 #include "bivanestate.h"
+#include "commandline.h"
 #include "linuxdesktop.h"
 #include "localization.h"
 #include "mainwindow.h"
+#include "pathcodec.h"
 #include "preferences.h"
 #include "shortcutstore.h"
 
@@ -72,6 +74,7 @@ int main(int argc, char *argv[])
 {
     QElapsedTimer sinceStart;
     sinceStart.start();
+    CommandLine::remember(argc, argv); // before QApplication takes its own options out
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Bivane"));
     QApplication::setApplicationVersion(QStringLiteral(BIVANE_VERSION));
@@ -98,8 +101,9 @@ int main(int argc, char *argv[])
     options.process(app);
     if (options.isSet(exportIcon))
         return exportDefaultIcon(options.value(exportIcon), options.positionalArguments().value(0));
-    if (options.isSet(configDir))
-        Preferences::setSharedDirectory(options.value(configDir));
+    // The parser has the folder decoded as text; the store needs its exact bytes.
+    if (const auto folder = CommandLine::optionValue(CommandLine::arguments(), "config-dir"))
+        Preferences::setSharedDirectory(PathCodec::decode(*folder));
 
     // The language override is read once: a changed choice applies from the next start on.
     installTranslation(startupLanguage(Preferences::shared()));

@@ -1,5 +1,6 @@
 // Themes and palettes, the settings draft, the language choice and the window size.
 #include "applanguage.h"
+#include "commandline.h"
 #include "controllerfixture.h"
 #include "preferences.h"
 #include "settingsdraft.h"
@@ -209,16 +210,26 @@ void AppearanceTest::languageChoiceAndRestart()
     QCOMPARE(label(AppLanguage::tr), QStringLiteral("Türkçe"));
 
     // The restart is offered; "Später" keeps this instance, "Jetzt neu starten" starts the same
-    // program with the same arguments and quits this one, also when the start failed.
+    // program with exactly the same argument bytes, Qt's own options and a folder name that is
+    // no UTF-8 included, and quits this one, also when the start failed.
+    const char *const argv[] = {"bivane",
+                                "-reverse",
+                                "--config-dir",
+                                "/tmp/caf\xe9",
+                                "-style",
+                                "Fusion",
+                                "-platform",
+                                "xcb"};
+    CommandLine::remember(std::size(argv), argv);
     ControllerFixture fixture;
-    QStringList calls;
+    QByteArrayList calls;
     const auto restart = [&] {
         relaunch(
-            [&](const QString &program, const QStringList &arguments) {
+            [&](const QByteArray &program, const QByteArrayList &arguments) {
                 calls << program << arguments;
                 return false;
             },
-            [&] { calls << QStringLiteral("quit"); });
+            [&] { calls << "quit"; });
     };
     fixture.state().askForRestart(restart);
     QCOMPARE(fixture.window.questions.last().message, QStringLiteral("Sprache geändert"));
@@ -228,8 +239,15 @@ void AppearanceTest::languageChoiceAndRestart()
     fixture.state().askForRestart(restart);
     fixture.state().finishQuestion({Question::kConfirm, {}});
     QCOMPARE(calls,
-             QStringList({QCoreApplication::applicationFilePath()})
-                 << QCoreApplication::arguments().mid(1) << QStringLiteral("quit"));
+             QByteArrayList({QFile::encodeName(QCoreApplication::applicationFilePath()),
+                             "-reverse",
+                             "--config-dir",
+                             "/tmp/caf\xe9",
+                             "-style",
+                             "Fusion",
+                             "-platform",
+                             "xcb",
+                             "quit"}));
 }
 
 void AppearanceTest::windowSize_data()

@@ -211,11 +211,13 @@ void BivaneStateTest::columnLayoutSurvivesARestart()
     for (const QVariant &stored : {QVariant(QByteArray("{\"order\": 3}")),
                                    QVariant(QByteArray("garbage")),
                                    QVariant(QStringLiteral("{}"))}) {
-        Fixture other;
-        QSettings raw(other.preferences.filePath(), jsonSettingsFormat());
-        raw.setValue(Pref::tableColumnCustomization.name, stored);
-        raw.sync();
-        QCOMPARE(other.state().columnCustomization(), ColumnCustomization());
+        TestTree config;
+        config.makeFile(QStringLiteral("bivane.json"),
+                        formatJsonSettings({{Pref::tableColumnCustomization.name, stored}}));
+        Preferences preferences(config.root());
+        ShortcutStore shortcuts(preferences);
+        const BivaneState state(preferences, shortcuts, fixture.desktop);
+        QCOMPARE(state.columnCustomization(), ColumnCustomization());
     }
     QVERIFY(ColumnCustomization::fromJson(layout.toJson()) == layout);
     const auto newer = ColumnCustomization::fromJson(

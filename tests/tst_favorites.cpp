@@ -1,6 +1,7 @@
 #include "controllerfixture.h"
 #include "panemodel.h"
 #include "testmain.h"
+#include "tmpfsmount.h"
 
 namespace {
 
@@ -25,6 +26,7 @@ private slots:
     void movingAndStoredOrder();
     void renameAsksForAName();
     void sidebarOrderAndVolumes();
+    void favoriteThatCannotBeStoredIsTold();
 };
 
 void FavoritesTest::init()
@@ -157,6 +159,27 @@ void FavoritesTest::sidebarOrderAndVolumes()
     fixture.desktop.volumes.removeLast();
     state.applicationBecameActive();
     QCOMPARE(state.volumes().size(), 1);
+}
+
+// With the settings folder's disk full, a new favourite appears and the user is told that it
+// could not be stored; once there is room, the next change stores it along.
+void FavoritesTest::favoriteThatCannotBeStoredIsTold()
+{
+    REQUIRE_ROOT_FOR_MOUNTS();
+    ControllerFixture fixture;
+    BivaneState &state = fixture.state();
+    TmpfsMount mount(fixture.config.root());
+    QVERIFY(mount.isMounted());
+    QVERIFY(mount.fill());
+    state.addFavorites({home(QStringLiteral("Projekte"))});
+    QCOMPARE(state.customFavorites(), QStringList({home(QStringLiteral("Projekte"))}));
+    QVERIFY(!state.errorMessage().isEmpty());
+
+    QVERIFY(QFile::remove(fixture.config.path(QStringLiteral("filler"))));
+    state.addFavorites({home(QStringLiteral("Fotos"))});
+    const Preferences restarted(fixture.config.root());
+    QCOMPARE(restarted.stringListValue(Pref::customFavorites),
+             QStringList({home(QStringLiteral("Projekte")), home(QStringLiteral("Fotos"))}));
 }
 
 BIVANE_TEST_MAIN(FavoritesTest)

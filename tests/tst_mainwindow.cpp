@@ -6,11 +6,13 @@
 #include "paneview.h"
 #include "progresswindow.h"
 #include "questionsheet.h"
+#include "sidebarview.h"
 #include "testmain.h"
 #include "theme.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -79,6 +81,7 @@ private slots:
     void errorAlert();
     void themeReachesEveryWindow();
     void treeSettingAndMinimumSizes();
+    void numbersOutOfRangeLeaveAUsableWindow();
 };
 
 // Open a folder, filter it, copy two files to the other pane, rename one, trash another: all
@@ -354,6 +357,35 @@ void MainWindowTest::treeSettingAndMinimumSizes()
     QCOMPARE(panes.size(), 2);
     for (const PaneView *pane : panes)
         QVERIFY(pane->width() >= 300);
+}
+
+// A preference file with numbers no setting offers, NaN and infinities included, still gives a
+// window one can work in: readable text, sidebars of a sound width, list columns that fit.
+void MainWindowTest::numbersOutOfRangeLeaveAUsableWindow()
+{
+    TestTree config;
+    const QByteArray layout = R"({"order":[],"hidden":[],"widths":{"name":1e308,"size":-1}})";
+    config.makeFile(QStringLiteral("bivane.json"),
+                    R"({"showSplashScreen": false, "themeFontSize": 100000,
+                        "sidebarWidths": {"left": "nan", "right": 1e5},
+                        "windowStartWidth": "inf", "windowStartHeight": -1e308,
+                        "tableColumnCustomization": {"@data": ")" +
+                        layout.toBase64() + R"("}})");
+    Preferences preferences(config.root());
+    ShortcutStore shortcuts(preferences);
+    RecordingDesktop desktop;
+    BivaneState state(preferences, shortcuts, desktop);
+    MainWindow window(state);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    QCOMPARE(QApplication::font().pointSizeF(), Pref::fontSizes.maximum);
+    for (SidebarView *sidebar : window.findChildren<SidebarView *>())
+        QTRY_COMPARE(sidebar->width(), sidebar->zone() == FocusZone::leftSidebar ? 170 : 340);
+    const QHeaderView *header = window.findChild<QTableView *>()->horizontalHeader();
+    QCOMPARE(header->sectionSize(int(FileColumn::name)), int(Pref::columnWidths.maximum));
+    QCOMPARE(header->sectionSize(int(FileColumn::size)), int(Pref::columnWidths.minimum));
+    QVERIFY(window.centralWidget()->height() >= 420);
 }
 
 BIVANE_GUI_TEST_MAIN(MainWindowTest)

@@ -1,12 +1,21 @@
+#include "columncustomization.h"
+#include "commandline.h"
 #include "jsonsettingsformat.h"
+#include "pathcodec.h"
 #include "preferences.h"
 #include "testmain.h"
 #include "testtree.h"
+#include "tmpfsmount.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSignalSpy>
+#include <cmath>
+#include <dirent.h>
+#include <spawn.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
 
 namespace {
 
@@ -26,6 +35,11 @@ private slots:
     void valuesKeepTheirTypesAcrossRuns();
     void wrongTypesReadAsDefaults();
     void corruptFileReadsAsDefaultsUntilWritten();
+    void numbersReadWithinTheirRange_data();
+    void numbersReadWithinTheirRange();
+    void failedWriteKeepsTheFileAndIsTold_data();
+    void failedWriteKeepsTheFileAndIsTold();
+    void programKeepsSettingsInTheExactFolderGiven();
 };
 
 void PreferencesTest::valuesKeepTheirTypesAcrossRuns()
@@ -70,11 +84,7 @@ void PreferencesTest::wrongTypesReadAsDefaults()
         wrong.insert(key.name, wantsString ? QVariant(12) : QVariant(QStringLiteral("x")));
     }
     wrong.insert(Pref::customFavorites.name, QVariantList({QStringLiteral("/a"), 3}));
-    {
-        QSettings raw(tree.path(QStringLiteral("bivane.json")), jsonSettingsFormat());
-        for (auto it = wrong.cbegin(); it != wrong.cend(); ++it)
-            raw.setValue(it.key(), it.value());
-    }
+    tree.makeFile(QStringLiteral("bivane.json"), formatJsonSettings(wrong));
     Preferences preferences(tree.root());
     for (const PreferenceKey &key : Pref::all()) {
         QVERIFY2(!preferences.stored(key), qPrintable(key.name));
@@ -127,6 +137,206 @@ void PreferencesTest::corruptFileReadsAsDefaultsUntilWritten()
     QVERIFY(contentOf(target).contains("amber"));
     QCOMPARE(contentOf(throughLink.keptUnreadableFile()), QByteArray("{,}"));
     QVERIFY(throughLink.keptUnreadableFile().startsWith(config + QStringLiteral("/bivane.json.")));
+}
+
+namespace {
+
+// The preference file with one number at the place `where` names: a key of its own, the left
+// entry of the sidebar widths, or the name column's width in the stored column layout.
+QByteArray fileWithNumber(const QString &where, const QByteArray &number)
+{
+    if (where == Pref::sidebarWidths.name)
+        return "{\"" + where.toUtf8() + "\": {\"left\": " + number + "}}";
+    if (where == Pref::tableColumnCustomization.name) {
+        const QByteArray layout =
+            "{\"order\": [], \"hidden\": [], \"widths\": {\"name\": " + number + "}}";
+        return "{\"" + where.toUtf8() + "\": {\"@data\": \"" + layout.toBase64() + "\"}}";
+    }
+    return "{\"" + where.toUtf8() + "\": " + number + "}";
+}
+
+// The number read back from that place, nothing when it reads as absent.
+std::optional<double> numberAt(const Preferences &preferences, const PreferenceKey &key)
+{
+    if (key == Pref::sidebarWidths) {
+        const QVariant left = preferences.mapValue(key).value(QStringLiteral("left"));
+        return left.isValid() ? std::optional(left.toDouble()) : std::nullopt;
+    }
+    if (key == Pref::tableColumnCustomization) {
+        const auto layout = ColumnCustomization::fromJson(preferences.dataValue(key));
+        return layout ? std::optional(layout->widths.value(FileColumn::name)) : std::nullopt;
+    }
+    const std::optional<QVariant> stored = preferences.stored(key);
+    return stored ? std::optional(stored->toDouble()) : std::nullopt;
+}
+
+// The names in a folder as bytes.
+QByteArrayList entryNames(const QByteArray &folder)
+{
+    QByteArrayList names;
+    DIR *stream = ::opendir(folder.constData());
+    while (const dirent *entry = stream ? ::readdir(stream) : nullptr) {
+        if (qstrcmp(entry->d_name, ".") != 0 && qstrcmp(entry->d_name, "..") != 0)
+            names.append(entry->d_name);
+    }
+    if (stream)
+        ::closedir(stream);
+    return names;
+}
+
+} // namespace
+
+void PreferencesTest::numbersReadWithinTheirRange_data()
+{
+    QTest::addColumn<QString>("where");
+    QTest::addColumn<QByteArray>("number");
+    QTest::addColumn<double>("expected"); // NaN: reads as absent, so the default applies
+    const double absent = std::nan("");
+    // JSON has no NaN or infinities: a file holds them as text, or as a number too large.
+    const QList<std::pair<QByteArray, double>> numbers{{"1e5", 1e5},
+                                                       {"-1", -1},
+                                                       {"1e308", 1e308},
+                                                       {"-1e308", -1e308},
+                                                       {"\"nan\"", absent},
+                                                       {"\"inf\"", absent},
+                                                       {"\"-inf\"", absent},
+                                                       {"\"wide\"", absent},
+                                                       {"null", absent},
+                                                       {"\"250\"", absent}};
+    for (const PreferenceKey &key : Pref::all()) {
+        const bool holdsNumbers =
+            key.type == PreferenceType::number || key.type == PreferenceType::numberMap;
+        QVERIFY2(key.range || !holdsNumbers, qPrintable(key.name + " has no range"));
+        if (!key.range)
+            continue;
+        for (const auto &[number, value] : numbers) {
+            // Earlier versions wrote the sidebar widths as text.
+            const bool text = number == "\"250\"" && key == Pref::sidebarWidths;
+            const double inRange =
+                std::clamp(text ? 250 : value, key.range->minimum, key.range->maximum);
+            QTest::addRow("%s %s", qPrintable(key.name), number.constData())
+                << key.name << number << (std::isnan(value) && !text ? absent : inRange);
+        }
+    }
+}
+
+void PreferencesTest::numbersReadWithinTheirRange()
+{
+    QFETCH(QString, where);
+    QFETCH(QByteArray, number);
+    QFETCH(double, expected);
+    const auto keys = Pref::all();
+    const PreferenceKey key =
+        *std::find_if(keys.cbegin(), keys.cend(), [&](const auto &k) { return k.name == where; });
+    TestTree tree;
+    tree.makeFile(QStringLiteral("bivane.json"), fileWithNumber(where, number));
+    Preferences preferences(tree.root());
+    const std::optional<double> read = numberAt(preferences, key);
+    if (std::isnan(expected)) {
+        QVERIFY2(!read, qPrintable(QString::number(read.value_or(0))));
+        if (key.type == PreferenceType::number)
+            QCOMPARE(preferences.value(key), key.defaultValue);
+    } else {
+        QVERIFY(read);
+        QCOMPARE(*read, expected);
+    }
+
+    // Writing is held to the same range.
+    if (key.type == PreferenceType::number && !std::isnan(expected)) {
+        preferences.setValue(key, std::numeric_limits<double>::infinity());
+        QCOMPARE(preferences.numberValue(key), expected); // not written
+        preferences.setValue(key, number.toDouble());
+        QCOMPARE(Preferences(tree.root()).numberValue(key), expected);
+    }
+}
+
+void PreferencesTest::failedWriteKeepsTheFileAndIsTold_data()
+{
+    QTest::addColumn<bool>("full");
+    QTest::newRow("full disk") << true;
+    QTest::newRow("read-only") << false;
+}
+
+void PreferencesTest::failedWriteKeepsTheFileAndIsTold()
+{
+    REQUIRE_ROOT_FOR_MOUNTS();
+    QFETCH(bool, full);
+    TestTree tree;
+    const QString folder = tree.makeFolder(QStringLiteral("config"));
+    TmpfsMount mount(folder);
+    QVERIFY(mount.isMounted());
+    Preferences preferences(folder);
+    preferences.setValue(Pref::confirmDelete, false);
+    const QByteArray file = QFile::encodeName(preferences.filePath());
+    const QByteArray before = fileBytes(file);
+    QVERIFY(before.contains("confirmDelete"));
+
+    QVERIFY(full ? mount.fill() : mount.makeReadOnly());
+    QSignalSpy failed(&preferences, &Preferences::writeFailed);
+    preferences.setValue(Pref::customFavorites, QStringList{QStringLiteral("/a")});
+    preferences.setValue(Pref::themePreset, QStringLiteral("amber"));
+    QCOMPARE(failed.size(), 1); // once for a run of failures of one cause
+    const auto error = failed.first().first().value<FileError>();
+    QCOMPARE(error.code, full ? ENOSPC : EROFS);
+    QCOMPARE(error.path, preferences.filePath());
+    QCOMPARE(fileBytes(file), before);
+    const QStringList left =
+        full ? QStringList{"bivane.json", "filler"} : QStringList{"bivane.json"};
+    QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name), left);
+    // The changes are in force for this run.
+    QCOMPARE(preferences.stringListValue(Pref::customFavorites), QStringList{"/a"});
+
+    // With room again, the next write takes the earlier changes along.
+    QVERIFY(full ? QFile::remove(folder + QStringLiteral("/filler")) : mount.makeWritable());
+    preferences.setValue(Pref::confirmCopyMove, false);
+    QCOMPARE(failed.size(), 1);
+    const Preferences again(folder);
+    QCOMPARE(again.stringListValue(Pref::customFavorites), QStringList{"/a"});
+    QCOMPARE(again.stringValue(Pref::themePreset), QStringLiteral("amber"));
+    QCOMPARE(again.boolValue(Pref::confirmDelete), false);
+    QCOMPARE(again.boolValue(Pref::confirmCopyMove), false);
+}
+
+// The program started with a settings folder whose name is not valid UTF-8 reads and writes
+// the settings there, not in a folder of a similar name.
+void PreferencesTest::programKeepsSettingsInTheExactFolderGiven()
+{
+    TestTree tree;
+    const QByteArray folder = QFile::encodeName(tree.root()) + "/caf\xe9";
+    QVERIFY(::mkdir(folder.constData(), 0700) == 0);
+    QDir().mkpath(QDir::homePath() + QStringLiteral("/Downloads"));
+    // A favourite not in its standard form is read, and written back standardised.
+    const QByteArray favorite = QFile::encodeName(QDir::homePath()) + "//Downloads/";
+    const QByteArray settings =
+        "{\"showSplashScreen\": false, \"customFavorites\": [\"" + favorite + "\"]}";
+    const int fd = ::open((folder + "/bivane.json").constData(), O_WRONLY | O_CREAT, 0600);
+    QVERIFY(fd >= 0 && ::write(fd, settings.constData(), settings.size()) == settings.size());
+    ::close(fd);
+
+    const QByteArrayList arguments{
+        BIVANE_PROGRAM, "-reverse", "--config-dir", folder, "--quit-after-start"};
+    std::vector<char *> argv;
+    for (const QByteArray &argument : arguments)
+        argv.push_back(const_cast<char *>(argument.constData()));
+    argv.push_back(nullptr);
+    pid_t pid = 0;
+    QCOMPARE(::posix_spawn(&pid, argv[0], nullptr, nullptr, argv.data(), environ), 0);
+    int status = 0;
+    QCOMPARE(::waitpid(pid, &status, 0), pid);
+    QVERIFY(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+
+    const auto stored = parseJsonSettings(fileBytes(folder + "/bivane.json"));
+    QVERIFY(stored);
+    QCOMPARE(stored->value(Pref::customFavorites.name).toStringList(),
+             QStringList{QDir::homePath() + QStringLiteral("/Downloads")});
+    QCOMPARE(entryNames(QFile::encodeName(tree.root())), QByteArrayList{"caf\xe9"});
+
+    // The folder is taken from either form of the option, the last one given counting.
+    QCOMPARE(CommandLine::optionValue({"--config-dir=/a\xff", "-style", "x"}, "config-dir"),
+             QByteArray("/a\xff"));
+    QCOMPARE(CommandLine::optionValue({"--config-dir", "/a", "--config-dir", "/b"}, "config-dir"),
+             QByteArray("/b"));
+    QCOMPARE(CommandLine::optionValue({"--", "--config-dir", "/a"}, "config-dir"), std::nullopt);
 }
 
 BIVANE_TEST_MAIN(PreferencesTest)

@@ -110,24 +110,24 @@ void ThemedWindowTest::windowKeepsItsSize()
 {
     TestTree config;
     Preferences preferences(config.root());
-    preferences.setValue(Pref::windowStartWidth, 600.0);
-    preferences.setValue(Pref::windowStartHeight, 400.0);
+    preferences.setValue(Pref::windowStartWidth, 720.0);
+    preferences.setValue(Pref::windowStartHeight, 440.0);
     preferences.setValue(Pref::windowRestoreSize, true);
     {
         QWidget window;
         WindowSizer sizer(window, preferences);
         window.show();
-        QCOMPARE(window.size(), QSize(600, 400));
+        QCOMPARE(window.size(), QSize(720, 440));
         // What the sizer applies itself is not the user's size.
         QVERIFY(!preferences.stored(Pref::windowLastWidth));
         QTRY_VERIFY(sizer.isTracking());
-        window.resize(700, 450);
-        QTRY_COMPARE(preferences.numberValue(Pref::windowLastWidth), 700.0);
+        window.resize(800, 450);
+        QTRY_COMPARE(preferences.numberValue(Pref::windowLastWidth), 800.0);
     }
     // The next start opens at the last size.
     QWidget again;
     WindowSizer sizer(again, preferences);
-    QCOMPARE(again.size(), QSize(700, 450));
+    QCOMPARE(again.size(), QSize(800, 450));
 }
 
 BIVANE_GUI_TEST_MAIN(ThemedWindowTest)

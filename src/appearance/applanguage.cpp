@@ -1,13 +1,51 @@
 #include "applanguage.h"
 
+#include "commandline.h"
 #include "localization.h"
+#include "pathcodec.h"
 #include "preferences.h"
 #include "rawvalue.h"
 
 #include <QCoreApplication>
 #include <QLocale>
-#include <QProcess>
 #include <QTimer>
+#include <climits>
+#include <spawn.h>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+// The running program's file, byte for byte.
+QByteArray runningProgram()
+{
+    QByteArray path(PATH_MAX, Qt::Uninitialized);
+    const ssize_t length = ::readlink("/proc/self/exe", path.data(), path.size());
+    if (length <= 0 || length >= path.size())
+        return PathCodec::encode(QCoreApplication::applicationFilePath());
+    path.truncate(length);
+    return path;
+}
+
+// Starts `program` with `arguments` as they are, not waiting for it; it keeps running when
+// this instance quits.
+bool startProgram(const QByteArray &program, const QByteArrayList &arguments)
+{
+    std::vector<char *> argv;
+    argv.push_back(const_cast<char *>(program.constData()));
+    for (const QByteArray &argument : arguments)
+        argv.push_back(const_cast<char *>(argument.constData()));
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addclosefrom_np(&actions, STDERR_FILENO + 1);
+    pid_t pid = 0;
+    const int started = ::posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    return started == 0;
+}
+
+} // namespace
 
 const QList<AppLanguage> &allAppLanguages()
 {
@@ -74,12 +112,12 @@ QString startupLanguage(const Preferences &preferences)
 
 void relaunch(const ProgramStarter &start, const std::function<void()> &quit)
 {
-    const QString program = QCoreApplication::applicationFilePath();
-    const QStringList arguments = QCoreApplication::arguments().mid(1);
+    const QByteArray program = runningProgram();
+    const QByteArrayList &arguments = CommandLine::arguments();
     if (start)
         start(program, arguments);
     else
-        QProcess::startDetached(program, arguments);
+        startProgram(program, arguments);
     if (quit)
         quit();
     else

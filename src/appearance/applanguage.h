@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArrayList>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -25,8 +26,10 @@ void applyLanguage(Preferences &preferences, AppLanguage language);
 // the first language of the system's locale ("de", "en" …).
 QString startupLanguage(const Preferences &preferences);
 
-// Starts a new instance of the running program, with the same arguments, and quits this one
-// through the normal quit path; it quits also when the new instance cannot be started.
-// `start` and `quit` stand in for QProcess::startDetached and QCoreApplication::quit in tests.
-using ProgramStarter = std::function<bool(const QString &program, const QStringList &arguments)>;
+// Starts a new instance of the running program with exactly the arguments this one was given
+// (CommandLine::arguments(), Qt's own options included), and quits this one through the normal
+// quit path; it quits also when the new instance cannot be started. `start` and `quit` stand in
+// for starting a process and QCoreApplication::quit in tests.
+using ProgramStarter =
+    std::function<bool(const QByteArray &program, const QByteArrayList &arguments)>;
 void relaunch(const ProgramStarter &start = {}, const std::function<void()> &quit = {});

@@ -69,8 +69,8 @@ bool SettingsDraft::save(Preferences &preferences, ShortcutStore &store) const
     preferences.setValue(Pref::confirmDelete, confirmDelete);
     preferences.setValue(Pref::showTransferProgress, showProgress);
     preferences.setValue(Pref::windowRestoreSize, restoreWindowSize);
-    preferences.setValue(Pref::windowStartWidth, std::max(startWidth, kMinWidth));
-    preferences.setValue(Pref::windowStartHeight, std::max(startHeight, kMinHeight));
+    preferences.setValue(Pref::windowStartWidth, startWidth); // raised to the minimum there
+    preferences.setValue(Pref::windowStartHeight, startHeight);
     store.replaceAll(shortcuts);
     for (ExternalTool tool : allExternalTools())
         preferences.setValue(Pref::externalTool(rawValue(tool)), tools.value(tool));

@@ -3,6 +3,7 @@
 #include "appicondesign.h"
 #include "applanguage.h"
 #include "externaltool.h"
+#include "preferencekeys.h"
 #include "shortcutstore.h"
 #include "theme.h"
 
@@ -15,8 +16,8 @@ class Preferences;
 // at once, or throws it away.
 struct SettingsDraft
 {
-    static constexpr double kMinWidth = 700;
-    static constexpr double kMinHeight = 420;
+    static constexpr double kMinWidth = Pref::startWidths.minimum;
+    static constexpr double kMinHeight = Pref::startHeights.minimum;
 
     ThemePreset preset = ThemePreset::system;
     double fontSize = 13;

@@ -6,10 +6,10 @@
 
 namespace {
 
-// Positive, finite and small enough for at least one screen (any size fits without screens).
+// Recorded (not 0) and small enough for at least one screen (any size fits without screens).
 bool fitsSomeScreen(double width, double height, const QList<QRect> &screens)
 {
-    if (!(width > 0 && height > 0 && std::isfinite(width) && std::isfinite(height)))
+    if (!(width > 0 && height > 0))
         return false;
     if (screens.isEmpty())
         return true;
@@ -28,10 +28,6 @@ QSize wantedWindowSize(const Preferences &preferences,
     const double lastHeight = preferences.numberValue(Pref::windowLastHeight);
     double width = preferences.numberValue(Pref::windowStartWidth);
     double height = preferences.numberValue(Pref::windowStartHeight);
-    if (!(width > 0 && height > 0 && std::isfinite(width) && std::isfinite(height))) {
-        width = Pref::windowStartWidth.defaultValue.toDouble();
-        height = Pref::windowStartHeight.defaultValue.toDouble();
-    }
     if (preferences.boolValue(Pref::windowRestoreSize) &&
         fitsSomeScreen(lastWidth, lastHeight, screens)) {
         width = lastWidth;

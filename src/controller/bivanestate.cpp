@@ -39,6 +39,9 @@ BivaneState::BivaneState(Preferences &preferences,
                             .arg(PathCodec::displayText(path)));
     };
     connect(&preferences, &Preferences::unreadableFileKept, this, tellKept);
+    connect(&preferences, &Preferences::writeFailed, this, [this](const FileError &error) {
+        reportError(error, Bv::tr("Die Einstellungen konnten nicht gespeichert werden."));
+    });
     // The open preview follows the active pane's selection, whichever view changed it.
     for (PaneModel *pane : {m_left.get(), m_right.get()})
         connect(pane, &PaneModel::selectionChanged, this, [this, pane] { refreshPreview(*pane); });

@@ -1,5 +1,7 @@
 #include "columncustomization.h"
 
+#include "preferencekeys.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -62,10 +64,13 @@ std::optional<ColumnCustomization> ColumnCustomization::fromJson(const QByteArra
     customization.hidden = QSet<FileColumn>(hidden->cbegin(), hidden->cend());
     const QJsonObject widthObject = widthValue.toObject();
     for (auto it = widthObject.begin(); it != widthObject.end(); ++it) {
-        if (!it.value().isDouble())
+        // Numbers only, read within the stored layout's range.
+        const std::optional<double> width =
+            Pref::tableColumnCustomization.range->bounded(it.value().toVariant());
+        if (!it.value().isDouble() || !width)
             return std::nullopt;
         if (const auto column = fileColumnFromRawValue(it.key()))
-            customization.widths.insert(*column, it.value().toDouble());
+            customization.widths.insert(*column, *width);
     }
     return customization;
 }

@@ -21,7 +21,8 @@ struct ColumnCustomization
 
     QByteArray toJson() const;
     // Nothing when `json` is not such a record. Column names this version does not know are
-    // skipped, so that a layout saved by a newer version still loads.
+    // skipped, so that a layout saved by a newer version still loads; widths are brought into
+    // the range of the stored layout.
     static std::optional<ColumnCustomization> fromJson(const QByteArray &json);
 };
 

@@ -1,6 +1,5 @@
 #include "jsonsettingsformat.h"
 
-#include <QIODevice>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -54,44 +53,25 @@ QJsonValue toJson(const QVariant &value)
     }
 }
 
-std::optional<QJsonDocument> settingsDocument(const QByteArray &content)
-{
-    QJsonParseError error;
-    QJsonDocument document = QJsonDocument::fromJson(content, &error);
-    if (error.error != QJsonParseError::NoError || !document.isObject())
-        return std::nullopt;
-    return document;
-}
-
-bool readJson(QIODevice &device, QSettings::SettingsMap &map)
-{
-    const std::optional<QJsonDocument> document = settingsDocument(device.readAll());
-    if (!document)
-        return false;
-    const QJsonObject object = document->object();
-    for (auto it = object.begin(); it != object.end(); ++it)
-        map.insert(it.key(), fromJson(it.value()));
-    return true;
-}
-
-bool writeJson(QIODevice &device, const QSettings::SettingsMap &map)
-{
-    QJsonObject object;
-    for (auto it = map.begin(); it != map.end(); ++it)
-        object.insert(it.key(), toJson(it.value()));
-    return device.write(QJsonDocument(object).toJson(QJsonDocument::Indented)) >= 0;
-}
-
 } // namespace
 
-bool isJsonSettings(const QByteArray &content)
+std::optional<QVariantMap> parseJsonSettings(const QByteArray &content)
 {
-    return settingsDocument(content).has_value();
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(content, &error);
+    if (error.error != QJsonParseError::NoError || !document.isObject())
+        return std::nullopt;
+    QVariantMap values;
+    const QJsonObject object = document.object();
+    for (auto it = object.begin(); it != object.end(); ++it)
+        values.insert(it.key(), fromJson(it.value()));
+    return values;
 }
 
-QSettings::Format jsonSettingsFormat()
+QByteArray formatJsonSettings(const QVariantMap &values)
 {
-    static const QSettings::Format format =
-        QSettings::registerFormat(QStringLiteral("json"), readJson, writeJson);
-    return format;
+    QJsonObject object;
+    for (auto it = values.begin(); it != values.end(); ++it)
+        object.insert(it.key(), toJson(it.value()));
+    return QJsonDocument(object).toJson(QJsonDocument::Indented);
 }

@@ -1,11 +1,13 @@
 #pragma once
 
-#include <QSettings>
+#include <QByteArray>
+#include <QVariantMap>
+#include <optional>
 
-// A QSettings format that stores one JSON object, so that booleans, numbers, strings, lists,
-// maps and byte data come back with the type they were written with. Data is written as an
-// object {"@data": "<base64>"}, which JSON has no type of its own for.
-QSettings::Format jsonSettingsFormat();
+// The preference file's form: one JSON object, so that booleans, numbers, strings, lists, maps
+// and byte data come back with the type they were written with. Data is written as an object
+// {"@data": "<base64>"}, which JSON has no type of its own for.
 
-// Whether `content` is a preference file that format reads: one JSON object.
-bool isJsonSettings(const QByteArray &content);
+// The values in `content`, or nothing when it is not one JSON object.
+std::optional<QVariantMap> parseJsonSettings(const QByteArray &content);
+QByteArray formatJsonSettings(const QVariantMap &values);

@@ -6,7 +6,6 @@
 #include "themedpieces.h"
 
 #include <QHBoxLayout>
-#include <algorithm>
 
 PaneWithSidebar::PaneWithSidebar(PaneSide side,
                                  PaneModel &pane,
@@ -24,13 +23,10 @@ PaneWithSidebar::PaneWithSidebar(PaneSide side,
     sidebarLayout->setContentsMargins(0, 0, 0, 0);
     sidebarLayout->addWidget(sidebar);
 
-    // A stored width that is not a number, or out of range, gives the nearest sound one.
-    bool isNumber = false;
-    const double stored =
-        preferences.mapValue(Pref::sidebarWidths).value(m_sideKey).toString().toDouble(&isNumber);
-    if (isNumber)
-        pane.setSidebarWidth(std::clamp(
-            stored, SidebarResizeHandle::kMinimumWidth, SidebarResizeHandle::kMaximumWidth));
+    // The store gives the width in its range, or none for the pane's own.
+    const QVariant stored = preferences.mapValue(Pref::sidebarWidths).value(m_sideKey);
+    if (stored.isValid())
+        pane.setSidebarWidth(stored.toDouble());
     m_handle = new SidebarResizeHandle(pane.sidebarWidth(),
                                        side == PaneSide::left ? SidebarResizeHandle::Grows::toRight
                                                               : SidebarResizeHandle::Grows::toLeft);
@@ -67,6 +63,6 @@ void PaneWithSidebar::setWidth(double width)
 {
     m_pane.setSidebarWidth(width);
     QVariantMap widths = m_preferences.mapValue(Pref::sidebarWidths);
-    widths.insert(m_sideKey, QString::number(width));
+    widths.insert(m_sideKey, width);
     m_preferences.setValue(Pref::sidebarWidths, widths);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "preferencekeys.h"
+
 #include <QFrame>
 #include <QWidget>
 
@@ -35,8 +37,8 @@ class SidebarResizeHandle : public QWidget
     Q_OBJECT
 
 public:
-    static constexpr double kMinimumWidth = 110;
-    static constexpr double kMaximumWidth = 340;
+    static constexpr double kMinimumWidth = Pref::sidebarWidthRange.minimum;
+    static constexpr double kMaximumWidth = Pref::sidebarWidthRange.maximum;
 
     enum class Grows { toRight, toLeft };
     SidebarResizeHandle(double width, Grows grows, QWidget *parent = nullptr);

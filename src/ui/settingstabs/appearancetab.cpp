@@ -14,8 +14,6 @@
 
 namespace {
 
-constexpr int kSmallestFontSize = 10;
-constexpr int kLargestFontSize = 20;
 constexpr int kSliderWidth = 200;
 
 Theme themeOf(const SettingsDraft &draft)
@@ -53,7 +51,7 @@ QWidget *makeAppearanceTab(SettingsEditor &editor)
     auto *sizeRow = new QHBoxLayout;
     auto *sizeLabel = new QLabel;
     auto *slider = new QSlider(Qt::Horizontal);
-    slider->setRange(kSmallestFontSize, kLargestFontSize);
+    slider->setRange(int(Pref::fontSizes.minimum), int(Pref::fontSizes.maximum));
     slider->setSingleStep(1);
     slider->setPageStep(1);
     slider->setFixedWidth(kSliderWidth);

@@ -14,7 +14,6 @@
 namespace {
 
 constexpr int kFieldWidth = 80;
-constexpr int kLargestSize = 100000;
 
 // A field for one whole-number dimension of the start size.
 QSpinBox *makeSizeField(SettingsEditor &editor, double SettingsDraft::*field)
@@ -22,7 +21,7 @@ QSpinBox *makeSizeField(SettingsEditor &editor, double SettingsDraft::*field)
     auto *spin = new QSpinBox;
     spin->setFixedWidth(kFieldWidth);
     // Smaller sizes are allowed here; saving raises them to the minimum.
-    spin->setRange(0, kLargestSize);
+    spin->setRange(0, int(Pref::startWidths.maximum));
     spin->setButtonSymbols(QAbstractSpinBox::NoButtons);
     QObject::connect(spin, &QSpinBox::valueChanged, spin, [&editor, field](int value) {
         editor.edit([field, value](SettingsDraft &draft) { draft.*field = value; });
