@@ -3,6 +3,7 @@
 #include "panemodel.h"
 #include "preferencekeys.h"
 #include "preferences.h"
+#include "settledwrite.h"
 #include "themedpieces.h"
 
 #include <QHBoxLayout>
@@ -17,6 +18,7 @@ PaneWithSidebar::PaneWithSidebar(PaneSide side,
     , m_pane(pane)
     , m_preferences(preferences)
     , m_sideKey(side == PaneSide::left ? QStringLiteral("left") : QStringLiteral("right"))
+    , m_storeWidth(new SettledWrite(this))
     , m_sidebar(new QWidget)
 {
     auto *sidebarLayout = new QHBoxLayout(m_sidebar);
@@ -58,11 +60,13 @@ void PaneWithSidebar::followShowSidebar()
     m_handle->setVisible(m_pane.showSidebar());
 }
 
-// Live while dragging; the stored width is the one of the next start.
+// Live while dragging; the stored width, the one of the next start, is where the drag ended.
 void PaneWithSidebar::setWidth(double width)
 {
     m_pane.setSidebarWidth(width);
-    QVariantMap widths = m_preferences.mapValue(Pref::sidebarWidths);
-    widths.insert(m_sideKey, width);
-    m_preferences.setValue(Pref::sidebarWidths, widths);
+    m_storeWidth->schedule([preferences = &m_preferences, side = m_sideKey, width] {
+        QVariantMap widths = preferences->mapValue(Pref::sidebarWidths);
+        widths.insert(side, width);
+        preferences->setValue(Pref::sidebarWidths, widths);
+    });
 }

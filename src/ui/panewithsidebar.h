@@ -5,6 +5,7 @@
 #include <QWidget>
 
 class PaneModel;
+class SettledWrite;
 class Preferences;
 class SidebarResizeHandle;
 
@@ -34,6 +35,7 @@ private:
     PaneModel &m_pane;
     Preferences &m_preferences;
     const QString m_sideKey;
+    SettledWrite *m_storeWidth;
     QWidget *m_sidebar;
     SidebarResizeHandle *m_handle;
 };

@@ -1,5 +1,6 @@
 #include "windowsizer.h"
 
+#include "settledwrite.h"
 #include "windowsize.h"
 
 #include <QEvent>
@@ -12,6 +13,7 @@ WindowSizer::WindowSizer(QWidget &window, Preferences &preferences)
     : QObject(&window)
     , m_window(window)
     , m_preferences(preferences)
+    , m_storeSize(new SettledWrite(this))
 {
     applySize();
     QTimer::singleShot(250, this, &WindowSizer::applySize);
@@ -22,7 +24,9 @@ WindowSizer::WindowSizer(QWidget &window, Preferences &preferences)
 bool WindowSizer::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == &m_window && event->type() == QEvent::Resize && m_tracking)
-        recordWindowSize(m_preferences, m_window.size());
+        m_storeSize->schedule([preferences = &m_preferences, size = m_window.size()] {
+            recordWindowSize(*preferences, size);
+        });
     return false;
 }
 

@@ -3,11 +3,13 @@
 #include <QObject>
 
 class Preferences;
+class SettledWrite;
 class QWidget;
 
 // Gives the main window its start or last size and records the user's resizing. The size is
 // applied at once and again 0.25 s later (after the first layout pass); resizes are recorded
-// only from 0.6 s on, so the sizes applied here never count as the user's.
+// only from 0.6 s on, so the sizes applied here never count as the user's, and only once a
+// resize has settled.
 class WindowSizer : public QObject
 {
     Q_OBJECT
@@ -26,4 +28,5 @@ private:
     QWidget &m_window;
     Preferences &m_preferences;
     bool m_tracking = false;
+    SettledWrite *m_storeSize;
 };
