@@ -75,10 +75,6 @@
         <translation>%1 EB</translation>
     </message>
     <message>
-        <source>Mögliche Ursachen: Die Datei gehört einem anderen Benutzer, ist gesperrt, oder Bivane hat keinen Zugriff auf diesen Ordner. Für einen Dateimanager hilft meist der „Vollzugriff auf die Festplatte“ in den Datenschutz-Einstellungen.</source>
-        <translation>Possible causes: the file belongs to another user, is locked, or Bivane has no access to this folder. For a file manager, “Full Disk Access” in the privacy settings usually helps.</translation>
-    </message>
-    <message>
         <source>Öffnen</source>
         <translation>Open</translation>
     </message>
@@ -434,10 +430,6 @@
     <message>
         <source>Archiv.zip</source>
         <translation>Archive.zip</translation>
-    </message>
-    <message>
-        <source>Das Archiv konnte nicht erstellt werden.</source>
-        <translation>The archive could not be created.</translation>
     </message>
     <message>
         <source>Archiv wird erstellt …</source>
@@ -827,7 +819,7 @@
     </message>
     <message>
         <source>Das gewählte Icon erscheint im Startbildschirm und als Dock-Symbol, solange die App läuft. Für das Symbol im Finder und im Programme-Ordner musst du den PNG-Export in den AppIcon-Eintrag des Asset-Katalogs ziehen.</source>
-        <translation>The chosen icon appears on the start screen and as the window icon while the app runs. For the icon in the file manager and the applications menu, install the PNG export as the program's icon.</translation>
+        <translation>The chosen icon appears on the start screen and as the window icon while the app runs. For the icon in the file manager and the applications menu, install the PNG export as the program&apos;s icon.</translation>
     </message>
     <message>
         <source>Gewähltes Icon als PNG exportieren …</source>
@@ -1004,6 +996,174 @@
     <message>
         <source>Zwei Ordner, eine Tastatur</source>
         <translation>Two folders, one keyboard</translation>
+    </message>
+    <message>
+        <source>„%1“ gehört %2 (%3); du darfst ihn nicht öffnen.</source>
+        <translation>“%1” belongs to %2 (%3); you may not open it.</translation>
+    </message>
+    <message>
+        <source>„%1“ gehört %2 (%3); du darfst seinen Inhalt nicht lesen.</source>
+        <translation>“%1” belongs to %2 (%3); you may not read its contents.</translation>
+    </message>
+    <message>
+        <source>„%1“ gehört %2 (%3); du darfst sie nicht lesen.</source>
+        <translation>“%1” belongs to %2 (%3); you may not read it.</translation>
+    </message>
+    <message>
+        <source>„%1“ gehört %2 (%3); du darfst darin nicht schreiben.</source>
+        <translation>“%1” belongs to %2 (%3); you may not write in it.</translation>
+    </message>
+    <message>
+        <source>„%1“ gehört %2 (%3); du darfst sie nicht ändern.</source>
+        <translation>“%1” belongs to %2 (%3); you may not change it.</translation>
+    </message>
+    <message>
+        <source>„%1“ gehört %2 (%3).</source>
+        <translation>“%1” belongs to %2 (%3).</translation>
+    </message>
+    <message>
+        <source>Als Eigentümer kannst du die Rechte ändern.</source>
+        <translation>As its owner, you can change the permissions.</translation>
+    </message>
+    <message>
+        <source>Nur ein Administrator kann dir diese Rechte geben.</source>
+        <translation>Only an administrator can give you these permissions.</translation>
+    </message>
+    <message>
+        <source>Nur %1 oder ein Administrator kann dir diese Rechte geben.</source>
+        <translation>Only %1 or an administrator can give you these permissions.</translation>
+    </message>
+    <message>
+        <source>Das Dateisystem unter „%1“ ist schreibgeschützt eingehängt; dort lässt sich nichts ändern.</source>
+        <translation>The file system at “%1” is mounted read-only; nothing can be changed there.</translation>
+    </message>
+    <message>
+        <source>Die Einstellungen konnten nicht gespeichert werden.</source>
+        <translation>The settings could not be saved.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>„%1“ wurde entpackt, ohne „%2“: Gerätedateien, FIFOs und Set-ID-Rechte werden nicht übernommen.</source>
+        <translation>“%1” was unpacked without “%2”: device files, FIFOs and set-id permissions are not taken over.</translation>
+    </message>
+    <message>
+        <source>„%1“ wurde entpackt, ohne „%2“ und %3 weitere Einträge: Gerätedateien, FIFOs und Set-ID-Rechte werden nicht übernommen.</source>
+        <translation>“%1” was unpacked without “%2” and %3 more entries: device files, FIFOs and set-id permissions are not taken over.</translation>
+    </message>
+    <message>
+        <source>Das Archiv „%1“ konnte nicht erstellt werden.</source>
+        <translation>The archive “%1” could not be created.</translation>
+    </message>
+    <message>
+        <source>Der Ordner „%1“ konnte nicht angelegt werden.</source>
+        <translation>The folder “%1” could not be created.</translation>
+    </message>
+    <message>
+        <source>„%1“ konnte nicht in „%2“ umbenannt werden.</source>
+        <translation>“%1” could not be renamed to “%2”.</translation>
+    </message>
+    <message>
+        <source>„%1“ konnte nicht dupliziert werden.</source>
+        <translation>“%1” could not be duplicated.</translation>
+    </message>
+    <message>
+        <source>„%1“ konnte nicht in den Papierkorb gelegt werden.</source>
+        <translation>“%1” could not be moved to the Trash.</translation>
+    </message>
+    <message>
+        <source>„%1“ konnte nicht kopiert werden.</source>
+        <translation>“%1” could not be copied.</translation>
+    </message>
+    <message>
+        <source>„%1“ konnte nicht verschoben werden.</source>
+        <translation>“%1” could not be moved.</translation>
+    </message>
+    <message>
+        <source>Das Programm zum Darstellen von PDF-Seiten startet nicht.</source>
+        <translation>The program that draws PDF pages does not start.</translation>
+    </message>
+    <message>
+        <source>Die Seite ist zu aufwendig für die Vorschau.</source>
+        <translation>The page is too complex for the preview.</translation>
+    </message>
+    <message>
+        <source>Keine Berechtigung</source>
+        <translation>Permission denied</translation>
+    </message>
+    <message>
+        <source>Vorgang nicht erlaubt</source>
+        <translation>Operation not permitted</translation>
+    </message>
+    <message>
+        <source>Kein Platz mehr auf dem Datenträger</source>
+        <translation>No space left on the disk</translation>
+    </message>
+    <message>
+        <source>Speicherkontingent überschritten</source>
+        <translation>Disk quota exceeded</translation>
+    </message>
+    <message>
+        <source>Schreibgeschütztes Dateisystem</source>
+        <translation>Read-only file system</translation>
+    </message>
+    <message>
+        <source>Name zu lang</source>
+        <translation>Name too long</translation>
+    </message>
+    <message>
+        <source>Bereits vorhanden</source>
+        <translation>Already exists</translation>
+    </message>
+    <message>
+        <source>Datei oder Ordner nicht gefunden</source>
+        <translation>File or folder not found</translation>
+    </message>
+    <message>
+        <source>Ein-/Ausgabefehler</source>
+        <translation>Input/output error</translation>
+    </message>
+    <message>
+        <source>Ordner nicht leer</source>
+        <translation>Folder not empty</translation>
+    </message>
+    <message>
+        <source>Nicht über Dateisystemgrenzen hinweg möglich</source>
+        <translation>Not possible across file systems</translation>
+    </message>
+    <message>
+        <source>Zu viele Ebenen symbolischer Links</source>
+        <translation>Too many levels of symbolic links</translation>
+    </message>
+    <message>
+        <source>Kein Ordner</source>
+        <translation>Not a folder</translation>
+    </message>
+    <message>
+        <source>Ist ein Ordner</source>
+        <translation>Is a folder</translation>
+    </message>
+    <message>
+        <source>Wird gerade benutzt</source>
+        <translation>In use</translation>
+    </message>
+    <message>
+        <source>Datei zu groß</source>
+        <translation>File too large</translation>
+    </message>
+    <message>
+        <source>Auf diesem Dateisystem nicht möglich</source>
+        <translation>Not possible on this file system</translation>
+    </message>
+    <message>
+        <source>Abgebrochen</source>
+        <translation>Cancelled</translation>
+    </message>
+    <message>
+        <source>Nur der Anfang der Datei wird gezeigt (%1).</source>
+        <translation>Only the start of the file is shown (%1).</translation>
     </message>
 </context>
 </TS>

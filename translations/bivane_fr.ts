@@ -75,10 +75,6 @@
         <translation>%1 Eo</translation>
     </message>
     <message>
-        <source>Mögliche Ursachen: Die Datei gehört einem anderen Benutzer, ist gesperrt, oder Bivane hat keinen Zugriff auf diesen Ordner. Für einen Dateimanager hilft meist der „Vollzugriff auf die Festplatte“ in den Datenschutz-Einstellungen.</source>
-        <translation>Causes possibles&#xa0;: le fichier appartient à un autre utilisateur, est verrouillé, ou Bivane n’a pas accès à ce dossier. Pour un gestionnaire de fichiers, l’«&#xa0;accès complet au disque&#xa0;» dans les réglages de confidentialité aide généralement.</translation>
-    </message>
-    <message>
         <source>Öffnen</source>
         <translation>Ouvrir</translation>
     </message>
@@ -434,10 +430,6 @@
     <message>
         <source>Archiv.zip</source>
         <translation>Archive.zip</translation>
-    </message>
-    <message>
-        <source>Das Archiv konnte nicht erstellt werden.</source>
-        <translation>L’archive n’a pas pu être créée.</translation>
     </message>
     <message>
         <source>Archiv wird erstellt …</source>
@@ -1004,6 +996,174 @@
     <message>
         <source>Zwei Ordner, eine Tastatur</source>
         <translation>Deux dossiers, un clavier</translation>
+    </message>
+    <message>
+        <source>„%1“ gehört %2 (%3); du darfst ihn nicht öffnen.</source>
+        <translation>« %1 » appartient à %2 (%3) ; vous n’avez pas le droit de l’ouvrir.</translation>
+    </message>
+    <message>
+        <source>„%1“ gehört %2 (%3); du darfst seinen Inhalt nicht lesen.</source>
+        <translation>« %1 » appartient à %2 (%3) ; vous n’avez pas le droit d’en lire le contenu.</translation>
+    </message>
+    <message>
+        <source>„%1“ gehört %2 (%3); du darfst sie nicht lesen.</source>
+        <translation>« %1 » appartient à %2 (%3) ; vous n’avez pas le droit de le lire.</translation>
+    </message>
+    <message>
+        <source>„%1“ gehört %2 (%3); du darfst darin nicht schreiben.</source>
+        <translation>« %1 » appartient à %2 (%3) ; vous n’avez pas le droit d’y écrire.</translation>
+    </message>
+    <message>
+        <source>„%1“ gehört %2 (%3); du darfst sie nicht ändern.</source>
+        <translation>« %1 » appartient à %2 (%3) ; vous n’avez pas le droit de le modifier.</translation>
+    </message>
+    <message>
+        <source>„%1“ gehört %2 (%3).</source>
+        <translation>« %1 » appartient à %2 (%3).</translation>
+    </message>
+    <message>
+        <source>Als Eigentümer kannst du die Rechte ändern.</source>
+        <translation>En tant que propriétaire, vous pouvez modifier les droits.</translation>
+    </message>
+    <message>
+        <source>Nur ein Administrator kann dir diese Rechte geben.</source>
+        <translation>Seul un administrateur peut vous donner ces droits.</translation>
+    </message>
+    <message>
+        <source>Nur %1 oder ein Administrator kann dir diese Rechte geben.</source>
+        <translation>Seul %1 ou un administrateur peut vous donner ces droits.</translation>
+    </message>
+    <message>
+        <source>Das Dateisystem unter „%1“ ist schreibgeschützt eingehängt; dort lässt sich nichts ändern.</source>
+        <translation>Le système de fichiers sous « %1 » est monté en lecture seule ; rien ne peut y être modifié.</translation>
+    </message>
+    <message>
+        <source>Die Einstellungen konnten nicht gespeichert werden.</source>
+        <translation>Les réglages n’ont pas pu être enregistrés.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>„%1“ wurde entpackt, ohne „%2“: Gerätedateien, FIFOs und Set-ID-Rechte werden nicht übernommen.</source>
+        <translation>« %1 » a été décompressé sans « %2 » : les fichiers de périphérique, les FIFO et les droits set-id ne sont pas repris.</translation>
+    </message>
+    <message>
+        <source>„%1“ wurde entpackt, ohne „%2“ und %3 weitere Einträge: Gerätedateien, FIFOs und Set-ID-Rechte werden nicht übernommen.</source>
+        <translation>« %1 » a été décompressé sans « %2 » ni %3 autres éléments : les fichiers de périphérique, les FIFO et les droits set-id ne sont pas repris.</translation>
+    </message>
+    <message>
+        <source>Das Archiv „%1“ konnte nicht erstellt werden.</source>
+        <translation>L’archive « %1 » n’a pas pu être créée.</translation>
+    </message>
+    <message>
+        <source>Der Ordner „%1“ konnte nicht angelegt werden.</source>
+        <translation>Le dossier « %1 » n’a pas pu être créé.</translation>
+    </message>
+    <message>
+        <source>„%1“ konnte nicht in „%2“ umbenannt werden.</source>
+        <translation>« %1 » n’a pas pu être renommé en « %2 ».</translation>
+    </message>
+    <message>
+        <source>„%1“ konnte nicht dupliziert werden.</source>
+        <translation>« %1 » n’a pas pu être dupliqué.</translation>
+    </message>
+    <message>
+        <source>„%1“ konnte nicht in den Papierkorb gelegt werden.</source>
+        <translation>« %1 » n’a pas pu être mis à la corbeille.</translation>
+    </message>
+    <message>
+        <source>„%1“ konnte nicht kopiert werden.</source>
+        <translation>« %1 » n’a pas pu être copié.</translation>
+    </message>
+    <message>
+        <source>„%1“ konnte nicht verschoben werden.</source>
+        <translation>« %1 » n’a pas pu être déplacé.</translation>
+    </message>
+    <message>
+        <source>Das Programm zum Darstellen von PDF-Seiten startet nicht.</source>
+        <translation>Le programme qui affiche les pages PDF ne démarre pas.</translation>
+    </message>
+    <message>
+        <source>Die Seite ist zu aufwendig für die Vorschau.</source>
+        <translation>La page est trop complexe pour l’aperçu.</translation>
+    </message>
+    <message>
+        <source>Keine Berechtigung</source>
+        <translation>Permission refusée</translation>
+    </message>
+    <message>
+        <source>Vorgang nicht erlaubt</source>
+        <translation>Opération non permise</translation>
+    </message>
+    <message>
+        <source>Kein Platz mehr auf dem Datenträger</source>
+        <translation>Plus d’espace disponible sur le disque</translation>
+    </message>
+    <message>
+        <source>Speicherkontingent überschritten</source>
+        <translation>Quota de disque dépassé</translation>
+    </message>
+    <message>
+        <source>Schreibgeschütztes Dateisystem</source>
+        <translation>Système de fichiers en lecture seule</translation>
+    </message>
+    <message>
+        <source>Name zu lang</source>
+        <translation>Nom trop long</translation>
+    </message>
+    <message>
+        <source>Bereits vorhanden</source>
+        <translation>Existe déjà</translation>
+    </message>
+    <message>
+        <source>Datei oder Ordner nicht gefunden</source>
+        <translation>Fichier ou dossier introuvable</translation>
+    </message>
+    <message>
+        <source>Ein-/Ausgabefehler</source>
+        <translation>Erreur d’entrée/sortie</translation>
+    </message>
+    <message>
+        <source>Ordner nicht leer</source>
+        <translation>Dossier non vide</translation>
+    </message>
+    <message>
+        <source>Nicht über Dateisystemgrenzen hinweg möglich</source>
+        <translation>Impossible d’un système de fichiers à un autre</translation>
+    </message>
+    <message>
+        <source>Zu viele Ebenen symbolischer Links</source>
+        <translation>Trop de niveaux de liens symboliques</translation>
+    </message>
+    <message>
+        <source>Kein Ordner</source>
+        <translation>N’est pas un dossier</translation>
+    </message>
+    <message>
+        <source>Ist ein Ordner</source>
+        <translation>Est un dossier</translation>
+    </message>
+    <message>
+        <source>Wird gerade benutzt</source>
+        <translation>En cours d’utilisation</translation>
+    </message>
+    <message>
+        <source>Datei zu groß</source>
+        <translation>Fichier trop volumineux</translation>
+    </message>
+    <message>
+        <source>Auf diesem Dateisystem nicht möglich</source>
+        <translation>Impossible sur ce système de fichiers</translation>
+    </message>
+    <message>
+        <source>Abgebrochen</source>
+        <translation>Annulé</translation>
+    </message>
+    <message>
+        <source>Nur der Anfang der Datei wird gezeigt (%1).</source>
+        <translation>Seul le début du fichier est affiché (%1).</translation>
     </message>
 </context>
 </TS>

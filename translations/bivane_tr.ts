@@ -74,10 +74,6 @@
         <translation>%1 EB</translation>
     </message>
     <message>
-        <source>Mögliche Ursachen: Die Datei gehört einem anderen Benutzer, ist gesperrt, oder Bivane hat keinen Zugriff auf diesen Ordner. Für einen Dateimanager hilft meist der „Vollzugriff auf die Festplatte“ in den Datenschutz-Einstellungen.</source>
-        <translation>Olası nedenler: Dosya başka bir kullanıcıya ait, kilitli ya da Bivane’in bu klasöre erişimi yok. Bir dosya yöneticisi için gizlilik ayarlarındaki “Tam Disk Erişimi” genellikle işe yarar.</translation>
-    </message>
-    <message>
         <source>Öffnen</source>
         <translation>Aç</translation>
     </message>
@@ -430,10 +426,6 @@
     <message>
         <source>Archiv.zip</source>
         <translation>Arşiv.zip</translation>
-    </message>
-    <message>
-        <source>Das Archiv konnte nicht erstellt werden.</source>
-        <translation>Arşiv oluşturulamadı.</translation>
     </message>
     <message>
         <source>Archiv wird erstellt …</source>
@@ -998,6 +990,174 @@
     <message>
         <source>Zwei Ordner, eine Tastatur</source>
         <translation>İki klasör, tek klavye</translation>
+    </message>
+    <message>
+        <source>„%1“ gehört %2 (%3); du darfst ihn nicht öffnen.</source>
+        <translation>“%1”, %2 kullanıcısına ait (%3); onu açamazsınız.</translation>
+    </message>
+    <message>
+        <source>„%1“ gehört %2 (%3); du darfst seinen Inhalt nicht lesen.</source>
+        <translation>“%1”, %2 kullanıcısına ait (%3); içeriğini okuyamazsınız.</translation>
+    </message>
+    <message>
+        <source>„%1“ gehört %2 (%3); du darfst sie nicht lesen.</source>
+        <translation>“%1”, %2 kullanıcısına ait (%3); onu okuyamazsınız.</translation>
+    </message>
+    <message>
+        <source>„%1“ gehört %2 (%3); du darfst darin nicht schreiben.</source>
+        <translation>“%1”, %2 kullanıcısına ait (%3); içine yazamazsınız.</translation>
+    </message>
+    <message>
+        <source>„%1“ gehört %2 (%3); du darfst sie nicht ändern.</source>
+        <translation>“%1”, %2 kullanıcısına ait (%3); onu değiştiremezsiniz.</translation>
+    </message>
+    <message>
+        <source>„%1“ gehört %2 (%3).</source>
+        <translation>“%1”, %2 kullanıcısına ait (%3).</translation>
+    </message>
+    <message>
+        <source>Als Eigentümer kannst du die Rechte ändern.</source>
+        <translation>Sahibi olarak izinleri değiştirebilirsiniz.</translation>
+    </message>
+    <message>
+        <source>Nur ein Administrator kann dir diese Rechte geben.</source>
+        <translation>Bu izinleri size yalnızca bir yönetici verebilir.</translation>
+    </message>
+    <message>
+        <source>Nur %1 oder ein Administrator kann dir diese Rechte geben.</source>
+        <translation>Bu izinleri size yalnızca %1 ya da bir yönetici verebilir.</translation>
+    </message>
+    <message>
+        <source>Das Dateisystem unter „%1“ ist schreibgeschützt eingehängt; dort lässt sich nichts ändern.</source>
+        <translation>“%1” konumundaki dosya sistemi salt okunur bağlanmış; orada hiçbir şey değiştirilemez.</translation>
+    </message>
+    <message>
+        <source>Die Einstellungen konnten nicht gespeichert werden.</source>
+        <translation>Ayarlar kaydedilemedi.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>„%1“ wurde entpackt, ohne „%2“: Gerätedateien, FIFOs und Set-ID-Rechte werden nicht übernommen.</source>
+        <translation>“%1” açıldı, “%2” hariç: aygıt dosyaları, FIFO’lar ve set-id izinleri aktarılmaz.</translation>
+    </message>
+    <message>
+        <source>„%1“ wurde entpackt, ohne „%2“ und %3 weitere Einträge: Gerätedateien, FIFOs und Set-ID-Rechte werden nicht übernommen.</source>
+        <translation>“%1” açıldı, “%2” ve %3 öğe daha hariç: aygıt dosyaları, FIFO’lar ve set-id izinleri aktarılmaz.</translation>
+    </message>
+    <message>
+        <source>Das Archiv „%1“ konnte nicht erstellt werden.</source>
+        <translation>“%1” arşivi oluşturulamadı.</translation>
+    </message>
+    <message>
+        <source>Der Ordner „%1“ konnte nicht angelegt werden.</source>
+        <translation>“%1” klasörü oluşturulamadı.</translation>
+    </message>
+    <message>
+        <source>„%1“ konnte nicht in „%2“ umbenannt werden.</source>
+        <translation>“%1”, “%2” olarak yeniden adlandırılamadı.</translation>
+    </message>
+    <message>
+        <source>„%1“ konnte nicht dupliziert werden.</source>
+        <translation>“%1” çoğaltılamadı.</translation>
+    </message>
+    <message>
+        <source>„%1“ konnte nicht in den Papierkorb gelegt werden.</source>
+        <translation>“%1” çöp kutusuna taşınamadı.</translation>
+    </message>
+    <message>
+        <source>„%1“ konnte nicht kopiert werden.</source>
+        <translation>“%1” kopyalanamadı.</translation>
+    </message>
+    <message>
+        <source>„%1“ konnte nicht verschoben werden.</source>
+        <translation>“%1” taşınamadı.</translation>
+    </message>
+    <message>
+        <source>Das Programm zum Darstellen von PDF-Seiten startet nicht.</source>
+        <translation>PDF sayfalarını çizen program başlamıyor.</translation>
+    </message>
+    <message>
+        <source>Die Seite ist zu aufwendig für die Vorschau.</source>
+        <translation>Sayfa önizleme için fazla karmaşık.</translation>
+    </message>
+    <message>
+        <source>Keine Berechtigung</source>
+        <translation>İzin reddedildi</translation>
+    </message>
+    <message>
+        <source>Vorgang nicht erlaubt</source>
+        <translation>İşleme izin verilmiyor</translation>
+    </message>
+    <message>
+        <source>Kein Platz mehr auf dem Datenträger</source>
+        <translation>Diskte yer kalmadı</translation>
+    </message>
+    <message>
+        <source>Speicherkontingent überschritten</source>
+        <translation>Disk kotası aşıldı</translation>
+    </message>
+    <message>
+        <source>Schreibgeschütztes Dateisystem</source>
+        <translation>Salt okunur dosya sistemi</translation>
+    </message>
+    <message>
+        <source>Name zu lang</source>
+        <translation>Ad çok uzun</translation>
+    </message>
+    <message>
+        <source>Bereits vorhanden</source>
+        <translation>Zaten var</translation>
+    </message>
+    <message>
+        <source>Datei oder Ordner nicht gefunden</source>
+        <translation>Dosya veya klasör bulunamadı</translation>
+    </message>
+    <message>
+        <source>Ein-/Ausgabefehler</source>
+        <translation>Giriş/çıkış hatası</translation>
+    </message>
+    <message>
+        <source>Ordner nicht leer</source>
+        <translation>Klasör boş değil</translation>
+    </message>
+    <message>
+        <source>Nicht über Dateisystemgrenzen hinweg möglich</source>
+        <translation>Dosya sistemleri arasında yapılamaz</translation>
+    </message>
+    <message>
+        <source>Zu viele Ebenen symbolischer Links</source>
+        <translation>Çok fazla sembolik bağlantı düzeyi</translation>
+    </message>
+    <message>
+        <source>Kein Ordner</source>
+        <translation>Klasör değil</translation>
+    </message>
+    <message>
+        <source>Ist ein Ordner</source>
+        <translation>Bir klasör</translation>
+    </message>
+    <message>
+        <source>Wird gerade benutzt</source>
+        <translation>Şu anda kullanımda</translation>
+    </message>
+    <message>
+        <source>Datei zu groß</source>
+        <translation>Dosya çok büyük</translation>
+    </message>
+    <message>
+        <source>Auf diesem Dateisystem nicht möglich</source>
+        <translation>Bu dosya sisteminde yapılamaz</translation>
+    </message>
+    <message>
+        <source>Abgebrochen</source>
+        <translation>İptal edildi</translation>
+    </message>
+    <message>
+        <source>Nur der Anfang der Datei wird gezeigt (%1).</source>
+        <translation>Dosyanın yalnızca başı gösteriliyor (%1).</translation>
     </message>
 </context>
 </TS>
