@@ -1,4 +1,5 @@
 #include "controllerfixture.h"
+#include "filelease.h"
 #include "focusregistry.h"
 #include "itemnames.h"
 #include "mainwindow.h"
@@ -8,6 +9,7 @@
 #include "questionsheet.h"
 #include "testmain.h"
 #include "theme.h"
+#include "transferprogress.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -79,6 +81,8 @@ private slots:
     void errorAlert();
     void themeReachesEveryWindow();
     void treeSettingAndMinimumSizes();
+    void quittingStopsARunningCopy_data();
+    void quittingStopsARunningCopy();
 };
 
 // Open a folder, filter it, copy two files to the other pane, rename one, trash another: all
@@ -359,6 +363,52 @@ void MainWindowTest::treeSettingAndMinimumSizes()
     QCOMPARE(panes.size(), 2);
     for (const PaneView *pane : panes)
         QVERIFY(pane->width() >= 300);
+}
+
+void MainWindowTest::quittingStopsARunningCopy_data()
+{
+    QTest::addColumn<bool>("closeWindow");
+    QTest::newRow("the window is closed") << true;
+    QTest::newRow("the program ends without closing it") << false;
+}
+
+// Closing the window or ending the program during a copy asks nothing: the run stops as on a
+// cancel request, removes what it made, and nothing waits for the file it was held up at.
+void MainWindowTest::quittingStopsARunningCopy()
+{
+    QFETCH(bool, closeWindow);
+    writeFile(home(QStringLiteral("Work/folder/copied")), "copied");
+    const QString held = home(QStringLiteral("Work/folder/held"));
+    writeFile(held, "held by another program");
+    FileLease lease(held);
+    if (!lease.isHeld())
+        QSKIP("no leases on this file system");
+    const QString destination = home(QStringLiteral("Downloads/folder"));
+    ControllerFixture f;
+    BivaneState &state = f.state();
+    auto window = std::make_unique<MainWindow>(state);
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+
+    state.startTransfer({home(QStringLiteral("Work/folder"))},
+                        home(QStringLiteral("Downloads")),
+                        TransferKind::copy);
+    QVERIFY(state.activeTransfer());
+    QTRY_COMPARE(state.activeTransfer()->currentName(), QStringLiteral("folder"));
+    QTRY_VERIFY(QFileInfo::exists(destination)); // a partial copy
+    if (closeWindow) {
+        QVERIFY(window->close());
+        QVERIFY(!window->isVisible());
+        QTRY_VERIFY(!state.activeTransfer());
+        QCOMPARE(state.errorMessage(), QString());
+    } else {
+        window.reset();
+        f.controller.reset();
+    }
+    QVERIFY(!QFileInfo::exists(destination));
+    QCOMPARE(namesIn(home(QStringLiteral("Work/folder"))),
+             QStringList({QStringLiteral("copied"), QStringLiteral("held")}));
+    QVERIFY(lease.keepsReadersWaiting());
 }
 
 BIVANE_GUI_TEST_MAIN(MainWindowTest)

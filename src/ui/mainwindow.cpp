@@ -24,6 +24,7 @@
 #include "sidebarview.h"
 #include "splashoverlay.h"
 #include "themedroot.h"
+#include "transferprogress.h"
 #include "windowsizer.h"
 
 #include <QApplication>
@@ -147,6 +148,16 @@ void MainWindow::showEvent(QShowEvent *event)
     QMainWindow::showEvent(event);
     m_state.installMonitors();
     m_state.focus(m_state.focusZone());
+}
+
+// Closing the window, quitting included, stops a running copy or move without asking: the run
+// removes what it made of the item in progress, as on a cancel request, and the worker ends
+// at its next look at the cancel flag, so quitting does not wait for it.
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    if (TransferProgress *transfer = m_state.activeTransfer())
+        transfer->cancel();
+    QMainWindow::closeEvent(event);
 }
 
 // Each run gets its progress window, which shows itself when the run has lasted 0.4 s.
