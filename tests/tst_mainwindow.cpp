@@ -18,6 +18,7 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QTableView>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -365,18 +366,25 @@ void MainWindowTest::treeSettingAndMinimumSizes()
         QVERIFY(pane->width() >= 300);
 }
 
+namespace {
+
+enum class Ending { closeWindow, quitKey, destroyEverything };
+
+} // namespace
+
 void MainWindowTest::quittingStopsARunningCopy_data()
 {
-    QTest::addColumn<bool>("closeWindow");
-    QTest::newRow("the window is closed") << true;
-    QTest::newRow("the program ends without closing it") << false;
+    QTest::addColumn<Ending>("ending");
+    QTest::newRow("the window is closed") << Ending::closeWindow;
+    QTest::newRow("Strg+Q") << Ending::quitKey;
+    QTest::newRow("the program ends without closing it") << Ending::destroyEverything;
 }
 
-// Closing the window or ending the program during a copy asks nothing: the run stops as on a
-// cancel request, removes what it made, and nothing waits for the file it was held up at.
+// Closing the window or quitting during a copy asks nothing: the run stops as on a cancel
+// request, removes what it made, and nothing waits for the file it was held up at.
 void MainWindowTest::quittingStopsARunningCopy()
 {
-    QFETCH(bool, closeWindow);
+    QFETCH(Ending, ending);
     writeFile(home(QStringLiteral("Work/folder/copied")), "copied");
     const QString held = home(QStringLiteral("Work/folder/held"));
     writeFile(held, "held by another program");
@@ -385,6 +393,8 @@ void MainWindowTest::quittingStopsARunningCopy()
         QSKIP("no leases on this file system");
     const QString destination = home(QStringLiteral("Downloads/folder"));
     ControllerFixture f;
+    // The modal progress window would take the quit key away from the main window.
+    f.preferences.setValue(Pref::showTransferProgress, ending != Ending::quitKey);
     BivaneState &state = f.state();
     auto window = std::make_unique<MainWindow>(state);
     window->show();
@@ -396,14 +406,21 @@ void MainWindowTest::quittingStopsARunningCopy()
     QVERIFY(state.activeTransfer());
     QTRY_COMPARE(state.activeTransfer()->currentName(), QStringLiteral("folder"));
     QTRY_VERIFY(QFileInfo::exists(destination)); // a partial copy
-    if (closeWindow) {
-        QVERIFY(window->close());
+    if (ending == Ending::destroyEverything) {
+        window.reset();
+        f.controller.reset();
+    } else {
+        // The program's event loop ends, also when the window is closed over its progress.
+        if (ending == Ending::closeWindow) {
+            QTRY_VERIFY(window->findChild<ProgressWindow *>()->isVisible());
+            QTimer::singleShot(0, window.get(), &QWidget::close);
+        } else {
+            QTimer::singleShot(0, window.get(), [] { press(Qt::Key_Q, Qt::ControlModifier); });
+        }
+        QCOMPARE(QApplication::exec(), 0);
         QVERIFY(!window->isVisible());
         QTRY_VERIFY(!state.activeTransfer());
         QCOMPARE(state.errorMessage(), QString());
-    } else {
-        window.reset();
-        f.controller.reset();
     }
     QVERIFY(!QFileInfo::exists(destination));
     QCOMPARE(namesIn(home(QStringLiteral("Work/folder"))),
