@@ -393,8 +393,6 @@ void MainWindowTest::quittingStopsARunningCopy()
         QSKIP("no leases on this file system");
     const QString destination = home(QStringLiteral("Downloads/folder"));
     ControllerFixture f;
-    // The modal progress window would take the quit key away from the main window.
-    f.preferences.setValue(Pref::showTransferProgress, ending != Ending::quitKey);
     BivaneState &state = f.state();
     auto window = std::make_unique<MainWindow>(state);
     window->show();
@@ -410,9 +408,10 @@ void MainWindowTest::quittingStopsARunningCopy()
         window.reset();
         f.controller.reset();
     } else {
-        // The program's event loop ends, also when the window is closed over its progress.
+        // The program's event loop ends, also over the progress window, which has the keyboard.
+        QTRY_VERIFY(window->findChild<ProgressWindow *>()->isVisible());
+        QTRY_VERIFY(sheetWithKeyboard<ProgressWindow>());
         if (ending == Ending::closeWindow) {
-            QTRY_VERIFY(window->findChild<ProgressWindow *>()->isVisible());
             QTimer::singleShot(0, window.get(), &QWidget::close);
         } else {
             QTimer::singleShot(0, window.get(), [] { press(Qt::Key_Q, Qt::ControlModifier); });

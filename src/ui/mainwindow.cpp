@@ -27,6 +27,7 @@
 #include "transferprogress.h"
 #include "windowsizer.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QIcon>
@@ -165,8 +166,15 @@ void MainWindow::followActiveTransfer()
 {
     if (m_progressWindow)
         m_progressWindow->deleteLater();
-    if (TransferProgress *progress = m_state.activeTransfer())
+    if (TransferProgress *progress = m_state.activeTransfer()) {
         m_progressWindow = new ProgressWindow(*progress, this);
+        // While shown it blocks this window's keys: over it, the quit key closes this window,
+        // which stops the run and ends the program.
+        auto *quit = new QAction(m_progressWindow);
+        quit->setShortcut(findChild<MainMenuBar *>()->quitKeys());
+        connect(quit, &QAction::triggered, this, &QWidget::close);
+        m_progressWindow->addAction(quit);
+    }
 }
 
 void MainWindow::followIconDesign()
