@@ -1,4 +1,5 @@
 #include "controllerfixture.h"
+#include "filelease.h"
 #include "focusregistry.h"
 #include "itemnames.h"
 #include "mainwindow.h"
@@ -9,6 +10,7 @@
 #include "sidebarview.h"
 #include "testmain.h"
 #include "theme.h"
+#include "transferprogress.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -18,6 +20,7 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QTableView>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -82,6 +85,8 @@ private slots:
     void themeReachesEveryWindow();
     void treeSettingAndMinimumSizes();
     void numbersOutOfRangeLeaveAUsableWindow();
+    void quittingStopsARunningCopy_data();
+    void quittingStopsARunningCopy();
 };
 
 // Open a folder, filter it, copy two files to the other pane, rename one, trash another: all
@@ -386,6 +391,67 @@ void MainWindowTest::numbersOutOfRangeLeaveAUsableWindow()
     QCOMPARE(header->sectionSize(int(FileColumn::name)), int(Pref::columnWidths.maximum));
     QCOMPARE(header->sectionSize(int(FileColumn::size)), int(Pref::columnWidths.minimum));
     QVERIFY(window.centralWidget()->height() >= 420);
+}
+
+namespace {
+
+enum class Ending { closeWindow, quitKey, destroyEverything };
+
+} // namespace
+
+void MainWindowTest::quittingStopsARunningCopy_data()
+{
+    QTest::addColumn<Ending>("ending");
+    QTest::newRow("the window is closed") << Ending::closeWindow;
+    QTest::newRow("Strg+Q") << Ending::quitKey;
+    QTest::newRow("the program ends without closing it") << Ending::destroyEverything;
+}
+
+// Closing the window or quitting during a copy asks nothing: the run stops as on a cancel
+// request, removes what it made, and nothing waits for the file it was held up at.
+void MainWindowTest::quittingStopsARunningCopy()
+{
+    QFETCH(Ending, ending);
+    writeFile(home(QStringLiteral("Work/folder/copied")), "copied");
+    const QString held = home(QStringLiteral("Work/folder/held"));
+    writeFile(held, "held by another program");
+    FileLease lease(held);
+    if (!lease.isHeld())
+        QSKIP("no leases on this file system");
+    const QString destination = home(QStringLiteral("Downloads/folder"));
+    ControllerFixture f;
+    BivaneState &state = f.state();
+    auto window = std::make_unique<MainWindow>(state);
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+
+    state.startTransfer({home(QStringLiteral("Work/folder"))},
+                        home(QStringLiteral("Downloads")),
+                        TransferKind::copy);
+    QVERIFY(state.activeTransfer());
+    QTRY_COMPARE(state.activeTransfer()->currentName(), QStringLiteral("folder"));
+    QTRY_VERIFY(QFileInfo::exists(destination)); // a partial copy
+    if (ending == Ending::destroyEverything) {
+        window.reset();
+        f.controller.reset();
+    } else {
+        // The program's event loop ends, also over the progress window, which has the keyboard.
+        QTRY_VERIFY(window->findChild<ProgressWindow *>()->isVisible());
+        QTRY_VERIFY(sheetWithKeyboard<ProgressWindow>());
+        if (ending == Ending::closeWindow) {
+            QTimer::singleShot(0, window.get(), &QWidget::close);
+        } else {
+            QTimer::singleShot(0, window.get(), [] { press(Qt::Key_Q, Qt::ControlModifier); });
+        }
+        QCOMPARE(QApplication::exec(), 0);
+        QVERIFY(!window->isVisible());
+        QTRY_VERIFY(!state.activeTransfer());
+        QCOMPARE(state.errorMessage(), QString());
+    }
+    QVERIFY(!QFileInfo::exists(destination));
+    QCOMPARE(namesIn(home(QStringLiteral("Work/folder"))),
+             QStringList({QStringLiteral("copied"), QStringLiteral("held")}));
+    QVERIFY(lease.keepsReadersWaiting());
 }
 
 BIVANE_GUI_TEST_MAIN(MainWindowTest)

@@ -184,6 +184,8 @@ private slots:
     void existingDestinationsStayUntouched();
     void failuresLeaveNoPartialCopy();
     void cancellationRemovesOnlyTheCurrentJob();
+    void sizeScanStopsAtOnceWhenAsked_data();
+    void sizeScanStopsAtOnceWhenAsked();
     void setIdBitsNeedTheOwner();
     void sparseFilesStaySparse_data();
     void sparseFilesStaySparse();
@@ -469,6 +471,42 @@ void TransferTest::cancellationRemovesOnlyTheCurrentJob()
     QCOMPARE(now, expected);
 }
 
+void TransferTest::sizeScanStopsAtOnceWhenAsked_data()
+{
+    QTest::addColumn<int>("goOnFor"); // how many questions are answered "go on"
+    QTest::newRow("before the item") << 0;
+    QTest::newRow("at the first entry") << 1;
+    QTest::newRow("deep in the tree") << 70;
+    QTest::newRow("at the last entry") << 111;
+    QTest::newRow("never") << 100'000;
+}
+
+void TransferTest::sizeScanStopsAtOnceWhenAsked()
+{
+    QFETCH(int, goOnFor);
+    // 111 entries below the item: three folders of 30 one-byte files and a subfolder of five.
+    TestTree tree;
+    const QString item = tree.makeFolder(QStringLiteral("item"));
+    for (int folder = 0; folder < 3; ++folder) {
+        const QString path = QStringLiteral("item/%1/").arg(folder);
+        for (int file = 0; file < 30; ++file)
+            tree.makeFile(path + QString::number(file), "x");
+        for (int file = 0; file < 5; ++file)
+            tree.makeFile(path + QStringLiteral("sub/") + QString::number(file), "x");
+    }
+    constexpr int kQuestions = 1 + 111; // the item, then every entry below it
+
+    int asked = 0;
+    const std::optional<qint64> size = itemSize(item, [&] { return ++asked > goOnFor; });
+    if (goOnFor >= kQuestions) {
+        QCOMPARE(size, std::optional<qint64>(105));
+        QCOMPARE(asked, kQuestions);
+    } else {
+        QCOMPARE(size, std::nullopt);
+        QCOMPARE(asked, goOnFor + 1); // not one entry further
+    }
+}
+
 void TransferTest::setIdBitsNeedTheOwner()
 {
     TestTree tree;
@@ -714,9 +752,13 @@ void TransferTest::oddNamesStayExact()
     ::symlink("\xe9-target", bytesOf(folder + QStringLiteral("/link")).constData());
     const QMap<QByteArray, QByteArray> before = snapshot(folder);
 
-    QCOMPARE(itemSize(folder), total);
-    QCOMPARE(itemSize(deeper + QLatin1Char('/') + PathCodec::decode("-\n\xfe")), qint64(4));
-    QCOMPARE(itemSize(folder + QStringLiteral("/link")), qint64(0));
+    const StopCheck never = [] {
+        return false;
+    };
+    QCOMPARE(itemSize(folder, never), std::optional<qint64>(total));
+    QCOMPARE(itemSize(deeper + QLatin1Char('/') + PathCodec::decode("-\n\xfe"), never),
+             std::optional<qint64>(4));
+    QCOMPARE(itemSize(folder + QStringLiteral("/link"), never), std::optional<qint64>(0));
 
     const QString copy = tree.path(PathCodec::decode("-copy\xe9\n"));
     CancelFlag cancel;

@@ -1,5 +1,6 @@
 // Runs on their worker thread as the controller starts them, and the progress they report.
 #include "cancelflag.h"
+#include "filelease.h"
 #include "fileoperations.h"
 #include "pathcodec.h"
 #include "preferences.h"
@@ -7,13 +8,9 @@
 #include "testmain.h"
 #include "testtree.h"
 #include "transferrun.h"
-#include "uniquefd.h"
 
 #include <QSignalSpy>
-#include <csignal>
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <thread>
 
 using namespace std::chrono_literals;
 
@@ -42,30 +39,6 @@ bool exists(const QString &path)
     struct stat st;
     return ::lstat(PathCodec::encode(path).constData(), &st) == 0;
 }
-
-// A write lease on a file: whoever opens it waits until the lease is released, so a run that
-// copies it holds still in the middle for as long as the test wants.
-class Lease
-{
-public:
-    explicit Lease(const QString &path)
-        : m_fd(::open(PathCodec::encode(path).constData(), O_RDONLY | O_CLOEXEC))
-    {
-        ::signal(SIGIO, SIG_IGN); // the kernel's notice that someone waits
-        m_held = ::fcntl(m_fd.get(), F_SETLEASE, F_WRLCK) == 0;
-    }
-    ~Lease() { release(); }
-    bool isHeld() const { return m_held; }
-    void release()
-    {
-        if (std::exchange(m_held, false))
-            ::fcntl(m_fd.get(), F_SETLEASE, F_UNLCK);
-    }
-
-private:
-    UniqueFd m_fd;
-    bool m_held = false;
-};
 
 QStringList valuesOf(const QList<ProgressFigure> &figures)
 {
@@ -98,6 +71,8 @@ private slots:
     void windowAppearsAfterADelayUnlessTurnedOff_data();
     void windowAppearsAfterADelayUnlessTurnedOff();
     void destroyingARunningRunCancelsIt();
+    void cancelWhileScanningCreatesNothing_data();
+    void cancelWhileScanningCreatesNothing();
 };
 
 void TransferRunTest::formatDuration_data()
@@ -236,7 +211,7 @@ void TransferRunTest::windowAppearsAfterADelayUnlessTurnedOff()
     Preferences preferences(tree.makeFolder(QStringLiteral("config")));
     const QString source = tree.makeFile(QStringLiteral("held"), "content");
     const QString destination = tree.path(QStringLiteral("copy"));
-    Lease lease(source);
+    FileLease lease(source);
     if (!lease.isHeld())
         QSKIP("file leases are not available here");
 
@@ -271,31 +246,59 @@ void TransferRunTest::destroyingARunningRunCancelsIt()
     const QString first = tree.makeFile(QStringLiteral("first"), "copied");
     const QString held = tree.makeFile(QStringLiteral("held"), "never copied");
     const QString destination = tree.path(QStringLiteral("held copy"));
-    Lease lease(held);
+    FileLease lease(held);
     if (!lease.isHeld())
         QSKIP("no leases on this file system");
     bool ended = false;
-    std::jthread releaser; // joined when it goes, also after a failed check
     {
         TransferRun run({TransferJob{first, tree.path(QStringLiteral("first copy")), 0, false},
                          TransferJob{held, destination, 0, false}},
                         TransferKind::copy,
                         preferences);
         connect(&run, &TransferRun::finished, this, [&] { ended = true; });
-        // The second job waits for the lease, which goes only once the run is told to stop.
-        releaser = std::jthread([&lease, cancel = run.progress().cancelFlag()] {
-            while (!cancel->isRaised())
-                std::this_thread::sleep_for(1ms);
-            lease.release();
-        });
         run.start();
-        QTRY_VERIFY(run.progress().copiedBytes() > 0);
+        // The second job waits for the other program to let go of its file.
+        QTRY_COMPARE(run.progress().currentName(), QStringLiteral("held"));
     }
-    releaser.join();
+    // The worker has ended without waiting for the lease.
+    QVERIFY(lease.keepsReadersWaiting());
     QCoreApplication::processEvents();
     QVERIFY(!ended);
     QVERIFY(exists(tree.path(QStringLiteral("first copy"))));
     QVERIFY(!exists(destination));
+}
+
+void TransferRunTest::cancelWhileScanningCreatesNothing_data()
+{
+    QTest::addColumn<bool>("move");
+    QTest::newRow("copy") << false;
+    QTest::newRow("move to another volume") << true;
+}
+
+void TransferRunTest::cancelWhileScanningCreatesNothing()
+{
+    QFETCH(bool, move);
+    TestTree tree;
+    Preferences preferences(tree.makeFolder(QStringLiteral("config")));
+    const QString source = tree.makeFolder(QStringLiteral("tree"));
+    for (int file = 0; file < 100; ++file)
+        tree.makeFile(QStringLiteral("tree/%1/%2").arg(file % 5).arg(file), "x");
+    const QString destination = tree.path(QStringLiteral("copy"));
+
+    TransferRun run({TransferJob{source, destination, 0, false}},
+                    move ? TransferKind::move : TransferKind::copy,
+                    preferences);
+    TransferProgress &progress = run.progress();
+    QSignalSpy scanned(&progress, &TransferProgress::isScanningChanged);
+    QSignalSpy finished(&run, &TransferRun::finished);
+    progress.cancel(); // pressed as the scan begins
+    run.start();
+    const std::optional<FileError> end = waitForEnd(finished);
+    QVERIFY2(end && isCancellation(*end), failureText(end).constData());
+    QCOMPARE(scanned.size(), 0); // the scan stopped before its end
+    QVERIFY(progress.isFinished());
+    QVERIFY(!exists(destination));
+    QVERIFY(exists(source + QStringLiteral("/4/99")));
 }
 
 BIVANE_TEST_MAIN(TransferRunTest)

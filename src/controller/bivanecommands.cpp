@@ -77,7 +77,7 @@ QList<CommandMenu> BivaneCommands::menus() const
     // Ctrl+Q, the desktop's key for ending a program, unless the user gave it to an action.
     const QKeyEvent quitPress(QEvent::KeyPress, Qt::Key_Q, Qt::ControlModifier);
     if (!m_state.shortcuts().action(quitPress))
-        file.commands.last().keys = QKeySequence(QKeySequence::Quit);
+        file.commands.last().keys = QKeySequence(Qt::CTRL | Qt::Key_Q);
 
     const CommandMenu view{Bv::tr("Darstellung"),
                            {perform(A::viewIcons, Bv::tr("Als Symbole")),

@@ -14,12 +14,14 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
 
 namespace {
 
 constexpr int kReadFlags = O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY;
 constexpr int kFolderFlags = O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC;
+constexpr std::chrono::milliseconds kLeaseRetry(10);
 
 // What one copy shares along its walk.
 struct CopyWalk
@@ -43,15 +45,30 @@ FileError creationError(const EntryRef &to)
 
 std::optional<FileError> copyEntry(const EntryRef &from, const EntryRef &to, CopyWalk &walk);
 
+// Opens the regular file `from` for reading. While another program holds a lease on it, the
+// open waits for it to let go (the system breaks the lease after a while), asking the cancel
+// flag in between: a cancel request or quitting does not wait for the other program. A cancel
+// request gives -1 with errno ECANCELED.
+int openForReading(const EntryRef &from, const CancelFlag &cancel)
+{
+    for (;;) {
+        const int fd = ::openat(from.dirFd, from.name, kReadFlags);
+        if (fd >= 0 || errno != EWOULDBLOCK)
+            return fd;
+        if (cancel.isRaised()) {
+            errno = ECANCELED;
+            return -1;
+        }
+        std::this_thread::sleep_for(kLeaseRetry);
+    }
+}
+
 // Each of the following creates the destination exclusively and, when it fails afterwards,
 // removes what it created before returning the error.
 
 std::optional<FileError> copyRegular(const EntryRef &from, const EntryRef &to, CopyWalk &walk)
 {
-    int fd = ::openat(from.dirFd, from.name, kReadFlags);
-    if (fd < 0 && errno == EWOULDBLOCK) // another program holds a lease: wait for it to let go
-        fd = ::openat(from.dirFd, from.name, kReadFlags & ~O_NONBLOCK);
-    const UniqueFd in(fd);
+    const UniqueFd in(openForReading(from, walk.copier.cancelFlag()));
     struct stat st;
     if (!in.isValid() || ::fstat(in.get(), &st) != 0)
         return from.error(errno);

@@ -72,9 +72,15 @@ std::optional<FileError> copyFile(const QString &source,
 // dates of `source`, as far as the system lets it. Never fails; links carry nothing.
 void copyMetadata(const QString &source, const QString &destination);
 
+// Asked by a long walk before each entry whether to stop there (the cancel request, usually).
+// Called on the walking thread.
+using StopCheck = std::function<bool()>;
+
 // Logical bytes of the item: a regular file's size, or the sum over all regular files below a
 // folder (hidden ones included; links are not followed). What cannot be read counts as 0.
-qint64 itemSize(const QString &path);
+// `shouldStop` is asked before the item and before every entry below it; when it says so, the
+// scan ends there and gives nothing.
+std::optional<qint64> itemSize(const QString &path, const StopCheck &shouldStop);
 
 // Whether putting `item` into `folder` would put it into itself: `folder` is the item or lies
 // below it. Judged on real locations: links on the way to `folder` are followed and folders

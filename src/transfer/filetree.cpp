@@ -14,12 +14,17 @@ namespace {
 
 constexpr int kFolderFlags = O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC;
 
-// Sum of the regular files below the open folder `fd`; what cannot be read adds nothing.
-qint64 sizeBelow(int fd)
+// Sum of the regular files below the open folder `fd`; what cannot be read adds nothing. Asks
+// before every entry whether to stop; when told to, sets `stopped` and leaves the sum unfinished.
+qint64 sizeBelow(int fd, const StopCheck &shouldStop, bool &stopped)
 {
     qint64 total = 0;
     DirectoryReader reader(fd);
     while (const dirent *entry = reader.next()) {
+        if (shouldStop()) {
+            stopped = true;
+            return total;
+        }
         unsigned char type = entry->d_type;
         struct stat st;
         if (type == DT_REG || type == DT_UNKNOWN) {
@@ -32,7 +37,9 @@ qint64 sizeBelow(int fd)
         if (type == DT_DIR) {
             const int child = ::openat(reader.fd(), entry->d_name, kFolderFlags);
             if (child >= 0)
-                total += sizeBelow(child);
+                total += sizeBelow(child, shouldStop, stopped);
+            if (stopped)
+                return total;
         }
     }
     return total;
@@ -40,8 +47,10 @@ qint64 sizeBelow(int fd)
 
 } // namespace
 
-qint64 itemSize(const QString &path)
+std::optional<qint64> itemSize(const QString &path, const StopCheck &shouldStop)
 {
+    if (shouldStop())
+        return std::nullopt;
     const PosixPath at(PathCodec::encode(path));
     struct stat st;
     if (at.error() != 0 || ::fstatat(at.dirFd(), at.relative(), &st, AT_SYMLINK_NOFOLLOW) != 0)
@@ -51,7 +60,11 @@ qint64 itemSize(const QString &path)
     if (!S_ISDIR(st.st_mode))
         return 0;
     const int fd = ::openat(at.dirFd(), at.relative(), kFolderFlags);
-    return fd < 0 ? 0 : sizeBelow(fd);
+    if (fd < 0)
+        return 0;
+    bool stopped = false;
+    const qint64 total = sizeBelow(fd, shouldStop, stopped);
+    return stopped ? std::nullopt : std::optional<qint64>(total);
 }
 
 bool isInsideItself(const QString &item, const QString &folder)

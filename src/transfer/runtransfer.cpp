@@ -1,9 +1,12 @@
 #include "runtransfer.h"
 
+#include "cancelflag.h"
 #include "fileoperations.h"
 #include "filesystem.h"
 #include "progressreporter.h"
 #include "transferprogress.h"
+
+#include <cerrno>
 
 namespace {
 
@@ -42,12 +45,20 @@ std::optional<FileError> runTransfer(QList<TransferJob> &jobs,
                                      const CancelFlag &cancel,
                                      ProgressReporter &reporter)
 {
+    // A large tree takes long to size: a cancel request ends the run already here, before
+    // anything is made.
+    const StopCheck cancelled = [&cancel] {
+        return cancel.isRaised();
+    };
     qint64 total = 0;
     for (TransferJob &job : jobs) {
-        if (!job.isInstantMove) {
-            job.size = itemSize(job.source);
-            total += job.size;
-        }
+        if (job.isInstantMove)
+            continue;
+        const std::optional<qint64> size = itemSize(job.source, cancelled);
+        if (!size)
+            return FileError(ECANCELED, job.source);
+        job.size = *size;
+        total += job.size;
     }
     post(progress, [total](TransferProgress &p) {
         p.setTotalBytes(total);

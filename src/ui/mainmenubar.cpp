@@ -44,8 +44,10 @@ void MainMenuBar::fill(QMenu &menu, const CommandMenu &content)
             text += QLatin1Char('\t') + command.keys->toString(QKeySequence::NativeText);
         QAction *action = menu.addAction(text, this, [this, command] { m_commands.run(command); });
         action->setEnabled(command.enabled);
-        if (command.keys && ownKeys)
-            action->setShortcut(*command.keys);
+        if (ownKeys) {
+            m_quitKeys = command.keys.value_or(QKeySequence());
+            action->setShortcut(m_quitKeys);
+        }
         if (command.kind == MenuCommand::Kind::about)
             action->setMenuRole(QAction::AboutRole);
         else if (command.kind == MenuCommand::Kind::action &&

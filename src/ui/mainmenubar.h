@@ -20,10 +20,13 @@ public:
 
     // Rebuilds every menu from the current state.
     void refresh();
+    // The key of the quit command, which the menu handles itself; empty when it has none.
+    QKeySequence quitKeys() const { return m_quitKeys; }
 
 private:
     void fill(QMenu &menu, const CommandMenu &content);
 
     BivaneCommands m_commands;
     QList<QMenu *> m_menus;
+    QKeySequence m_quitKeys;
 };

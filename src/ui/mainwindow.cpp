@@ -24,8 +24,10 @@
 #include "sidebarview.h"
 #include "splashoverlay.h"
 #include "themedroot.h"
+#include "transferprogress.h"
 #include "windowsizer.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QIcon>
@@ -149,13 +151,30 @@ void MainWindow::showEvent(QShowEvent *event)
     m_state.focus(m_state.focusZone());
 }
 
+// Closing the window, quitting included, stops a running copy or move without asking: the run
+// removes what it made of the item in progress, as on a cancel request, and the worker ends
+// at its next look at the cancel flag, so quitting does not wait for it.
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    if (TransferProgress *transfer = m_state.activeTransfer())
+        transfer->cancel();
+    QMainWindow::closeEvent(event);
+}
+
 // Each run gets its progress window, which shows itself when the run has lasted 0.4 s.
 void MainWindow::followActiveTransfer()
 {
     if (m_progressWindow)
         m_progressWindow->deleteLater();
-    if (TransferProgress *progress = m_state.activeTransfer())
+    if (TransferProgress *progress = m_state.activeTransfer()) {
         m_progressWindow = new ProgressWindow(*progress, this);
+        // While shown it blocks this window's keys: over it, the quit key closes this window,
+        // which stops the run and ends the program.
+        auto *quit = new QAction(m_progressWindow);
+        quit->setShortcut(findChild<MainMenuBar *>()->quitKeys());
+        connect(quit, &QAction::triggered, this, &QWidget::close);
+        m_progressWindow->addAction(quit);
+    }
 }
 
 void MainWindow::followIconDesign()
