@@ -1,7 +1,7 @@
 #include "controllerfixture.h"
 #include "panemodel.h"
+#include "rootonly.h"
 #include "testmain.h"
-#include "tmpfsmount.h"
 
 namespace {
 
@@ -165,10 +165,10 @@ void FavoritesTest::sidebarOrderAndVolumes()
 // could not be stored; once there is room, the next change stores it along.
 void FavoritesTest::favoriteThatCannotBeStoredIsTold()
 {
-    REQUIRE_ROOT_FOR_MOUNTS();
+    REQUIRE_ROOT();
     ControllerFixture fixture;
     BivaneState &state = fixture.state();
-    TmpfsMount mount(fixture.config.root());
+    TmpfsMount mount(fixture.config.root(), "size=64k,mode=0755");
     QVERIFY(mount.isMounted());
     QVERIFY(mount.fill());
     state.addFavorites({home(QStringLiteral("Projekte"))});

@@ -3,9 +3,9 @@
 #include "jsonsettingsformat.h"
 #include "pathcodec.h"
 #include "preferences.h"
+#include "rootonly.h"
 #include "testmain.h"
 #include "testtree.h"
-#include "tmpfsmount.h"
 
 #include <QDir>
 #include <QFile>
@@ -259,11 +259,11 @@ void PreferencesTest::failedWriteKeepsTheFileAndIsTold_data()
 
 void PreferencesTest::failedWriteKeepsTheFileAndIsTold()
 {
-    REQUIRE_ROOT_FOR_MOUNTS();
+    REQUIRE_ROOT();
     QFETCH(bool, full);
     TestTree tree;
     const QString folder = tree.makeFolder(QStringLiteral("config"));
-    TmpfsMount mount(folder);
+    TmpfsMount mount(folder, "size=64k,mode=0755");
     QVERIFY(mount.isMounted());
     Preferences preferences(folder);
     preferences.setValue(Pref::confirmDelete, false);

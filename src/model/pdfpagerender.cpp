@@ -1,6 +1,7 @@
 #include "pdfpagerender.h"
 
 #include "localization.h"
+#include "toolprocess.h"
 #include "uniquefd.h"
 
 #include <QDeadlineTimer>
@@ -12,12 +13,9 @@
 #include <limits.h>
 #include <poll.h>
 #include <signal.h>
-#include <spawn.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
-
-extern char **environ;
 
 namespace {
 
@@ -60,31 +58,12 @@ Child startRenderer(int documentFd, QSize box)
     child.output.reset(pipeFds[0]);
     const UniqueFd input(pipeFds[1]);
     static const QByteArray program = rendererPath();
-    QByteArray width = QByteArray::number(box.isEmpty() ? 0 : box.width());
-    QByteArray height = QByteArray::number(box.isEmpty() ? 0 : box.height());
-    QByteArray name = program;
-    char *argv[] = {name.data(), width.data(), height.data(), nullptr};
-
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, documentFd, STDIN_FILENO);
-    posix_spawn_file_actions_adddup2(&actions, input.get(), STDOUT_FILENO);
-    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_addclosefrom_np(&actions, STDERR_FILENO + 1);
-    posix_spawnattr_t attributes;
-    posix_spawnattr_init(&attributes);
-    sigset_t signalSet;
-    sigemptyset(&signalSet);
-    posix_spawnattr_setsigmask(&attributes, &signalSet);
-    sigfillset(&signalSet);
-    posix_spawnattr_setsigdefault(&attributes, &signalSet);
-    posix_spawnattr_setflags(&attributes,
-                             POSIX_SPAWN_SETSID | POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF);
-    child.error = program.isEmpty()
-                      ? ENOENT
-                      : ::posix_spawn(&child.pid, argv[0], &actions, &attributes, argv, environ);
-    posix_spawnattr_destroy(&attributes);
-    posix_spawn_file_actions_destroy(&actions);
+    ToolCommand command{program,
+                        {QByteArray::number(box.isEmpty() ? 0 : box.width()),
+                         QByteArray::number(box.isEmpty() ? 0 : box.height())}};
+    command.standardInputFd = documentFd;
+    command.standardOutputFd = input.get();
+    child.error = program.isEmpty() ? ENOENT : spawnTool(command, child.pid);
     if (child.error != 0)
         child.pid = -1;
     return child;

@@ -41,7 +41,8 @@ void ToolStopper::detach()
 
 namespace {
 
-// posix_spawn's settings for a tool: standard descriptors on /dev/null, the input as 3,
+// posix_spawn's settings for a tool: standard descriptors on /dev/null or the command's own,
+// the input as 3,
 // nothing else inherited, default signal handling, a session of its own.
 class SpawnSettings
 {
@@ -49,8 +50,14 @@ public:
     explicit SpawnSettings(const ToolCommand &command)
     {
         posix_spawn_file_actions_init(&m_actions);
-        posix_spawn_file_actions_addopen(&m_actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
-        posix_spawn_file_actions_addopen(&m_actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+        if (command.standardInputFd >= 0)
+            posix_spawn_file_actions_adddup2(&m_actions, command.standardInputFd, STDIN_FILENO);
+        else
+            posix_spawn_file_actions_addopen(&m_actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
+        if (command.standardOutputFd >= 0)
+            posix_spawn_file_actions_adddup2(&m_actions, command.standardOutputFd, STDOUT_FILENO);
+        else
+            posix_spawn_file_actions_addopen(&m_actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
         posix_spawn_file_actions_addopen(&m_actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
         // The folder first: its descriptor may be the one the input takes over.
         if (command.workingFolderFd >= 0)
@@ -92,10 +99,7 @@ private:
 
 } // namespace
 
-std::optional<FileError> runTool(const ToolCommand &command,
-                                 const FileError &failure,
-                                 ToolStopper &stopper,
-                                 const std::function<std::optional<FileError>()> &meanwhile)
+int spawnTool(const ToolCommand &command, pid_t &pid)
 {
     std::vector<QByteArray> words{command.executable};
     words.insert(words.end(), command.arguments.cbegin(), command.arguments.cend());
@@ -103,12 +107,19 @@ std::optional<FileError> runTool(const ToolCommand &command,
     for (QByteArray &word : words)
         argv.push_back(word.data());
     argv.push_back(nullptr);
-
-    const QString executable = PathCodec::decode(command.executable);
     const SpawnSettings settings(command);
-    pid_t pid = 0;
-    const int started = ::posix_spawn(
+    return ::posix_spawn(
         &pid, argv[0], settings.actions(), settings.attributes(), argv.data(), environ);
+}
+
+std::optional<FileError> runTool(const ToolCommand &command,
+                                 const FileError &failure,
+                                 ToolStopper &stopper,
+                                 const std::function<std::optional<FileError>()> &meanwhile)
+{
+    const QString executable = PathCodec::decode(command.executable);
+    pid_t pid = 0;
+    const int started = spawnTool(command, pid);
     if (started != 0)
         return FileError(started, executable);
     if (!stopper.attach(pid))

@@ -5,9 +5,12 @@
 #include <QByteArray>
 #include <QString>
 #include <QTest>
+#include <cerrno>
+#include <fcntl.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 // Checks that need root (mounts, items of other users) run wherever the tests run as root, as
 // they always do in CI; elsewhere they are skipped, never under CI.
@@ -20,16 +23,17 @@
         }                                                                                          \
     } while (false)
 
-// A small tmpfs mounted on a folder (made if missing) for one test, and lazily unmounted when
-// it goes, also after a failed check.
+// A small tmpfs mounted on a folder (made if missing) for one test, to make a full or read-only
+// file system, and lazily unmounted when it goes, also after a failed check.
 class TmpfsMount
 {
 public:
-    TmpfsMount(const QString &folder, const char *options = "size=4m")
+    explicit TmpfsMount(const QString &folder, QByteArray options = "size=4m")
         : m_path(PathCodec::encode(folder))
+        , m_options(std::move(options))
     {
         ::mkdir(m_path.constData(), 0755);
-        m_mounted = ::mount("tmpfs", m_path.constData(), "tmpfs", 0, options) == 0;
+        m_mounted = ::mount("tmpfs", m_path.constData(), "tmpfs", 0, m_options.constData()) == 0;
     }
     ~TmpfsMount()
     {
@@ -41,13 +45,32 @@ public:
 
     bool isMounted() const { return m_mounted; }
     // Mounts it again read-only, with what was written into it.
-    bool makeReadOnly()
+    bool makeReadOnly() const
     {
         return m_mounted &&
                ::mount(nullptr, m_path.constData(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) == 0;
     }
+    bool makeWritable() const
+    {
+        return m_mounted &&
+               ::mount(nullptr, m_path.constData(), nullptr, MS_REMOUNT, m_options.constData()) ==
+                   0;
+    }
+    // Fills the file system up with one file named `name`; true when no byte fits any more.
+    bool fill(const QByteArray &name = "filler") const
+    {
+        const int fd = ::open((m_path + '/' + name).constData(), O_WRONLY | O_CREAT, 0600);
+        const QByteArray block(4096, 'x');
+        while (fd >= 0 && ::write(fd, block.constData(), block.size()) > 0) {
+        }
+        const bool full = errno == ENOSPC;
+        if (fd >= 0)
+            ::close(fd);
+        return full;
+    }
 
 private:
     QByteArray m_path;
+    QByteArray m_options;
     bool m_mounted = false;
 };
