@@ -13,6 +13,7 @@
 #include <QMimeData>
 #include <QPainter>
 #include <QScopedValueRollback>
+#include <QScrollBar>
 #include <QStyledItemDelegate>
 
 namespace {
@@ -220,6 +221,9 @@ ColumnList::ColumnList(BivaneState &state,
             ItemContextMenu::popUp(
                 m_state, m_pane, urlAt(index), *this, viewport()->mapToGlobal(at));
     });
+    // The pane's own folder is watched by the pane, whose reloads reach every column.
+    if (m_columnIndex > 0)
+        m_watcher.watch(m_folder, [this] { folderChanged(); });
 }
 
 ColumnList::~ColumnList() = default;
@@ -256,11 +260,22 @@ void ColumnList::showEvent(QShowEvent *event)
 void ColumnList::load()
 {
     m_loadedKey = key();
+    const int scrolled = verticalScrollBar()->value();
     {
         QScopedValueRollback guard(m_syncing, true);
         m_model->setItems(m_state.columnListing(m_pane, m_folder));
     }
+    // The rows are laid out at once, so the old position can be taken up again.
+    executeDelayedItemsLayout();
+    verticalScrollBar()->setValue(scrolled);
     showSelected();
+}
+
+void ColumnList::folderChanged()
+{
+    m_state.forgetColumnListing(m_pane, m_folder);
+    m_loadedKey.clear();
+    refresh();
 }
 
 void ColumnList::showSelected()

@@ -1,9 +1,14 @@
 #include "unprivileged.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <grp.h>
 #include <sys/wait.h>
 #include <unistd.h>
+
+namespace {
+constexpr uid_t kNobody = 65534;
+}
 
 QByteArray runUnprivileged(const std::function<QByteArray()> &work)
 {
@@ -16,7 +21,6 @@ QByteArray runUnprivileged(const std::function<QByteArray()> &work)
         return "fork failed";
     if (child == 0) {
         ::close(pipeFds[0]);
-        constexpr uid_t kNobody = 65534;
         if (::geteuid() == 0 &&
             (::setgroups(0, nullptr) != 0 || ::setgid(kNobody) != 0 || ::setuid(kNobody) != 0))
             ::_exit(3);
@@ -43,4 +47,21 @@ QByteArray runUnprivileged(const std::function<QByteArray()> &work)
     if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
         return "child failed with status " + QByteArray::number(status);
     return result;
+}
+
+// Only the effective ids change: the real and saved ones stay root, which lets the destructor
+// take root back. glibc applies both changes to every thread of the process.
+UnprivilegedScope::UnprivilegedScope()
+{
+    if (::geteuid() != 0)
+        return;
+    if (::setegid(kNobody) != 0 || ::seteuid(kNobody) != 0)
+        std::abort();
+    m_dropped = true;
+}
+
+UnprivilegedScope::~UnprivilegedScope()
+{
+    if (m_dropped && (::seteuid(0) != 0 || ::setegid(0) != 0))
+        std::abort();
 }
