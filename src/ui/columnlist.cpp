@@ -259,16 +259,19 @@ void ColumnList::showEvent(QShowEvent *event)
 
 void ColumnList::load()
 {
+    // A column read again stays where the user scrolled to; a new one shows its selected entry.
+    const std::optional<int> scrolled =
+        m_model->rowCount() > 0 ? std::optional(verticalScrollBar()->value()) : std::nullopt;
     m_loadedKey = key();
-    const int scrolled = verticalScrollBar()->value();
     {
         QScopedValueRollback guard(m_syncing, true);
         m_model->setItems(m_state.columnListing(m_pane, m_folder));
     }
     // The rows are laid out at once, so the old position can be taken up again.
     executeDelayedItemsLayout();
-    verticalScrollBar()->setValue(scrolled);
     showSelected();
+    if (scrolled)
+        verticalScrollBar()->setValue(*scrolled);
 }
 
 void ColumnList::folderChanged()
