@@ -259,9 +259,11 @@ void ColumnList::showEvent(QShowEvent *event)
 
 void ColumnList::load()
 {
-    // A column read again stays where the user scrolled to; a new one shows its selected entry.
-    const std::optional<int> scrolled =
-        m_model->rowCount() > 0 ? std::optional(verticalScrollBar()->value()) : std::nullopt;
+    // Read again with the same entry selected, a column stays where the user scrolled to; a new
+    // column, or a new selection, shows the selected entry.
+    const std::optional<int> scrolled = m_model->rowCount() > 0 && m_shownSelection == m_selected
+                                            ? std::optional(verticalScrollBar()->value())
+                                            : std::nullopt;
     m_loadedKey = key();
     {
         QScopedValueRollback guard(m_syncing, true);
@@ -285,6 +287,7 @@ void ColumnList::showSelected()
 {
     QScopedValueRollback guard(m_syncing, true);
     const int row = m_model->rowOf(m_selected);
+    m_shownSelection = row < 0 ? QString() : m_selected;
     if (row < 0) {
         selectionModel()->clear();
         return;

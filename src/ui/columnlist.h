@@ -64,6 +64,7 @@ private:
     Delegate *m_delegate;
     QString m_loadedKey;
     QString m_selected;
+    QString m_shownSelection; // the entry shown selected, empty when none is
     bool m_syncing = false;
     DirectoryWatcher m_watcher;
 };
