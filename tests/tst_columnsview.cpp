@@ -4,15 +4,20 @@
 #include "filepreviewcolumn.h"
 #include "focusregistry.h"
 #include "itemcontextmenu.h"
+#include "itemnames.h"
 #include "panemodel.h"
+#include "paneview.h"
 #include "pathcodec.h"
 #include "testmain.h"
+#include "unprivileged.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QLabel>
 #include <QMimeData>
 #include <QPushButton>
+#include <QScrollBar>
+#include <sys/stat.h>
 
 namespace {
 
@@ -103,6 +108,8 @@ private slots:
     void arrowKeysStepThroughColumns();
     void columnsReadTheirFolders();
     void unreadableFolderGivesEmptyColumn();
+    void columnsFollowChangesInTheirFolders();
+    void entriesThatCannotBeExaminedInEveryView();
     void previewAndEntryActions();
 };
 
@@ -255,6 +262,79 @@ void ColumnsViewTest::unreadableFolderGivesEmptyColumn()
     QTRY_COMPARE(shown.folders(), QStringList{notAFolder});
     QVERIFY(entriesOf(shown.column(0)).isEmpty());
     QCOMPARE(shown.fixture.state().errorMessage(), QString());
+}
+
+// Another program changes the folders of columns other than the pane's own: each column reads
+// its folder again, keeping its selected entry and where it was scrolled to.
+void ColumnsViewTest::columnsFollowChangesInTheirFolders()
+{
+    TestTree tree;
+    const QString a = tree.makeFolder(QStringLiteral("A"));
+    const QString b = tree.makeFolder(QStringLiteral("A/B"));
+    const QString c = tree.makeFolder(QStringLiteral("A/B/C"));
+    for (int i = 0; i < 200; ++i)
+        tree.makeFile(QStringLiteral("A/B/f%1").arg(i, 3, 10, QLatin1Char('0')));
+    ShownColumns shown(a);
+    shown.pane().setColumnPath({b, c});
+    QTRY_COMPARE(shown.folders(), QStringList({a, b, c}));
+    ColumnList *middle = shown.column(1);
+    QTRY_COMPARE(entriesOf(middle).size(), 201);
+    QCOMPARE(selectedIn(middle), QStringLiteral("C"));
+    QScrollBar *scroll = middle->verticalScrollBar();
+    QVERIFY(scroll->maximum() > 0);
+    scroll->setValue(scroll->maximum() / 2);
+    const int scrolledTo = scroll->value();
+
+    tree.makeFile(QStringLiteral("A/B/f100a"));
+    tree.makeFile(QStringLiteral("A/B/C/new.txt"));
+    QTRY_VERIFY(entriesOf(middle).contains(QStringLiteral("f100a")));
+    QTRY_COMPARE(entriesOf(shown.column(2)), QStringList({"new.txt"}));
+    QCOMPARE(shown.view->columns()[1], middle);
+    QCOMPARE(selectedIn(middle), QStringLiteral("C"));
+    QCOMPARE(scroll->value(), scrolledTo);
+
+    // Removed entries go as well, and the pane's own column follows through the pane.
+    QVERIFY(QFile::remove(tree.path(QStringLiteral("A/B/C/new.txt"))));
+    tree.makeFile(QStringLiteral("A/top.txt"));
+    QTRY_VERIFY(entriesOf(shown.column(2)).isEmpty());
+    QTRY_VERIFY(entriesOf(shown.column(0)).contains(QStringLiteral("top.txt")));
+}
+
+// A folder that can be read but not searched lists its names in the list, icon and column views.
+void ColumnsViewTest::entriesThatCannotBeExaminedInEveryView()
+{
+    TestTree tree;
+    tree.openToEveryone();
+    const QString closed = tree.makeFolder(QStringLiteral("closed"));
+    tree.makeFile(QStringLiteral("closed/note.txt"), "abc");
+    tree.makeFolder(QStringLiteral("closed/inner"));
+    QCOMPARE(::chmod(PathCodec::encode(closed).constData(), 0444), 0);
+
+    ShownColumns shown(tree.root());
+    PaneModel &pane = shown.pane();
+    {
+        const UnprivilegedScope nobody;
+        pane.setColumnPath({closed});
+        QTRY_COMPARE(shown.folders(), QStringList({tree.root(), closed}));
+        QTRY_COMPARE(entriesOf(shown.column(1)), QStringList({"inner", "note.txt"}));
+        // Choosing an entry that cannot be examined opens nothing further.
+        QTest::mouseClick(shown.column(1)->viewport(),
+                          Qt::LeftButton,
+                          {},
+                          rectOf(shown.column(1), QStringLiteral("inner")).center());
+        QTRY_COMPARE(pane.selection(), QSet<QString>{closed + QStringLiteral("/inner")});
+        QCOMPARE(shown.folders(), QStringList({tree.root(), closed}));
+        QVERIFY(!shown.view->grab().isNull());
+        pane.navigate(closed);
+    }
+    PaneView view(shown.fixture.state(), pane);
+    view.resize(600, 400);
+    view.show();
+    for (const ViewMode mode : {ViewMode::list, ViewMode::icons}) {
+        pane.setViewMode(mode);
+        QCOMPARE(namesOf(pane.visibleItems()), QStringList({"inner", "note.txt"}));
+        QVERIFY(!view.grab().isNull());
+    }
 }
 
 void ColumnsViewTest::previewAndEntryActions()

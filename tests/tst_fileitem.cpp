@@ -1,20 +1,57 @@
 #include "fileattributes.h"
 #include "fileitem.h"
+#include "fileoperations.h"
+#include "foldersize.h"
+#include "itemnames.h"
 #include "localization.h"
 #include "pathcodec.h"
-#include "itemnames.h"
+#include "posixpath.h"
 #include "testmain.h"
 #include "testtree.h"
 #include "unprivileged.h"
 
+#include <QFile>
 #include <QLocale>
 #include <atomic>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <thread>
 #include <unistd.h>
+
+namespace {
+
+// Every metadata look-up of the program passes through these two calls. While `lookups` is set,
+// the ones made on its thread are recorded with their flags, then made as asked.
+struct Lookup
+{
+    QByteArray path;
+    int flags;
+};
+thread_local QList<Lookup> *lookups = nullptr;
+
+void record(const char *path, int flags)
+{
+    if (lookups)
+        lookups->append({QByteArray(path), flags});
+}
+
+} // namespace
+
+extern "C" int fstatat(int dirFd, const char *path, struct stat *status, int flags) noexcept
+{
+    record(path, flags);
+    return int(::syscall(SYS_newfstatat, dirFd, path, status, flags));
+}
+
+extern "C" int
+statx(int dirFd, const char *path, int flags, unsigned mask, struct statx *status) noexcept
+{
+    record(path, flags);
+    return int(::syscall(SYS_statx, dirFd, path, flags, mask, status));
+}
 
 namespace {
 
@@ -56,6 +93,8 @@ private slots:
     void equalityFollowsEveryAttribute();
 
     void listingFailsForUnreadableFolder();
+    void entriesThatCannotBeExaminedAreListed();
+    void lookupsNeverMount();
     void listingHonoursHiddenEntries();
 
     void oddNamesStayExact();
@@ -265,6 +304,70 @@ void FileItemTest::listingFailsForUnreadableFolder()
         FileItem::listFolder(tree.makeFile(QStringLiteral("file")), true);
     QVERIFY(notFolder.error);
     QCOMPARE(notFolder.error->code, ENOTDIR);
+}
+
+void FileItemTest::entriesThatCannotBeExaminedAreListed()
+{
+    TestTree tree;
+    tree.openToEveryone();
+    const QString unsearchable = tree.makeFolder(QStringLiteral("read-only"));
+    tree.makeFile(QStringLiteral("read-only/note.txt"), "12345");
+    tree.makeFolder(QStringLiteral("read-only/inner"));
+    QVERIFY(::chmod(PathCodec::encode(unsearchable).constData(), 0444) == 0);
+
+    const QByteArray result = runUnprivileged([&] {
+        const FolderListing listing = FileItem::listFolder(unsearchable, true);
+        QByteArrayList lines;
+        for (const FileItem &item : FileItem::sortFoldersFirst(listing.items, {}))
+            lines << (item.name + ' ' + (item.isDirectory ? "folder" : "file") + ' ' +
+                      item.sizeText() + " [" + item.permissions + item.owner + item.kind + ']')
+                         .toUtf8();
+        return (listing.error ? "error " : "") + lines.join('|');
+    });
+    QCOMPARE(result, QByteArray("inner folder -- []|note.txt file -- []"));
+}
+
+void FileItemTest::lookupsNeverMount()
+{
+    TestTree tree;
+    tree.makeFile(QStringLiteral("folder/file.txt"), "abc");
+    tree.makeFile(QStringLiteral("folder/sub/deeper.txt"), "de");
+    tree.makeLink(QStringLiteral("folder/link"), QStringLiteral("sub"));
+    const QString folder = tree.path(QStringLiteral("folder"));
+    const QString file = tree.path(QStringLiteral("folder/file.txt"));
+
+    QList<Lookup> seen;
+    lookups = &seen;
+    const FolderListing listing = FileItem::listFolder(folder, true);
+    const std::optional<FileItem> one = FileItem::read(file);
+    const std::optional<FolderSize> size =
+        measureFolder(folder, [](const FolderSize &) { return true; });
+    const bool sameVolume = isSameVolume(file, tree.path(QStringLiteral("folder/sub")));
+    const qint64 bytes = itemSize(folder);
+    const bool exists = entryExists(file);
+    lookups = nullptr;
+
+    QCOMPARE(listing.items.size(), 3);
+    QVERIFY(one && size && sameVolume && exists);
+    QCOMPARE(size->files, 2);
+    QCOMPARE(bytes, 5);
+    QVERIFY(seen.size() >= 8);
+    for (const Lookup &lookup : std::as_const(seen)) {
+        if (!(lookup.flags & AT_NO_AUTOMOUNT))
+            QFAIL(qPrintable(QStringLiteral("looked up %1 with flags %2, which may mount it")
+                                 .arg(QString::fromUtf8(lookup.path))
+                                 .arg(lookup.flags)));
+    }
+
+    // Where /proc/sys/fs holds an automount point (binfmt_misc on most systems), listing the
+    // folder leaves it unmounted.
+    const auto mounts = [] {
+        QFile table(QStringLiteral("/proc/self/mounts"));
+        return table.open(QIODevice::ReadOnly) ? table.readAll() : QByteArray();
+    };
+    const QByteArray before = mounts();
+    QVERIFY(!FileItem::listFolder(QStringLiteral("/proc/sys/fs"), true).error);
+    QCOMPARE(mounts(), before);
 }
 
 void FileItemTest::listingHonoursHiddenEntries()

@@ -6,7 +6,9 @@
 #include "pathcodec.h"
 #include "testmain.h"
 #include "testtree.h"
+#include "unprivileged.h"
 
+#include <QDir>
 #include <QLabel>
 #include <QPointer>
 #include <QScopeGuard>
@@ -89,6 +91,8 @@ private slots:
     void folderSizeCountsEachFileOnceAndFollowsNoLink();
     void otherFileSystemIsNotEntered();
     void unreadableFolderHasNoSize();
+    void deepTreeIsCountedWhole();
+    void unreadableSubfoldersMakeTheSizeALowerBound();
     void closingStopsTheWalk();
     void walkStopsAtTheEntryItIsToldTo();
     void nameThatIsNotUtf8();
@@ -148,6 +152,79 @@ void TestInfoWindow::unreadableFolderHasNoSize()
     pane.setInfoItem(item);
     InfoWindow window(pane, item);
     QTRY_COMPARE(sizeText(window), Bv::tr("Unbekannt"));
+}
+
+void TestInfoWindow::deepTreeIsCountedWhole()
+{
+    // 70 levels of 60-byte names, about 4,300 bytes of path: every level holds a file and a
+    // side folder with another file.
+    TestTree tree;
+    constexpr int kLevels = 70;
+    const QByteArray name(60, 'n');
+    int parent = ::open(PathCodec::encode(tree.root()).constData(), O_RDONLY | O_DIRECTORY);
+    QVERIFY(parent >= 0);
+    for (int level = 0; level < kLevels; ++level) {
+        QCOMPARE(::mkdirat(parent, name.constData(), 0755), 0);
+        QCOMPARE(::mkdirat(parent, "side", 0755), 0);
+        for (const char *file : {"file", "side/file"}) {
+            const int fd = ::openat(parent, file, O_CREAT | O_WRONLY | O_CLOEXEC, 0644);
+            QVERIFY(fd >= 0);
+            QCOMPARE(::write(fd, "1234", 4), ssize_t(4));
+            ::close(fd);
+        }
+        const int child = ::openat(parent, name.constData(), O_RDONLY | O_DIRECTORY);
+        ::close(parent);
+        parent = child;
+        QVERIFY(parent >= 0);
+    }
+    ::close(parent);
+
+    // However deep the tree, the walk keeps only a few folders open at once.
+    const auto openDescriptors = [] {
+        return QDir(QStringLiteral("/proc/self/fd")).entryList(QDir::Files | QDir::System).size();
+    };
+    const qsizetype before = openDescriptors();
+    qsizetype most = before;
+    const std::optional<FolderSize> size = measureFolder(tree.root(), [&](const FolderSize &) {
+        most = std::max(most, openDescriptors());
+        return true;
+    });
+    QVERIFY(size);
+    QCOMPARE(size->files, 2 * kLevels);
+    QCOMPARE(size->logical, 4 * 2 * kLevels);
+    QCOMPARE(size->unreadableFolders, 0);
+    QVERIFY2(most - before < kLevels / 2, qPrintable(QString::number(most - before)));
+}
+
+void TestInfoWindow::unreadableSubfoldersMakeTheSizeALowerBound()
+{
+    TestTree tree;
+    tree.openToEveryone();
+    const QString readable = tree.makeFile(QStringLiteral("top/readable"), QByteArray(3000, 'r'));
+    tree.makeFile(QStringLiteral("top/closed/inside"), "secret");
+    tree.makeFile(QStringLiteral("top/unsearchable/inside"), "secret");
+    tree.makeFile(QStringLiteral("top/open/file"), "x");
+    for (const char *folder : {"top", "top/open"})
+        QCOMPARE(::chmod(PathCodec::encode(tree.path(QLatin1String(folder))).constData(), 0755), 0);
+    QCOMPARE(::chmod(PathCodec::encode(tree.path(QStringLiteral("top/closed"))).constData(), 0700),
+             0);
+    QCOMPARE(
+        ::chmod(PathCodec::encode(tree.path(QStringLiteral("top/unsearchable"))).constData(), 0444),
+        0);
+    const QString open = tree.path(QStringLiteral("top/open/file"));
+    ::chmod(PathCodec::encode(open).constData(), 0644);
+    ::chmod(PathCodec::encode(readable).constData(), 0644);
+
+    PaneModel pane(tree.root());
+    const FileItem item = *FileItem::read(tree.path(QStringLiteral("top")));
+    pane.setInfoItem(item);
+    const UnprivilegedScope nobody;
+    InfoWindow window(pane, item);
+    const FolderSize expected = sizeOf({readable, open});
+    QTRY_COMPARE(sizeText(window),
+                 Bv::tr("mindestens %1 (nicht lesbare Ordner: %2)")
+                     .arg(byteCountText(expected.allocated))
+                     .arg(2));
 }
 
 void TestInfoWindow::closingStopsTheWalk()

@@ -1,8 +1,9 @@
+#include "itemnames.h"
 #include "panemodel.h"
 #include "pathcodec.h"
-#include "itemnames.h"
 #include "testmain.h"
 #include "testtree.h"
+#include "unprivileged.h"
 
 #include <QFile>
 #include <QSignalSpy>
@@ -39,6 +40,7 @@ private slots:
     void sortingAndSearch();
     void treeExpansion();
     void treeEdgeCases();
+    void entriesThatCannotBeExamined();
 
     void columnPathAndPreview();
     void oddNamesInAPane();
@@ -300,6 +302,36 @@ void PaneModelTest::treeEdgeCases()
     QVERIFY(QDir(doomed).removeRecursively());
     QTRY_COMPARE(treeOf(pane), QStringList({"link@0", "inside@1", "target@0"}));
     QVERIFY(pane.expanded().contains(doomed));
+}
+
+// A folder that can be read but not searched: the names show, in the list and in the tree, and
+// every sort order takes them.
+void PaneModelTest::entriesThatCannotBeExamined()
+{
+    TestTree tree;
+    tree.openToEveryone();
+    const QString closed = tree.makeFolder(QStringLiteral("closed"));
+    tree.makeFile(QStringLiteral("closed/b.txt"), "bb");
+    tree.makeFile(QStringLiteral("closed/a.txt"), "a");
+    tree.makeFolder(QStringLiteral("closed/inner"));
+    QCOMPARE(::chmod(PathCodec::encode(closed).constData(), 0444), 0);
+
+    const UnprivilegedScope nobody;
+    PaneModel pane(tree.root());
+    pane.setTreeMode(true);
+    pane.toggleExpanded(closed);
+    QCOMPARE(treeOf(pane), QStringList({"closed@0", "inner@1", "a.txt@1", "b.txt@1"}));
+    pane.navigate(closed);
+    QVERIFY(pane.errorMessage().isNull());
+    for (const FileColumn column : allFileColumns()) {
+        for (const Qt::SortOrder direction : {Qt::AscendingOrder, Qt::DescendingOrder}) {
+            pane.setSortOrder({SortComparator{column, direction}});
+            QCOMPARE(pane.visibleItems().size(), 3);
+            QCOMPARE(pane.visibleItems().first().name, QStringLiteral("inner"));
+            for (const FileItem &item : pane.visibleItems())
+                QCOMPARE(item.text(FileColumn::size), QStringLiteral("--"));
+        }
+    }
 }
 
 void PaneModelTest::columnPathAndPreview()

@@ -190,6 +190,8 @@ public:
     QList<FileItem> columnListing(const PaneModel &pane, const QString &folder);
     // What identifies one reading of a column of `pane`.
     QString columnListingKey(const PaneModel &pane, const QString &folder) const;
+    // Reads that column again at its next use: its folder changed.
+    void forgetColumnListing(const PaneModel &pane, const QString &folder);
     void columnsLeft(PaneModel &pane);
     void columnsRight(PaneModel &pane);
     void columnsMove(PaneModel &pane, int step);

@@ -137,6 +137,12 @@ QList<FileItem> BivaneState::columnListing(const PaneModel &pane, const QString 
     return m_columnListings.first().second;
 }
 
+void BivaneState::forgetColumnListing(const PaneModel &pane, const QString &folder)
+{
+    const QString key = columnListingKey(pane, folder);
+    m_columnListings.removeIf([&key](const auto &listing) { return listing.first == key; });
+}
+
 void BivaneState::columnsLeft(PaneModel &pane)
 {
     QStringList path = pane.columnPath();

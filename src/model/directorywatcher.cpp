@@ -3,6 +3,7 @@
 #include "pathcodec.h"
 #include "pathnames.h"
 #include "posixpath.h"
+#include "statat.h"
 
 #include <QSocketNotifier>
 #include <cerrno>
@@ -23,8 +24,7 @@ bool isFolder(const QString &path)
 {
     const PosixPath at(PathCodec::encode(path));
     struct stat st;
-    return at.error() == 0 && ::fstatat(at.dirFd(), at.relative(), &st, 0) == 0 &&
-           S_ISDIR(st.st_mode);
+    return at.error() == 0 && statAt(at.dirFd(), at.relative(), &st, 0) == 0 && S_ISDIR(st.st_mode);
 }
 
 } // namespace

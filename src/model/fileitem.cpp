@@ -20,7 +20,7 @@ QList<FileItem> FileItem::sortFoldersFirst(const QList<FileItem> &items, const S
 
 QString FileItem::sizeText() const
 {
-    if (isDirectory || isPackage)
+    if (isDirectory || isPackage || !wasExamined())
         return QStringLiteral("--");
     return byteCountText(size);
 }

@@ -35,13 +35,19 @@ struct FileItem
     static std::optional<FileItem> read(const QString &url);
 
     // The direct children of `folderUrl` in the order the file system returns them. Children
-    // that vanish while being read are left out; only a failure of the listing itself is an error.
+    // that vanish while being read are left out, those that cannot be examined are listed by name
+    // alone; only a failure of the listing itself is an error.
     static FolderListing listFolder(const QString &folderUrl, bool showHidden);
 
     // `items` sorted by `order`, then all folders ahead of all other entries; stable.
     static QList<FileItem> sortFoldersFirst(const QList<FileItem> &items, const SortOrder &order);
 
-    // "--" for folders and packages, else the size in decimal units ("Null Byte" for nothing).
+    // False for an entry that was listed but could not be examined (its folder may be read but
+    // not searched): only its name, and from the listing whether it is a folder, are known.
+    bool wasExamined() const { return !permissions.isEmpty(); }
+
+    // "--" for folders, packages and entries not examined, else the size in decimal units
+    // ("Null Byte" for nothing).
     QString sizeText() const;
     QString text(FileColumn column) const;
 };

@@ -4,6 +4,7 @@
 #include "pathcodec.h"
 #include "pathnames.h"
 #include "posixpath.h"
+#include "statat.h"
 
 #include <QDir>
 #include <QSet>
@@ -34,7 +35,7 @@ makeItem(QString url, QString name, const struct statx &st, int dirFd, const cha
     if (S_ISLNK(mode)) {
         struct statx target;
         item.isDirectory =
-            ::statx(dirFd, relative, 0, STATX_TYPE, &target) == 0 && S_ISDIR(target.stx_mode);
+            statxAt(dirFd, relative, 0, STATX_TYPE, &target) == 0 && S_ISDIR(target.stx_mode);
     } else {
         item.isDirectory = S_ISDIR(mode);
     }
@@ -45,6 +46,17 @@ makeItem(QString url, QString name, const struct statx &st, int dirFd, const cha
     item.kind = kindDescription(item.name, mode);
     item.permissions = permissionString(mode);
     item.owner = ownerName(st.stx_uid);
+    return item;
+}
+
+// An entry that was listed but cannot be examined (a folder with read but no search
+// permission): the name, and whether the listing calls it a folder, are all there is to show.
+FileItem unexaminedItem(QString url, QString name, const dirent &entry)
+{
+    FileItem item;
+    item.url = std::move(url);
+    item.name = std::move(name);
+    item.isDirectory = entry.d_type == DT_DIR;
     return item;
 }
 
@@ -85,7 +97,7 @@ std::optional<FileItem> FileItem::read(const QString &url)
     if (path.error() != 0)
         return std::nullopt;
     struct statx st;
-    if (::statx(path.dirFd(), path.relative(), AT_SYMLINK_NOFOLLOW, kStatMask, &st) != 0)
+    if (statxAt(path.dirFd(), path.relative(), AT_SYMLINK_NOFOLLOW, kStatMask, &st) != 0)
         return std::nullopt;
     QString name = PathNames::lastComponent(url);
     return makeItem(url, std::move(name), st, path.dirFd(), path.relative());
@@ -130,11 +142,13 @@ FolderListing FileItem::listFolder(const QString &folderUrl, bool showHidden)
             (rawName[0] == '.' || (!hidden.isEmpty() && hidden.contains(QByteArray(rawName)))))
             continue;
         struct statx st;
-        if (::statx(fd, rawName, AT_SYMLINK_NOFOLLOW, kStatMask, &st) != 0)
+        const bool examined = statxAt(fd, rawName, AT_SYMLINK_NOFOLLOW, kStatMask, &st) == 0;
+        if (!examined && errno == ENOENT)
             continue; // vanished since it was listed
         QString name = PathCodec::decode(rawName, qstrlen(rawName));
         QString url = PathNames::joined(folder, name);
-        listing.items.append(makeItem(std::move(url), std::move(name), st, fd, rawName));
+        listing.items.append(examined ? makeItem(std::move(url), std::move(name), st, fd, rawName)
+                                      : unexaminedItem(std::move(url), std::move(name), *entry));
     }
     ::closedir(dir);
     return listing;

@@ -13,15 +13,18 @@ struct FolderSize
     qint64 allocated = 0;
     qint64 logical = 0;
     qint64 files = 0;
+    // Folders left out in part or in whole because they could not be opened, read or examined:
+    // the sizes above are then only a lower bound.
+    qint64 unreadableFolders = 0;
 
     bool operator==(const FolderSize &) const = default;
 };
 
-// Sums the regular files in the tree below `path`, hidden ones included. Symbolic links inside
-// are not followed, other mounted file systems not entered, a file with several hard links is
-// counted once, and unreadable subfolders are left out. `keepGoing` sees the running total before
-// every entry; when it answers false the walk stops with what it has. Nothing when `path` itself
-// cannot be read as a folder.
+// Sums the regular files in the tree below `path`, hidden ones included, however deep the tree.
+// Symbolic links inside are not followed, other mounted file systems not entered, a file with
+// several hard links is counted once, and subfolders that cannot be read are left out and
+// counted. `keepGoing` sees the running total before every entry; when it answers false the walk
+// stops with what it has. Nothing when `path` itself cannot be read as a folder.
 std::optional<FolderSize> measureFolder(const QString &path,
                                         const std::function<bool(const FolderSize &)> &keepGoing);
 

@@ -4,6 +4,7 @@
 #include "pathcodec.h"
 #include "pathnames.h"
 #include "posixpath.h"
+#include "statat.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -71,7 +72,7 @@ std::optional<FileError> renameNoReplace(const QString &from, const QString &to)
     // File systems without the no-replace flag (NFS, some FUSE mounts): look first, then
     // rename. Only a change between the look and the rename could still be replaced.
     struct stat st;
-    if (::fstatat(target.dirFd(), target.relative(), &st, AT_SYMLINK_NOFOLLOW) == 0)
+    if (statAt(target.dirFd(), target.relative(), &st, AT_SYMLINK_NOFOLLOW) == 0)
         return existsError(to);
     if (::renameat(source.dirFd(), source.relative(), target.dirFd(), target.relative()) != 0)
         return renameError(errno, from, to);

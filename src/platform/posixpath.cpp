@@ -1,6 +1,7 @@
 #include "posixpath.h"
 
 #include "pathcodec.h"
+#include "statat.h"
 
 #include <cerrno>
 #include <fcntl.h>
@@ -35,7 +36,7 @@ bool entryExists(const QString &path)
 {
     const PosixPath at(PathCodec::encode(path));
     struct stat st;
-    return at.error() == 0 && ::fstatat(at.dirFd(), at.relative(), &st, AT_SYMLINK_NOFOLLOW) == 0;
+    return at.error() == 0 && statAt(at.dirFd(), at.relative(), &st, AT_SYMLINK_NOFOLLOW) == 0;
 }
 
 qsizetype maximumNameBytes(const QString &folder)

@@ -9,6 +9,7 @@
 #include "pathcodec.h"
 #include "posixpath.h"
 #include "sourceremoval.h"
+#include "statat.h"
 #include "treeremoval.h"
 
 #include <cerrno>
@@ -174,7 +175,7 @@ std::optional<FileError> copyEntry(const EntryRef &from, const EntryRef &to, Cop
     if (walk.copier.cancelFlag().isRaised())
         return from.cancellation();
     struct stat st;
-    if (::fstatat(from.dirFd, from.name, &st, AT_SYMLINK_NOFOLLOW) != 0)
+    if (statAt(from.dirFd, from.name, &st, AT_SYMLINK_NOFOLLOW) != 0)
         return from.error(errno);
     if (S_ISDIR(st.st_mode))
         return copyFolder(from, to, walk);

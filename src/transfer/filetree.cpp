@@ -4,6 +4,7 @@
 #include "fileoperations.h"
 #include "pathcodec.h"
 #include "posixpath.h"
+#include "statat.h"
 #include "treeremoval.h"
 
 #include <cerrno>
@@ -28,7 +29,7 @@ qint64 sizeBelow(int fd, const StopCheck &shouldStop, bool &stopped)
         unsigned char type = entry->d_type;
         struct stat st;
         if (type == DT_REG || type == DT_UNKNOWN) {
-            if (::fstatat(reader.fd(), entry->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0)
+            if (statAt(reader.fd(), entry->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0)
                 continue;
             if (S_ISREG(st.st_mode))
                 total += st.st_size;
@@ -53,7 +54,7 @@ std::optional<qint64> itemSize(const QString &path, const StopCheck &shouldStop)
         return std::nullopt;
     const PosixPath at(PathCodec::encode(path));
     struct stat st;
-    if (at.error() != 0 || ::fstatat(at.dirFd(), at.relative(), &st, AT_SYMLINK_NOFOLLOW) != 0)
+    if (at.error() != 0 || statAt(at.dirFd(), at.relative(), &st, AT_SYMLINK_NOFOLLOW) != 0)
         return 0;
     if (S_ISREG(st.st_mode))
         return st.st_size;
@@ -73,7 +74,7 @@ bool isInsideItself(const QString &item, const QString &folder)
     const PosixPath folderAt(PathCodec::encode(folder));
     struct stat itemStat;
     if (itemAt.error() != 0 || folderAt.error() != 0 ||
-        ::fstatat(itemAt.dirFd(), itemAt.relative(), &itemStat, AT_SYMLINK_NOFOLLOW) != 0 ||
+        statAt(itemAt.dirFd(), itemAt.relative(), &itemStat, AT_SYMLINK_NOFOLLOW) != 0 ||
         !S_ISDIR(itemStat.st_mode))
         return false;
     // From the real folder up through its real parents to the root, whose parent is itself.
@@ -100,8 +101,8 @@ bool isSameVolume(const QString &item, const QString &folder)
     struct statx a;
     struct statx b;
     if (itemAt.error() != 0 || folderAt.error() != 0 ||
-        ::statx(itemAt.dirFd(), itemAt.relative(), AT_SYMLINK_NOFOLLOW, kMask, &a) != 0 ||
-        ::statx(folderAt.dirFd(), folderAt.relative(), 0, kMask, &b) != 0)
+        statxAt(itemAt.dirFd(), itemAt.relative(), AT_SYMLINK_NOFOLLOW, kMask, &a) != 0 ||
+        statxAt(folderAt.dirFd(), folderAt.relative(), 0, kMask, &b) != 0)
         return false;
     if (a.stx_dev_major != b.stx_dev_major || a.stx_dev_minor != b.stx_dev_minor)
         return false;

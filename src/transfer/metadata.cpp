@@ -3,6 +3,7 @@
 #include "fileoperations.h"
 #include "pathcodec.h"
 #include "posixpath.h"
+#include "statat.h"
 
 #include <QByteArray>
 #include <fcntl.h>
@@ -59,7 +60,7 @@ void copyMetadata(int source, int destination, const struct stat &sourceStat)
 void copyNodeMetadata(int dirFd, const char *name, const struct stat &sourceStat)
 {
     struct stat copy;
-    const bool known = ::fstatat(dirFd, name, &copy, AT_SYMLINK_NOFOLLOW) == 0;
+    const bool known = statAt(dirFd, name, &copy, AT_SYMLINK_NOFOLLOW) == 0;
     ::fchmodat(dirFd, name, copiedPermissions(sourceStat, known ? &copy : nullptr), 0);
     const struct timespec times[2] = {sourceStat.st_atim, sourceStat.st_mtim};
     ::utimensat(dirFd, name, times, AT_SYMLINK_NOFOLLOW);
@@ -71,8 +72,7 @@ void copyMetadata(const QString &source, const QString &destination)
     const PosixPath to(PathCodec::encode(destination));
     struct stat st;
     if (from.error() != 0 || to.error() != 0 ||
-        ::fstatat(from.dirFd(), from.relative(), &st, AT_SYMLINK_NOFOLLOW) != 0 ||
-        S_ISLNK(st.st_mode))
+        statAt(from.dirFd(), from.relative(), &st, AT_SYMLINK_NOFOLLOW) != 0 || S_ISLNK(st.st_mode))
         return;
     if (!S_ISREG(st.st_mode) && !S_ISDIR(st.st_mode)) {
         copyNodeMetadata(to.dirFd(), to.relative(), st); // opening a device could act on it

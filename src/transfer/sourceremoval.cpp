@@ -5,6 +5,7 @@
 #include "entryref.h"
 #include "localization.h"
 #include "pathcodec.h"
+#include "statat.h"
 #include "treeremoval.h"
 #include "uniquefd.h"
 
@@ -86,7 +87,7 @@ std::optional<FileError> SourceRemoval::run(const CopyLog &log)
 std::optional<FileError> SourceRemoval::removeEntry(const EntryRef &at, const EntryIdentity &copied)
 {
     struct stat st;
-    if (::fstatat(at.dirFd, at.name, &st, AT_SYMLINK_NOFOLLOW) != 0)
+    if (statAt(at.dirFd, at.name, &st, AT_SYMLINK_NOFOLLOW) != 0)
         return errno == ENOENT ? std::nullopt : std::optional(at.error(errno));
     if (S_ISDIR(st.st_mode) || EntryIdentity::of(st) != copied) {
         leaveBehind(at);

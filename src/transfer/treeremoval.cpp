@@ -3,6 +3,7 @@
 #include "directoryreader.h"
 #include "entryref.h"
 #include "posixpath.h"
+#include "statat.h"
 
 #include <cerrno>
 #include <fcntl.h>
@@ -85,7 +86,7 @@ std::optional<FileError> checkBelow(const EntryRef &at, int fd, const struct sta
             entry->d_type == DT_DIR || entry->d_type == DT_UNKNOWN || (st.st_mode & S_ISVTX);
         if (!needsStat)
             continue;
-        if (::fstatat(child.dirFd, child.name, &childStat, AT_SYMLINK_NOFOLLOW) != 0)
+        if (statAt(child.dirFd, child.name, &childStat, AT_SYMLINK_NOFOLLOW) != 0)
             return child.error(errno);
         if (stickyForbids(st, childStat))
             return child.error(EPERM);
@@ -107,7 +108,7 @@ std::optional<FileError> checkBelow(const EntryRef &at, int fd, const struct sta
 std::optional<FileError> removeTree(const EntryRef &at, WriteProtection protection, qint64 *removed)
 {
     struct stat st;
-    if (::fstatat(at.dirFd, at.name, &st, AT_SYMLINK_NOFOLLOW) != 0)
+    if (statAt(at.dirFd, at.name, &st, AT_SYMLINK_NOFOLLOW) != 0)
         return at.error(errno);
     if (S_ISDIR(st.st_mode))
         return removeFolder(at, st.st_mode, protection, removed);
@@ -137,7 +138,7 @@ std::optional<FileError> checkRemovable(const QByteArray &path)
     const QByteArray name = path.mid(slash + 1);
     const EntryRef item{parent.get(), name.constData(), path};
     struct stat st;
-    if (::fstatat(parent.get(), name.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0)
+    if (statAt(parent.get(), name.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0)
         return item.error(errno);
     if (stickyForbids(parentStat, st))
         return item.error(EPERM);

@@ -13,6 +13,7 @@
 #include <QMimeData>
 #include <QPainter>
 #include <QScopedValueRollback>
+#include <QScrollBar>
 #include <QStyledItemDelegate>
 
 namespace {
@@ -220,6 +221,9 @@ ColumnList::ColumnList(BivaneState &state,
             ItemContextMenu::popUp(
                 m_state, m_pane, urlAt(index), *this, viewport()->mapToGlobal(at));
     });
+    // The pane's own folder is watched by the pane, whose reloads reach every column.
+    if (m_columnIndex > 0)
+        m_watcher.watch(m_folder, [this] { folderChanged(); });
 }
 
 ColumnList::~ColumnList() = default;
@@ -255,18 +259,35 @@ void ColumnList::showEvent(QShowEvent *event)
 
 void ColumnList::load()
 {
+    // Read again with the same entry selected, a column stays where the user scrolled to; a new
+    // column, or a new selection, shows the selected entry.
+    const std::optional<int> scrolled = m_model->rowCount() > 0 && m_shownSelection == m_selected
+                                            ? std::optional(verticalScrollBar()->value())
+                                            : std::nullopt;
     m_loadedKey = key();
     {
         QScopedValueRollback guard(m_syncing, true);
         m_model->setItems(m_state.columnListing(m_pane, m_folder));
     }
+    // The rows are laid out at once, so the old position can be taken up again.
+    executeDelayedItemsLayout();
     showSelected();
+    if (scrolled)
+        verticalScrollBar()->setValue(*scrolled);
+}
+
+void ColumnList::folderChanged()
+{
+    m_state.forgetColumnListing(m_pane, m_folder);
+    m_loadedKey.clear();
+    refresh();
 }
 
 void ColumnList::showSelected()
 {
     QScopedValueRollback guard(m_syncing, true);
     const int row = m_model->rowOf(m_selected);
+    m_shownSelection = row < 0 ? QString() : m_selected;
     if (row < 0) {
         selectionModel()->clear();
         return;

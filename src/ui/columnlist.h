@@ -1,5 +1,7 @@
 #pragma once
 
+#include "directorywatcher.h"
+
 #include <QListView>
 
 class BivaneState;
@@ -7,8 +9,10 @@ class PaneModel;
 
 // One folder column of the column browser. Reads its folder itself (folders first, then by
 // name) when it is first shown and again whenever its key changes: the folder, the pane's
-// hidden-files setting and the pane's reload token. A folder that cannot be read shows no
-// entries and no error. What the user selects, opens, drags or asks a menu for goes to the pane
+// hidden-files setting and the pane's reload token. A column of a folder below the pane's own
+// also follows changes other programs make in its folder, as the pane does for its folder;
+// a reload keeps the selected entry and the scroll position. A folder that cannot be read shows
+// no entries and no error. What the user selects, opens, drags or asks a menu for goes to the pane
 // and the controller; the arrow keys belong to the controller's key dispatch.
 class ColumnList : public QListView
 {
@@ -46,6 +50,8 @@ private:
 
     QString key() const;
     void load();
+    // Its folder changed: read it again now when shown, else once it is shown.
+    void folderChanged();
     void showSelected();
     void takeUserSelection();
     QString urlAt(const QModelIndex &index) const;
@@ -58,5 +64,7 @@ private:
     Delegate *m_delegate;
     QString m_loadedKey;
     QString m_selected;
+    QString m_shownSelection; // the entry shown selected, empty when none is
     bool m_syncing = false;
+    DirectoryWatcher m_watcher;
 };

@@ -94,8 +94,10 @@ InfoWindow::InfoWindow(PaneModel &pane, const FileItem &item, QWidget *parent)
     layout->addWidget(new ThemedDivider(ThemedDivider::Orientation::horizontal, this));
 
     const bool isFolder = item.isDirectory || item.isPackage;
-    m_size =
-        selectableLabel(isFolder ? Bv::tr("Wird berechnet …") : byteCountText(item.size), this);
+    m_size = selectableLabel(isFolder             ? Bv::tr("Wird berechnet …")
+                             : item.wasExamined() ? byteCountText(item.size)
+                                                  : Bv::tr("Unbekannt"),
+                             this);
     m_size->setObjectName(QStringLiteral("size"));
     auto *location = selectableLabel(locationText(item.url), this);
     location->setWordWrap(true);
@@ -168,7 +170,15 @@ void InfoWindow::done(int result)
 void InfoWindow::showFolderSize(const std::optional<FolderSize> &size, bool final)
 {
     // A folder that cannot be read at all has no size to tell; zero would claim it is empty.
-    m_size->setText(size ? byteCountText(size->allocated) : Bv::tr("Unbekannt"));
+    // Folders left out make the sum a lower bound, and the window says so.
+    if (!size)
+        m_size->setText(Bv::tr("Unbekannt"));
+    else if (size->unreadableFolders > 0)
+        m_size->setText(Bv::tr("mindestens %1 (nicht lesbare Ordner: %2)")
+                            .arg(byteCountText(size->allocated))
+                            .arg(size->unreadableFolders));
+    else
+        m_size->setText(byteCountText(size->allocated));
     if (final)
         m_walk = nullptr;
 }
