@@ -1165,5 +1165,9 @@
         <source>Nur der Anfang der Datei wird gezeigt (%1).</source>
         <translation>Only the start of the file is shown (%1).</translation>
     </message>
+    <message>
+        <source>mindestens %1 (nicht lesbare Ordner: %2)</source>
+        <translation>at least %1 (unreadable folders: %2)</translation>
+    </message>
 </context>
 </TS>

@@ -999,27 +999,27 @@
     </message>
     <message>
         <source>„%1“ gehört %2 (%3); du darfst ihn nicht öffnen.</source>
-        <translation>« %1 » appartient à %2 (%3) ; vous n’avez pas le droit de l’ouvrir.</translation>
+        <translation>«&#xa0;%1&#xa0;» appartient à %2 (%3)&#xa0;; vous n’avez pas le droit de l’ouvrir.</translation>
     </message>
     <message>
         <source>„%1“ gehört %2 (%3); du darfst seinen Inhalt nicht lesen.</source>
-        <translation>« %1 » appartient à %2 (%3) ; vous n’avez pas le droit d’en lire le contenu.</translation>
+        <translation>«&#xa0;%1&#xa0;» appartient à %2 (%3)&#xa0;; vous n’avez pas le droit d’en lire le contenu.</translation>
     </message>
     <message>
         <source>„%1“ gehört %2 (%3); du darfst sie nicht lesen.</source>
-        <translation>« %1 » appartient à %2 (%3) ; vous n’avez pas le droit de le lire.</translation>
+        <translation>«&#xa0;%1&#xa0;» appartient à %2 (%3)&#xa0;; vous n’avez pas le droit de le lire.</translation>
     </message>
     <message>
         <source>„%1“ gehört %2 (%3); du darfst darin nicht schreiben.</source>
-        <translation>« %1 » appartient à %2 (%3) ; vous n’avez pas le droit d’y écrire.</translation>
+        <translation>«&#xa0;%1&#xa0;» appartient à %2 (%3)&#xa0;; vous n’avez pas le droit d’y écrire.</translation>
     </message>
     <message>
         <source>„%1“ gehört %2 (%3); du darfst sie nicht ändern.</source>
-        <translation>« %1 » appartient à %2 (%3) ; vous n’avez pas le droit de le modifier.</translation>
+        <translation>«&#xa0;%1&#xa0;» appartient à %2 (%3)&#xa0;; vous n’avez pas le droit de le modifier.</translation>
     </message>
     <message>
         <source>„%1“ gehört %2 (%3).</source>
-        <translation>« %1 » appartient à %2 (%3).</translation>
+        <translation>«&#xa0;%1&#xa0;» appartient à %2 (%3).</translation>
     </message>
     <message>
         <source>Als Eigentümer kannst du die Rechte ändern.</source>
@@ -1035,7 +1035,7 @@
     </message>
     <message>
         <source>Das Dateisystem unter „%1“ ist schreibgeschützt eingehängt; dort lässt sich nichts ändern.</source>
-        <translation>Le système de fichiers sous « %1 » est monté en lecture seule ; rien ne peut y être modifié.</translation>
+        <translation>Le système de fichiers sous «&#xa0;%1&#xa0;» est monté en lecture seule&#xa0;; rien ne peut y être modifié.</translation>
     </message>
     <message>
         <source>Die Einstellungen konnten nicht gespeichert werden.</source>
@@ -1043,43 +1043,43 @@
     </message>
     <message>
         <source>%1: %2</source>
-        <translation>%1 : %2</translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
         <source>„%1“ wurde entpackt, ohne „%2“: Gerätedateien, FIFOs und Set-ID-Rechte werden nicht übernommen.</source>
-        <translation>« %1 » a été décompressé sans « %2 » : les fichiers de périphérique, les FIFO et les droits set-id ne sont pas repris.</translation>
+        <translation>«&#xa0;%1&#xa0;» a été décompressé sans «&#xa0;%2&#xa0;»&#xa0;: les fichiers de périphérique, les FIFO et les droits set-id ne sont pas repris.</translation>
     </message>
     <message>
         <source>„%1“ wurde entpackt, ohne „%2“ und %3 weitere Einträge: Gerätedateien, FIFOs und Set-ID-Rechte werden nicht übernommen.</source>
-        <translation>« %1 » a été décompressé sans « %2 » ni %3 autres éléments : les fichiers de périphérique, les FIFO et les droits set-id ne sont pas repris.</translation>
+        <translation>«&#xa0;%1&#xa0;» a été décompressé sans «&#xa0;%2&#xa0;» ni %3 autres éléments&#xa0;: les fichiers de périphérique, les FIFO et les droits set-id ne sont pas repris.</translation>
     </message>
     <message>
         <source>Das Archiv „%1“ konnte nicht erstellt werden.</source>
-        <translation>L’archive « %1 » n’a pas pu être créée.</translation>
+        <translation>L’archive «&#xa0;%1&#xa0;» n’a pas pu être créée.</translation>
     </message>
     <message>
         <source>Der Ordner „%1“ konnte nicht angelegt werden.</source>
-        <translation>Le dossier « %1 » n’a pas pu être créé.</translation>
+        <translation>Le dossier «&#xa0;%1&#xa0;» n’a pas pu être créé.</translation>
     </message>
     <message>
         <source>„%1“ konnte nicht in „%2“ umbenannt werden.</source>
-        <translation>« %1 » n’a pas pu être renommé en « %2 ».</translation>
+        <translation>«&#xa0;%1&#xa0;» n’a pas pu être renommé en «&#xa0;%2&#xa0;».</translation>
     </message>
     <message>
         <source>„%1“ konnte nicht dupliziert werden.</source>
-        <translation>« %1 » n’a pas pu être dupliqué.</translation>
+        <translation>«&#xa0;%1&#xa0;» n’a pas pu être dupliqué.</translation>
     </message>
     <message>
         <source>„%1“ konnte nicht in den Papierkorb gelegt werden.</source>
-        <translation>« %1 » n’a pas pu être mis à la corbeille.</translation>
+        <translation>«&#xa0;%1&#xa0;» n’a pas pu être mis à la corbeille.</translation>
     </message>
     <message>
         <source>„%1“ konnte nicht kopiert werden.</source>
-        <translation>« %1 » n’a pas pu être copié.</translation>
+        <translation>«&#xa0;%1&#xa0;» n’a pas pu être copié.</translation>
     </message>
     <message>
         <source>„%1“ konnte nicht verschoben werden.</source>
-        <translation>« %1 » n’a pas pu être déplacé.</translation>
+        <translation>«&#xa0;%1&#xa0;» n’a pas pu être déplacé.</translation>
     </message>
     <message>
         <source>Das Programm zum Darstellen von PDF-Seiten startet nicht.</source>
@@ -1164,6 +1164,10 @@
     <message>
         <source>Nur der Anfang der Datei wird gezeigt (%1).</source>
         <translation>Seul le début du fichier est affiché (%1).</translation>
+    </message>
+    <message>
+        <source>mindestens %1 (nicht lesbare Ordner: %2)</source>
+        <translation>au moins %1 (dossiers illisibles : %2)</translation>
     </message>
 </context>
 </TS>

@@ -1159,5 +1159,9 @@
         <source>Nur der Anfang der Datei wird gezeigt (%1).</source>
         <translation>Dosyanın yalnızca başı gösteriliyor (%1).</translation>
     </message>
+    <message>
+        <source>mindestens %1 (nicht lesbare Ordner: %2)</source>
+        <translation>en az %1 (okunamayan klasörler: %2)</translation>
+    </message>
 </context>
 </TS>

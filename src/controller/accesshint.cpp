@@ -5,6 +5,7 @@
 #include "pathcodec.h"
 #include "pathnames.h"
 #include "posixpath.h"
+#include "statat.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -18,7 +19,7 @@
 
 namespace {
 
-constexpr int kLookFlags = AT_SYMLINK_NOFOLLOW | AT_NO_AUTOMOUNT;
+constexpr int kLookFlags = AT_SYMLINK_NOFOLLOW;
 
 struct Entry
 {
@@ -30,7 +31,7 @@ std::optional<Entry> examine(const QString &path)
 {
     const PosixPath at(PathCodec::encode(path));
     struct stat st;
-    if (at.error() != 0 || ::fstatat(at.dirFd(), at.relative(), &st, kLookFlags) != 0)
+    if (at.error() != 0 || statAt(at.dirFd(), at.relative(), &st, kLookFlags) != 0)
         return std::nullopt;
     return Entry{path, st};
 }
@@ -164,7 +165,7 @@ std::optional<std::pair<quint64, dev_t>> mountOf(const QString &path)
 {
     const PosixPath at(PathCodec::encode(path));
     struct statx sx;
-    if (at.error() != 0 || ::statx(at.dirFd(), at.relative(), kLookFlags, STATX_MNT_ID, &sx) != 0)
+    if (at.error() != 0 || statxAt(at.dirFd(), at.relative(), kLookFlags, STATX_MNT_ID, &sx) != 0)
         return std::nullopt;
     const quint64 id = (sx.stx_mask & STATX_MNT_ID) ? sx.stx_mnt_id : 0;
     return std::pair{id, makedev(sx.stx_dev_major, sx.stx_dev_minor)};

@@ -8,6 +8,7 @@
 #include "posixpath.h"
 #include "preferences.h"
 #include "quicklookcontroller.h"
+#include "statat.h"
 
 #include <sys/stat.h>
 
@@ -18,7 +19,7 @@ bool fileExists(const QString &path)
 {
     const PosixPath at(PathCodec::encode(path));
     struct stat st;
-    return at.error() == 0 && ::fstatat(at.dirFd(), at.relative(), &st, 0) == 0;
+    return at.error() == 0 && statAt(at.dirFd(), at.relative(), &st, 0) == 0;
 }
 
 // The selection in path order without its folders; an item that cannot be read stays.

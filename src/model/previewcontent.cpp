@@ -19,6 +19,7 @@
 
 #ifdef BIVANE_HAVE_PDF
 #include "pdfpagerender.h"
+#include "statat.h"
 #endif
 
 namespace {
@@ -210,7 +211,7 @@ PreviewContent readPreview(const QString &path, QSize imageSize, const std::atom
 
     const PosixPath at(PathCodec::encode(path));
     struct stat st;
-    if (at.error() != 0 || ::fstatat(at.dirFd(), at.relative(), &st, AT_NO_AUTOMOUNT) != 0) {
+    if (at.error() != 0 || statAt(at.dirFd(), at.relative(), &st, 0) != 0) {
         content.error = unreadable(systemReason(at.error() ? at.error() : errno, path));
         return content;
     }

@@ -4,6 +4,7 @@
 #include "imagedecode.h"
 #include "pathcodec.h"
 #include "posixpath.h"
+#include "statat.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -32,7 +33,7 @@ QImage readThumbnail(const QString &path, int pixels)
 {
     const PosixPath at(PathCodec::encode(path));
     struct stat status;
-    if (at.error() != 0 || ::fstatat(at.dirFd(), at.relative(), &status, AT_NO_AUTOMOUNT) != 0 ||
+    if (at.error() != 0 || statAt(at.dirFd(), at.relative(), &status, 0) != 0 ||
         !S_ISREG(status.st_mode) || status.st_size > ThumbnailLoader::kMaximumFileBytes)
         return {};
     // Non-blocking, and checked again once open: the entry may have been replaced meanwhile.

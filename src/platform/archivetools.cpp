@@ -6,6 +6,7 @@
 #include "pathnames.h"
 #include "posixpath.h"
 #include "stagingfolder.h"
+#include "statat.h"
 #include "toolprocess.h"
 #include "uniquefd.h"
 
@@ -86,8 +87,7 @@ std::optional<FileError> walkFolder(int dirFd,
         unsigned char type = entry->d_type;
         if (type == DT_UNKNOWN) {
             struct stat st;
-            if (::fstatat(reader.fd(), entry->d_name, &st, AT_SYMLINK_NOFOLLOW | AT_NO_AUTOMOUNT) !=
-                0)
+            if (statAt(reader.fd(), entry->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0)
                 continue; // gone meanwhile
             type = IFTODT(st.st_mode);
         }
@@ -125,9 +125,7 @@ unreadableFolder(const QStringList &names, const QString &folder, const ToolStop
     for (const QString &name : names) {
         const QByteArray bytes = PathCodec::encode(name);
         struct stat st;
-        if (::fstatat(
-                folderFd.get(), bytes.constData(), &st, AT_SYMLINK_NOFOLLOW | AT_NO_AUTOMOUNT) !=
-                0 ||
+        if (statAt(folderFd.get(), bytes.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0 ||
             !S_ISDIR(st.st_mode))
             continue; // zip itself tells a missing item, and stores a link as a link
         if (auto failure = walkFolder(

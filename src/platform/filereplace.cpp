@@ -1,6 +1,7 @@
 #include "filereplace.h"
 
 #include "pathcodec.h"
+#include "statat.h"
 #include "uniquefd.h"
 
 #include <cerrno>
@@ -75,8 +76,7 @@ int writeAll(int fd, const QByteArray &content)
 int replaceIn(int folder, const QByteArray &name, const QByteArray &content)
 {
     struct stat old;
-    const mode_t mode =
-        ::fstatat(folder, name.constData(), &old, 0) == 0 ? old.st_mode & 07777 : 0600;
+    const mode_t mode = statAt(folder, name.constData(), &old, 0) == 0 ? old.st_mode & 07777 : 0600;
     QByteArray temporary;
     UniqueFd fd;
     for (int attempt = 0; !fd.isValid(); ++attempt) {
