@@ -389,6 +389,8 @@ void ArchivesTest::unpackingLeavesOutDevicesAndSetIdBits_data()
                           << QStringList{"rohr"} << QStringList{};
     QTest::newRow("set-user-id root program")
         << "boese.tar" << setId.arg("./setup", "4755") << QStringList{} << QStringList{"setup"};
+    QTest::newRow("quotes in a set-user-id name") << "boese.tar" << setId.arg("sagt \"ja\"", "4711")
+                                                  << QStringList{} << QStringList{"sagt \"ja\""};
     QTest::newRow("set-group-id folder")
         << "boese.tar" << special.arg("geteilt", "DIRTYPE", "2775", "0", "0") << QStringList{}
         << QStringList{"geteilt"};
