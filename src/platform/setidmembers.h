@@ -3,8 +3,8 @@
 #include "archivetools.h"
 
 // Finds the archive members whose set-user-id or set-group-id bits the unpacking tools drop
-// without a word, so the user can be told. Device files, FIFOs, sockets and links are left to
-// the check of the unpacked folder, which removes and counts them itself.
+// without a word, so the user can be told. The device files, FIFOs and sockets tar makes are
+// left to the check of the unpacked folder, which removes and counts them itself.
 namespace SetIdMembers {
 
 // The options that make "tar -x" list each member as it extracts it, in the form
