@@ -5,6 +5,7 @@
 #include "pathcodec.h"
 #include "pathnames.h"
 #include "posixpath.h"
+#include "setidmembers.h"
 #include "stagingfolder.h"
 #include "statat.h"
 #include "toolprocess.h"
@@ -171,8 +172,7 @@ bool leadsOut(int rootFd, int dirFd, const char *name, const QByteArray &linkPat
 }
 
 // Makes the unpacked folder `rootFd` safe to hand over: device files, FIFOs and sockets go
-// (noted in `leftOut`), and the first link that leads out of the folder fails the check. The
-// tools themselves drop set-id bits (tar with "--no-same-permissions", unzip without "-K").
+// (noted in `leftOut`), and the first link that leads out of the folder fails the check.
 // `shownFolder` is the folder's path as the user will know it.
 std::optional<FileError>
 checkUnpacked(int rootFd, const QString &shownFolder, LeftOut &leftOut, const ToolStopper &stopper)
@@ -197,42 +197,60 @@ checkUnpacked(int rootFd, const QString &shownFolder, LeftOut &leftOut, const To
             }
             if (::unlinkat(dirFd, name, 0) != 0)
                 return failure(errno, relativePath);
-            if (leftOut.count++ == 0)
-                leftOut.first = relativePath;
+            leftOut.add(relativePath);
             return std::nullopt;
         },
         stopper);
 }
 
-// The tool that unpacks `archive` into its working folder `folderFd`; `input` receives the
-// archive opened for unzip, which would read "[", "*" and "?" in a name as a pattern.
-std::optional<ToolCommand> unpackCommand(const QString &archive, int folderFd, UniqueFd &input)
+// What an unpack holds open besides its folder: the archive for unzip, which would read "[",
+// "*" and "?" in a name as a pattern, or the pipe on which tar lists what it extracts.
+struct UnpackDescriptors
+{
+    UniqueFd archive;
+    UniqueFd listing;
+    UniqueFd listingWriteEnd; // tar's
+};
+
+// The tool that unpacks `archive` into its working folder `folderFd`, with the descriptors it
+// needs opened in `fds`. The tools drop set-id bits themselves (tar with
+// "--no-same-permissions", unzip without "-K").
+std::optional<ToolCommand>
+unpackCommand(const QString &archive, int folderFd, UnpackDescriptors &fds)
 {
     const QByteArray bytes = PathCodec::encode(archive);
     if (!lowerName(archive).endsWith(kZipSuffix)) {
+        int listing[2];
+        if (::pipe2(listing, O_CLOEXEC) != 0)
+            return std::nullopt;
+        fds.listing.reset(listing[0]);
+        fds.listingWriteEnd.reset(listing[1]);
         // "--force-local": a colon in the name names no other machine. The name is an option's
         // value and absolute, so nothing in it can become an option.
-        return ToolCommand{"/usr/bin/tar",
-                           {"-x",
-                            "--no-same-owner",
-                            "--no-same-permissions",
-                            "--no-wildcards",
-                            "--force-local",
-                            "--file=" + bytes},
-                           folderFd};
+        ToolCommand tar{"/usr/bin/tar",
+                        {"-x",
+                         "--no-same-owner",
+                         "--no-same-permissions",
+                         "--no-wildcards",
+                         "--force-local",
+                         "--file=" + bytes},
+                        folderFd};
+        tar.arguments.append(SetIdMembers::tarListingOptions());
+        tar.standardOutputFd = fds.listingWriteEnd.get();
+        return tar;
     }
     const PosixPath at(bytes);
     // Without blocking on a FIFO; unzip then fails on it as on any file it cannot seek in.
-    input.reset(
+    fds.archive.reset(
         at.error() == 0
             ? ::openat(at.dirFd(), at.relative(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC)
             : -1);
-    if (!input.isValid()) {
+    if (!fds.archive.isValid()) {
         errno = at.error() != 0 ? at.error() : errno;
         return std::nullopt;
     }
-    ::fcntl(input.get(), F_SETFL, 0);
-    return ToolCommand{"/usr/bin/unzip", {"-q", "/dev/fd/3"}, folderFd, input.get()};
+    ::fcntl(fds.archive.get(), F_SETFL, 0);
+    return ToolCommand{"/usr/bin/unzip", {"-q", "/dev/fd/3"}, folderFd, fds.archive.get()};
 }
 
 Unpacked failedWith(const FileError &error)
@@ -358,14 +376,26 @@ Unpacked extractArchive(const QString &archive,
         ::openat(stage.fd(), kContent, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
     if (!content.isValid())
         return failedWith(FileError(errno, stage.path()));
-    UniqueFd input;
-    const std::optional<ToolCommand> command = unpackCommand(archive, content.get(), input);
+    UnpackDescriptors fds;
+    const std::optional<ToolCommand> command = unpackCommand(archive, content.get(), fds);
     if (!command)
         return failedWith(FileError(errno, archive));
-    if (auto failure = runTool(*command, FileError(EBADMSG, archive), stopper))
+    Unpacked result;
+    // The members whose set-id bits the tool drops, found while it works.
+    const auto noteSetIdMembers = [&]() -> std::optional<FileError> {
+        if (fds.archive.isValid()) {
+            SetIdMembers::noteFromZipDirectory(fds.archive.get(), result.leftOut);
+        } else {
+            // Only tar may hold the writing end now: the listing ends when tar ends or is
+            // killed, never later.
+            fds.listingWriteEnd.reset();
+            SetIdMembers::noteFromTarListing(fds.listing.get(), result.leftOut);
+        }
+        return std::nullopt;
+    };
+    if (auto failure = runTool(*command, FileError(EBADMSG, archive), stopper, noteSetIdMembers))
         return failedWith(*failure);
 
-    Unpacked result;
     result.error = checkUnpacked(
         content.get(), PathNames::joined(folder, folderName), result.leftOut, stopper);
     if (result.error)

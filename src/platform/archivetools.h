@@ -2,6 +2,7 @@
 
 #include "fileerror.h"
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -38,12 +39,18 @@ std::optional<FileError> createZip(const QStringList &names,
                                    const QString &archive,
                                    ToolStopper &stopper);
 
-// What an unpack found and left out: device files, FIFOs and sockets are not kept (and files
-// never get set-user-id or set-group-id bits).
+// What an unpack found and left out: device files, FIFOs and sockets are not kept, and members
+// stored with set-user-id or set-group-id bits are unpacked without them.
 struct LeftOut
 {
     int count = 0;
     QByteArray first; // its path inside the archive
+
+    void add(const QByteArray &path)
+    {
+        if (count++ == 0)
+            first = path;
+    }
 
     bool operator==(const LeftOut &) const = default;
 };
