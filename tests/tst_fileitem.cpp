@@ -14,7 +14,6 @@
 #include <QLocale>
 #include <atomic>
 #include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/syscall.h>
@@ -295,7 +294,8 @@ void FileItemTest::listingFailsForUnreadableFolder()
                QByteArray::number(none.items.size()) + ' ' + (none.error ? "error" : "ok");
     });
     QCOMPARE(result,
-             QByteArray::number(EACCES) + ' ' + QByteArray(std::strerror(EACCES)) + "|0 ok");
+             QByteArray::number(EACCES) + ' ' + FileError(EACCES, locked).description().toUtf8() +
+                 "|0 ok");
 
     const FolderListing missing = FileItem::listFolder(tree.path("missing"), true);
     QVERIFY(missing.error);

@@ -204,7 +204,8 @@ void LinuxDesktopTest::trashMovesExactNamesToTheHomeTrash()
     QVERIFY(error);
     QCOMPARE(error->code, ENOENT);
     QCOMPARE(error->path, missing);
-    QVERIFY(!error->message.isEmpty());
+    // A cause the program knows is told in its own words, not in GIO's.
+    QVERIFY(error->message.isEmpty());
 }
 
 void LinuxDesktopTest::executableGetsExactPathsAsArguments()
