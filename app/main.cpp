@@ -8,6 +8,7 @@
 #include "pathcodec.h"
 #include "preferences.h"
 #include "shortcutstore.h"
+#include "startlocation.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -15,6 +16,8 @@
 #include <QImage>
 #include <QTimer>
 #include <cstdio>
+#include <cstdlib>
+#include <unistd.h>
 
 namespace {
 
@@ -68,6 +71,28 @@ int exportDefaultIcon(const QString &sizeText, const QString &file)
     return 0;
 }
 
+// The folder the program was started in, byte for byte; relative paths on the command line
+// start there.
+QByteArray workingFolder()
+{
+    char *const folder = ::getcwd(nullptr, 0);
+    const QByteArray bytes(folder ? folder : "/");
+    std::free(folder);
+    return bytes;
+}
+
+// The folders and files named on the command line (`arguments` with Qt's options taken out),
+// as the panes' start locations, left first.
+QList<StartLocation> startLocations(const QByteArrayList &arguments)
+{
+    QList<StartLocation> locations;
+    const QByteArrayList paths = StartLocations::positionalArguments(
+        arguments, {QByteArrayLiteral("config-dir"), QByteArrayLiteral("export-icon")});
+    for (const QByteArray &path : paths.mid(0, 2))
+        locations.append(StartLocations::locate(path, workingFolder()));
+    return locations;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -76,6 +101,9 @@ int main(int argc, char *argv[])
     sinceStart.start();
     CommandLine::remember(argc, argv); // before QApplication takes its own options out
     QApplication app(argc, argv);
+    QByteArrayList argumentsWithoutQt; // Qt's options are gone from argv, the bytes are untouched
+    for (int i = 1; i < argc; ++i)
+        argumentsWithoutQt.append(QByteArray(argv[i]));
     QApplication::setApplicationName(QStringLiteral("Bivane"));
     QApplication::setApplicationVersion(QStringLiteral(BIVANE_VERSION));
 
@@ -109,7 +137,10 @@ int main(int argc, char *argv[])
     installTranslation(startupLanguage(Preferences::shared()));
 
     LinuxDesktop desktop;
-    BivaneState state(Preferences::shared(), ShortcutStore::shared(), desktop);
+    BivaneState state(Preferences::shared(),
+                      ShortcutStore::shared(),
+                      desktop,
+                      startLocations(argumentsWithoutQt));
     MainWindow window(state);
     if (options.isSet(reportFirstPaint))
         new FirstPaintReporter(sinceStart, window);

@@ -20,6 +20,9 @@ class BivaneStateTest : public QObject
 private slots:
     void init();
     void freshStartShowsHomeAndDownloads();
+    void rightPaneStartsOnTheUsersDownloadsFolder_data();
+    void rightPaneStartsOnTheUsersDownloadsFolder();
+    void startLocationsOpenInThePanes();
     void cyclingSkipsHiddenSidebars_data();
     void cyclingSkipsHiddenSidebars();
     void focusingAListSelectsItsFirstItem();
@@ -44,6 +47,67 @@ void BivaneStateTest::freshStartShowsHomeAndDownloads()
     QCOMPARE(state.focusZone(), FocusZone::leftList);
     QCOMPARE(state.active(), PaneSide::left);
     QVERIFY(state.errorMessage().isNull());
+}
+
+void BivaneStateTest::rightPaneStartsOnTheUsersDownloadsFolder_data()
+{
+    QTest::addColumn<QString>("downloads"); // named in user-dirs.dirs, made when not empty
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("french") << QStringLiteral("Téléchargements")
+                            << QStringLiteral("Téléchargements");
+    QTest::newRow("turkish") << QStringLiteral("İndirilenler") << QStringLiteral("İndirilenler");
+    QTest::newRow("missing") << QString() << QString();
+}
+
+void BivaneStateTest::rightPaneStartsOnTheUsersDownloadsFolder()
+{
+    QFETCH(QString, downloads);
+    QFETCH(QString, expected);
+    QDir(home(QStringLiteral("Downloads"))).removeRecursively();
+    const QString name = downloads.isEmpty() ? QStringLiteral("Fehlt") : downloads;
+    writeFile(home(QStringLiteral(".config/user-dirs.dirs")),
+              "XDG_DOWNLOAD_DIR=\"$HOME/" + name.toUtf8() + "\"\n");
+    if (!downloads.isEmpty())
+        QDir().mkpath(home(downloads));
+
+    Fixture fixture;
+    QCOMPARE(fixture.state().right().url(), home(expected));
+    QVERIFY(fixture.state().right().errorMessage().isNull());
+    if (!downloads.isEmpty()) // the same folder as the sidebar's place
+        QCOMPARE(BivaneState::placeFolder(BivaneState::Place::downloads), home(downloads));
+}
+
+void BivaneStateTest::startLocationsOpenInThePanes()
+{
+    writeFile(home(QStringLiteral("Projekt/notiz.txt")));
+    QDir().mkpath(home(QStringLiteral("Fotos")));
+    const QByteArray workingFolder = PathCodec::encode(home());
+    const auto located = [&](const QByteArrayList &arguments) {
+        QList<StartLocation> start;
+        for (const QByteArray &argument : arguments)
+            start.append(StartLocations::locate(argument, workingFolder));
+        return start;
+    };
+    Fixture fixture;
+
+    // A folder on the left, a file's folder with the file selected on the right.
+    BivaneState both(fixture.preferences,
+                     fixture.shortcuts,
+                     fixture.desktop,
+                     located({"Fotos", "Projekt/notiz.txt"}));
+    QCOMPARE(both.left().url(), home(QStringLiteral("Fotos")));
+    QVERIFY(both.left().selection().isEmpty());
+    QCOMPARE(both.right().url(), home(QStringLiteral("Projekt")));
+    QCOMPARE(both.right().selection(), inHome({QStringLiteral("Projekt/notiz.txt")}));
+    QVERIFY(both.left().backStack().isEmpty());
+    QVERIFY(both.errorMessage().isNull());
+
+    // What does not exist leaves its pane on the usual folder and says so once.
+    BivaneState missing(
+        fixture.preferences, fixture.shortcuts, fixture.desktop, located({"Weg", "Fotos"}));
+    QCOMPARE(missing.left().url(), home());
+    QCOMPARE(missing.right().url(), home(QStringLiteral("Fotos")));
+    QCOMPARE(missing.errorMessage(), QStringLiteral("„Weg“ gibt es nicht."));
 }
 
 void BivaneStateTest::cyclingSkipsHiddenSidebars_data()

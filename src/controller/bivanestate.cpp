@@ -7,12 +7,31 @@
 #include "panemodel.h"
 #include "pathcodec.h"
 #include "pathnames.h"
+#include "posixpath.h"
 #include "preferences.h"
 #include "quicklookcontroller.h"
 #include "windowhooks.h"
 
 #include <QDir>
 #include <QGuiApplication>
+
+namespace {
+
+// The folder the pane at `index` starts on: the one the command line asked for, else `usual`.
+QString startFolder(const QList<StartLocation> &start, qsizetype index, const QString &usual)
+{
+    const QString asked = start.value(index).folder;
+    return asked.isEmpty() ? usual : asked;
+}
+
+// The user's downloads folder as the sidebar's place has it, or home while there is none.
+QString usualRightFolder()
+{
+    const QString downloads = BivaneState::placeFolder(BivaneState::Place::downloads);
+    return folderExists(downloads) ? downloads : QDir::homePath();
+}
+
+} // namespace
 
 struct BivaneState::PendingQuestion
 {
@@ -23,13 +42,14 @@ struct BivaneState::PendingQuestion
 BivaneState::BivaneState(Preferences &preferences,
                          ShortcutStore &shortcuts,
                          DesktopServices &desktop,
+                         const QList<StartLocation> &start,
                          QObject *parent)
     : QObject(parent)
     , m_preferences(preferences)
     , m_shortcuts(shortcuts)
     , m_desktop(desktop)
-    , m_left(std::make_unique<PaneModel>(QDir::homePath()))
-    , m_right(std::make_unique<PaneModel>(QDir::homePath() + QStringLiteral("/Downloads")))
+    , m_left(std::make_unique<PaneModel>(startFolder(start, 0, QDir::homePath())))
+    , m_right(std::make_unique<PaneModel>(startFolder(start, 1, usualRightFolder())))
     , m_quickLook(std::make_unique<QuickLookController>(shortcuts))
 {
     // Said once, by whoever first writes into a preference file that did not parse.
@@ -47,6 +67,19 @@ BivaneState::BivaneState(Preferences &preferences,
         connect(pane, &PaneModel::selectionChanged, this, [this, pane] { refreshPreview(*pane); });
     if (!preferences.keptUnreadableFile().isEmpty())
         tellKept(preferences.keptUnreadableFile());
+    QStringList startProblems;
+    for (qsizetype index = 0; index < start.size() && index < 2; ++index) {
+        if (!start[index].selected.isEmpty())
+            pane(index == 0 ? PaneSide::left : PaneSide::right)
+                .setSelection({start[index].selected});
+        if (!start[index].problem.isEmpty())
+            startProblems.append(start[index].problem);
+    }
+    if (!startProblems.isEmpty()) {
+        if (!m_errorMessage.isNull())
+            startProblems.prepend(m_errorMessage);
+        setErrorMessage(startProblems.join(QLatin1Char('\n')));
+    }
     // Favourites are kept in their standardised form; a stored list in another form is
     // rewritten, an unchanged one is left alone (a corrupt file stays untouched at start).
     QStringList favorites;

@@ -8,6 +8,7 @@
 #include "question.h"
 #include "shortcutaction.h"
 #include "sidebaritem.h"
+#include "startlocation.h"
 #include "transferjob.h"
 
 #include <QMap>
@@ -58,11 +59,14 @@ public:
     // The fixed places of the sidebar, in its order.
     enum class Place { home, desktop, documents, downloads, applications, pictures, music, movies };
 
-    // Opens the left pane on the home folder and the right one on its "Downloads", then loads
-    // the favourites and the column layout from `preferences`.
+    // Opens the left pane on the home folder and the right one on the user's downloads folder
+    // (home when it is missing), unless `start` names other folders for them, left first; then
+    // loads the favourites and the column layout from `preferences`. A start location that
+    // cannot be opened leaves its pane on the usual folder and is told as the error message.
     BivaneState(Preferences &preferences,
                 ShortcutStore &shortcuts,
                 DesktopServices &desktop,
+                const QList<StartLocation> &start = {},
                 QObject *parent = nullptr);
     ~BivaneState() override;
 

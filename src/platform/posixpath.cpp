@@ -39,6 +39,13 @@ bool entryExists(const QString &path)
     return at.error() == 0 && statAt(at.dirFd(), at.relative(), &st, AT_SYMLINK_NOFOLLOW) == 0;
 }
 
+bool folderExists(const QString &path)
+{
+    const PosixPath at(PathCodec::encode(path));
+    struct stat st;
+    return at.error() == 0 && statAt(at.dirFd(), at.relative(), &st, 0) == 0 && S_ISDIR(st.st_mode);
+}
+
 qsizetype maximumNameBytes(const QString &folder)
 {
     const PosixPath at(PathCodec::encode(folder));

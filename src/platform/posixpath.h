@@ -30,6 +30,9 @@ class QString;
 // Whether an entry exists at `path` (a dangling symbolic link exists too).
 bool entryExists(const QString &path);
 
+// Whether `path` is a folder, or a symbolic link to one.
+bool folderExists(const QString &path);
+
 // The longest name, in bytes, that the file system holding `folder` takes for an entry
 // (NAME_MAX, 255, where it cannot be told).
 qsizetype maximumNameBytes(const QString &folder);
