@@ -79,7 +79,7 @@ QString foldForSearch(const QString &text)
     }
     QString folded = stripped.toCaseFolded();
     for (qsizetype i = folded.size(); i-- > 0;) {
-        if (const char16_t *expansion = fullFolding(folded[i].unicode())) {
+        if (const char16_t *expansion = fullFolding(folded.at(i).unicode())) {
             const QStringView letters(expansion);
             folded.replace(i, 1, letters.data(), letters.size());
         }
