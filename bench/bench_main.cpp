@@ -120,6 +120,9 @@ void reportListing(const QString &folder, int entries)
                 median(pane) / median(ls));
 }
 
+// Per needle: the filter pass a keystroke costs (the search text changes each round, typed
+// alternately in lower and upper case, so the result is never the cached one) beside the
+// repeated read of an unchanged filter.
 void reportSearch(const QString &folder)
 {
     PaneModel pane(folder);
@@ -127,18 +130,24 @@ void reportSearch(const QString &folder)
     QStringList parts;
     bool passed = true;
     for (const QString &needle : {QStringLiteral("ä"), QStringLiteral("report")}) {
-        pane.setSearchText(needle);
+        const QString texts[] = {needle, needle.toUpper()};
         qsizetype matches = 0;
-        QList<double> times;
-        for (int pass = 0; pass < kSearchPasses; ++pass)
-            times << millisecondsOf([&] { matches = pane.visibleItems().size(); });
-        passed = passed && median(times) <= kSearchLimitMs;
-        parts << QStringLiteral("\"%1\" %2 ms (%3 matches)")
+        QList<double> keystroke, cached;
+        for (int pass = 0; pass < kSearchPasses; ++pass) {
+            keystroke << millisecondsOf([&] {
+                pane.setSearchText(texts[pass % 2]);
+                matches = pane.visibleItems().size();
+            });
+            cached << millisecondsOf([&] { pane.visibleItems(); });
+        }
+        passed = passed && median(keystroke) <= kSearchLimitMs;
+        parts << QStringLiteral("\"%1\" %2 ms per keystroke, %3 ms unchanged (%4 matches)")
                      .arg(needle)
-                     .arg(median(times), 0, 'f', 1)
+                     .arg(median(keystroke), 0, 'f', 1)
+                     .arg(median(cached), 0, 'f', 1)
                      .arg(matches);
     }
-    std::printf("search filter over %lld items: %s (limit %.0f ms)  %s\n",
+    std::printf("search filter over %lld items: %s (limit %.0f ms per keystroke)  %s\n",
                 qlonglong(pane.items().size()),
                 qPrintable(parts.join(QStringLiteral(", "))),
                 kSearchLimitMs,

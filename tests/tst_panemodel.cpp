@@ -38,6 +38,8 @@ private slots:
     void notifiesOnlyRealChanges();
 
     void sortingAndSearch();
+    void searchFoldsCaseFully_data();
+    void searchFoldsCaseFully();
     void treeExpansion();
     void treeEdgeCases();
     void entriesThatCannotBeExamined();
@@ -240,6 +242,45 @@ void PaneModelTest::sortingAndSearch()
     pane.setSortOrder({{FileColumn::size, Qt::AscendingOrder}});
     pane.rebuildItems();
     QCOMPARE(namesOf(pane.items()), QStringList({"z"}) + namesOf(listed));
+}
+
+void PaneModelTest::searchFoldsCaseFully_data()
+{
+    QTest::addColumn<QString>("query");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("found");
+    const auto row = [](const char *tag, const char *query, const char *name, bool found) {
+        QTest::newRow(tag) << QString::fromUtf8(query) << QString::fromUtf8(name) << found;
+    };
+
+    row("ss finds sharp s", "strasse", "Straße", true);
+    row("upper-case ss finds sharp s", "STRASSE", "straße", true);
+    row("sharp s finds ss", "straße", "STRASSE", true);
+    row("capital sharp s", "strasse", "STRAẞE", true);
+    row("one s is not sharp s", "strase", "Straße", false);
+    row("fi finds its ligature", "fi", "ﬁle", true);
+    row("ffl ligature finds its letters", "ﬄ", "Waffle", true);
+    row("fl is not the fi ligature", "fl", "ﬁle", false);
+    row("final sigma", "σοφος", "ΣΟΦΟΣ", true);
+    row("final sigma in the name", "ΣΟΦΟΣ", "σοφος", true);
+    row("iota subscript", "αι", "ᾳ", true);
+    // The rules kept: diacritics are ignored both ways, dotless i is a letter of its own.
+    row("umlaut finds plain", "ä", "BAR", true);
+    row("plain finds umlaut", "a", "Bär", true);
+    row("dotted capital I", "izmir", "İzmir", true);
+    row("dotless i is not i", "i", "ılık", false);
+}
+
+void PaneModelTest::searchFoldsCaseFully()
+{
+    QFETCH(QString, query);
+    QFETCH(QString, name);
+    QFETCH(bool, found);
+    TestTree tree;
+    tree.makeFile(name);
+    PaneModel pane(tree.root());
+    pane.setSearchText(query);
+    QCOMPARE(namesOf(pane.visibleItems()), found ? QStringList{name} : QStringList());
 }
 
 void PaneModelTest::treeExpansion()

@@ -9,5 +9,6 @@
 QCollator naturalCollator();
 
 // A name reduced for "contains" searches that ignore case and diacritics: "Bär" and "BAR" both
-// become "bar".
+// become "bar". Case is folded fully, as a case-insensitive comparison sees it: "Straße" becomes
+// "strasse", "ﬁle" "file", and a final sigma a plain one.
 QString foldForSearch(const QString &text);
