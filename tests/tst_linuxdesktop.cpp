@@ -6,6 +6,7 @@
 #include <QDBusConnection>
 #include <QDir>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QStandardPaths>
 #include <algorithm>
 #include <cerrno>
@@ -92,6 +93,8 @@ private slots:
     void trashMovesExactNamesToTheHomeTrash();
     void executableGetsExactPathsAsArguments();
     void desktopEntriesGetExactPaths();
+    void launchersStartWhatTheyDescribe_data();
+    void launchersStartWhatTheyDescribe();
     void revealFallsBackToParentFolders();
     void revealSendsExactFileUris();
     void rootVolumeComesFirst();
@@ -249,6 +252,41 @@ void LinuxDesktopTest::desktopEntriesGetExactPaths()
     desktop.open({folder, text});
     QTRY_COMPARE(launchedArguments(),
                  QByteArrayList({PathCodec::encode(text), PathCodec::encode(folder)}));
+}
+
+void LinuxDesktopTest::launchersStartWhatTheyDescribe_data()
+{
+    QTest::addColumn<QString>("place"); // "installed" or a folder of the test's own
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<bool>("starts"); // else it opens as a text document
+
+    QTest::newRow("installed") << QStringLiteral("installed") << 0644 << true;
+    QTest::newRow("made executable by its owner") << QStringLiteral("Schreibtisch") << 0755 << true;
+    QTest::newRow("not executable") << QStringLiteral("Schreibtisch") << 0644 << false;
+    QTest::newRow("executable by others only") << QStringLiteral("Schreibtisch") << 0655 << false;
+}
+
+// Opening a launcher starts its application where the desktop trusts it; any other launcher is
+// a document, which opens in the text editor (never runs).
+void LinuxDesktopTest::launchersStartWhatTheyDescribe()
+{
+    QFETCH(QString, place);
+    QFETCH(int, mode);
+    QFETCH(bool, starts);
+    TestTree tree;
+    const QByteArray folder = place == QLatin1String("installed")
+                                  ? qgetenv("XDG_DATA_HOME") + "/applications"
+                                  : PathCodec::encode(tree.makeFolder(place));
+    const QByteArray launcher = folder + "/starter.desktop";
+    writeRaw(launcher,
+             "[Desktop Entry]\nType=Application\nName=Starter\nExec=" + m_recorder + " started\n",
+             mode_t(mode));
+    const auto removeInstalled = qScopeGuard([&] { ::unlink(launcher.constData()); });
+
+    clearLaunches();
+    LinuxDesktop().open({PathCodec::decode(launcher)});
+    QTRY_COMPARE(launchedArguments(),
+                 starts ? QByteArrayList{"started"} : QByteArrayList{launcher});
 }
 
 void LinuxDesktopTest::revealFallsBackToParentFolders()

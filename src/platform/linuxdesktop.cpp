@@ -1,12 +1,18 @@
 #include "linuxdesktop.h"
 
 #include "pathcodec.h"
+#include "statat.h"
 
 #include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <vector>
 
 // GIO declares struct members named "signals", which Qt defines as a keyword; this file uses
@@ -56,16 +62,36 @@ QStringList parentFolders(const QStringList &paths)
     return parents;
 }
 
-void openEach(const QStringList &paths)
+// The real location of `path` (links and "." and ".." resolved); empty when it has none.
+QByteArray realLocation(const QByteArray &path)
 {
-    for (const QString &path : paths) {
-        g_autoptr(GFile) file = fileFor(path);
-        g_autoptr(GAppInfo) handler = g_file_query_default_handler(file, nullptr, nullptr);
-        if (!handler)
-            continue;
-        GList files = {file, nullptr, nullptr}; // a one-element list
-        g_app_info_launch(handler, &files, nullptr, nullptr);
+    char resolved[PATH_MAX];
+    return ::realpath(path.constData(), resolved) ? QByteArray(resolved) : QByteArray();
+}
+
+// Whether a launcher (.desktop file) may start the application it describes, as desktops
+// decide: one installed in an applications folder of the desktop, or one its owner, the user,
+// made executable. Any other is a document and opens as one.
+bool isTrustedLauncher(const QString &path)
+{
+    if (!path.endsWith(QLatin1String(".desktop")))
+        return false;
+    const QByteArray location = realLocation(PathCodec::encode(path));
+    struct stat status;
+    if (location.isEmpty() || statAt(AT_FDCWD, location.constData(), &status, 0) != 0 ||
+        !S_ISREG(status.st_mode))
+        return false;
+    if (status.st_uid == ::geteuid() && (status.st_mode & S_IXUSR))
+        return true;
+    std::vector<const char *> dataFolders{g_get_user_data_dir()};
+    for (const char *const *folder = g_get_system_data_dirs(); *folder; ++folder)
+        dataFolders.push_back(*folder);
+    for (const char *folder : dataFolders) {
+        const QByteArray applications = realLocation(QByteArray(folder) + "/applications");
+        if (!applications.isEmpty() && location.startsWith(applications + '/'))
+            return true;
     }
+    return false;
 }
 
 bool launchDesktopEntry(const QStringList &paths, const QString &entry)
@@ -81,6 +107,22 @@ bool launchDesktopEntry(const QStringList &paths, const QString &entry)
     const bool launched = g_app_info_launch(G_APP_INFO(application), files, nullptr, nullptr);
     g_list_free_full(files, g_object_unref);
     return launched;
+}
+
+void openEach(const QStringList &paths)
+{
+    for (const QString &path : paths) {
+        if (isTrustedLauncher(path)) {
+            launchDesktopEntry({}, path);
+            continue;
+        }
+        g_autoptr(GFile) file = fileFor(path);
+        g_autoptr(GAppInfo) handler = g_file_query_default_handler(file, nullptr, nullptr);
+        if (!handler)
+            continue;
+        GList files = {file, nullptr, nullptr}; // a one-element list
+        g_app_info_launch(handler, &files, nullptr, nullptr);
+    }
 }
 
 // Started without a shell and detached (GLib reaps it through an intermediate child).
