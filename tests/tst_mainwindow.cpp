@@ -79,6 +79,10 @@ private slots:
 
     void keyboardSession();
     void toolbarFollowsActivePane();
+    void searchFieldFromTheKeyboard_data();
+    void searchFieldFromTheKeyboard();
+    void renameUnderSearchText_data();
+    void renameUnderSearchText();
     void toolTipsFollowBindings();
     void errorAlert_data();
     void errorAlert();
@@ -109,8 +113,8 @@ void MainWindowTest::keyboardSession()
     QCOMPARE(state.left().url(), work);
     QCOMPARE(window.windowTitle(), QStringLiteral("Work"));
 
-    // No key leads to the search field: the user clicks into it. Tab leaves it for the next
-    // area; three more, through both sidebars, come back to the left list.
+    // The user clicks into the search field. Tab leaves it for the next area; three more,
+    // through both sidebars, come back to the left list.
     auto *search = window.findChild<QLineEdit *>(QStringLiteral("searchField"));
     QTest::mouseClick(search, Qt::LeftButton);
     QTRY_COMPARE(QApplication::focusWidget(), search);
@@ -177,6 +181,101 @@ void MainWindowTest::keyboardSession()
     QCOMPARE(namesIn(home(QStringLiteral("Downloads"))),
              QStringList({QStringLiteral("report-a.txt"), QStringLiteral("report-b.txt")}));
     QCOMPARE(state.errorMessage(), QString());
+}
+
+void MainWindowTest::searchFieldFromTheKeyboard_data()
+{
+    QTest::addColumn<Qt::Key>("key");
+    QTest::addColumn<QString>("searchText");
+    QTest::newRow("Escape clears") << Qt::Key_Escape << QString();
+    QTest::newRow("Return keeps") << Qt::Key_Return << QStringLiteral("report");
+    QTest::newRow("Enter keeps") << Qt::Key_Enter << QStringLiteral("report");
+    QTest::newRow("Down keeps") << Qt::Key_Down << QStringLiteral("report");
+}
+
+// The find key takes the keyboard into the search field, ready to overwrite the text there;
+// Escape, Return and Down give it back to the list.
+void MainWindowTest::searchFieldFromTheKeyboard()
+{
+    QFETCH(Qt::Key, key);
+    QFETCH(QString, searchText);
+    for (const char *name : {"notes.txt", "report-a.txt", "report-b.txt"})
+        writeFile(home(QStringLiteral("Work/") + QLatin1String(name)), name);
+    ControllerFixture f;
+    BivaneState &state = f.state();
+    state.left().navigate(home(QStringLiteral("Work")));
+    state.left().setSearchText(QStringLiteral("txt"));
+    MainWindow window(state);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QTRY_VERIFY(focusedFileView());
+    QWidget *leftList = focusedFileView();
+    auto *search = window.findChild<QLineEdit *>(QStringLiteral("searchField"));
+
+    press(Qt::Key_F, Qt::ControlModifier);
+    QTRY_COMPARE(QApplication::focusWidget(), search);
+    QCOMPARE(search->selectedText(), QStringLiteral("txt"));
+    type(QStringLiteral("report"));
+    QCOMPARE(state.left().searchText(), QStringLiteral("report"));
+
+    press(key);
+    QTRY_COMPARE(focusedFileView(), leftList);
+    QCOMPARE(state.focusZone(), FocusZone::leftList);
+    QCOMPARE(state.left().searchText(), searchText);
+    QCOMPARE(search->text(), searchText);
+}
+
+void MainWindowTest::renameUnderSearchText_data()
+{
+    QTest::addColumn<Qt::Key>("key");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("new folder") << Qt::Key_F7 << QStringLiteral("Neuer Ordner");
+    QTest::newRow("selected entry the filter hides") << Qt::Key_F2 << QStringLiteral("notes.txt");
+}
+
+// The entry being renamed shows with its name field while the search text would hide it, and
+// hides again when the rename ends.
+void MainWindowTest::renameUnderSearchText()
+{
+    QFETCH(Qt::Key, key);
+    QFETCH(QString, name);
+    for (const char *file : {"notes.txt", "report-a.txt"})
+        writeFile(home(QStringLiteral("Work/") + QLatin1String(file)), file);
+    const QString work = home(QStringLiteral("Work"));
+    const QString target = work + QLatin1Char('/') + name;
+    ControllerFixture f;
+    BivaneState &state = f.state();
+    state.left().navigate(work);
+    MainWindow window(state);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QTRY_VERIFY(focusedFileView());
+    QWidget *leftList = focusedFileView();
+    QCOMPARE(state.left().selection(), QSet<QString>({work + QStringLiteral("/notes.txt")}));
+    auto *search = window.findChild<QLineEdit *>(QStringLiteral("searchField"));
+
+    press(Qt::Key_F, Qt::ControlModifier);
+    QTRY_COMPARE(QApplication::focusWidget(), search);
+    type(QStringLiteral("report"));
+    press(Qt::Key_Return);
+    QTRY_COMPARE(focusedFileView(), leftList);
+    QCOMPARE(namesOf(state.left().visibleItems()), QStringList({QStringLiteral("report-a.txt")}));
+
+    press(key);
+    QTRY_VERIFY(state.left().isRenaming());
+    QCOMPARE(state.left().renameTarget(), target);
+    auto *field = qobject_cast<QLineEdit *>(QApplication::focusWidget());
+    QVERIFY(field && field != search && field->isVisible());
+    QVERIFY(leftList->isAncestorOf(field));
+    QCOMPARE(field->text(), name);
+    QCOMPARE(state.left().searchText(), QStringLiteral("report"));
+    QVERIFY(namesOf(state.left().visibleItems()).contains(name));
+
+    press(Qt::Key_Escape);
+    QTRY_VERIFY(!state.left().isRenaming());
+    QCOMPARE(namesOf(state.left().visibleItems()), QStringList({QStringLiteral("report-a.txt")}));
+    QTRY_COMPARE(focusedFileView(), leftList);
+    QVERIFY(QFileInfo::exists(target));
 }
 
 void MainWindowTest::toolbarFollowsActivePane()

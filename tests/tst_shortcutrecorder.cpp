@@ -227,6 +227,8 @@ void ShortcutRecorderTest::listShowsTheStore()
         QVERIFY2(texts.contains(title(action)), qPrintable(title(action)));
     QVERIFY(texts.indexOf(QStringLiteral("⌘C  ⌘V")) >
             texts.indexOf(title(ShortcutAction::syncPanes)));
+    QCOMPARE(texts.mid(texts.indexOf(Bv::tr("Suchen")), 2),
+             QStringList({Bv::tr("Suchen"), QStringLiteral("Strg+F")}));
 
     // A saved rebinding shows at once; an action without any shows "–".
     ShortcutBindings bindings = f.shortcuts.bindings();

@@ -86,12 +86,30 @@ void PaneModel::setExpanded(const QSet<QString> &expanded)
 
 void PaneModel::setIsRenaming(bool isRenaming)
 {
-    assign(m_isRenaming, isRenaming, &PaneModel::isRenamingChanged);
+    if (m_isRenaming == isRenaming)
+        return;
+    m_isRenaming = isRenaming;
+    letRenameTargetThroughFilter();
+    emit isRenamingChanged();
 }
 
 void PaneModel::setRenameTarget(const QString &renameTarget)
 {
-    assign(m_renameTarget, renameTarget, &PaneModel::renameTargetChanged);
+    if (m_renameTarget == renameTarget)
+        return;
+    m_renameTarget = renameTarget;
+    if (m_isRenaming)
+        letRenameTargetThroughFilter();
+    emit renameTargetChanged();
+}
+
+// A search text may hide the entry being renamed, a new folder for one; it is shown anyway.
+void PaneModel::letRenameTargetThroughFilter()
+{
+    if (m_searchText.isEmpty())
+        return;
+    m_visibleItems.reset();
+    emit visibleItemsChanged();
 }
 
 void PaneModel::setRenameText(const QString &renameText)
@@ -269,7 +287,8 @@ QList<FileItem> PaneModel::visibleItems() const
         const QString needle = foldForSearch(m_searchText);
         QList<FileItem> visible;
         for (qsizetype i = 0; i < m_items.size(); ++i) {
-            if (m_foldedNames[i].contains(needle))
+            if (m_foldedNames[i].contains(needle) ||
+                (m_isRenaming && m_items[i].url == m_renameTarget))
                 visible.append(m_items[i]);
         }
         m_visibleItems = std::move(visible);

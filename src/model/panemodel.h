@@ -112,7 +112,8 @@ public:
 
     // Derives items and depths from rootItems, sortOrder, treeMode and expanded.
     void rebuildItems();
-    // items narrowed to the names that contain searchText, ignoring case and diacritics.
+    // items narrowed to the names that contain searchText, ignoring case and diacritics; the
+    // entry being renamed is always among them, so its name field can be shown.
     QList<FileItem> visibleItems() const;
     void toggleExpanded(const QString &folderUrl);
 
@@ -135,6 +136,10 @@ signals:
     void sidebarWidthChanged();
     void columnPathChanged();
     void searchTextChanged();
+    // visibleItems changed while items and searchText did not: a rename under a search text
+    // started or ended. Comes before isRenamingChanged, so views list the entry before they
+    // open its name field.
+    void visibleItemsChanged();
     void showHiddenChanged();
     void reloadTokenChanged();
     void treeModeChanged();
@@ -149,6 +154,7 @@ signals:
     void forwardStackChanged();
 
 private:
+    void letRenameTargetThroughFilter();
     // Stores `value` and notifies only when it differs. An equal value is stored too, so that
     // lists built anew share their data with the lists they equal instead of doubling it.
     template<typename T>

@@ -9,7 +9,9 @@
 #include <QAction>
 #include <QButtonGroup>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLineEdit>
+#include <QShortcut>
 #include <QToolButton>
 
 namespace {
@@ -91,6 +93,10 @@ MainToolBar::MainToolBar(BivaneState &state, QWidget *parent)
     connect(m_search, &QLineEdit::textEdited, this, [this](const QString &text) {
         m_state.activePane().setSearchText(text);
     });
+    m_search->installEventFilter(this);
+    // A fixed key, not one of the bindings: the shortcut list names it with the other fixed keys.
+    auto *find = new QShortcut(QKeySequence::Find, this);
+    connect(find, &QShortcut::activated, this, &MainToolBar::focusSearchField);
 
     connect(&state, &BivaneState::activeChanged, this, &MainToolBar::showActivePane);
     for (PaneSide side : {PaneSide::left, PaneSide::right}) {
@@ -147,6 +153,41 @@ void MainToolBar::showActivePane()
     // Only a real change, so the cursor stays where the user types.
     if (m_search->text() != pane.searchText())
         m_search->setText(pane.searchText());
+}
+
+void MainToolBar::focusSearchField()
+{
+    m_search->setFocus(Qt::ShortcutFocusReason);
+    m_search->selectAll();
+}
+
+// The field lets go of the keyboard at once, so that the next key already reaches the list.
+void MainToolBar::returnToList()
+{
+    m_search->clearFocus();
+    m_state.focus(listZoneOf(m_state.active()));
+}
+
+bool MainToolBar::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched != m_search || event->type() != QEvent::KeyPress)
+        return QToolBar::eventFilter(watched, event);
+    const auto *press = static_cast<QKeyEvent *>(event);
+    if (press->modifiers() & ~Qt::KeypadModifier)
+        return false;
+    switch (press->key()) {
+    case Qt::Key_Escape:
+        m_state.activePane().setSearchText({});
+        returnToList();
+        return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Down:
+        returnToList();
+        return true;
+    default:
+        return false;
+    }
 }
 
 void MainToolBar::updateToolTips()

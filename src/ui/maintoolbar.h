@@ -13,13 +13,17 @@ class QLineEdit;
 // The main window's toolbar: the view-mode control and the search field, which show and set
 // the active pane's view mode and search text; the copy, move, new-folder and trash buttons and
 // the shortcut-list button, which run their actions through the controller exactly as their
-// keys do. The tooltips name the keys as they are bound now.
+// keys do. The tooltips name the keys as they are bound now. The desktop's find key puts the
+// keyboard into the search field; Escape, Return and Down there hand it back to the list.
 class MainToolBar : public QToolBar
 {
     Q_OBJECT
 
 public:
     explicit MainToolBar(BivaneState &state, QWidget *parent = nullptr);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     struct Command
@@ -36,6 +40,8 @@ private:
                         const char *toolTip);
     void showActivePane();
     void updateToolTips();
+    void focusSearchField();
+    void returnToList();
 
     BivaneState &m_state;
     QButtonGroup *m_viewModes;

@@ -104,8 +104,13 @@ PaneListView::PaneListView(BivaneState &state, PaneModel &pane, QWidget *parent)
     showSortOrder();
 
     connect(&pane, &PaneModel::selectionChanged, this, &PaneListView::showPaneSelection);
-    connect(
-        m_model, &QAbstractItemModel::modelAboutToBeReset, this, [this] { m_resetting = true; });
+    connect(m_model, &QAbstractItemModel::modelAboutToBeReset, this, [this] {
+        m_resetting = true;
+        // The name field goes with the rows; the keyboard stays in the table instead of moving
+        // on to the next widget of the window.
+        if (const QLineEdit *field = renameField(); field && field->hasFocus())
+            setFocus(Qt::OtherFocusReason);
+    });
     connect(m_model, &QAbstractItemModel::modelReset, this, [this] {
         m_resetting = false;
         m_renameIndex = QPersistentModelIndex();

@@ -12,6 +12,7 @@ PaneTableModel::PaneTableModel(PaneModel *pane, QObject *parent)
 {
     connect(pane, &PaneModel::itemsChanged, this, &PaneTableModel::refresh);
     connect(pane, &PaneModel::searchTextChanged, this, &PaneTableModel::refresh);
+    connect(pane, &PaneModel::visibleItemsChanged, this, &PaneTableModel::refresh);
     // Both change together with the items; only the name cells show them.
     connect(pane, &PaneModel::depthsChanged, this, &PaneTableModel::refreshNameColumn);
     connect(pane, &PaneModel::expandedChanged, this, &PaneTableModel::refreshNameColumn);

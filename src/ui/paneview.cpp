@@ -88,6 +88,7 @@ PaneView::PaneView(BivaneState &state, PaneModel &pane, QWidget *parent)
     for (auto changed : {&PaneModel::selectionChanged,
                          &PaneModel::itemsChanged,
                          &PaneModel::searchTextChanged,
+                         &PaneModel::visibleItemsChanged,
                          &PaneModel::activityTextChanged})
         connect(&pane, changed, this, &PaneView::showStatus);
     connect(&pane, &PaneModel::selectionChanged, this, [this] { m_state.refreshPreview(m_pane); });

@@ -24,7 +24,7 @@ constexpr int kBlockSpacing = 16;
 constexpr int kRowSpacing = 6;
 constexpr int kSettingsDelayMs = 300;
 
-// Keys the panes handle themselves; they cannot be rebound.
+// Keys the window handles itself; they cannot be rebound.
 struct FixedKey
 {
     const char *keys;
@@ -37,6 +37,7 @@ constexpr FixedKey kFixedKeys[] = {
     {"→", QT_TRANSLATE_NOOP("Bivane", "Ordner betreten / Spalte vor")},
     {"⌘C  ⌘V", QT_TRANSLATE_NOOP("Bivane", "Kopieren / Einsetzen")},
     {"⌘,", QT_TRANSLATE_NOOP("Bivane", "Einstellungen (System)")},
+    {"Strg+F", QT_TRANSLATE_NOOP("Bivane", "Suchen")},
 };
 
 // A combination drawn like a key: fixed-width caption text on a faint rounded plate.
