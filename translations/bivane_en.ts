@@ -1169,5 +1169,13 @@
         <source>mindestens %1 (nicht lesbare Ordner: %2)</source>
         <translation>at least %1 (unreadable folders: %2)</translation>
     </message>
+    <message>
+        <source>„%1“ liegt nicht auf diesem Rechner.</source>
+        <translation>“%1” is not on this computer.</translation>
+    </message>
+    <message>
+        <source>„%1“ gibt es nicht.</source>
+        <translation>“%1” does not exist.</translation>
+    </message>
 </context>
 </TS>

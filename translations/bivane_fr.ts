@@ -1169,5 +1169,13 @@
         <source>mindestens %1 (nicht lesbare Ordner: %2)</source>
         <translation>au moins %1 (dossiers illisibles : %2)</translation>
     </message>
+    <message>
+        <source>„%1“ liegt nicht auf diesem Rechner.</source>
+        <translation>« %1 » ne se trouve pas sur cet ordinateur.</translation>
+    </message>
+    <message>
+        <source>„%1“ gibt es nicht.</source>
+        <translation>« %1 » n’existe pas.</translation>
+    </message>
 </context>
 </TS>

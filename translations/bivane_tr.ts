@@ -1163,5 +1163,13 @@
         <source>mindestens %1 (nicht lesbare Ordner: %2)</source>
         <translation>en az %1 (okunamayan klasörler: %2)</translation>
     </message>
+    <message>
+        <source>„%1“ liegt nicht auf diesem Rechner.</source>
+        <translation>“%1” bu bilgisayarda değil.</translation>
+    </message>
+    <message>
+        <source>„%1“ gibt es nicht.</source>
+        <translation>“%1” mevcut değil.</translation>
+    </message>
 </context>
 </TS>
