@@ -1,6 +1,7 @@
 #include "bivanestate.h"
 #include "controllerfixture.h"
 #include "fileitem.h"
+#include "maintoolbar.h"
 #include "paneitemdelegate.h"
 #include "panelistview.h"
 #include "panemodel.h"
@@ -12,6 +13,7 @@
 
 #include <QApplication>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QTableView>
@@ -100,6 +102,8 @@ private slots:
     void dividerDoubleClickFitsColumn_data();
     void dividerDoubleClickFitsColumn();
     void treeModeShowsDepths();
+    void statusCountsWhatTheFilterShows_data();
+    void statusCountsWhatTheFilterShows();
 };
 
 void PaneViewTest::viewModeShowsItsView_data()
@@ -424,6 +428,44 @@ void PaneViewTest::treeModeShowsDepths()
     QCOMPARE(depths().size(), 5);
     QVERIFY(shown.pane().selection().isEmpty() ||
             shown.pane().selection() == QSet<QString>({home(QStringLiteral("A"))}));
+}
+
+void PaneViewTest::statusCountsWhatTheFilterShows_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("status");
+    QTest::newRow("no filter") << QString() << QStringLiteral("2 von 4 ausgewählt");
+    QTest::newRow("one of two shown")
+        << QStringLiteral("an") << QStringLiteral("1 von 1 ausgewählt (1 ausgeblendet)");
+    QTest::newRow("none shown") << QStringLiteral("rr")
+                                << QStringLiteral("0 von 1 ausgewählt (2 ausgeblendet)");
+    QTest::newRow("both shown") << QStringLiteral(".txt") << QStringLiteral("2 von 3 ausgewählt");
+}
+
+void PaneViewTest::statusCountsWhatTheFilterShows()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, status);
+    for (const char *name : {"apple.txt", "banana.txt", "cherry.txt"})
+        writeFile(home(QString::fromLatin1(name)));
+    ShownPane shown;
+    MainToolBar toolBar(shown.fixture.state());
+    const auto click = [&](const QString &name, Qt::KeyboardModifiers modifiers) {
+        QTest::mouseClick(shown.list().viewport(),
+                          Qt::LeftButton,
+                          modifiers,
+                          shown.list().visualRect(shown.nameIndexOf(name)).center());
+    };
+    click(QStringLiteral("apple.txt"), {});
+    click(QStringLiteral("banana.txt"), Qt::ControlModifier);
+    const QSet<QString> selected = {home(QStringLiteral("apple.txt")),
+                                    home(QStringLiteral("banana.txt"))};
+    QCOMPARE(shown.pane().selection(), selected);
+
+    QTest::keyClicks(toolBar.findChild<QLineEdit *>(QStringLiteral("searchField")), typed);
+    QCOMPARE(shown.view.findChild<QLabel *>(QStringLiteral("statusLine"))->text(), status);
+    // The hidden items stay selected: the commands still act on them.
+    QCOMPARE(shown.pane().selection(), selected);
 }
 
 BIVANE_GUI_TEST_MAIN(PaneViewTest)

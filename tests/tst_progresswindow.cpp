@@ -1,4 +1,5 @@
 #include "cancelflag.h"
+#include "localization.h"
 #include "progresstexts.h"
 #include "progresswindow.h"
 #include "testmain.h"
@@ -37,10 +38,13 @@ class ProgressWindowTest : public QObject
     Q_OBJECT
 
 private slots:
+    void cleanup() { installTranslation(QStringLiteral("de")); }
     void figuresFollowTheProgress();
     void barIsBusyUntilTheTotalIsKnown();
     void escapeCancelsAndNothingElseCloses();
     void longNamesAreShortenedInTheMiddle();
+    void longRowsShowWhole_data();
+    void longRowsShowWhole();
 };
 
 void ProgressWindowTest::figuresFollowTheProgress()
@@ -122,6 +126,36 @@ void ProgressWindowTest::longNamesAreShortenedInTheMiddle()
     QVERIFY(shown.startsWith(QStringLiteral("Anfang")));
     QVERIFY(shown.endsWith(QStringLiteral("Ende.txt")));
     QVERIFY(shown.contains(QChar(0x2026)));
+}
+
+void ProgressWindowTest::longRowsShowWhole_data()
+{
+    QTest::addColumn<QString>("language");
+    for (const char *language : {"de", "en", "tr", "fr"})
+        QTest::newRow(language) << QString::fromLatin1(language);
+}
+
+void ProgressWindowTest::longRowsShowWhole()
+{
+    QFETCH(QString, language);
+    QVERIFY(installTranslation(language));
+    QMainWindow parent;
+    TransferProgress progress(QStringLiteral("Verschieben"), 12'345);
+    ProgressWindow window(progress, &parent);
+    progress.setTotalBytes(2'100'000'000);
+    progress.setCopiedBytes(834'200'000);
+    parent.show();
+    progress.setIsVisible(true);
+    QTRY_VERIFY(window.isVisible());
+    for (const ProgressFigure &figure : progressFigures(progress, TransferProgress::Clock::now()))
+        QVERIFY2(labelTexts(window).contains(figure.value), qPrintable(figure.value));
+    // Every label's text, wrapped where the label wraps, lies within the label.
+    for (const QLabel *label : window.findChildren<QLabel *>()) {
+        const QRect room = label->contentsRect();
+        const QRect needed = label->fontMetrics().boundingRect(
+            room, label->wordWrap() ? Qt::TextWordWrap : 0, label->text());
+        QVERIFY2(room.contains(needed), qPrintable(label->text()));
+    }
 }
 
 BIVANE_GUI_TEST_MAIN(ProgressWindowTest)

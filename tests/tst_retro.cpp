@@ -69,6 +69,8 @@ private slots:
 
     void presetShowsListAndBar_data();
     void presetShowsListAndBar();
+    void keyLabelsFitOrEndInEllipsis_data() { presetShowsListAndBar_data(); }
+    void keyLabelsFitOrEndInEllipsis();
     void clicksSelectLikeTheSelection_data();
     void clicksSelectLikeTheSelection();
     void titlesSortAndShowDirection();
@@ -381,6 +383,31 @@ void RetroTest::capFollowsRebinding()
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QVERIFY(!bar.isVisible());
+}
+
+void RetroTest::keyLabelsFitOrEndInEllipsis()
+{
+    QFETCH(QString, preset);
+    ControllerFixture f;
+    chooseTheme(f, preset);
+    MainWindow window(f.state());
+    window.resize(1280, 800); // the default start size
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    auto *bar = window.findChild<FunctionKeyBar *>();
+    QVERIFY(bar && bar->isVisible());
+    // At the default width every label shows whole.
+    for (FunctionKey *key : bar->keys())
+        QCOMPARE(key->shownText(), key->text());
+
+    // A key just as wide as it wants shows its label whole; a narrower one ends it in "…".
+    FunctionKey *key = bar->keys().at(5);
+    QCOMPARE(key->text(), QStringLiteral("Verschieben"));
+    key->resize(key->sizeHint().width(), key->height());
+    QCOMPARE(key->shownText(), key->text());
+    key->resize(key->sizeHint().width() - 20, key->height());
+    QVERIFY2(key->shownText().endsWith(QChar(0x2026)), qPrintable(key->shownText()));
+    QVERIFY(key->shownText().size() < key->text().size());
 }
 
 BIVANE_GUI_TEST_MAIN(RetroTest)

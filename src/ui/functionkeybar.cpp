@@ -31,6 +31,7 @@ constexpr KeyEntry kEntries[] = {
 };
 
 constexpr int kCapMargin = 3;
+constexpr int kLabelMargin = 3; // between the cap and the label's text
 
 } // namespace
 
@@ -57,7 +58,19 @@ int FunctionKey::capWidth() const
 
 QSize FunctionKey::sizeHint() const
 {
-    return {capWidth() + fontMetrics().horizontalAdvance(text()), fontMetrics().height() + 2};
+    return {capWidth() + kLabelMargin + fontMetrics().horizontalAdvance(text()),
+            fontMetrics().height() + 2};
+}
+
+QString FunctionKey::shownText() const
+{
+    return fontMetrics().elidedText(text(), Qt::ElideRight, labelRect().width() - kLabelMargin);
+}
+
+QRect FunctionKey::labelRect() const
+{
+    const int cap = std::min(capWidth(), width());
+    return {cap, 0, width() - cap, height()};
 }
 
 QSize FunctionKey::minimumSizeHint() const
@@ -69,34 +82,35 @@ void FunctionKey::paintEvent(QPaintEvent *)
 {
     // The colours are the palette's bar colours, which the bar puts into the button's palette.
     QPainter painter(this);
-    const QRect cap(0, 0, std::min(capWidth(), width()), height());
-    const QRect label(cap.right() + 1, 0, width() - cap.width(), height());
+    const QRect label = labelRect();
+    const QRect cap(0, 0, label.left(), height());
     painter.fillRect(cap, palette().color(QPalette::Button));
     painter.fillRect(label, palette().color(QPalette::Base));
     painter.setPen(palette().color(QPalette::ButtonText));
     painter.drawText(cap, Qt::AlignCenter, m_keyText);
     painter.setPen(palette().color(QPalette::Text));
-    painter.drawText(label, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text());
+    painter.drawText(label.adjusted(kLabelMargin, 0, 0, 0),
+                     Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+                     shownText());
 }
 
 FunctionKeyBar::FunctionKeyBar(BivaneState &state, ThemedRoot &themedRoot, QWidget *parent)
     : QWidget(parent)
     , m_state(state)
     , m_themedRoot(themedRoot)
+    , m_row(new QHBoxLayout(this))
 {
     // As tall as the keys: the panes above take any height to spare.
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
-    auto *row = new QHBoxLayout(this);
-    row->setSpacing(2);
-    row->setContentsMargins(4, 2, 4, 2);
+    m_row->setSpacing(2);
+    m_row->setContentsMargins(4, 2, 4, 2);
     for (const KeyEntry &entry : kEntries) {
         auto *key = new FunctionKey(entry.action, Bv::tr(entry.label));
         // Exactly as if the key's combination had been pressed.
         connect(key, &QAbstractButton::clicked, this, [this, action = entry.action] {
             m_state.perform(action);
         });
-        // Equal stretch: the ten keys share the bar's width.
-        row->addWidget(key, 1);
+        m_row->addWidget(key);
         m_keys.append(key);
     }
     connect(
@@ -110,6 +124,22 @@ void FunctionKeyBar::showBindings()
 {
     for (FunctionKey *key : m_keys)
         key->setKeyText(m_state.shortcuts().keyBarLabel(key->action()));
+    shareWidth();
+}
+
+void FunctionKeyBar::shareWidth()
+{
+    // Each key's share of the bar follows its natural width, so a short label leaves room for a
+    // long one and every label fits whenever the bar is as wide as all of them together.
+    for (FunctionKey *key : m_keys)
+        m_row->setStretchFactor(key, std::max(1, key->sizeHint().width()));
+}
+
+void FunctionKeyBar::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        shareWidth();
 }
 
 void FunctionKeyBar::followTheme()

@@ -6,6 +6,7 @@
 #include <QWidget>
 
 class BivaneState;
+class QHBoxLayout;
 class ThemedRoot;
 
 // One key of the bar: the key cap with the action's current binding beside the action's label.
@@ -22,12 +23,15 @@ public:
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
+    // The label as drawn: whole when it fits beside the cap, otherwise cut and ended with "…".
+    QString shownText() const;
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
     int capWidth() const;
+    QRect labelRect() const;
 
     const ShortcutAction m_action;
     QString m_keyText;
@@ -44,11 +48,16 @@ public:
 
     QList<FunctionKey *> keys() const { return m_keys; }
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
     void showBindings();
+    void shareWidth();
     void followTheme();
 
     BivaneState &m_state;
     ThemedRoot &m_themedRoot;
+    QHBoxLayout *m_row;
     QList<FunctionKey *> m_keys;
 };

@@ -24,6 +24,7 @@
 #include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 
@@ -63,6 +64,7 @@ PaneView::PaneView(BivaneState &state, PaneModel &pane, QWidget *parent)
     bottom->setSpacing(2);
     bottom->setContentsMargins(8, 4, 8, 4);
     bottom->addWidget(m_pathBar);
+    m_status->setObjectName(QStringLiteral("statusLine"));
     bottom->addWidget(m_status);
 
     auto *layout = new QVBoxLayout(this);
@@ -202,10 +204,29 @@ void PaneView::showContent()
 
 void PaneView::showStatus()
 {
-    const int shown = int(m_pane.visibleItems().size());
-    const int selected = int(m_pane.selection().size());
-    QString text = selected == 0 ? Bv::tr("%n Objekte", nullptr, shown)
-                                 : Bv::tr("%1 von %n ausgewählt", nullptr, shown).arg(selected);
+    // Selected items the search text hides stay selected (the commands act on them), but the
+    // list does not show them: the line counts them apart. A selection in a deeper column of
+    // the column browser is not among the pane's items and counts as shown.
+    const QList<FileItem> visible = m_pane.visibleItems();
+    const QSet<QString> selection = m_pane.selection();
+    const auto isSelected = [&selection](const FileItem &item) {
+        return selection.contains(item.url);
+    };
+    const int shown = int(visible.size());
+    const int hidden = m_pane.searchText().isEmpty()
+                           ? 0
+                           : int(std::ranges::count_if(m_pane.items(), isSelected) -
+                                 std::ranges::count_if(visible, isSelected));
+    const int selected = int(selection.size()) - hidden;
+    QString text;
+    if (selection.isEmpty())
+        text = Bv::tr("%n Objekte", nullptr, shown);
+    else if (hidden == 0)
+        text = Bv::tr("%1 von %n ausgewählt", nullptr, shown).arg(selected);
+    else
+        text = Bv::tr("%1 von %n ausgewählt (%2 ausgeblendet)", nullptr, shown)
+                   .arg(selected)
+                   .arg(hidden);
     if (!m_pane.activityText().isEmpty())
         text += QStringLiteral("  —  ") + m_pane.activityText();
     m_status->setText(text);

@@ -54,6 +54,8 @@ ProgressWindow::ProgressWindow(TransferProgress &progress, QWidget *parent)
         auto *caption = new QLabel(figure.label, this);
         dim(caption);
         auto *value = new QLabel(figure.value, this);
+        // A long row (the amounts and item counts in some languages) wraps instead of being cut.
+        value->setWordWrap(true);
         grid->addWidget(caption, int(m_figures.size()), 0);
         grid->addWidget(value, int(m_figures.size()), 1);
         m_figures.append(value);
@@ -93,6 +95,7 @@ ProgressWindow::ProgressWindow(TransferProgress &progress, QWidget *parent)
     updateName();
     updateBar();
     updateButton();
+    fitHeight();
     followVisibility();
 }
 
@@ -103,6 +106,13 @@ void ProgressWindow::redrawFigures(TransferProgress::Clock::time_point now)
     const QList<ProgressFigure> figures = progressFigures(*m_progress, now);
     for (qsizetype row = 0; row < m_figures.size(); ++row)
         m_figures[row]->setText(figures.value(row).value);
+    fitHeight();
+}
+
+void ProgressWindow::fitHeight()
+{
+    // The width stays; the window is as tall as its rows need, wrapped ones included.
+    setFixedHeight(heightForWidth(kWidth));
 }
 
 void ProgressWindow::reject()

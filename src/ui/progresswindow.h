@@ -35,6 +35,7 @@ private:
     void updateName();
     void updateBar();
     void updateButton();
+    void fitHeight();
 
     QPointer<TransferProgress> m_progress;
     QLabel *m_name;
