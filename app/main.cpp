@@ -134,7 +134,7 @@ int main(int argc, char *argv[])
         Preferences::setSharedDirectory(PathCodec::decode(*folder));
 
     // The language override is read once: a changed choice applies from the next start on.
-    installTranslation(startupLanguage(Preferences::shared()));
+    useLanguage(startupLanguage(Preferences::shared()));
 
     LinuxDesktop desktop;
     BivaneState state(Preferences::shared(),

@@ -23,6 +23,8 @@ private slots:
     void draftMovesConflictingShortcuts();
     void draftResetsAndClampsTheStartSize();
     void languageChoiceAndRestart();
+    void systemLanguageIsTheFirstOffered_data();
+    void systemLanguageIsTheFirstOffered();
     void windowSize_data();
     void windowSize();
 };
@@ -190,6 +192,36 @@ void AppearanceTest::draftResetsAndClampsTheStartSize()
     draft.takeLastWindowSize(preferences);
     QCOMPARE(draft.startWidth, 1024.0);
     QCOMPARE(draft.startHeight, 700.0);
+}
+
+void AppearanceTest::systemLanguageIsTheFirstOffered_data()
+{
+    QTest::addColumn<QStringList>("environment");
+    QTest::addColumn<QString>("language");
+    QTest::newRow("LANGUAGE first") << QStringList{"LANGUAGE=fr:en", "LANG=de_DE.UTF-8"} << "fr";
+    QTest::newRow("LANG alone") << QStringList{"LANG=tr_TR.UTF-8"} << "tr";
+    QTest::newRow("first offered") << QStringList{"LANGUAGE=xx:en", "LANG=de_DE.UTF-8"} << "en";
+    QTest::newRow("then the locale") << QStringList{"LANGUAGE=pt_BR:es", "LANG=fr_FR@euro"} << "fr";
+    QTest::newRow("LC_ALL before LANG")
+        << QStringList{"LANGUAGE=", "LC_ALL=en_GB.UTF-8", "LANG=tr_TR.UTF-8"} << "en";
+    QTest::newRow("LC_MESSAGES before LANG")
+        << QStringList{"LC_MESSAGES=tr_TR.UTF-8", "LANG=en_US.UTF-8"} << "tr";
+    QTest::newRow("none offered") << QStringList{"LANGUAGE=ja:es", "LANG=ja_JP.UTF-8"} << "de";
+    QTest::newRow("nothing set") << QStringList{} << "de";
+    QTest::newRow("C") << QStringList{"LC_ALL=C.UTF-8"} << "de";
+}
+
+void AppearanceTest::systemLanguageIsTheFirstOffered()
+{
+    QFETCH(QStringList, environment);
+    QFETCH(QString, language);
+    QProcessEnvironment variables;
+    for (const QString &variable : std::as_const(environment))
+        variables.insert(variable.section(QLatin1Char('='), 0, 0),
+                         variable.section(QLatin1Char('='), 1));
+    TestTree config;
+    const Preferences preferences(config.root());
+    QCOMPARE(startupLanguage(preferences, variables), language);
 }
 
 void AppearanceTest::languageChoiceAndRestart()

@@ -87,6 +87,8 @@ private slots:
 
     void linksAndOwners();
     void sizeAndDateTexts();
+    void textsFollowTheChosenLanguage_data();
+    void textsFollowTheChosenLanguage();
     void kindsComeFromNamesAndTypes();
     void translatedTexts();
     void equalityFollowsEveryAttribute();
@@ -225,6 +227,59 @@ void FileItemTest::sizeAndDateTexts()
                  text.endsWith(QStringLiteral("14:03")) &&
                  !text.contains(QStringLiteral("Sonntag")),
              qPrintable(text));
+}
+
+void FileItemTest::textsFollowTheChosenLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("month");
+    QTest::addColumn<QString>("bytes");
+    QTest::addColumn<QString>("megabytes");
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("de") << "de"
+                        << "Dez"
+                        << "2 Byte"
+                        << "1,5 MB"
+                        << "PDF-Dokument";
+    QTest::newRow("en") << "en"
+                        << "Dec"
+                        << "2 bytes"
+                        << "1.5 MB"
+                        << "PDF document";
+    QTest::newRow("tr") << "tr"
+                        << "Ara"
+                        << "2 bayt"
+                        << "1,5 MB"
+                        << "PDF belgesi";
+    QTest::newRow("fr") << "fr"
+                        << "déc."
+                        << "2 octets"
+                        << "1,5 Mo"
+                        << "document PDF";
+}
+
+// On a German desktop, the chosen language decides dates, numbers and type descriptions too.
+void FileItemTest::textsFollowTheChosenLanguage()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, month);
+    QFETCH(QString, bytes);
+    QFETCH(QString, megabytes);
+    QFETCH(QString, kind);
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    QCOMPARE(kindDescription(QStringLiteral("x.pdf"), S_IFREG), QStringLiteral("PDF-Dokument"));
+
+    useLanguage(language);
+    TestTree tree;
+    const std::optional<FileItem> item =
+        FileItem::read(tree.makeFile(QStringLiteral("a.pdf"), "%P"));
+    QVERIFY(item);
+    QCOMPARE(item->text(FileColumn::size), bytes);
+    QCOMPARE(item->text(FileColumn::kind), kind);
+    QCOMPARE(byteCountText(1'500'000), megabytes);
+    const QDateTime when(QDate(2026, 12, 6), QTime(14, 3));
+    const QString date = dateText(Timestamp{when.toMSecsSinceEpoch()});
+    QVERIFY2(date.contains(month) && date.contains(QStringLiteral("2026")), qPrintable(date));
 }
 
 void FileItemTest::kindsComeFromNamesAndTypes()

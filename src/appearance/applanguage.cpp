@@ -7,7 +7,7 @@
 #include "rawvalue.h"
 
 #include <QCoreApplication>
-#include <QLocale>
+#include <QRegularExpression>
 #include <QTimer>
 #include <climits>
 #include <spawn.h>
@@ -101,13 +101,33 @@ void applyLanguage(Preferences &preferences, AppLanguage language)
         preferences.setValue(Pref::appleLanguages, QStringList{rawValue(language)});
 }
 
-QString startupLanguage(const Preferences &preferences)
+QString offeredDesktopLanguage(const QProcessEnvironment &environment)
+{
+    QStringList wanted = environment.value(QStringLiteral("LANGUAGE")).split(QLatin1Char(':'));
+    for (const char *variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        const QString locale = environment.value(QString::fromLatin1(variable));
+        if (!locale.isEmpty()) {
+            wanted.append(locale);
+            break;
+        }
+    }
+    for (const QString &locale : std::as_const(wanted)) {
+        // "tr_TR.UTF-8", "fr_FR@euro" and "en" all name their language first.
+        static const QRegularExpression ending(QStringLiteral("[_.@-].*$"));
+        const QString code = QString(locale).remove(ending);
+        const AppLanguage language = appLanguageFromRawValue(code);
+        if (language != AppLanguage::system)
+            return code;
+    }
+    return rawValue(AppLanguage::de);
+}
+
+QString startupLanguage(const Preferences &preferences, const QProcessEnvironment &environment)
 {
     const QStringList override = preferences.stringListValue(Pref::appleLanguages);
     if (!override.isEmpty() && !override.first().isEmpty())
         return override.first().left(2);
-    const QStringList system = QLocale().uiLanguages();
-    return (system.isEmpty() ? QLocale().name() : system.first()).left(2);
+    return offeredDesktopLanguage(environment);
 }
 
 void relaunch(const ProgramStarter &start, const std::function<void()> &quit)

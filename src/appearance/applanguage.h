@@ -2,6 +2,7 @@
 
 #include <QByteArrayList>
 #include <QList>
+#include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -22,9 +23,15 @@ QString label(AppLanguage language);
 
 // Stores the override for `language`: removed for system, else the one language code.
 void applyLanguage(Preferences &preferences, AppLanguage language);
-// The language the translator is picked for at start: the first code of the override, else
-// the first language of the system's locale ("de", "en" …).
-QString startupLanguage(const Preferences &preferences);
+// The first of the desktop's preferred languages this program is offered in: those of LANGUAGE
+// (a colon-separated list) in order, then the locale of LC_ALL, LC_MESSAGES or LANG, the first
+// of them set. German, the program's own language, when none is offered.
+QString offeredDesktopLanguage(const QProcessEnvironment &environment);
+// The language the program runs in from its start on: the code of the override, else the
+// offered desktop language.
+QString
+startupLanguage(const Preferences &preferences,
+                const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment());
 
 // Starts a new instance of the running program with exactly the arguments this one was given
 // (CommandLine::arguments(), Qt's own options included), and quits this one through the normal

@@ -1,6 +1,7 @@
 #include "fileattributes.h"
 
 #include <QHash>
+#include <QLocale>
 #include <QMimeDatabase>
 #include <QMutex>
 #include <QRegularExpression>
@@ -129,13 +130,20 @@ QString kindDescription(const QString &name, mode_t mode)
 {
     static QMutex mutex;
     static QHash<QString, QString> cache; // extension key or "/type" to description
+    static QLocale cachedLocale;          // the default locale the descriptions are in
 
     const bool regular = S_ISREG(mode);
     // Type keys start with "/", which no file name contains.
     const QString key =
         regular ? extensionKey(name) : QLatin1Char('/') + QString::number(mode & S_IFMT);
+    // The database describes types in the default locale's language.
+    const QLocale locale;
     {
         QMutexLocker lock(&mutex);
+        if (locale != cachedLocale) {
+            cache.clear();
+            cachedLocale = locale;
+        }
         if (const auto found = cache.constFind(key); found != cache.cend())
             return *found;
     }

@@ -1,5 +1,6 @@
 #include "localization.h"
 
+#include <QLocale>
 #include <QTranslator>
 
 bool installTranslation(const QString &language)
@@ -20,4 +21,14 @@ bool installTranslation(const QString &language)
     QCoreApplication::installTranslator(translator);
     installed = translator;
     return true;
+}
+
+void useLanguage(const QString &language)
+{
+    installTranslation(language);
+    const QLocale wanted(language);
+    const QLocale desktop = QLocale::system();
+    // Built from the name rather than the system locale itself, whose preferred-language list
+    // comes from the environment and may start with another language.
+    QLocale::setDefault(desktop.language() == wanted.language() ? QLocale(desktop.name()) : wanted);
 }

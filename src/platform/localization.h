@@ -13,3 +13,8 @@ class Bv
 // Loads the compiled table for `language` ("de", "en", "tr", "fr") into the application;
 // German needs none. Returns false when no table exists for the language.
 bool installTranslation(const QString &language);
+
+// Makes `language` the program's language: its translation table, and a default locale of that
+// language for dates, numbers, sorting and the type descriptions of the MIME database. The
+// desktop's own locale keeps its region when it speaks the same language ("en_GB" stays).
+void useLanguage(const QString &language);
