@@ -1177,5 +1177,12 @@
         <source>„%1“ gibt es nicht.</source>
         <translation>“%1” does not exist.</translation>
     </message>
+    <message numerus="yes">
+        <source>%1 von %n ausgewählt (%2 ausgeblendet)</source>
+        <translation>
+            <numerusform>%1 of %n selected (%2 hidden)</numerusform>
+            <numerusform>%1 of %n selected (%2 hidden)</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

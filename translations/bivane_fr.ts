@@ -1177,5 +1177,12 @@
         <source>„%1“ gibt es nicht.</source>
         <translation>« %1 » n’existe pas.</translation>
     </message>
+    <message numerus="yes">
+        <source>%1 von %n ausgewählt (%2 ausgeblendet)</source>
+        <translation>
+            <numerusform>%1 sur %n sélectionné (%2 masqué(s))</numerusform>
+            <numerusform>%1 sur %n sélectionnés (%2 masqué(s))</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

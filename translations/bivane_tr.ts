@@ -1171,5 +1171,11 @@
         <source>„%1“ gibt es nicht.</source>
         <translation>“%1” mevcut değil.</translation>
     </message>
+    <message numerus="yes">
+        <source>%1 von %n ausgewählt (%2 ausgeblendet)</source>
+        <translation>
+            <numerusform>%1 / %n seçili (%2 gizli)</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>
