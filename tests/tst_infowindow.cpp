@@ -12,7 +12,9 @@
 #include <QLabel>
 #include <QPointer>
 #include <QScopeGuard>
+#include <QScreen>
 #include <QSemaphore>
+#include <QTextEdit>
 #include <QThreadPool>
 #include <atomic>
 #include <fcntl.h>
@@ -96,6 +98,8 @@ private slots:
     void closingStopsTheWalk();
     void walkStopsAtTheEntryItIsToldTo();
     void nameThatIsNotUtf8();
+    void longLocationIsShownWhole();
+    void folderSizeSaysWhileItIsCounted();
 };
 
 void TestInfoWindow::folderSizeCountsEachFileOnceAndFollowsNoLink()
@@ -289,16 +293,75 @@ void TestInfoWindow::nameThatIsNotUtf8()
     const FileItem fileItem = *FileItem::read(file);
     pane.setInfoItem(fileItem);
     InfoWindow fileWindow(pane, fileItem);
-    QCOMPARE(fileWindow.findChild<QLabel *>(QStringLiteral("name"))->text(),
+    QCOMPARE(fileWindow.findChild<QTextEdit *>(QStringLiteral("name"))->toPlainText(),
              QStringLiteral("caf\uFFFD.txt"));
     QCOMPARE(sizeText(fileWindow), byteCountText(5));
 
     const FileItem folderItem = *FileItem::read(PathCodec::decode(folderBytes));
     pane.setInfoItem(folderItem);
     InfoWindow folderWindow(pane, folderItem);
-    QCOMPARE(folderWindow.findChild<QLabel *>(QStringLiteral("name"))->text(),
+    QCOMPARE(folderWindow.findChild<QTextEdit *>(QStringLiteral("name"))->toPlainText(),
              QStringLiteral("Ordner\uFFFD"));
     QTRY_COMPARE(sizeText(folderWindow), byteCountText(sizeOf({file}).allocated));
+}
+
+void TestInfoWindow::longLocationIsShownWhole()
+{
+    // Paths and names often have no spaces: they must break anywhere to fit the window.
+    TestTree tree;
+    const QString folder = tree.makeFolder(QString(150, QLatin1Char('a')) + QLatin1Char('/') +
+                                           QString(150, QLatin1Char('b')) + QLatin1Char('/') +
+                                           QString(150, QLatin1Char('c')));
+    const QString name(120, QLatin1Char('n'));
+    const FileItem item = *FileItem::read(
+        tree.makeFile(folder.mid(tree.root().size() + 1) + QLatin1Char('/') + name, "x"));
+    PaneModel pane(tree.root());
+    pane.setInfoItem(item);
+    InfoWindow window(pane, item);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    // The whole text, selectable, in lines that fit the window, which fits the screen.
+    QVERIFY(window.screen()->availableGeometry().size().boundedTo(window.size()) == window.size());
+    const std::pair<const char *, QString> shownWhole[] = {{"location", folder}, {"name", name}};
+    for (const auto &[objectName, text] : shownWhole) {
+        auto *value = window.findChild<QTextEdit *>(QLatin1String(objectName));
+        QVERIFY2(value, objectName);
+        QCOMPARE(value->toPlainText(), text);
+        QVERIFY(value->textInteractionFlags() & Qt::TextSelectableByMouse);
+        const QRect shown = value->geometry();
+        QVERIFY2(value->heightForWidth(shown.width()) >= 2 * value->fontMetrics().lineSpacing(),
+                 "the text takes several lines at the window's width");
+        QVERIFY2(value->heightForWidth(shown.width()) <= shown.height(), objectName);
+        QVERIFY(window.rect().contains(QRect(value->mapTo(&window, QPoint()), shown.size())));
+    }
+}
+
+void TestInfoWindow::folderSizeSaysWhileItIsCounted()
+{
+    TestTree tree;
+    const QString file = tree.makeFile(QStringLiteral("d/f"), QByteArray(3000, 'f'));
+    PaneModel pane(tree.root());
+    const FileItem item = *FileItem::read(tree.path(QStringLiteral("d")));
+    pane.setInfoItem(item);
+    PoolBlocker blocker;
+    InfoWindow window(pane, item);
+    QVERIFY(window.sizeWalk());
+
+    // The running totals the walk reports are shown as such, the last one without the mark.
+    FolderSize running;
+    running.allocated = 1200 * 1000 * 1000;
+    emit window.sizeWalk()->totalChanged(running);
+    QCOMPARE(sizeText(window), byteCountText(running.allocated) + QStringLiteral(" …"));
+    running.unreadableFolders = 1;
+    emit window.sizeWalk()->totalChanged(running);
+    QCOMPARE(sizeText(window),
+             Bv::tr("mindestens %1 (nicht lesbare Ordner: %2)")
+                     .arg(byteCountText(running.allocated))
+                     .arg(1) +
+                 QStringLiteral(" …"));
+    blocker.release();
+    QTRY_COMPARE(sizeText(window), byteCountText(sizeOf({file}).allocated));
 }
 
 BIVANE_GUI_TEST_MAIN(TestInfoWindow)

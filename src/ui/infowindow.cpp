@@ -5,6 +5,7 @@
 #include "localization.h"
 #include "panemodel.h"
 #include "pathcodec.h"
+#include "pathtext.h"
 #include "themedpieces.h"
 
 #include <QDialogButtonBox>
@@ -13,6 +14,7 @@
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 
 namespace {
@@ -71,7 +73,6 @@ InfoWindow::InfoWindow(PaneModel &pane, const FileItem &item, QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(kMargin, kMargin, kMargin, kMargin);
     layout->setSpacing(kSpacing);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
 
     auto *header = new QHBoxLayout;
     header->setSpacing(12);
@@ -80,9 +81,8 @@ InfoWindow::InfoWindow(PaneModel &pane, const FileItem &item, QWidget *parent)
     header->addWidget(icon, 0, Qt::AlignVCenter);
     auto *titles = new QVBoxLayout;
     titles->setSpacing(2);
-    auto *name = selectableLabel(PathCodec::displayText(item.name), this);
+    auto *name = new PathText(PathCodec::displayText(item.name), this);
     name->setObjectName(QStringLiteral("name"));
-    name->setWordWrap(true);
     QFont titleFont = name->font();
     titleFont.setPointSizeF(titleFont.pointSizeF() * kTitleScale);
     titleFont.setBold(true);
@@ -99,9 +99,10 @@ InfoWindow::InfoWindow(PaneModel &pane, const FileItem &item, QWidget *parent)
                                                   : Bv::tr("Unbekannt"),
                              this);
     m_size->setObjectName(QStringLiteral("size"));
-    auto *location = selectableLabel(locationText(item.url), this);
-    location->setWordWrap(true);
-    const std::pair<QString, QLabel *> rows[] = {
+    m_size->setWordWrap(true);
+    auto *location = new PathText(locationText(item.url), this);
+    location->setObjectName(QStringLiteral("location"));
+    const std::pair<QString, QWidget *> rows[] = {
         {Bv::tr("Größe"), m_size},
         {Bv::tr("Ort"), location},
         {Bv::tr("Erstellt"), selectableLabel(longDateText(item.created), this)},
@@ -114,7 +115,9 @@ InfoWindow::InfoWindow(PaneModel &pane, const FileItem &item, QWidget *parent)
     int row = 0;
     for (const auto &[label, value] : rows) {
         grid->addWidget(secondaryLabel(label, this), row, 0, Qt::AlignRight | Qt::AlignTop);
-        grid->addWidget(value, row, 1, Qt::AlignLeft | Qt::AlignTop);
+        // The location takes the whole column, the other values only what they need.
+        grid->addWidget(
+            value, row, 1, value == location ? Qt::Alignment() : Qt::AlignLeft | Qt::AlignTop);
         ++row;
     }
     layout->addLayout(grid);
@@ -130,6 +133,8 @@ InfoWindow::InfoWindow(PaneModel &pane, const FileItem &item, QWidget *parent)
         if (m_pane.infoItem() != m_item)
             done(QDialog::Accepted);
     });
+
+    fitHeight();
 
     if (isFolder) {
         m_walk = new FolderSizeWalk(item.url, this);
@@ -170,15 +175,27 @@ void InfoWindow::done(int result)
 void InfoWindow::showFolderSize(const std::optional<FolderSize> &size, bool final)
 {
     // A folder that cannot be read at all has no size to tell; zero would claim it is empty.
-    // Folders left out make the sum a lower bound, and the window says so.
+    // Folders left out make the sum a lower bound, and the window says so. A total still
+    // growing is marked as such.
+    QString text;
     if (!size)
-        m_size->setText(Bv::tr("Unbekannt"));
+        text = Bv::tr("Unbekannt");
     else if (size->unreadableFolders > 0)
-        m_size->setText(Bv::tr("mindestens %1 (nicht lesbare Ordner: %2)")
-                            .arg(byteCountText(size->allocated))
-                            .arg(size->unreadableFolders));
+        text = Bv::tr("mindestens %1 (nicht lesbare Ordner: %2)")
+                   .arg(byteCountText(size->allocated))
+                   .arg(size->unreadableFolders);
     else
-        m_size->setText(byteCountText(size->allocated));
+        text = byteCountText(size->allocated);
+    m_size->setText(final ? text : Bv::tr("%1 …").arg(text));
     if (final)
         m_walk = nullptr;
+    fitHeight();
+}
+
+void InfoWindow::fitHeight()
+{
+    // The width stays; the height grows with long values, but not beyond the screen, where the
+    // location scrolls instead.
+    const int wanted = layout()->totalHeightForWidth(kWidth);
+    setFixedHeight(std::min(wanted, screen()->availableGeometry().height()));
 }

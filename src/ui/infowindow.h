@@ -33,6 +33,7 @@ public:
 
 private:
     void showFolderSize(const std::optional<FolderSize> &size, bool final);
+    void fitHeight();
 
     PaneModel &m_pane;
     const FileItem m_item;
