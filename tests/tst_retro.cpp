@@ -81,6 +81,7 @@ private slots:
     void keysRunTheirActions_data();
     void keysRunTheirActions();
     void headerArrowsFollowTheme();
+    void unreadableFolderInListText();
     void capFollowsRebinding();
 };
 
@@ -479,6 +480,40 @@ void RetroTest::headerArrowsFollowTheme()
         QVERIFY(!arrow->icon().isNull());
         QVERIFY(arrow->text().isEmpty());
     }
+}
+
+// A folder that vanished cannot be read: the retro list says so in its own text, the desktop's
+// empty-state page stays hidden; a desktop theme brings that page back.
+void RetroTest::unreadableFolderInListText()
+{
+    const QString gone = home(QStringLiteral("gone"));
+    QDir().mkpath(gone);
+    RetroPane shown;
+    shown.pane().navigate(gone);
+    QTRY_COMPARE(shown.pane().url(), gone);
+    QVERIFY(QDir(gone).removeRecursively());
+    shown.pane().reload();
+    QTRY_VERIFY(!shown.pane().errorMessage().isNull());
+
+    const auto desktopPageShown = [&shown] {
+        for (QLabel *label : shown.view.findChildren<QLabel *>())
+            if (label != shown.list().errorText() && label->isVisible() &&
+                label->text() == QStringLiteral("Ordner nicht lesbar"))
+                return true;
+        return false;
+    };
+    QVERIFY(shown.list().isVisible());
+    QLabel *message = shown.list().errorText();
+    QVERIFY(message->isVisible());
+    QCOMPARE(message->text(),
+             QStringLiteral("Ordner nicht lesbar\n") + shown.pane().errorMessage());
+    QVERIFY(!desktopPageShown());
+
+    shown.fixture.state().setIsRetro(false);
+    QVERIFY(desktopPageShown());
+    shown.fixture.state().setIsRetro(true);
+    QVERIFY(!desktopPageShown());
+    QVERIFY(message->isVisible());
 }
 
 BIVANE_GUI_TEST_MAIN(RetroTest)

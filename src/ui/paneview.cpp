@@ -218,8 +218,10 @@ void PaneView::showFavorite()
 void PaneView::showContent()
 {
     // The retro presets show the list whatever the view mode; the mode itself stays.
+    // An unreadable folder: the retro list says so in its own text, the others give way to the
+    // desktop's empty-state page.
     const ViewMode mode = m_state.isRetro() ? ViewMode::list : m_pane.viewMode();
-    if (!m_pane.errorMessage().isNull())
+    if (!m_pane.errorMessage().isNull() && !m_state.isRetro())
         m_content->setCurrentIndex(emptyStatePage);
     else
         m_content->setCurrentIndex(mode == ViewMode::icons     ? iconsPage
