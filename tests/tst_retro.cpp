@@ -14,6 +14,8 @@
 #include <QAbstractButton>
 #include <QLabel>
 #include <QTest>
+#include <QToolButton>
+#include <algorithm>
 
 namespace {
 
@@ -78,6 +80,8 @@ private slots:
     void desktopPresetKeepsSelection();
     void keysRunTheirActions_data();
     void keysRunTheirActions();
+    void headerArrowsFollowTheme();
+    void unreadableFolderInListText();
     void capFollowsRebinding();
 };
 
@@ -408,6 +412,108 @@ void RetroTest::keyLabelsFitOrEndInEllipsis()
     key->resize(key->sizeHint().width() - 20, key->height());
     QVERIFY2(key->shownText().endsWith(QChar(0x2026)), qPrintable(key->shownText()));
     QVERIFY(key->shownText().size() < key->text().size());
+}
+
+// In a retro theme the header's back, forward and up buttons are text arrows drawn only in the
+// palette's colours: the text colour while they lead somewhere, the border colour while not,
+// on the background. A desktop theme gives them the desktop's arrows back.
+void RetroTest::headerArrowsFollowTheme()
+{
+    QDir().mkpath(home(QStringLiteral("inner")));
+    ControllerFixture f;
+    chooseTheme(f, QStringLiteral("amber"));
+    MainWindow window(f.state());
+    window.resize(1200, 600);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    f.state().left().navigate(home(QStringLiteral("inner")));
+    f.state().right().navigate(home(QStringLiteral("inner")));
+    const Palette colors = ThemedRoot::of(&window)->palette();
+    auto *pane = window.findChildren<PaneView *>().value(0);
+    QVERIFY(pane);
+    const auto button = [pane](const QString &toolTip) {
+        for (QToolButton *candidate : pane->findChildren<QToolButton *>())
+            if (candidate->toolTip() == toolTip)
+                return candidate;
+        return static_cast<QToolButton *>(nullptr);
+    };
+    const QList<QToolButton *> arrows = {button(QStringLiteral("Zurück")),
+                                         button(QStringLiteral("Vorwärts")),
+                                         button(QStringLiteral("Übergeordneter Ordner"))};
+    QVERIFY(arrows[0] && arrows[1]);
+    QTRY_VERIFY(arrows[0]->isEnabled());
+    QVERIFY(!arrows[1]->isEnabled());
+    for (QToolButton *arrow : arrows) {
+        QVERIFY(arrow && arrow->isVisible());
+        QVERIFY(arrow->icon().isNull());
+        // Every pixel lies between the background and the arrow's colour (smoothed edges).
+        const QColor ink = arrow->isEnabled() ? colors.text : colors.border;
+        const QImage image = arrow->grab().toImage();
+        const QColor bg = colors.background;
+        const double span[3] = {double(ink.red() - bg.red()),
+                                double(ink.green() - bg.green()),
+                                double(ink.blue() - bg.blue())};
+        const double length = span[0] * span[0] + span[1] * span[1] + span[2] * span[2];
+        double strongest = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                const QColor pixel = image.pixelColor(x, y);
+                const double offset[3] = {double(pixel.red() - bg.red()),
+                                          double(pixel.green() - bg.green()),
+                                          double(pixel.blue() - bg.blue())};
+                const double t = std::clamp(
+                    (offset[0] * span[0] + offset[1] * span[1] + offset[2] * span[2]) / length,
+                    0.0,
+                    1.0);
+                for (int channel = 0; channel < 3; ++channel)
+                    QVERIFY2(std::abs(offset[channel] - t * span[channel]) <= 3,
+                             qPrintable(arrow->toolTip() + QStringLiteral(" ") + pixel.name() +
+                                        QStringLiteral(" not of the palette")));
+                strongest = std::max(strongest, t);
+            }
+        }
+        QVERIFY2(strongest > 0.6, qPrintable(arrow->toolTip()));
+    }
+
+    f.preferences.setValue(Pref::themePreset, QStringLiteral("light"));
+    for (QToolButton *arrow : arrows) {
+        QVERIFY(!arrow->icon().isNull());
+        QVERIFY(arrow->text().isEmpty());
+    }
+}
+
+// A folder that vanished cannot be read: the retro list says so in its own text, the desktop's
+// empty-state page stays hidden; a desktop theme brings that page back.
+void RetroTest::unreadableFolderInListText()
+{
+    const QString gone = home(QStringLiteral("gone"));
+    QDir().mkpath(gone);
+    RetroPane shown;
+    shown.pane().navigate(gone);
+    QTRY_COMPARE(shown.pane().url(), gone);
+    QVERIFY(QDir(gone).removeRecursively());
+    shown.pane().reload();
+    QTRY_VERIFY(!shown.pane().errorMessage().isNull());
+
+    const auto desktopPageShown = [&shown] {
+        for (QLabel *label : shown.view.findChildren<QLabel *>())
+            if (label != shown.list().errorText() && label->isVisible() &&
+                label->text() == QStringLiteral("Ordner nicht lesbar"))
+                return true;
+        return false;
+    };
+    QVERIFY(shown.list().isVisible());
+    QLabel *message = shown.list().errorText();
+    QVERIFY(message->isVisible());
+    QCOMPARE(message->text(),
+             QStringLiteral("Ordner nicht lesbar\n") + shown.pane().errorMessage());
+    QVERIFY(!desktopPageShown());
+
+    shown.fixture.state().setIsRetro(false);
+    QVERIFY(desktopPageShown());
+    shown.fixture.state().setIsRetro(true);
+    QVERIFY(!desktopPageShown());
+    QVERIFY(message->isVisible());
 }
 
 BIVANE_GUI_TEST_MAIN(RetroTest)

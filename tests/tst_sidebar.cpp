@@ -1,8 +1,10 @@
 #include "controllerfixture.h"
 #include "mainwindow.h"
 #include "panemodel.h"
+#include "preferencekeys.h"
 #include "sidebarview.h"
 #include "testmain.h"
+#include "theme.h"
 #include "themedpieces.h"
 
 #include <QApplication>
@@ -86,6 +88,33 @@ void drag(SidebarResizeHandle &handle, double dx)
     send(QEvent::MouseButtonRelease, start + QPointF(dx, 0), Qt::NoButton);
 }
 
+// For every row of the sidebar as drawn, the contrast of its text against the row's
+// background: the background is the pixel at the row's left edge, the text the pixel that
+// stands out most from it. The system preset highlights the current row in the desktop's own
+// colours, which are the desktop's choice.
+void requireReadableRows(SidebarView &view, const QString &preset, bool desktopHighlight)
+{
+    const QImage image = view.viewport()->grab().toImage();
+    const qreal ratio = image.devicePixelRatio();
+    for (int row = 0; row < view.model()->rowCount(); ++row) {
+        const QModelIndex index = view.model()->index(row, 0);
+        const QRect line = view.visualRect(index) & view.viewport()->rect();
+        if (line.isEmpty() || (desktopHighlight && index == view.currentIndex()))
+            continue;
+        const QColor background =
+            image.pixelColor(QPoint(line.left() + 1, line.center().y()) * ratio);
+        double best = 1;
+        for (int y = line.top(); y <= line.bottom(); ++y)
+            for (int x = line.left(); x <= line.right(); ++x)
+                best = std::max(best,
+                                contrastRatio(image.pixelColor(QPoint(x, y) * ratio), background));
+        QVERIFY2(best >= 4.5,
+                 qPrintable(QStringLiteral("%1: \"%2\" %3:1")
+                                .arg(preset, index.data().toString())
+                                .arg(best, 0, 'f', 2)));
+    }
+}
+
 } // namespace
 
 class SidebarTest : public QObject
@@ -103,6 +132,8 @@ private slots:
     void favoriteMenu_data();
     void favoriteMenu();
     void widthSurvivesRestart();
+    void textsReadableInEveryTheme_data();
+    void textsReadableInEveryTheme();
 };
 
 void SidebarTest::init()
@@ -337,6 +368,42 @@ void SidebarTest::widthSurvivesRestart()
     QCOMPARE(restarted.right().sidebarWidth(), 130.0);
     for (SidebarView *sidebar : window.findChildren<SidebarView *>())
         QTRY_COMPARE(sidebar->width(), sidebar->zone() == FocusZone::leftSidebar ? 280 : 130);
+}
+
+void SidebarTest::textsReadableInEveryTheme_data()
+{
+    QTest::addColumn<QString>("preset");
+    for (ThemePreset preset : allThemePresets())
+        QTest::newRow(qPrintable(rawValue(preset))) << rawValue(preset);
+}
+
+// Titles, entries and the drop hint stand out from their background in every theme, from the
+// start and after the theme changed while the window is open.
+void SidebarTest::textsReadableInEveryTheme()
+{
+    QFETCH(QString, preset);
+    ControllerFixture f;
+    f.preferences.setValue(Pref::themePreset, preset);
+    MainWindow window(f.state());
+    window.resize(1200, 700);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    auto *sidebar = window.findChild<SidebarView *>();
+    QVERIFY(sidebar && sidebar->isVisible());
+    QVERIFY(rowNamed(*sidebar, QStringLiteral("Ordner hierher ziehen")).isValid());
+    requireReadableRows(*sidebar, preset, preset == rawValue(ThemePreset::system));
+    if (QTest::currentTestFailed())
+        return;
+
+    for (ThemePreset other : allThemePresets()) {
+        f.preferences.setValue(Pref::themePreset, rawValue(other));
+        QCoreApplication::processEvents();
+        requireReadableRows(*sidebar,
+                            preset + QStringLiteral(" → ") + rawValue(other),
+                            other == ThemePreset::system);
+        if (QTest::currentTestFailed())
+            return;
+    }
 }
 
 BIVANE_GUI_TEST_MAIN(SidebarTest)

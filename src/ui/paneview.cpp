@@ -30,14 +30,39 @@ namespace {
 
 enum Page { listPage, iconsPage, columnsPage, emptyStatePage };
 
-QToolButton *toolButton(QStyle::StandardPixmap icon, const QString &toolTip)
+QToolButton *toolButton(const QString &toolTip)
 {
     auto *button = new QToolButton;
     button->setAutoRaise(true);
     button->setFocusPolicy(Qt::NoFocus);
-    button->setIcon(QApplication::style()->standardIcon(icon));
     button->setToolTip(toolTip);
     return button;
+}
+
+// A navigation button shows the desktop's arrow, or in a retro theme a text arrow in the
+// palette's text colour (its border colour while it leads nowhere).
+void showArrow(QToolButton &button,
+               QStyle::StandardPixmap icon,
+               const QString &glyph,
+               bool retro,
+               const Palette &colors)
+{
+    if (retro) {
+        button.setIcon(QIcon());
+        button.setText(glyph);
+        button.setToolButtonStyle(Qt::ToolButtonTextOnly);
+        QPalette palette = button.palette();
+        palette.setColor(QPalette::Button, colors.background);
+        palette.setColor(QPalette::Window, colors.background);
+        palette.setColor(QPalette::ButtonText, colors.text);
+        palette.setColor(QPalette::Disabled, QPalette::ButtonText, colors.border);
+        button.setPalette(palette);
+    } else {
+        button.setIcon(QApplication::style()->standardIcon(icon));
+        button.setText(QString());
+        button.setToolButtonStyle(Qt::ToolButtonIconOnly);
+        button.setPalette(QPalette());
+    }
 }
 
 } // namespace
@@ -117,9 +142,9 @@ QWidget *PaneView::makeHeader()
     auto *row = new QHBoxLayout(header);
     row->setSpacing(8);
     row->setContentsMargins(10, 6, 10, 6);
-    m_back = toolButton(QStyle::SP_ArrowLeft, Bv::tr("Zurück"));
-    m_forward = toolButton(QStyle::SP_ArrowRight, Bv::tr("Vorwärts"));
-    m_up = toolButton(QStyle::SP_ArrowUp, Bv::tr("Übergeordneter Ordner"));
+    m_back = toolButton(Bv::tr("Zurück"));
+    m_forward = toolButton(Bv::tr("Vorwärts"));
+    m_up = toolButton(Bv::tr("Übergeordneter Ordner"));
     connect(m_back, &QToolButton::clicked, &m_pane, &PaneModel::goBack);
     connect(m_forward, &QToolButton::clicked, &m_pane, &PaneModel::goForward);
     connect(m_up, &QToolButton::clicked, &m_pane, &PaneModel::goUp);
@@ -193,8 +218,10 @@ void PaneView::showFavorite()
 void PaneView::showContent()
 {
     // The retro presets show the list whatever the view mode; the mode itself stays.
+    // An unreadable folder: the retro list says so in its own text, the others give way to the
+    // desktop's empty-state page.
     const ViewMode mode = m_state.isRetro() ? ViewMode::list : m_pane.viewMode();
-    if (!m_pane.errorMessage().isNull())
+    if (!m_pane.errorMessage().isNull() && !m_state.isRetro())
         m_content->setCurrentIndex(emptyStatePage);
     else
         m_content->setCurrentIndex(mode == ViewMode::icons     ? iconsPage
@@ -258,6 +285,9 @@ void PaneView::followTheme()
         palette.setColor(QPalette::ButtonText, color);
         widget->setPalette(palette);
     };
+    showArrow(*m_back, QStyle::SP_ArrowLeft, QStringLiteral("←"), retro, colors);
+    showArrow(*m_forward, QStyle::SP_ArrowRight, QStringLiteral("→"), retro, colors);
+    showArrow(*m_up, QStyle::SP_ArrowUp, QStringLiteral("↑"), retro, colors);
     colorize(m_title, retro ? colors.header : colors.text);
     colorize(m_status, secondary);
     const bool favorite = m_state.isFavorite(m_pane.url());

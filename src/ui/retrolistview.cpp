@@ -83,6 +83,7 @@ RetroListView::RetroListView(BivaneState &state, PaneModel &pane, QWidget *paren
     , m_model(new PaneTableModel(&pane, this))
     , m_header(makeHeader())
     , m_parentRow(new QLabel(QStringLiteral("<UP--DIR>"), this))
+    , m_errorText(new QLabel(viewport()))
 {
     setModel(m_model);
     setItemDelegate(new RetroRowDelegate(*this));
@@ -96,11 +97,17 @@ RetroListView::RetroListView(BivaneState &state, PaneModel &pane, QWidget *paren
     m_parentRow->setContentsMargins(kMargin, 1, kMargin, 1);
     m_parentRow->setAutoFillBackground(true);
     m_parentRow->installEventFilter(this);
+    m_errorText->setTextFormat(Qt::PlainText);
+    m_errorText->setWordWrap(true);
+    m_errorText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_errorText->setContentsMargins(kMargin, 1, kMargin, 1);
 
     connect(&pane, &PaneModel::selectionChanged, this, &RetroListView::showPaneSelection);
     connect(&pane, &PaneModel::sortOrderChanged, this, &RetroListView::showSortOrder);
+    connect(&pane, &PaneModel::errorMessageChanged, this, &RetroListView::showError);
     ItemContextMenu::attachTo(*this, m_state, m_pane);
     showSortOrder();
+    showError();
     followTheme();
 }
 
@@ -175,6 +182,9 @@ void RetroListView::followTheme()
         colors.setColor(QPalette::WindowText, m_colors.folder);
         area->setPalette(colors);
     }
+    QPalette errorColors = m_errorText->palette();
+    errorColors.setColor(QPalette::WindowText, m_colors.text);
+    m_errorText->setPalette(errorColors);
     for (QAbstractButton *title : m_titles) {
         const QString align =
             title == m_titles.first() ? QStringLiteral("left") : QStringLiteral("right");
@@ -184,6 +194,14 @@ void RetroListView::followTheme()
                 .arg(align, m_colors.header.name(QColor::HexArgb)));
     }
     viewport()->update();
+}
+
+// An unreadable folder shows, instead of the rows, why it cannot be listed.
+void RetroListView::showError()
+{
+    const QString message = m_pane.errorMessage();
+    m_errorText->setText(Bv::tr("Ordner nicht lesbar") + QLatin1Char('\n') + message);
+    m_errorText->setVisible(!message.isNull());
 }
 
 void RetroListView::updateGeometries()
@@ -197,6 +215,7 @@ void RetroListView::updateGeometries()
     m_header->setGeometry(area.left(), area.top(), viewport()->width(), headerHeight);
     m_parentRow->setGeometry(
         area.left(), area.top() + headerHeight, viewport()->width(), parentHeight);
+    m_errorText->setGeometry(viewport()->rect());
     QListView::updateGeometries();
 }
 

@@ -31,6 +31,8 @@ public:
 
     QAbstractButton *titleButton(Column column) const { return m_titles.at(int(column)); }
     QLabel *parentRow() const { return m_parentRow; }
+    // Shown in place of the rows while the pane's folder cannot be read.
+    QLabel *errorText() const { return m_errorText; }
     // The three cell texts of a row as drawn: name with its tree prefix, size and date.
     QStringList cellTexts(int row) const;
     // Where the row's three cells are drawn inside `line`.
@@ -52,6 +54,7 @@ private:
     void showSortOrder();
     void sortBy(Column column);
     void followTheme();
+    void showError();
     void selectByClick(int row, Qt::KeyboardModifiers modifiers);
     bool isOnDisclosure(int row, int x) const;
     QString treePrefix(int row) const;
@@ -67,6 +70,7 @@ private:
     int m_dateWidth = 140;
     QWidget *m_header;
     QLabel *m_parentRow;
+    QLabel *m_errorText;
     Palette m_colors;
     bool m_showIcons = true;
     // The row a left press landed on, for dragging it out.

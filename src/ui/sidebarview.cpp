@@ -6,6 +6,7 @@
 #include "pathnames.h"
 #include "sidebaritem.h"
 #include "symbolicons.h"
+#include "theme.h"
 #include "themedroot.h"
 
 #include <QContextMenuEvent>
@@ -20,6 +21,7 @@ namespace {
 
 constexpr int kUrlRole = Qt::UserRole + 1;
 constexpr int kFavoriteRole = Qt::UserRole + 2;
+constexpr int kHintRole = Qt::UserRole + 3;
 
 // Titles and the hint can be neither chosen nor selected.
 QStandardItem *makeCaption(const QString &text, const QFont &font)
@@ -31,6 +33,31 @@ QStandardItem *makeCaption(const QString &text, const QFont &font)
 }
 
 } // namespace
+
+// The desktop rows: the drop hint in the secondary colour of the palette the view has when it
+// paints, so that it follows every change of the theme. A desktop whose secondary colour is too
+// faint to read on the list's background (below 4.5:1) gets the text colour instead.
+class DesktopSidebarDelegate : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override
+    {
+        QStyledItemDelegate::initStyleOption(option, index);
+        if (!index.data(kHintRole).toBool())
+            return;
+        const QColor base = option->palette.color(QPalette::Base);
+        QColor secondary = option->palette.color(QPalette::PlaceholderText);
+        const double alpha = secondary.alphaF();
+        secondary = QColor::fromRgbF(alpha * secondary.redF() + (1 - alpha) * base.redF(),
+                                     alpha * secondary.greenF() + (1 - alpha) * base.greenF(),
+                                     alpha * secondary.blueF() + (1 - alpha) * base.blueF());
+        if (contrastRatio(secondary, base) >= 4.5)
+            option->palette.setColor(QPalette::Text, secondary);
+    }
+};
 
 // The text-mode rows: one line each, section titles in the header colour, the current folder's
 // entry in the selection colours, no symbols, as a text screen would show them.
@@ -53,9 +80,9 @@ public:
                const QStyleOptionViewItem &option,
                const QModelIndex &index) const override
     {
-        // Titles lead nowhere; the drop hint, which leads nowhere either, has a colour of its own.
+        // Titles lead nowhere; the drop hint, which leads nowhere either, is a line of text.
         const bool isTitle =
-            index.data(kUrlRole).toString().isEmpty() && !index.data(Qt::ForegroundRole).isValid();
+            index.data(kUrlRole).toString().isEmpty() && !index.data(kHintRole).toBool();
         const bool isCurrent = option.state & QStyle::State_Selected;
         QColor text = isTitle ? m_colors.header : m_colors.text;
         if (isCurrent) {
@@ -83,10 +110,11 @@ SidebarView::SidebarView(BivaneState &state, PaneModel &pane, QWidget *parent)
     , m_pane(pane)
     , m_zone(sidebarZoneOf(state.sideOfPane(pane)))
     , m_model(new QStandardItemModel(this))
-    , m_desktopDelegate(itemDelegate())
+    , m_desktopDelegate(new DesktopSidebarDelegate(this))
     , m_retroDelegate(new RetroSidebarDelegate(this))
 {
     setModel(m_model);
+    setItemDelegate(m_desktopDelegate);
     setFrameShape(QFrame::NoFrame);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -115,7 +143,7 @@ void SidebarView::rebuild()
         QFont caption = font();
         caption.setPointSizeF(caption.pointSizeF() * 0.85);
         QStandardItem *hint = makeCaption(Bv::tr("Ordner hierher ziehen"), caption);
-        hint->setForeground(palette().brush(QPalette::PlaceholderText));
+        hint->setData(true, kHintRole);
         m_model->appendRow(hint);
     }
     if (const std::optional<SidebarItem> iCloud = m_state.iCloudItem())
@@ -185,7 +213,8 @@ void SidebarView::followTheme()
     }
     setItemDelegate(retro ? static_cast<QAbstractItemDelegate *>(m_retroDelegate)
                           : m_desktopDelegate);
-    // The rows change height with the delegate.
+    // The captions take the theme's font; the rows change height with it and the delegate.
+    rebuild();
     scheduleDelayedItemsLayout();
     viewport()->update();
 }

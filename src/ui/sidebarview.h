@@ -6,6 +6,7 @@
 #include <QPointer>
 
 class BivaneState;
+class DesktopSidebarDelegate;
 class PaneModel;
 class QStandardItem;
 class QStandardItemModel;
@@ -49,6 +50,6 @@ private:
     const FocusZone m_zone;
     QStandardItemModel *m_model;
     QPointer<ThemedRoot> m_themedRoot;
-    QAbstractItemDelegate *m_desktopDelegate;
+    DesktopSidebarDelegate *m_desktopDelegate;
     RetroSidebarDelegate *m_retroDelegate;
 };
