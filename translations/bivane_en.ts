@@ -1184,5 +1184,9 @@
             <numerusform>%1 of %n selected (%2 hidden)</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1 …</source>
+        <translation>%1 …</translation>
+    </message>
 </context>
 </TS>

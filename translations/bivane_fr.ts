@@ -1184,5 +1184,9 @@
             <numerusform>%1 sur %n sélectionnés (%2 masqué(s))</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1 …</source>
+        <translation>%1 …</translation>
+    </message>
 </context>
 </TS>

@@ -1177,5 +1177,9 @@
             <numerusform>%1 / %n seçili (%2 gizli)</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1 …</source>
+        <translation>%1 …</translation>
+    </message>
 </context>
 </TS>
