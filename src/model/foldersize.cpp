@@ -1,7 +1,6 @@
 #include "foldersize.h"
 
 #include "directoryreader.h"
-#include "pathcodec.h"
 #include "posixpath.h"
 #include "statat.h"
 
@@ -160,10 +159,7 @@ std::optional<FolderSize> measureFolder(const QString &path,
                                         const std::function<bool(const FolderSize &)> &keepGoing)
 {
     // The start folder itself may be reached through a link: it is what was asked for.
-    const PosixPath at(PathCodec::encode(path));
-    UniqueFd start(at.error() == 0
-                       ? ::openat(at.dirFd(), at.relative(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)
-                       : -1);
+    UniqueFd start = openFolder(path);
     struct stat st;
     if (!start.isValid() || ::fstat(start.get(), &st) != 0)
         return std::nullopt;

@@ -117,12 +117,9 @@ std::optional<FileError>
 unreadableFolder(const QStringList &names, const QString &folder, const ToolStopper &stopper)
 {
     const QByteArray folderBytes = PathCodec::encode(folder);
-    const PosixPath at(folderBytes);
-    const UniqueFd folderFd(
-        at.error() == 0 ? ::openat(at.dirFd(), at.relative(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)
-                        : -1);
+    const UniqueFd folderFd = openFolder(folder);
     if (!folderFd.isValid())
-        return FileError(at.error() != 0 ? at.error() : errno, folder);
+        return FileError(errno, folder);
     for (const QString &name : names) {
         const QByteArray bytes = PathCodec::encode(name);
         struct stat st;
@@ -338,14 +335,10 @@ std::optional<FileError> createZip(const QStringList &names,
                              PathCodec::encode(archive)}};
             for (const QString &name : names)
                 zip.arguments.append("./" + PathCodec::encode(name));
-            const PosixPath at(PathCodec::encode(folder));
-            const UniqueFd folderFd(
-                at.error() == 0
-                    ? ::openat(at.dirFd(), at.relative(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)
-                    : -1);
+            const UniqueFd folderFd = openFolder(folder);
             zip.workingFolderFd = folderFd.get();
             // The look for unreadable folders goes on while zip works, on the other core.
-            failure = !folderFd.isValid() ? FileError(at.error() != 0 ? at.error() : errno, folder)
+            failure = !folderFd.isValid() ? FileError(errno, folder)
                                           : runTool(zip, FileError(EIO, archive), stopper, [&] {
                                                 return unreadableFolder(names, folder, stopper);
                                             });

@@ -32,6 +32,16 @@ PosixPath::PosixPath(const QByteArray &absolutePath)
     }
 }
 
+UniqueFd openFolder(const QString &path)
+{
+    const PosixPath at(PathCodec::encode(path));
+    if (at.error() != 0) {
+        errno = at.error();
+        return UniqueFd();
+    }
+    return UniqueFd(::openat(at.dirFd(), at.relative(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+}
+
 bool entryExists(const QString &path)
 {
     const PosixPath at(PathCodec::encode(path));

@@ -27,6 +27,10 @@ private:
 
 class QString;
 
+// The folder at `path` (links followed) opened for reading; invalid, with errno set, when it
+// cannot be opened.
+UniqueFd openFolder(const QString &path);
+
 // Whether an entry exists at `path` (a dangling symbolic link exists too).
 bool entryExists(const QString &path);
 

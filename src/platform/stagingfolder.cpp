@@ -13,12 +13,9 @@
 
 StagingFolder::StagingFolder(const QString &folder, const QString &name, const QString &purpose)
 {
-    const PosixPath at(PathCodec::encode(folder));
-    m_parent.reset(at.error() == 0
-                       ? ::openat(at.dirFd(), at.relative(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)
-                       : -1);
+    m_parent = openFolder(folder);
     if (!m_parent.isValid()) {
-        m_error = FileError(at.error() != 0 ? at.error() : errno, folder);
+        m_error = FileError(errno, folder);
         return;
     }
     // A new random name until one is free; "made exclusively" is mkdir's own promise.
