@@ -93,7 +93,6 @@ private slots:
     void equalityFollowsEveryAttribute();
 
     void listingFailsForUnreadableFolder();
-    void entriesThatCannotBeExaminedAreListed();
     void lookupsNeverMount();
     void listingHonoursHiddenEntries();
 
@@ -357,27 +356,6 @@ void FileItemTest::listingFailsForUnreadableFolder()
         FileItem::listFolder(tree.makeFile(QStringLiteral("file")), true);
     QVERIFY(notFolder.error);
     QCOMPARE(notFolder.error->code, ENOTDIR);
-}
-
-void FileItemTest::entriesThatCannotBeExaminedAreListed()
-{
-    TestTree tree;
-    tree.openToEveryone();
-    const QString unsearchable = tree.makeFolder(QStringLiteral("read-only"));
-    tree.makeFile(QStringLiteral("read-only/note.txt"), "12345");
-    tree.makeFolder(QStringLiteral("read-only/inner"));
-    QVERIFY(::chmod(PathCodec::encode(unsearchable).constData(), 0444) == 0);
-
-    const QByteArray result = runUnprivileged([&] {
-        const FolderListing listing = FileItem::listFolder(unsearchable, true);
-        QByteArrayList lines;
-        for (const FileItem &item : FileItem::sortFoldersFirst(listing.items, {}))
-            lines << (item.name + ' ' + (item.isDirectory ? "folder" : "file") + ' ' +
-                      item.sizeText() + " [" + item.permissions + item.owner + item.kind + ']')
-                         .toUtf8();
-        return (listing.error ? "error " : "") + lines.join('|');
-    });
-    QCOMPARE(result, QByteArray("inner folder -- []|note.txt file -- []"));
 }
 
 void FileItemTest::lookupsNeverMount()

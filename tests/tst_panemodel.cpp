@@ -369,8 +369,10 @@ void PaneModelTest::entriesThatCannotBeExamined()
             pane.setSortOrder({SortComparator{column, direction}});
             QCOMPARE(pane.visibleItems().size(), 3);
             QCOMPARE(pane.visibleItems().first().name, QStringLiteral("inner"));
-            for (const FileItem &item : pane.visibleItems())
+            for (const FileItem &item : pane.visibleItems()) {
                 QCOMPARE(item.text(FileColumn::size), QStringLiteral("--"));
+                QVERIFY(item.permissions.isEmpty() && item.owner.isEmpty());
+            }
         }
     }
 }
