@@ -26,6 +26,8 @@ private slots:
     void movingAndStoredOrder();
     void renameAsksForAName();
     void sidebarOrderAndVolumes();
+    void paneLeavesVolumeThatWent_data();
+    void paneLeavesVolumeThatWent();
     void favoriteThatCannotBeStoredIsTold();
 };
 
@@ -159,6 +161,62 @@ void FavoritesTest::sidebarOrderAndVolumes()
     fixture.desktop.volumes.removeLast();
     state.applicationBecameActive();
     QCOMPARE(state.volumes().size(), 1);
+}
+
+void FavoritesTest::paneLeavesVolumeThatWent_data()
+{
+    QTest::addColumn<PaneSide>("side");
+    QTest::addColumn<QString>("folder");    // the pane's folder, below home
+    QTest::addColumn<QString>("unmounted"); // the volume that goes
+    QTest::addColumn<QString>("deleted");   // what goes with it, below home
+    QTest::addColumn<QString>("landing");   // where the pane ends up, below home
+
+    QTest::newRow("on the mount point") << PaneSide::left << "media/USB"
+                                        << "USB" << QString() << "media";
+    QTest::newRow("deep inside") << PaneSide::right << "media/USB/Fotos/2024"
+                                 << "USB" << QString() << "media";
+    QTest::newRow("mount folders removed with it") << PaneSide::left << "run/media/u/STICK/sub"
+                                                   << "STICK"
+                                                   << "run/media"
+                                                   << "run";
+    QTest::newRow("a name that only begins alike") << PaneSide::right << "media/USB2"
+                                                   << "USB" << QString() << "media/USB2";
+    QTest::newRow("another volume went") << PaneSide::left << "media/USB/Fotos"
+                                         << "USB2" << QString() << "media/USB/Fotos";
+}
+
+// Volumes follow the desktop's notice of a changed mount table, and a pane on a volume that
+// went away goes to the nearest folder above its mount point that can be opened.
+void FavoritesTest::paneLeavesVolumeThatWent()
+{
+    QFETCH(PaneSide, side);
+    QFETCH(QString, folder);
+    QFETCH(QString, unmounted);
+    QFETCH(QString, deleted);
+    QFETCH(QString, landing);
+    for (const char *path : {"media/USB/Fotos/2024", "media/USB2", "run/media/u/STICK/sub"})
+        QVERIFY(QDir().mkpath(home(QString::fromLatin1(path))));
+    ControllerFixture fixture;
+    fixture.desktop.volumes = {
+        {QStringLiteral("System"), QStringLiteral("/")},
+        {QStringLiteral("USB"), home(QStringLiteral("media/USB"))},
+        {QStringLiteral("USB2"), home(QStringLiteral("media/USB2"))},
+        {QStringLiteral("STICK"), home(QStringLiteral("run/media/u/STICK"))}};
+    BivaneState &state = fixture.state();
+    PaneModel &pane = state.pane(side);
+    PaneModel &other = state.pane(oppositeSide(side));
+    pane.navigate(home(folder));
+    other.navigate(home(QStringLiteral("media")));
+
+    fixture.desktop.volumes.removeIf(
+        [&](const MountedVolume &volume) { return volume.name == unmounted; });
+    if (!deleted.isEmpty())
+        QVERIFY(QDir(home(deleted)).removeRecursively());
+    fixture.desktop.reportMountsChanged();
+    QVERIFY(!namesOf(state.volumes()).contains(unmounted));
+    QCOMPARE(state.volumes().size(), 3);
+    QCOMPARE(pane.url(), home(landing));
+    QCOMPARE(other.url(), home(QStringLiteral("media")));
 }
 
 // With the settings folder's disk full, a new favourite appears and the user is told that it

@@ -1,5 +1,6 @@
 #include "linuxdesktop.h"
 #include "pathcodec.h"
+#include "rootonly.h"
 #include "testmain.h"
 #include "testtree.h"
 
@@ -8,6 +9,7 @@
 #include <QProcess>
 #include <QScopeGuard>
 #include <QStandardPaths>
+#include <QThread>
 #include <algorithm>
 #include <cerrno>
 #include <csignal>
@@ -98,6 +100,7 @@ private slots:
     void revealFallsBackToParentFolders();
     void revealSendsExactFileUris();
     void rootVolumeComesFirst();
+    void mountsAreFollowed();
 
 private:
     void clearLaunches() { writeRaw(m_log, {}); }
@@ -349,5 +352,45 @@ void LinuxDesktopTest::rootVolumeComesFirst()
     }
 }
 
-BIVANE_TEST_MAIN(LinuxDesktopTest)
+// A file system mounted where removable media go is told on the main thread and listed, and
+// told again and no longer listed once it is unmounted. (GIO never shows a tmpfs, which it counts
+// among the system's own file systems; a ramfs it shows.)
+void LinuxDesktopTest::mountsAreFollowed()
+{
+    REQUIRE_ROOT();
+    const QString name = QStringLiteral("bivane-test-%1").arg(::getpid());
+    const MountedVolume stick{name, QStringLiteral("/media/") + name};
+    const QByteArray mountPoint = PathCodec::encode(stick.mountPoint);
+    const bool hadMedia = exists("/media");
+    QVERIFY(::mkdir("/media", 0755) == 0 || errno == EEXIST);
+    QVERIFY(::mkdir(mountPoint.constData(), 0755) == 0);
+    bool mounted = false;
+    const auto cleanUp = qScopeGuard([&] {
+        if (mounted)
+            ::umount2(mountPoint.constData(), MNT_DETACH);
+        ::rmdir(mountPoint.constData());
+        if (!hadMedia)
+            ::rmdir("/media");
+    });
+
+    LinuxDesktop desktop;
+    QList<MountedVolume> listedWhenTold;
+    bool toldOnMainThread = true;
+    desktop.watchMounts([&] {
+        listedWhenTold = desktop.mountedVolumes();
+        toldOnMainThread = toldOnMainThread && QThread::currentThread() == thread();
+    });
+    mounted = ::mount("ramfs", mountPoint.constData(), "ramfs", 0, nullptr) == 0;
+    QVERIFY(mounted);
+    QTRY_VERIFY(listedWhenTold.contains(stick));
+    QVERIFY(toldOnMainThread);
+
+    QCOMPARE(::umount(mountPoint.constData()), 0);
+    mounted = false;
+    QTRY_VERIFY(!listedWhenTold.contains(stick));
+    QVERIFY(toldOnMainThread);
+}
+
+// A GUI application, as the program is: its event loop is the one that brings the mount notices.
+BIVANE_GUI_TEST_MAIN(LinuxDesktopTest)
 #include "tst_linuxdesktop.moc"

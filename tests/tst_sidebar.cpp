@@ -124,6 +124,7 @@ class SidebarTest : public QObject
 private slots:
     void init();
     void sections();
+    void volumesFollowMounts();
     void clickNavigates_data();
     void clickNavigates();
     void keysNavigate();
@@ -161,6 +162,36 @@ void SidebarTest::sections()
                           QStringLiteral("Orte"),
                           QStringLiteral("System")}));
     QCOMPARE(mine, 1 + f.state().defaultPlaces().size());
+    QCOMPARE(selectedText(view), f.state().defaultPlaces().first().name);
+}
+
+// A stick plugged in while the sidebar is on screen appears under "Orte" at the desktop's
+// notice, and disappears when it is taken away, without the sidebar being shown again.
+void SidebarTest::volumesFollowMounts()
+{
+    ControllerFixture f;
+    const MountedVolume system{QStringLiteral("System"), QStringLiteral("/")};
+    f.desktop.volumes = {system};
+    SidebarView view(f.state(), f.state().left());
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    const auto shownVolumes = [&] {
+        const QStringList texts = rowTexts(view);
+        return texts.mid(texts.indexOf(QStringLiteral("Orte")) + 1);
+    };
+    QCOMPARE(shownVolumes(), QStringList({QStringLiteral("System")}));
+
+    f.desktop.volumes.append({QStringLiteral("USB-STICK"), home(QStringLiteral("Fotos"))});
+    f.desktop.reportMountsChanged();
+    QCOMPARE(shownVolumes(), QStringList({QStringLiteral("System"), QStringLiteral("USB-STICK")}));
+    clickRow(view, QStringLiteral("USB-STICK"));
+    QCOMPARE(f.state().left().url(), home(QStringLiteral("Fotos")));
+
+    f.desktop.volumes = {system};
+    f.desktop.reportMountsChanged();
+    QCOMPARE(shownVolumes(), QStringList({QStringLiteral("System")}));
+    // The pane was on the stick: it went up to the folder above, and the sidebar marks it.
+    QCOMPARE(f.state().left().url(), home());
     QCOMPARE(selectedText(view), f.state().defaultPlaces().first().name);
 }
 

@@ -2,6 +2,7 @@
 
 #include "accesshint.h"
 #include "applanguage.h"
+#include "desktopservices.h"
 #include "keymonitor.h"
 #include "localization.h"
 #include "panemodel.h"
@@ -93,9 +94,15 @@ BivaneState::BivaneState(Preferences &preferences,
     if (const auto stored =
             ColumnCustomization::fromJson(preferences.dataValue(Pref::tableColumnCustomization)))
         m_columnCustomization = *stored;
+    // Known from the start, so that a pane on a volume that goes away can leave it.
+    refreshVolumes();
+    m_desktop.watchMounts([this] { followMounts(); });
 }
 
-BivaneState::~BivaneState() = default;
+BivaneState::~BivaneState()
+{
+    m_desktop.watchMounts({});
+}
 
 void BivaneState::setErrorMessage(const QString &message)
 {

@@ -305,6 +305,9 @@ private:
     bool handleListArrowKey(quint16 keyCode, PaneModel &pane);
     void reloadPanes();
     void toggleFavorite(const QString &folder);
+    // File systems were mounted or unmounted: the volumes follow, and a pane on a volume that
+    // went away leaves it.
+    void followMounts();
     // Positions of the selected items among `items`, in display order.
     static QList<qsizetype> selectedPositions(const QList<FileItem> &items,
                                               const QSet<QString> &selection);

@@ -25,6 +25,17 @@ QString userFolder(QStandardPaths::StandardLocation location, const QString &fal
                : folder;
 }
 
+// The folder, or the nearest one above it, that can be opened; the home folder when none can.
+QString nearestOpenableFolder(QString folder)
+{
+    while (!openFolder(folder).isValid()) {
+        if (folder == QLatin1String("/"))
+            return QDir::homePath();
+        folder = PathNames::parentFolder(folder);
+    }
+    return folder;
+}
+
 } // namespace
 
 bool BivaneState::isFavorite(const QString &folder) const
@@ -188,4 +199,25 @@ void BivaneState::refreshVolumes()
                         volume.mountPoint});
     }
     setVolumes(volumes);
+}
+
+// A pane on a volume that went away goes to the folder above the mount point: the folder that
+// stays behind at the mount point shows the disk under it, empty or not, which would read as
+// the volume's content, and what is copied there would land on that disk.
+void BivaneState::followMounts()
+{
+    const QList<SidebarItem> before = m_volumes;
+    refreshVolumes();
+    for (const SidebarItem &volume : before) {
+        const QString mountPoint = standardized(volume.url);
+        if (std::any_of(m_volumes.cbegin(), m_volumes.cend(), [&](const SidebarItem &still) {
+                return standardized(still.url) == mountPoint;
+            }))
+            continue;
+        for (PaneModel *pane : {m_left.get(), m_right.get()}) {
+            const QString folder = standardized(pane->url());
+            if (folder == mountPoint || folder.startsWith(mountPoint + QLatin1Char('/')))
+                pane->navigate(nearestOpenableFolder(PathNames::parentFolder(mountPoint)));
+        }
+    }
 }

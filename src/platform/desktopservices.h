@@ -5,6 +5,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <optional>
 
 // A mounted file system the user should see.
@@ -50,4 +51,7 @@ public:
     virtual std::optional<FileError> moveToTrash(const QString &path) = 0;
     // "/" first, then the other mounts that should be displayed, in the system's order.
     virtual QList<MountedVolume> mountedVolumes() const = 0;
+    // Calls `changed` on the main thread whenever file systems were mounted or unmounted, until
+    // another call replaces it; an empty function ends the calls.
+    virtual void watchMounts(std::function<void()> changed) = 0;
 };

@@ -181,6 +181,39 @@ int errnoFor(const GError *error)
 
 } // namespace
 
+// GIO tells of a changed mount table in the main context of the thread that took the monitor,
+// here the main thread, whose GLib main context Qt's event loop runs.
+struct LinuxDesktop::MountWatch
+{
+    explicit MountWatch(std::function<void()> onChange)
+        : changed(std::move(onChange))
+        , monitor(g_unix_mount_monitor_get())
+        , handler(g_signal_connect(monitor, "mounts-changed", G_CALLBACK(&MountWatch::tell), this))
+    {}
+    ~MountWatch()
+    {
+        g_signal_handler_disconnect(monitor, handler);
+        g_object_unref(monitor);
+    }
+    MountWatch(const MountWatch &) = delete;
+    MountWatch &operator=(const MountWatch &) = delete;
+
+    static void tell(GUnixMountMonitor *, gpointer watch)
+    {
+        // A copy: the call may replace the watch, and with it this function.
+        const std::function<void()> call = static_cast<MountWatch *>(watch)->changed;
+        call();
+    }
+
+    std::function<void()> changed;
+    GUnixMountMonitor *monitor;
+    gulong handler;
+};
+
+LinuxDesktop::LinuxDesktop() = default;
+
+LinuxDesktop::~LinuxDesktop() = default;
+
 void LinuxDesktop::open(const QStringList &paths)
 {
     openEach(paths);
@@ -290,4 +323,11 @@ QList<MountedVolume> LinuxDesktop::mountedVolumes() const
     g_list_free_full(
         mounts, [](gpointer mount) { g_unix_mount_free(static_cast<GUnixMountEntry *>(mount)); });
     return volumes;
+}
+
+void LinuxDesktop::watchMounts(std::function<void()> changed)
+{
+    m_mountWatch.reset();
+    if (changed)
+        m_mountWatch = std::make_unique<MountWatch>(std::move(changed));
 }

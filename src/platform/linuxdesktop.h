@@ -2,11 +2,16 @@
 
 #include "desktopservices.h"
 
+#include <memory>
+
 // The Linux desktop: GIO for applications, the freedesktop trash and the mounts, D-Bus for
 // showing items in the file browser. Every path reaches the desktop as its exact bytes.
 class LinuxDesktop : public DesktopServices
 {
 public:
+    LinuxDesktop();
+    ~LinuxDesktop() override;
+
     void open(const QStringList &paths) override;
     bool openWith(const QStringList &paths, const QString &application) override;
     QList<DesktopApplication> applicationsFor(const QString &path) const override;
@@ -16,4 +21,10 @@ public:
     void reveal(const QStringList &paths) override;
     std::optional<FileError> moveToTrash(const QString &path) override;
     QList<MountedVolume> mountedVolumes() const override;
+    // Follows GIO's monitor of the mount table.
+    void watchMounts(std::function<void()> changed) override;
+
+private:
+    struct MountWatch;
+    std::unique_ptr<MountWatch> m_mountWatch;
 };

@@ -47,6 +47,17 @@ public:
         return m_desktop.moveToTrash(path);
     }
     QList<MountedVolume> mountedVolumes() const override { return volumes; }
+    void watchMounts(std::function<void()> changed) override
+    {
+        m_mountsChanged = std::move(changed);
+    }
+    // Tells the watcher of the mounts that they changed, as the desktop does when a stick is
+    // plugged in or taken away.
+    void reportMountsChanged() const
+    {
+        if (m_mountsChanged)
+            m_mountsChanged();
+    }
 
     QList<DesktopCall> calls;
     QStringList trashed; // every path handed to moveToTrash, in order, also the failed ones
@@ -57,4 +68,5 @@ public:
 
 private:
     LinuxDesktop m_desktop;
+    std::function<void()> m_mountsChanged;
 };
