@@ -1,6 +1,8 @@
 // The settings window through its real widgets: nothing is written before "Speichern", saving
 // writes every setting once, reset and the keyboard alone.
 #include "controllerfixture.h"
+#include "formtext.h"
+#include "localization.h"
 #include "mainwindow.h"
 #include "settingseditor.h"
 #include "settingswindow.h"
@@ -14,6 +16,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSpinBox>
+#include <QTabBar>
 #include <QTabWidget>
 
 namespace {
@@ -89,11 +92,14 @@ class SettingsWindowTest : public QObject
     Q_OBJECT
 
 private slots:
+    void cleanup() { installTranslation(QStringLiteral("de")); }
     void discardAndCloseWriteNothing();
     void saveWritesEveryKeyOnce();
     void resetRestoresDefaults();
     void keyboardAlone();
     void mainWindowOpensOneSettingsWindow();
+    void tabTitlesShowWhole_data();
+    void tabTitlesShowWhole();
 };
 
 void SettingsWindowTest::discardAndCloseWriteNothing()
@@ -104,7 +110,6 @@ void SettingsWindowTest::discardAndCloseWriteNothing()
     OpenSettings open(f);
     QWidget &window = *open.window;
     QVERIFY(QTest::qWaitForWindowActive(&window));
-    QCOMPARE(window.size(), SettingsWindow::kSize);
     QLabel *unsaved = withText<QLabel>(window, QStringLiteral("Ungespeicherte Änderungen"));
     QPushButton *save = button(window, QStringLiteral("Speichern"));
     QPushButton *discard = button(window, QStringLiteral("Verwerfen"));
@@ -245,6 +250,42 @@ void SettingsWindowTest::mainWindowOpensOneSettingsWindow()
     const QList<SettingsWindow *> opened = window.findChildren<SettingsWindow *>();
     QCOMPARE(opened.size(), 1);
     QTRY_VERIFY(opened.first()->isVisible());
+}
+
+void SettingsWindowTest::tabTitlesShowWhole_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<double>("fontSize"); // 0: the desktop's own size
+    for (const char *language : {"de", "en", "tr", "fr"}) {
+        for (double size : {0.0, 10.0, 20.0}) {
+            QTest::addRow("%s, font %g", language, size) << QString::fromLatin1(language) << size;
+        }
+    }
+}
+
+// Every tab gets the room of its icon and its whole title, inside the window, whatever the
+// language and the font.
+void SettingsWindowTest::tabTitlesShowWhole()
+{
+    QFETCH(QString, language);
+    QFETCH(double, fontSize);
+    QVERIFY(installTranslation(language));
+    ControllerFixture f;
+    OpenSettings open(f);
+    if (fontSize > 0)
+        open.window->setFont(platformFont(fontSize));
+    QVERIFY(QTest::qWaitForWindowExposed(open.window));
+    const QTabBar *bar = open.window->tabs()->tabBar();
+    for (int i = 0; i < bar->count(); ++i) {
+        const QString title = bar->tabText(i).replace(QStringLiteral("&&"), QStringLiteral("&"));
+        const int needed = bar->fontMetrics().horizontalAdvance(title) + bar->iconSize().width();
+        QTRY_VERIFY2(bar->tabRect(i).width() >= needed, qPrintable(title));
+        const QRect shown(bar->mapTo(open.window, bar->tabRect(i).topLeft()),
+                          bar->tabRect(i).size());
+        QVERIFY2(open.window->rect().contains(shown), qPrintable(title));
+    }
+    QCOMPARE(open.window->height(), SettingsWindow::kSize.height());
+    QVERIFY(open.window->width() >= SettingsWindow::kSize.width());
 }
 
 BIVANE_GUI_TEST_MAIN(SettingsWindowTest)
