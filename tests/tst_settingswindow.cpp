@@ -15,7 +15,9 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QSlider>
 #include <QSpinBox>
+#include <QStyleOptionButton>
 #include <QTabBar>
 #include <QTabWidget>
 
@@ -73,6 +75,23 @@ QStringList draftKeys()
     return keys;
 }
 
+// Whether `area` of `widget`, as drawn, holds a pixel a user tells from the window around it:
+// the contrast of 3:1 a control's boundary needs.
+bool standsOut(QWidget &widget, const QRect &area)
+{
+    const QImage image = widget.grab().toImage();
+    const QColor window = widget.palette().color(QPalette::Window);
+    const QRect pixels(area.topLeft() * image.devicePixelRatio(),
+                       area.size() * image.devicePixelRatio());
+    for (int y = pixels.top(); y <= pixels.bottom(); ++y) {
+        for (int x = pixels.left(); x <= pixels.right(); ++x) {
+            if (contrastRatio(image.pixelColor(x, y), window) >= 3)
+                return true;
+        }
+    }
+    return false;
+}
+
 struct OpenSettings
 {
     explicit OpenSettings(ControllerFixture &f)
@@ -100,6 +119,8 @@ private slots:
     void mainWindowOpensOneSettingsWindow();
     void tabTitlesShowWhole_data();
     void tabTitlesShowWhole();
+    void controlsStandOutInEveryTheme_data();
+    void controlsStandOutInEveryTheme();
 };
 
 void SettingsWindowTest::discardAndCloseWriteNothing()
@@ -286,6 +307,57 @@ void SettingsWindowTest::tabTitlesShowWhole()
     }
     QCOMPARE(open.window->height(), SettingsWindow::kSize.height());
     QVERIFY(open.window->width() >= SettingsWindow::kSize.width());
+}
+
+void SettingsWindowTest::controlsStandOutInEveryTheme_data()
+{
+    QTest::addColumn<QString>("preset");
+    for (ThemePreset preset : allThemePresets())
+        QTest::newRow(qPrintable(rawValue(preset))) << rawValue(preset);
+}
+
+// A check box shows its box unchecked, checked and with the keyboard on it; fields, buttons and
+// sliders show their frames, in every theme.
+void SettingsWindowTest::controlsStandOutInEveryTheme()
+{
+    QFETCH(QString, preset);
+    ControllerFixture f;
+    f.preferences.setValue(Pref::themePreset, preset);
+    OpenSettings open(f);
+    QVERIFY(QTest::qWaitForWindowActive(open.window));
+    auto *toggle = withText<QCheckBox>(*open.window,
+                                       QStringLiteral("Ordner in der Liste als Baum aufklappen"));
+    QStyleOptionButton option;
+    option.initFrom(toggle);
+    const QRect box =
+        toggle->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, toggle);
+    QVERIFY2(standsOut(*toggle, box), "unchecked");
+    QTest::mouseClick(toggle, Qt::LeftButton, {}, box.center());
+    QVERIFY(toggle->isChecked());
+    QVERIFY2(standsOut(*toggle, box), "checked");
+    const QImage withoutFocus = toggle->grab().toImage();
+    press(Qt::Key_Tab);
+    press(Qt::Key_Tab, Qt::ShiftModifier);
+    QCOMPARE(QApplication::focusWidget(), toggle);
+    QVERIFY2(standsOut(*toggle, box), "focused");
+    QVERIFY(toggle->grab().toImage().copy(box) != withoutFocus.copy(box));
+
+    const auto leftEdge = [](const QWidget *widget) {
+        return QRect(0, widget->height() / 4, 2, widget->height() / 2);
+    };
+    const auto rightEdge = [](const QWidget *widget) {
+        return QRect(widget->width() - 2, widget->height() / 4, 2, widget->height() / 2);
+    };
+    QTabBar *bar = open.window->tabs()->tabBar();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(1).center());
+    auto *slider = open.window->findChild<QSlider *>();
+    QVERIFY2(standsOut(*slider, rightEdge(slider)), "font size slider");
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(6).center());
+    auto *width = open.window->findChildren<QSpinBox *>().at(0);
+    QVERIFY2(standsOut(*width, leftEdge(width)), "width field");
+    QPushButton *takeSize =
+        button(*open.window, QStringLiteral("Aktuelle Fenstergröße als Startgröße übernehmen"));
+    QVERIFY2(standsOut(*takeSize, leftEdge(takeSize)), "button");
 }
 
 BIVANE_GUI_TEST_MAIN(SettingsWindowTest)
