@@ -11,6 +11,8 @@ namespace {
 
 // What a user needs to make out a control's boundary against its surroundings.
 constexpr double kControlContrast = 3.0;
+// The corner radius of the base style's fields and buttons.
+constexpr double kFrameRadius = 2;
 
 QColor mixed(const QColor &from, const QColor &to, double share)
 {
@@ -40,6 +42,18 @@ bool hasKeyboardFocus(const QStyleOption &option)
            option.state.testFlag(QStyle::State_KeyboardFocusChange);
 }
 
+// The outline of a control on `palette`'s window. Focus shows in the highlight colour, moved
+// toward the text colour when it is too close to the window; the plain outline is the faintest
+// mix of window and text that stands out.
+QColor controlOutline(const QPalette &palette, bool focused)
+{
+    QColor window = palette.color(QPalette::Window);
+    window.setAlpha(255);
+    const QColor text = palette.color(QPalette::WindowText);
+    return focused ? standingOut(palette.color(QPalette::Highlight), text, window)
+                   : standingOut(window, text, window);
+}
+
 // Strokes the outline of `rect` along its inside, one pixel wide (two when `focused`), rounded
 // like the base style's frames when `radius` is given.
 void strokeOutline(
@@ -57,26 +71,12 @@ void strokeOutline(
     painter.restore();
 }
 
-// The corner radius of the base style's fields and buttons.
-constexpr double kFrameRadius = 2;
-
 void strokeOutline(QPainter &painter, const QStyleOption &option, const QRect &rect, double radius)
 {
     strokeOutline(painter, option.palette, rect, radius, hasKeyboardFocus(option));
 }
 
 } // namespace
-
-QColor controlOutline(const QPalette &palette, bool focused)
-{
-    QColor window = palette.color(QPalette::Window);
-    window.setAlpha(255);
-    const QColor text = palette.color(QPalette::WindowText);
-    // Focus shows in the highlight colour, made lighter or darker toward the text when the
-    // window is too close to it; the plain outline is the faintest one that stands out.
-    return focused ? standingOut(palette.color(QPalette::Highlight), text, window)
-                   : standingOut(window, text, window);
-}
 
 VisibleControlsStyle::VisibleControlsStyle(QStyle *base)
     : QProxyStyle(base)
@@ -101,7 +101,7 @@ void VisibleControlsStyle::drawPrimitive(PrimitiveElement element,
     case PE_IndicatorCheckBox:
         strokeOutline(*painter, *option, option->rect, 0);
         break;
-    case PE_PanelButtonCommand: // push buttons and the buttons of combo boxes
+    case PE_PanelButtonCommand: // push buttons and combo boxes; the base style's start a pixel down
         strokeOutline(*painter, *option, option->rect.adjusted(0, 1, 0, 0), kFrameRadius);
         break;
     case PE_FrameLineEdit:

@@ -26,7 +26,3 @@ public:
                             QPainter *painter,
                             const QWidget *widget = nullptr) const override;
 };
-
-// The outline of a control on `palette`'s window: the window's colour moved toward the text
-// colour (or the highlight, when `focused`) just until it stands out by a contrast of 3:1.
-QColor controlOutline(const QPalette &palette, bool focused);
