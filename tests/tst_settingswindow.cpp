@@ -1,6 +1,8 @@
 // The settings window through its real widgets: nothing is written before "Speichern", saving
 // writes every setting once, reset and the keyboard alone.
 #include "controllerfixture.h"
+#include "formtext.h"
+#include "localization.h"
 #include "mainwindow.h"
 #include "settingseditor.h"
 #include "settingswindow.h"
@@ -13,7 +15,10 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QSlider>
 #include <QSpinBox>
+#include <QStyleOptionButton>
+#include <QTabBar>
 #include <QTabWidget>
 
 namespace {
@@ -70,6 +75,23 @@ QStringList draftKeys()
     return keys;
 }
 
+// Whether `area` of `widget`, as drawn, holds a pixel a user tells from the window around it:
+// the contrast of 3:1 a control's boundary needs.
+bool standsOut(QWidget &widget, const QRect &area)
+{
+    const QImage image = widget.grab().toImage();
+    const QColor window = widget.palette().color(QPalette::Window);
+    const QRect pixels(area.topLeft() * image.devicePixelRatio(),
+                       area.size() * image.devicePixelRatio());
+    for (int y = pixels.top(); y <= pixels.bottom(); ++y) {
+        for (int x = pixels.left(); x <= pixels.right(); ++x) {
+            if (contrastRatio(image.pixelColor(x, y), window) >= 3)
+                return true;
+        }
+    }
+    return false;
+}
+
 struct OpenSettings
 {
     explicit OpenSettings(ControllerFixture &f)
@@ -89,11 +111,16 @@ class SettingsWindowTest : public QObject
     Q_OBJECT
 
 private slots:
+    void cleanup() { installTranslation(QStringLiteral("de")); }
     void discardAndCloseWriteNothing();
     void saveWritesEveryKeyOnce();
     void resetRestoresDefaults();
     void keyboardAlone();
     void mainWindowOpensOneSettingsWindow();
+    void tabTitlesShowWhole_data();
+    void tabTitlesShowWhole();
+    void controlsStandOutInEveryTheme_data();
+    void controlsStandOutInEveryTheme();
 };
 
 void SettingsWindowTest::discardAndCloseWriteNothing()
@@ -104,7 +131,6 @@ void SettingsWindowTest::discardAndCloseWriteNothing()
     OpenSettings open(f);
     QWidget &window = *open.window;
     QVERIFY(QTest::qWaitForWindowActive(&window));
-    QCOMPARE(window.size(), SettingsWindow::kSize);
     QLabel *unsaved = withText<QLabel>(window, QStringLiteral("Ungespeicherte Änderungen"));
     QPushButton *save = button(window, QStringLiteral("Speichern"));
     QPushButton *discard = button(window, QStringLiteral("Verwerfen"));
@@ -245,6 +271,93 @@ void SettingsWindowTest::mainWindowOpensOneSettingsWindow()
     const QList<SettingsWindow *> opened = window.findChildren<SettingsWindow *>();
     QCOMPARE(opened.size(), 1);
     QTRY_VERIFY(opened.first()->isVisible());
+}
+
+void SettingsWindowTest::tabTitlesShowWhole_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<double>("fontSize"); // 0: the desktop's own size
+    for (const char *language : {"de", "en", "tr", "fr"}) {
+        for (double size : {0.0, 10.0, 20.0}) {
+            QTest::addRow("%s, font %g", language, size) << QString::fromLatin1(language) << size;
+        }
+    }
+}
+
+// Every tab gets the room of its icon and its whole title, inside the window, whatever the
+// language and the font.
+void SettingsWindowTest::tabTitlesShowWhole()
+{
+    QFETCH(QString, language);
+    QFETCH(double, fontSize);
+    QVERIFY(installTranslation(language));
+    ControllerFixture f;
+    OpenSettings open(f);
+    if (fontSize > 0)
+        open.window->setFont(platformFont(fontSize));
+    QVERIFY(QTest::qWaitForWindowExposed(open.window));
+    const QTabBar *bar = open.window->tabs()->tabBar();
+    for (int i = 0; i < bar->count(); ++i) {
+        const QString title = bar->tabText(i).replace(QStringLiteral("&&"), QStringLiteral("&"));
+        const int needed = bar->fontMetrics().horizontalAdvance(title) + bar->iconSize().width();
+        QTRY_VERIFY2(bar->tabRect(i).width() >= needed, qPrintable(title));
+        const QRect shown(bar->mapTo(open.window, bar->tabRect(i).topLeft()),
+                          bar->tabRect(i).size());
+        QVERIFY2(open.window->rect().contains(shown), qPrintable(title));
+    }
+    QCOMPARE(open.window->height(), SettingsWindow::kSize.height());
+    QVERIFY(open.window->width() >= SettingsWindow::kSize.width());
+}
+
+void SettingsWindowTest::controlsStandOutInEveryTheme_data()
+{
+    QTest::addColumn<QString>("preset");
+    for (ThemePreset preset : allThemePresets())
+        QTest::newRow(qPrintable(rawValue(preset))) << rawValue(preset);
+}
+
+// A check box shows its box unchecked, checked and with the keyboard on it; fields, buttons and
+// sliders show their frames, in every theme.
+void SettingsWindowTest::controlsStandOutInEveryTheme()
+{
+    QFETCH(QString, preset);
+    ControllerFixture f;
+    f.preferences.setValue(Pref::themePreset, preset);
+    OpenSettings open(f);
+    QVERIFY(QTest::qWaitForWindowActive(open.window));
+    auto *toggle = withText<QCheckBox>(*open.window,
+                                       QStringLiteral("Ordner in der Liste als Baum aufklappen"));
+    QStyleOptionButton option;
+    option.initFrom(toggle);
+    const QRect box =
+        toggle->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, toggle);
+    QVERIFY2(standsOut(*toggle, box), "unchecked");
+    QTest::mouseClick(toggle, Qt::LeftButton, {}, box.center());
+    QVERIFY(toggle->isChecked());
+    QVERIFY2(standsOut(*toggle, box), "checked");
+    const QImage withoutFocus = toggle->grab().toImage();
+    press(Qt::Key_Tab);
+    press(Qt::Key_Tab, Qt::ShiftModifier);
+    QCOMPARE(QApplication::focusWidget(), toggle);
+    QVERIFY2(standsOut(*toggle, box), "focused");
+    QVERIFY(toggle->grab().toImage().copy(box) != withoutFocus.copy(box));
+
+    const auto leftEdge = [](const QWidget *widget) {
+        return QRect(0, widget->height() / 4, 2, widget->height() / 2);
+    };
+    const auto rightEdge = [](const QWidget *widget) {
+        return QRect(widget->width() - 2, widget->height() / 4, 2, widget->height() / 2);
+    };
+    QTabBar *bar = open.window->tabs()->tabBar();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(1).center());
+    auto *slider = open.window->findChild<QSlider *>();
+    QVERIFY2(standsOut(*slider, rightEdge(slider)), "font size slider");
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(6).center());
+    auto *width = open.window->findChildren<QSpinBox *>().at(0);
+    QVERIFY2(standsOut(*width, leftEdge(width)), "width field");
+    QPushButton *takeSize =
+        button(*open.window, QStringLiteral("Aktuelle Fenstergröße als Startgröße übernehmen"));
+    QVERIFY2(standsOut(*takeSize, leftEdge(takeSize)), "button");
 }
 
 BIVANE_GUI_TEST_MAIN(SettingsWindowTest)

@@ -15,6 +15,7 @@
 #include <QShowEvent>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 SettingsWindow::SettingsWindow(BivaneState &state, QWidget *parent)
     : QDialog(parent)
@@ -49,15 +50,31 @@ SettingsWindow::SettingsWindow(BivaneState &state, QWidget *parent)
                        symbolIcon(QString::fromLatin1(tab.symbol)),
                        QString(tab.title).replace(u'&', QStringLiteral("&&")));
     }
-    // All seven tabs stay in view; none hides behind scroll arrows. With a large theme font
-    // their titles shorten instead.
+    // All seven tabs stay in view with their whole titles, neither behind scroll arrows nor
+    // shortened: the window grows wider when the language or the font needs it.
     m_tabs->setUsesScrollButtons(false);
-    m_tabs->setElideMode(Qt::ElideRight);
+    m_tabs->setElideMode(Qt::ElideNone);
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_tabs);
     layout->addWidget(new ThemedDivider(ThemedDivider::Orientation::horizontal));
     layout->addWidget(makeBottomBar());
+    fitWidth();
+}
+
+void SettingsWindow::fitWidth()
+{
+    // Without shortening, the tab bar's minimum is the width of all its titles.
+    setFixedSize(std::max(kSize.width(), layout()->totalMinimumSize().width()), kSize.height());
+}
+
+bool SettingsWindow::event(QEvent *event)
+{
+    const bool handled = QDialog::event(event);
+    // A child's size changed: a new font, style or text may need another width.
+    if (event->type() == QEvent::LayoutRequest)
+        fitWidth();
+    return handled;
 }
 
 QWidget *SettingsWindow::makeBottomBar()

@@ -16,6 +16,7 @@ class SettingsWindow : public QDialog
     Q_OBJECT
 
 public:
+    // The size the window has while its tab titles fit; wider when they need more.
     static constexpr QSize kSize{720, 660};
 
     explicit SettingsWindow(BivaneState &state, QWidget *parent = nullptr);
@@ -27,9 +28,11 @@ public:
     QTabWidget *tabs() const { return m_tabs; }
 
 protected:
+    bool event(QEvent *event) override;
     void showEvent(QShowEvent *event) override;
 
 private:
+    void fitWidth();
     QWidget *makeBottomBar();
     void save();
 

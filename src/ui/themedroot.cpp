@@ -1,6 +1,7 @@
 #include "themedroot.h"
 
 #include "preferences.h"
+#include "visiblecontrolsstyle.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -29,6 +30,11 @@ QPalette retroWindowPalette(const Palette &colors, const QPalette &dark)
         palette.setColor(group, QPalette::Dark, colors.border);
         palette.setColor(group, QPalette::Light, colors.activeBorder);
     }
+    // Controls that are off keep the theme's background and speak in its dim border colour.
+    for (QPalette::ColorRole role : {QPalette::Window, QPalette::Base, QPalette::Button})
+        palette.setColor(QPalette::Disabled, role, colors.background);
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        palette.setColor(QPalette::Disabled, role, colors.border);
     return palette;
 }
 
@@ -47,6 +53,8 @@ ThemedRoot::ThemedRoot(QWidget &window, const Preferences &preferences, Font fon
     , m_preferences(preferences)
     , m_font(font)
 {
+    // Before the palette: a new style brings its own.
+    VisibleControlsStyle::install();
     m_window.installEventFilter(this);
     connect(&preferences, &Preferences::changed, this, [this](const QString &key) {
         if (isThemeKey(key))
