@@ -134,7 +134,7 @@ void AppearanceTest::draftMovesConflictingShortcuts()
 
     // Bound elsewhere: it moves, and the note says from where.
     QCOMPARE(draft.assign(commandD, ShortcutAction::info, 1),
-             QStringLiteral("⌘D war bei „Duplizieren“ belegt und wurde dort entfernt."));
+             QStringLiteral("Strg+D war bei „Duplizieren“ belegt und wurde dort entfernt."));
     QCOMPARE(draft.slotCombo(ShortcutAction::duplicate, 0), std::nullopt);
     QCOMPARE(draft.slotCombo(ShortcutAction::info, 1), commandD);
     // In the other slot of the same action: it moves without a note.

@@ -59,7 +59,7 @@ QStringList itemEntries(const QString &openWith,
            QStringList{
                "-", "Kopieren", "Ins andere Panel kopieren", "Ins andere Panel verschieben", "-"} +
            favorite +
-           QStringList{"Pfad kopieren", "Im Finder zeigen", "-", "In den Papierkorb legen"};
+           QStringList{"Pfad kopieren", "Im Dateimanager zeigen", "-", "In den Papierkorb legen"};
 }
 
 // A home folder with four text files, an archive and a folder, shown in the left pane. The

@@ -1,5 +1,6 @@
 #include "keycombo.h"
 #include "keymapping.h"
+#include "localization.h"
 #include "shortcutaction.h"
 #include "testmain.h"
 
@@ -177,22 +178,81 @@ void KeyComboTest::scanCodesAndQtKeysAgree()
     }
 }
 
+// The same combinations in each language, written as the desktop writes them.
 void KeyComboTest::displayText_data()
 {
-    QTest::addColumn<KeyCombo>("combo");
-    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QStringList>("texts");
 
-    QTest::newRow("Shift+Command") << KeyCombo{45, 1179648, "N"} << "⇧⌘N";
-    QTest::newRow("Option") << KeyCombo{96, 524288, "F5"} << "⌥F5";
-    QTest::newRow("none") << KeyCombo{49, 0, "Space"} << "Space";
-    QTest::newRow("all four") << KeyCombo{0, ModifierBit::mask, "A"} << "⌃⌥⇧⌘A";
+    QTest::newRow("German") << "de"
+                            << QStringList{"Strg+Alt+K",
+                                           "Umschalt+F6",
+                                           "Alt+F5",
+                                           "Entf",
+                                           "Strg+,",
+                                           "Strg+Alt+Umschalt+Super+A",
+                                           "Leertaste",
+                                           "Strg+Rücktaste",
+                                           "Eingabe",
+                                           "Strg+↓"};
+    QTest::newRow("English") << "en"
+                             << QStringList{"Ctrl+Alt+K",
+                                            "Shift+F6",
+                                            "Alt+F5",
+                                            "Delete",
+                                            "Ctrl+,",
+                                            "Ctrl+Alt+Shift+Super+A",
+                                            "Space",
+                                            "Ctrl+Backspace",
+                                            "Enter",
+                                            "Ctrl+↓"};
+    QTest::newRow("French") << "fr"
+                            << QStringList{"Ctrl+Alt+K",
+                                           "Maj+F6",
+                                           "Alt+F5",
+                                           "Suppr",
+                                           "Ctrl+,",
+                                           "Ctrl+Alt+Maj+Super+A",
+                                           "Espace",
+                                           "Ctrl+Retour arrière",
+                                           "Entrée",
+                                           "Ctrl+↓"};
+    QTest::newRow("Turkish") << "tr"
+                             << QStringList{"Ctrl+Alt+K",
+                                            "Shift+F6",
+                                            "Alt+F5",
+                                            "Delete",
+                                            "Ctrl+,",
+                                            "Ctrl+Alt+Shift+Super+A",
+                                            "Boşluk",
+                                            "Ctrl+Backspace",
+                                            "Enter",
+                                            "Ctrl+↓"};
 }
 
 void KeyComboTest::displayText()
 {
-    QFETCH(KeyCombo, combo);
-    QFETCH(QString, text);
-    QCOMPARE(combo.displayText(), text);
+    QFETCH(QString, language);
+    QFETCH(QStringList, texts);
+    const QList<KeyCombo> combos{
+        {40, command | option, "K"},
+        {97, shift, "F6"},
+        {96, option, "F5"},
+        {117, 0, "⌦"},
+        {43, command, ","},
+        // Set in another order than shown.
+        {0, control | shift | option | command, "A"},
+        {49, 0, "Space"},
+        {51, command, "⌫"},
+        {36, 0, "↩"},
+        {125, command, "↓"},
+    };
+    QVERIFY(installTranslation(language));
+    QStringList shown;
+    for (const KeyCombo &combo : combos)
+        shown.append(combo.displayText());
+    installTranslation(QStringLiteral("de"));
+    QCOMPARE(shown, texts);
 }
 
 void KeyComboTest::menuShortcut_data()

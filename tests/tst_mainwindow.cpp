@@ -7,6 +7,7 @@
 #include "paneview.h"
 #include "progresswindow.h"
 #include "questionsheet.h"
+#include "settingswindow.h"
 #include "sidebarview.h"
 #include "testmain.h"
 #include "theme.h"
@@ -81,6 +82,8 @@ private slots:
     void toolbarFollowsActivePane();
     void searchFieldFromTheKeyboard_data();
     void searchFieldFromTheKeyboard();
+    void settingsKey_data();
+    void settingsKey();
     void renameUnderSearchText_data();
     void renameUnderSearchText();
     void toolTipsFollowBindings();
@@ -225,6 +228,48 @@ void MainWindowTest::searchFieldFromTheKeyboard()
     QCOMPARE(search->text(), searchText);
 }
 
+void MainWindowTest::settingsKey_data()
+{
+    QTest::addColumn<bool>("fromSearchField");
+    QTest::addColumn<bool>("bound"); // the key given to "Benutzerordner"
+    QTest::newRow("from the list") << false << false;
+    QTest::newRow("from the search field") << true << false;
+    QTest::newRow("a binding of the key comes first") << false << true;
+}
+
+// Ctrl+, opens the settings window, as the shortcut list says, unless a binding has the key.
+void MainWindowTest::settingsKey()
+{
+    QFETCH(bool, fromSearchField);
+    QFETCH(bool, bound);
+    ControllerFixture f;
+    if (bound) {
+        ShortcutBindings bindings = f.shortcuts.bindings();
+        bindings[ShortcutAction::goHome] = {KeyCombo{43, ModifierBit::command, QStringLiteral(",")},
+                                            std::nullopt};
+        f.shortcuts.replaceAll(bindings);
+    }
+    BivaneState &state = f.state();
+    state.left().navigate(home(QStringLiteral("Downloads")));
+    MainWindow window(state);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QTRY_VERIFY(focusedFileView());
+    if (fromSearchField) {
+        press(Qt::Key_F, Qt::ControlModifier);
+        QTRY_VERIFY(qobject_cast<QLineEdit *>(QApplication::focusWidget()));
+    }
+
+    press(Qt::Key_Comma, Qt::ControlModifier);
+    if (bound) {
+        QCOMPARE(state.left().url(), home());
+        QVERIFY(!window.findChild<SettingsWindow *>());
+    } else {
+        QTRY_VERIFY(window.findChild<SettingsWindow *>());
+        QTRY_VERIFY(window.findChild<SettingsWindow *>()->isVisible());
+    }
+}
+
 void MainWindowTest::renameUnderSearchText_data()
 {
     QTest::addColumn<Qt::Key>("key");
@@ -336,10 +381,11 @@ void MainWindowTest::toolTipsFollowBindings()
     QCOMPARE(trash->toolTip(), QStringLiteral("In den Papierkorb legen (F8)"));
 
     ShortcutBindings bindings = f.shortcuts.bindings();
-    bindings[ShortcutAction::copyToOther] = {KeyCombo{97, 0, QStringLiteral("F6")}, std::nullopt};
+    bindings[ShortcutAction::copyToOther] = {KeyCombo{97, ModifierBit::shift, QStringLiteral("F6")},
+                                             std::nullopt};
     bindings[ShortcutAction::trash] = {std::nullopt, std::nullopt};
     f.shortcuts.replaceAll(bindings);
-    QCOMPARE(copy->toolTip(), QStringLiteral("Ins andere Panel kopieren (F6)"));
+    QCOMPARE(copy->toolTip(), QStringLiteral("Ins andere Panel kopieren (Umschalt+F6)"));
     QCOMPARE(trash->toolTip(), QStringLiteral("In den Papierkorb legen (–)"));
 
     // The keyboard button shows the shortcut list's state and switches it like its key.

@@ -70,7 +70,7 @@ void MenuBarTest::enabledFollowActivePane_data()
                                     "Duplizieren",
                                     "Packen",
                                     "Entpacken",
-                                    "Im Finder zeigen",
+                                    "Im Dateimanager zeigen",
                                     "In den Papierkorb legen"};
     QTest::newRow("nothing selected")
         << home() << QStringList() << needSelection + QStringList{"Zurück", "Vorwärts"};
@@ -103,20 +103,33 @@ void MenuBarTest::enabledFollowActivePane()
     QCOMPARE(disabledEntries(bar), disabled);
 }
 
+// The keys read as the program writes them, in its language, the quit key too.
 void MenuBarTest::keysAndTitlesFollowState()
 {
     ControllerFixture f;
     MainMenuBar bar(f.state(), {});
     QCOMPARE(entry(bar, QStringLiteral("Neuer Ordner"))->text(),
-             QStringLiteral("Neuer Ordner\tCtrl+Shift+N"));
+             QStringLiteral("Neuer Ordner\tStrg+Umschalt+N"));
+    QCOMPARE(entry(bar, QStringLiteral("Im Dateimanager zeigen"))->text(),
+             QStringLiteral("Im Dateimanager zeigen\tStrg+R"));
+    QAction *quit = entry(bar, QStringLiteral("Beenden"));
+    QCOMPARE(quit->text(), QStringLiteral("Beenden\tStrg+Q"));
+    QCOMPARE(quit->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     ShortcutBindings bindings = f.shortcuts.bindings();
     bindings[ShortcutAction::newFolder] = {
         KeyCombo{40, ModifierBit::command | ModifierBit::option, QStringLiteral("K")},
         std::nullopt};
+    bindings[ShortcutAction::info] = {KeyCombo{12, ModifierBit::command, QStringLiteral("Q")},
+                                      std::nullopt};
     f.shortcuts.replaceAll(bindings);
     QCOMPARE(entry(bar, QStringLiteral("Neuer Ordner"))->text(),
-             QStringLiteral("Neuer Ordner\tCtrl+Alt+K"));
+             QStringLiteral("Neuer Ordner\tStrg+Alt+K"));
+    // A binding of the quit key takes it away from quitting.
+    QCOMPARE(entry(bar, QStringLiteral("Informationen"))->text(),
+             QStringLiteral("Informationen\tStrg+Q"));
+    QCOMPARE(entry(bar, QStringLiteral("Beenden"))->text(), QStringLiteral("Beenden"));
+    QVERIFY(entry(bar, QStringLiteral("Beenden"))->shortcut().isEmpty());
 
     QMenu *view = menuTitled(bar, QStringLiteral("Darstellung"));
     QVERIFY(view);

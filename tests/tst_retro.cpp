@@ -381,8 +381,11 @@ void RetroTest::capFollowsRebinding()
     FunctionKeyBar bar(f.state(), root, &window);
     ShortcutBindings bindings = f.shortcuts.bindings();
     bindings[ShortcutAction::copyToOther] = {KeyCombo{111, 0, QStringLiteral("F12")}, std::nullopt};
+    bindings[ShortcutAction::moveToOther] = {KeyCombo{97, ModifierBit::shift, QStringLiteral("F6")},
+                                             std::nullopt};
     f.shortcuts.replaceAll(bindings);
     QCOMPARE(bar.keys().at(4)->keyText(), QStringLiteral("F12"));
+    QCOMPARE(bar.keys().at(5)->keyText(), QStringLiteral("Umschalt+F6"));
     // Without the setting the bar stays out of sight.
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));

@@ -38,6 +38,15 @@ Widget *withText(const QWidget &window, const QString &text)
     return nullptr;
 }
 
+QLabel *labelContaining(const QWidget &window, const QString &part)
+{
+    for (QLabel *label : window.findChildren<QLabel *>()) {
+        if (label->text().contains(part))
+            return label;
+    }
+    return nullptr;
+}
+
 QPushButton *button(const QWidget &window, const QString &text)
 {
     return withText<QPushButton>(window, text);
@@ -193,19 +202,28 @@ void SettingsWindowTest::resetRestoresDefaults()
                            QStringLiteral("/bin/less"));
     ShortcutBindings bindings = f.shortcuts.bindings();
     bindings[ShortcutAction::open] = {std::nullopt, std::nullopt};
+    bindings[ShortcutAction::pack] = {
+        KeyCombo{35, ModifierBit::command | ModifierBit::option, QStringLiteral("P")},
+        std::nullopt};
     f.shortcuts.replaceAll(bindings);
     OpenSettings open(f);
     QWidget &window = *open.window;
     QVERIFY(withText<QLabel>(window, QStringLiteral("less")));
+    // The programs' note names their keys as bound now.
+    const auto keysNote = [&window](const QString &keys) {
+        return labelContaining(window, QStringLiteral("Die Tasten dafür (%1)").arg(keys));
+    };
+    QVERIFY(keysNote(QStringLiteral("F3, F4, Strg+Alt+P, Alt+F9")));
 
     QTest::mouseClick(button(window, QStringLiteral("Auf Standard zurücksetzen")), Qt::LeftButton);
     QCOMPARE(open.window->editor().draft(), SettingsDraft::defaults());
     QCOMPARE(themePicker(window)->currentIndex(), int(ThemePreset::system));
     QVERIFY(withText<QCheckBox>(window, QStringLiteral("Vor dem Löschen (Papierkorb) nachfragen"))
                 ->isChecked());
-    QVERIFY(withText<QLabel>(window, QStringLiteral("Standard: Schnellvorschau des Finders")));
+    QVERIFY(withText<QLabel>(window, QStringLiteral("Standard: Schnellvorschau von Bivane")));
+    QVERIFY(keysNote(QStringLiteral("F3, F4, Alt+F5, Alt+F9")));
     QCOMPARE(recorderOf(window, ShortcutAction::open, 0)->comboButton()->text(),
-             QStringLiteral("↩"));
+             QStringLiteral("Eingabe"));
 
     QTest::mouseClick(button(window, QStringLiteral("Speichern")), Qt::LeftButton);
     QCOMPARE(SettingsDraft::load(f.preferences, f.shortcuts), SettingsDraft::defaults());
@@ -249,7 +267,7 @@ void SettingsWindowTest::keyboardAlone()
     press(Qt::Key_Space);
     QVERIFY(goUp->isRecording());
     press(Qt::Key_Return);
-    QCOMPARE(goUp->comboButton()->text(), QStringLiteral("↩"));
+    QCOMPARE(goUp->comboButton()->text(), QStringLiteral("Eingabe"));
     QCOMPARE(f.preferences.dataValue(Pref::shortcutBindings), storedBindings);
     QVERIFY(open.window->isVisible());
 

@@ -145,8 +145,8 @@ void SidebarTest::init()
     writeFile(home(QStringLiteral("datei.txt")));
 }
 
-// Without favourites the hint stands in their section; without iCloud Drive its section is
-// absent; the volumes come from the desktop when the sidebar is shown.
+// Without favourites the hint stands in their section; the volumes come from the desktop when
+// the sidebar is shown.
 void SidebarTest::sections()
 {
     ControllerFixture f;

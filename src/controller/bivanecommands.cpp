@@ -2,13 +2,13 @@
 
 #include "archivetools.h"
 #include "bivanestate.h"
+#include "fixedkeys.h"
 #include "localization.h"
 #include "panemodel.h"
 #include "pathnames.h"
 #include "shortcutstore.h"
 
 #include <QCoreApplication>
-#include <QKeyEvent>
 #include <algorithm>
 
 namespace {
@@ -40,7 +40,7 @@ MenuCommand BivaneCommands::perform(ShortcutAction action, const QString &title,
     command.title = title;
     command.action = action;
     command.enabled = enabled;
-    command.keys = m_state.shortcuts().menuShortcut(action);
+    command.keys = m_state.shortcuts().menuCombo(action);
     return command;
 }
 
@@ -68,16 +68,15 @@ QList<CommandMenu> BivaneCommands::menus() const
                       perform(A::duplicate, Bv::tr("Duplizieren"), selected),
                       perform(A::pack, Bv::tr("Packen"), selected),
                       perform(A::unpack, Bv::tr("Entpacken"), archive),
-                      perform(A::reveal, Bv::tr("Im Finder zeigen"), selected),
+                      perform(A::reveal, Bv::tr("Im Dateimanager zeigen"), selected),
                       separator(),
                       perform(A::trash, Bv::tr("In den Papierkorb legen"), selected),
                       separator(),
                       perform(A::settings, Bv::tr("Einstellungen …")),
                       special(MenuCommand::Kind::quit, Bv::tr("Beenden"))}};
     // Ctrl+Q, the desktop's key for ending a program, unless the user gave it to an action.
-    const QKeyEvent quitPress(QEvent::KeyPress, Qt::Key_Q, Qt::ControlModifier);
-    if (!m_state.shortcuts().action(quitPress))
-        file.commands.last().keys = QKeySequence(Qt::CTRL | Qt::Key_Q);
+    if (!m_state.shortcuts().action(FixedKey::quit.keyCode, FixedKey::quit.modifiers))
+        file.commands.last().keys = FixedKey::quit;
 
     const CommandMenu view{Bv::tr("Darstellung"),
                            {perform(A::viewIcons, Bv::tr("Als Symbole")),

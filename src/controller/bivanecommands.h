@@ -2,7 +2,6 @@
 
 #include "shortcutaction.h"
 
-#include <QKeySequence>
 #include <QList>
 #include <QString>
 #include <functional>
@@ -11,7 +10,7 @@
 class BivaneState;
 
 // One entry of a menu as the menu bar shows it now: its title, whether it can be chosen and the
-// keys that run the same command.
+// key combination that runs the same command.
 struct MenuCommand
 {
     enum class Kind {
@@ -26,7 +25,7 @@ struct MenuCommand
     QString title;
     ShortcutAction action = ShortcutAction::open;
     bool enabled = true;
-    std::optional<QKeySequence> keys;
+    std::optional<KeyCombo> keys;
 
     bool operator==(const MenuCommand &) const = default;
 };

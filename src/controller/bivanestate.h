@@ -174,8 +174,7 @@ public:
     static QString placeFolder(Place place);
     QList<SidebarItem> defaultPlaces() const;
     QList<SidebarItem> favoriteItems() const;
-    std::optional<SidebarItem> iCloudItem() const;
-    // Places, favourites, iCloud Drive, volumes: the sidebar from top to bottom.
+    // Places, favourites, volumes: the sidebar from top to bottom.
     QList<SidebarItem> sidebarItems() const;
     void refreshVolumes();
 

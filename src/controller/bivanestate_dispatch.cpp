@@ -1,5 +1,6 @@
 // Keyboard dispatch: which key press the controller takes, and what each action does.
 #include "bivanestate.h"
+#include "fixedkeys.h"
 #include "keycombo.h"
 #include "keymapping.h"
 #include "panemodel.h"
@@ -33,9 +34,14 @@ bool BivaneState::handleKeyDown(const QKeyEvent &event, const QObject *receiver)
         m_windowHooks->endTextEditing();
         return perform(*action);
     }
-    if (editing || (modifierBits(event.modifiers()) & ModifierBit::mask) != 0)
-        return false;
+    // The desktop's usual key for a program's settings, beside the bound one, also while a
+    // text field is edited: it types nothing there.
     const std::optional<quint16> keyCode = virtualKeyCode(event);
+    const quint32 modifiers = modifierBits(event.modifiers());
+    if (keyCode && FixedKey::settings.matches(*keyCode, modifiers))
+        return perform(ShortcutAction::settings);
+    if (editing || (modifiers & ModifierBit::mask) != 0)
+        return false;
     return keyCode && handleArrowKey(*keyCode);
 }
 

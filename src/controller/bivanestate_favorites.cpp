@@ -172,21 +172,9 @@ QList<SidebarItem> BivaneState::favoriteItems() const
     return items;
 }
 
-std::optional<SidebarItem> BivaneState::iCloudItem() const
-{
-    const QString folder =
-        QDir::homePath() + QStringLiteral("/Library/Mobile Documents/com~apple~CloudDocs");
-    if (!entryExists(folder))
-        return std::nullopt;
-    return SidebarItem{QStringLiteral("iCloud Drive"), QStringLiteral("icloud"), folder};
-}
-
 QList<SidebarItem> BivaneState::sidebarItems() const
 {
-    QList<SidebarItem> items = defaultPlaces() + favoriteItems();
-    if (const std::optional<SidebarItem> iCloud = iCloudItem())
-        items.append(*iCloud);
-    return items + m_volumes;
+    return defaultPlaces() + favoriteItems() + m_volumes;
 }
 
 void BivaneState::refreshVolumes()

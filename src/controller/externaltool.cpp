@@ -49,7 +49,7 @@ QString toolFallback(ExternalTool tool)
 {
     switch (tool) {
     case ExternalTool::viewer:
-        return Bv::tr("Schnellvorschau des Finders");
+        return Bv::tr("Schnellvorschau von Bivane");
     case ExternalTool::editor:
         return Bv::tr("Standard-Textprogramm des Systems");
     case ExternalTool::packer:

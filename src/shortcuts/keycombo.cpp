@@ -1,9 +1,11 @@
 #include "keycombo.h"
 
 #include "keymapping.h"
+#include "localization.h"
 
 #include <QJsonObject>
 #include <QKeyEvent>
+#include <QStringList>
 #include <limits>
 
 namespace {
@@ -40,6 +42,38 @@ std::optional<Qt::Key> namedMenuKey(quint16 keyCode)
     }
 }
 
+// The word for a key that has one in the program's language, else nothing; the arrows keep
+// the arrows printed on the keys.
+std::optional<QString> keyWord(quint16 keyCode)
+{
+    switch (keyCode) {
+    case 36:
+        return Bv::tr("Eingabe");
+    case 76: // Enter on the numeric keypad
+        return QStringLiteral("Num+") + Bv::tr("Eingabe");
+    case 48:
+        return Bv::tr("Tab");
+    case 49:
+        return Bv::tr("Leertaste");
+    case 51:
+        return Bv::tr("Rücktaste");
+    case 117:
+        return Bv::tr("Entf");
+    case 53:
+        return Bv::tr("Esc");
+    case 115:
+        return Bv::tr("Pos1");
+    case 119:
+        return Bv::tr("Ende");
+    case 116:
+        return Bv::tr("Bild auf");
+    case 121:
+        return Bv::tr("Bild ab");
+    default:
+        return std::nullopt;
+    }
+}
+
 // A JSON number that is a whole number within [0, max].
 std::optional<quint32> unsignedInteger(const QJsonValue &value, quint32 max)
 {
@@ -55,16 +89,17 @@ std::optional<quint32> unsignedInteger(const QJsonValue &value, quint32 max)
 
 QString KeyCombo::displayText() const
 {
-    QString text;
-    if (modifiers & ModifierBit::control)
-        text += QStringLiteral("⌃");
-    if (modifiers & ModifierBit::option)
-        text += QStringLiteral("⌥");
-    if (modifiers & ModifierBit::shift)
-        text += QStringLiteral("⇧");
+    QStringList parts;
     if (modifiers & ModifierBit::command)
-        text += QStringLiteral("⌘");
-    return text + label;
+        parts.append(Bv::tr("Strg"));
+    if (modifiers & ModifierBit::option)
+        parts.append(Bv::tr("Alt"));
+    if (modifiers & ModifierBit::shift)
+        parts.append(Bv::tr("Umschalt"));
+    if (modifiers & ModifierBit::control)
+        parts.append(Bv::tr("Super"));
+    parts.append(keyWord(keyCode).value_or(label));
+    return parts.join(QLatin1Char('+'));
 }
 
 std::optional<KeyCombo> KeyCombo::fromKeyEvent(const QKeyEvent &event)

@@ -31,7 +31,9 @@ struct KeyCombo
 
     bool operator==(const KeyCombo &) const = default;
 
-    // Modifier symbols in the fixed order ⌃⌥⇧⌘, then the label: "⇧⌘N", "⌥F5".
+    // The combination as Linux desktops write it, in the program's language: the modifiers in
+    // the order Ctrl, Alt, Shift, Super, then the key, joined by "+" ("Strg+Umschalt+N",
+    // "Alt+F5", "Entf"). Every text that shows a combination comes from here.
     QString displayText() const;
     // The combination a key press records as, or nothing for a key that yields no text and
     // has no name.

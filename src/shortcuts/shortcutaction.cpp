@@ -57,7 +57,7 @@ const std::array<ActionInfo, 32> &actionTable()
          {key(34, command, u"I"), emptySlot}},
         {"duplicate", files, QT_TRANSLATE_NOOP("Bivane", "Duplizieren"),
          {key(2, command, u"D"), emptySlot}},
-        {"reveal", files, QT_TRANSLATE_NOOP("Bivane", "Im Finder zeigen"),
+        {"reveal", files, QT_TRANSLATE_NOOP("Bivane", "Im Dateimanager zeigen"),
          {key(15, command, u"R"), emptySlot}},
         {"trash", files, QT_TRANSLATE_NOOP("Bivane", "In den Papierkorb legen"),
          {key(100, plain, u"F8"), key(51, command, u"⌫")}},

@@ -7,6 +7,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QKeyEvent>
+#include <algorithm>
 
 namespace {
 
@@ -142,16 +143,18 @@ std::optional<ShortcutAction> ShortcutStore::action(const QKeyEvent &event) cons
     return action(*keyCode, modifierBits(event.modifiers()));
 }
 
-std::optional<QKeySequence> ShortcutStore::menuShortcut(ShortcutAction action) const
+std::optional<KeyCombo> ShortcutStore::menuCombo(ShortcutAction action) const
 {
     const QList<KeyCombo> all = combos(action);
     if (all.isEmpty())
         return std::nullopt;
-    for (const KeyCombo &combo : all) {
-        if (combo.modifiers & ModifierBit::command)
-            return combo.menuShortcut();
-    }
-    return all.first().menuShortcut();
+    const auto withCommand = std::find_if(all.cbegin(), all.cend(), [](const KeyCombo &combo) {
+        return combo.modifiers & ModifierBit::command;
+    });
+    const KeyCombo &chosen = withCommand != all.cend() ? *withCommand : all.first();
+    if (!chosen.menuShortcut())
+        return std::nullopt;
+    return chosen;
 }
 
 QString ShortcutStore::keyBarLabel(ShortcutAction action) const

@@ -2,7 +2,6 @@
 
 #include "shortcutaction.h"
 
-#include <QKeySequence>
 #include <QMap>
 #include <QObject>
 #include <optional>
@@ -36,10 +35,11 @@ public:
     // action in declaration order and within it the first slot wins.
     std::optional<ShortcutAction> action(quint16 keyCode, quint32 modifiers) const;
     std::optional<ShortcutAction> action(const QKeyEvent &event) const;
-    // The menu sequence from the first combination with the Command bit, else the first.
-    std::optional<QKeySequence> menuShortcut(ShortcutAction action) const;
+    // The combination a menu names: the first with the Command bit, else the first; nothing
+    // when that one has no menu key sequence.
+    std::optional<KeyCombo> menuCombo(ShortcutAction action) const;
     // The function-key bar's text: a plain function key's label ("F5"), else the first
-    // combination's display text ("⌥F5"), "–" without any.
+    // combination's display text ("Alt+F5"), "–" without any.
     QString keyBarLabel(ShortcutAction action) const;
 
     // Makes `bindings` the new set and writes it to the preferences, also when it is equal

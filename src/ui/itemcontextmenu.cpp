@@ -119,7 +119,7 @@ void ItemContextMenu::addItemEntries()
             [this, sorted] { m_state.addFavorites(sorted); },
             QStringLiteral("star"));
     addEntry(Bv::tr("Pfad kopieren"), [this] { m_state.copyPaths(m_items); });
-    addEntry(Bv::tr("Im Finder zeigen"), [this] { m_state.revealSelection(m_items); });
+    addEntry(Bv::tr("Im Dateimanager zeigen"), [this] { m_state.revealSelection(m_items); });
     addSeparator();
     addEntry(
         Bv::tr("In den Papierkorb legen"),

@@ -37,15 +37,18 @@ void MainMenuBar::fill(QMenu &menu, const CommandMenu &content)
         }
         // The window's key handling runs the actions' keys, so the menu only names them, in
         // the text after the tab; a real shortcut would take the press away from it. Only
-        // quitting, which no action does, has its key here.
+        // quitting, which no action does, has its key here. The text after the tab is the
+        // program's own for every entry, in its language, which Qt's text of a key sequence
+        // does not follow.
         QString text = command.title;
         const bool ownKeys = command.kind == MenuCommand::Kind::quit;
-        if (command.keys && !ownKeys)
-            text += QLatin1Char('\t') + command.keys->toString(QKeySequence::NativeText);
+        if (command.keys)
+            text += QLatin1Char('\t') + command.keys->displayText();
         QAction *action = menu.addAction(text, this, [this, command] { m_commands.run(command); });
         action->setEnabled(command.enabled);
         if (ownKeys) {
-            m_quitKeys = command.keys.value_or(QKeySequence());
+            m_quitKeys = command.keys ? command.keys->menuShortcut().value_or(QKeySequence())
+                                      : QKeySequence();
             action->setShortcut(m_quitKeys);
         }
         if (command.kind == MenuCommand::Kind::about)

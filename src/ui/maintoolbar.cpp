@@ -1,6 +1,7 @@
 #include "maintoolbar.h"
 
 #include "bivanestate.h"
+#include "fixedkeys.h"
 #include "localization.h"
 #include "panemodel.h"
 #include "shortcutstore.h"
@@ -95,7 +96,7 @@ MainToolBar::MainToolBar(BivaneState &state, QWidget *parent)
     });
     m_search->installEventFilter(this);
     // A fixed key, not one of the bindings: the shortcut list names it with the other fixed keys.
-    auto *find = new QShortcut(QKeySequence::Find, this);
+    auto *find = new QShortcut(*FixedKey::find.menuShortcut(), this);
     connect(find, &QShortcut::activated, this, &MainToolBar::focusSearchField);
 
     connect(&state, &BivaneState::activeChanged, this, &MainToolBar::showActivePane);

@@ -14,6 +14,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QToolButton>
+#include <algorithm>
 
 namespace {
 
@@ -22,6 +23,20 @@ constexpr int kSpacing = 2;
 
 // The recorder that owns the keyboard now, if any.
 QPointer<ShortcutRecorder> s_recordingOne;
+
+// The length of the longest default combination in the program's language: buttons at least
+// that wide line up from section to section, and only rarer, longer ones widen theirs.
+qsizetype longestDefaultText()
+{
+    qsizetype longest = 0;
+    for (ShortcutAction action : allShortcutActions()) {
+        for (const std::optional<KeyCombo> &combo : defaultCombos(action)) {
+            if (combo)
+                longest = std::max(longest, combo->displayText().size());
+        }
+    }
+    return longest;
+}
 
 } // namespace
 
@@ -41,7 +56,9 @@ ShortcutRecorder::ShortcutRecorder(
     QFont comboFont = fixedWidthFont();
     comboFont.setPointSizeF(captionFont(platformFont()).pointSizeF());
     m_comboButton->setFont(comboFont);
-    m_comboButton->setMinimumWidth(kMinimumComboWidth);
+    // The caption font has fixed-width characters.
+    m_comboButton->setText(QString(longestDefaultText(), QLatin1Char('0')));
+    m_comboButton->setMinimumWidth(std::max(kMinimumComboWidth, m_comboButton->sizeHint().width()));
     m_comboButton->setAccessibleDescription(title(action));
     layout->addWidget(m_comboButton);
 

@@ -1,6 +1,7 @@
 #include "shortcutslistview.h"
 
 #include "bivanestate.h"
+#include "fixedkeys.h"
 #include "formtext.h"
 #include "localization.h"
 #include "shortcutstore.h"
@@ -24,21 +25,33 @@ constexpr int kBlockSpacing = 16;
 constexpr int kRowSpacing = 6;
 constexpr int kSettingsDelayMs = 300;
 
-// Keys the window handles itself; they cannot be rebound.
-struct FixedKey
+// The rows of the fixed keys: their combinations and what they do.
+struct FixedKeyRow
 {
-    const char *keys;
+    QList<KeyCombo> combos;
     const char *description; // localisation key
 };
 
-constexpr FixedKey kFixedKeys[] = {
-    {"↑ ↓", QT_TRANSLATE_NOOP("Bivane", "Auswahl bewegen")},
-    {"←", QT_TRANSLATE_NOOP("Bivane", "Eine Ebene höher / Spalte zurück")},
-    {"→", QT_TRANSLATE_NOOP("Bivane", "Ordner betreten / Spalte vor")},
-    {"⌘C  ⌘V", QT_TRANSLATE_NOOP("Bivane", "Kopieren / Einsetzen")},
-    {"⌘,", QT_TRANSLATE_NOOP("Bivane", "Einstellungen (System)")},
-    {"Strg+F", QT_TRANSLATE_NOOP("Bivane", "Suchen")},
-};
+const QList<FixedKeyRow> &fixedKeyRows()
+{
+    static const QList<FixedKeyRow> rows{
+        {{FixedKey::up, FixedKey::down}, QT_TRANSLATE_NOOP("Bivane", "Auswahl bewegen")},
+        {{FixedKey::left}, QT_TRANSLATE_NOOP("Bivane", "Eine Ebene höher / Spalte zurück")},
+        {{FixedKey::right}, QT_TRANSLATE_NOOP("Bivane", "Ordner betreten / Spalte vor")},
+        {{FixedKey::copy, FixedKey::paste}, QT_TRANSLATE_NOOP("Bivane", "Kopieren / Einsetzen")},
+        {{FixedKey::settings}, QT_TRANSLATE_NOOP("Bivane", "Einstellungen (System)")},
+        {{FixedKey::find}, QT_TRANSLATE_NOOP("Bivane", "Suchen")},
+    };
+    return rows;
+}
+
+QStringList displayTexts(const QList<KeyCombo> &combos)
+{
+    QStringList texts;
+    for (const KeyCombo &combo : combos)
+        texts.append(combo.displayText());
+    return texts;
+}
 
 // A combination drawn like a key: fixed-width caption text on a faint rounded plate.
 QLabel *makeKeyCap(const QString &text)
@@ -132,7 +145,6 @@ ShortcutsListView::ShortcutsListView(BivaneState &state,
     contentLayout->setSpacing(kBlockSpacing);
     m_blocks->setSpacing(kBlockSpacing);
     contentLayout->addLayout(m_blocks);
-    contentLayout->addWidget(makeNote(Bv::tr("⌘ steht für Strg, ⌥ für Alt, ⌃ für Super.")));
     contentLayout->addStretch();
     auto *scroll = new QScrollArea;
     scroll->setObjectName(QStringLiteral("shortcutsListScroll"));
@@ -169,16 +181,13 @@ void ShortcutsListView::fillBlocks()
         for (ShortcutAction action : allShortcutActions()) {
             if (::group(action) != group)
                 continue;
-            QStringList keys;
-            for (const KeyCombo &combo : m_store.combos(action))
-                keys.append(combo.displayText());
-            rows.append({title(action), keys});
+            rows.append({title(action), displayTexts(m_store.combos(action))});
         }
         m_blocks->addWidget(makeBlock(title(group), rows));
     }
     QList<std::pair<QString, QStringList>> fixedRows;
-    for (const FixedKey &fixed : kFixedKeys)
-        fixedRows.append({Bv::tr(fixed.description), {QString::fromUtf8(fixed.keys)}});
+    for (const FixedKeyRow &fixed : fixedKeyRows())
+        fixedRows.append({Bv::tr(fixed.description), displayTexts(fixed.combos)});
     m_blocks->addWidget(makeBlock(Bv::tr("Feste Tasten"), fixedRows));
 }
 

@@ -146,8 +146,6 @@ void SidebarView::rebuild()
         hint->setData(true, kHintRole);
         m_model->appendRow(hint);
     }
-    if (const std::optional<SidebarItem> iCloud = m_state.iCloudItem())
-        addSection(QStringLiteral("iCloud"), {*iCloud}, Entries::fixed);
     addSection(Bv::tr("Orte"), m_state.volumes(), Entries::fixed);
     showCurrentFolder();
 }

@@ -14,9 +14,9 @@ class RetroSidebarDelegate;
 struct SidebarItem;
 class ThemedRoot;
 
-// A pane's sidebar: the places, the user's favourites, iCloud Drive and the mounted volumes,
-// each section under its title, with the pane's current folder selected. Clicks navigate the
-// pane; dropped folders, the favourites' context menu and the keyboard go to the controller.
+// A pane's sidebar: the places, the user's favourites and the mounted volumes, each section
+// under its title, with the pane's current folder selected. Clicks navigate the pane; dropped
+// folders, the favourites' context menu and the keyboard go to the controller.
 // In the retro themes the entries are drawn as plain text lines in the theme's colours.
 class SidebarView : public QListView
 {

@@ -150,17 +150,6 @@ void drawStar(QPainter &p)
     p.drawPolygon(star);
 }
 
-void drawCloud(QPainter &p)
-{
-    QPainterPath cloud;
-    cloud.moveTo(4, 12.5);
-    cloud.arcTo(QRectF(1, 7, 5.5, 5.5), 270, -180);
-    cloud.arcTo(QRectF(4, 3.5, 7, 7), 160, -160);
-    cloud.arcTo(QRectF(10, 6.5, 5, 6), 90, -180);
-    cloud.closeSubpath();
-    p.drawPath(cloud);
-}
-
 void drawDrive(QPainter &p)
 {
     p.drawRoundedRect(QRectF(1.5, 5, 13, 7), 1.5, 1.5);
@@ -262,7 +251,6 @@ constexpr Symbol kSymbols[] = {
     {"music.note", "folder-music", drawMusicNote},
     {"film", "folder-videos", drawFilm},
     {"star", "starred", drawStar},
-    {"icloud", "folder-cloud", drawCloud},
     {"internaldrive", "drive-harddisk", drawDrive},
     {"externaldrive", "drive-removable-media", drawExternalDrive},
     {"chevron.right", "go-next-symbolic", drawChevronRight},

@@ -67,10 +67,10 @@ QWidget *makeIconTab(SettingsEditor &editor)
     auto *page = new SettingsPage;
     QVBoxLayout *icon = page->addSection(Bv::tr("App-Icon"));
     icon->addWidget(makeDesignGrid(editor));
-    icon->addWidget(makeNote(Bv::tr(
-        "Das gewählte Icon erscheint im Startbildschirm und als Dock-Symbol, solange die App "
-        "läuft. Für das Symbol im Finder und im Programme-Ordner musst du den PNG-Export in "
-        "den AppIcon-Eintrag des Asset-Katalogs ziehen.")));
+    icon->addWidget(makeNote(
+        Bv::tr("Das gewählte Icon erscheint im Startbildschirm und als Fenstersymbol, solange "
+               "Bivane läuft. Starter und Menüs des Desktops zeigen das Symbol „bivane“ aus "
+               "dessen Symbolthema; Bivane installiert es im Standard-Design.")));
     auto *exportButton = new QPushButton(Bv::tr("Gewähltes Icon als PNG exportieren …"));
     QObject::connect(exportButton, &QPushButton::clicked, exportButton, [&editor, exportButton] {
         exportIcon(editor.draft().iconDesign, exportButton->window());

@@ -37,6 +37,24 @@ void chooseProgram(SettingsEditor &editor, ExternalTool tool, QWidget *parent)
     setTool(editor, tool, dialog.selectedFiles().constFirst());
 }
 
+// The keys of the four tools' actions as the draft binds them, the first of each action.
+QString toolKeys(const SettingsDraft &draft)
+{
+    QStringList keys;
+    for (ShortcutAction action : {ShortcutAction::view,
+                                  ShortcutAction::edit,
+                                  ShortcutAction::pack,
+                                  ShortcutAction::unpack}) {
+        for (int slot : {0, 1}) {
+            if (const std::optional<KeyCombo> combo = draft.slotCombo(action, slot)) {
+                keys.append(combo->displayText());
+                break;
+            }
+        }
+    }
+    return keys.isEmpty() ? QStringLiteral("–") : keys.join(QStringLiteral(", "));
+}
+
 // One tool: its title, what runs now, "Wählen …" and the button that removes the assignment.
 void addToolRow(QGridLayout &rows, SettingsEditor &editor, ExternalTool tool)
 {
@@ -87,10 +105,15 @@ QWidget *makeProgramsTab(SettingsEditor &editor)
     for (ExternalTool tool : allExternalTools())
         addToolRow(*rows, editor, tool);
     section->addLayout(rows);
-    section->addWidget(makeNote(
-        Bv::tr("Ohne zugewiesenes Programm nutzt Bivane die Standardfunktion der jeweiligen Zeile, "
-               "bei „Ansehen“ also die Schnellvorschau des Finders. Ein zugewiesenes Programm "
-               "öffnet die markierten Dateien. Die Tasten dafür (F3, F4, ⌥F5, ⌥F9) kannst du im "
-               "Tab „Tastenkürzel“ ändern.")));
+    QLabel *note = makeNote({});
+    followDraft(editor, note, [note](const SettingsDraft &draft) {
+        note->setText(
+            Bv::tr("Ohne zugewiesenes Programm nutzt Bivane die Standardfunktion der jeweiligen "
+                   "Zeile, bei „Ansehen“ also die Schnellvorschau von Bivane. Ein zugewiesenes "
+                   "Programm öffnet die markierten Dateien. Die Tasten dafür (%1) kannst du im "
+                   "Tab „Tastenkürzel“ ändern.")
+                .arg(toolKeys(draft)));
+    });
+    section->addWidget(note);
     return page;
 }

@@ -61,7 +61,6 @@ QWidget *makeShortcutsTab(SettingsEditor &editor, ShortcutStore &store)
         Bv::tr("Klicke auf ein Kürzel und drücke die neue Tastenkombination. Esc bricht ab, ✕ "
                "entfernt das Kürzel. Jede Aktion hat zwei Plätze. Ein bereits vergebenes Kürzel "
                "wandert zur neuen Aktion.")));
-    belowLayout->addWidget(makeNote(Bv::tr("⌘ steht für Strg, ⌥ für Alt, ⌃ für Super.")));
     auto *reset = new QPushButton(Bv::tr("Kürzel auf Standard zurücksetzen"));
     QObject::connect(reset, &QPushButton::clicked, reset, [&editor] { editor.resetShortcuts(); });
     belowLayout->addWidget(reset, 0, Qt::AlignLeft);
