@@ -127,10 +127,6 @@
         <translation>Duplicate</translation>
     </message>
     <message>
-        <source>Im Finder zeigen</source>
-        <translation>Show in File Manager</translation>
-    </message>
-    <message>
         <source>In den Papierkorb legen</source>
         <translation>Move to Trash</translation>
     </message>
@@ -450,10 +446,6 @@
     <message>
         <source>Editor (F4)</source>
         <translation>Editor (F4)</translation>
-    </message>
-    <message>
-        <source>Schnellvorschau des Finders</source>
-        <translation>Built-in quick preview</translation>
     </message>
     <message>
         <source>Standard-Textprogramm des Systems</source>
@@ -818,10 +810,6 @@
         <translation>App Icon</translation>
     </message>
     <message>
-        <source>Das gewählte Icon erscheint im Startbildschirm und als Dock-Symbol, solange die App läuft. Für das Symbol im Finder und im Programme-Ordner musst du den PNG-Export in den AppIcon-Eintrag des Asset-Katalogs ziehen.</source>
-        <translation>The chosen icon appears on the start screen and as the window icon while the app runs. For the icon in the file manager and the applications menu, install the PNG export as the program&apos;s icon.</translation>
-    </message>
-    <message>
         <source>Gewähltes Icon als PNG exportieren …</source>
         <translation>Export Chosen Icon as PNG …</translation>
     </message>
@@ -874,16 +862,8 @@
         <translation>Assign Programs</translation>
     </message>
     <message>
-        <source>Ohne zugewiesenes Programm nutzt Bivane die Standardfunktion der jeweiligen Zeile, bei „Ansehen“ also die Schnellvorschau des Finders. Ein zugewiesenes Programm öffnet die markierten Dateien. Die Tasten dafür (F3, F4, ⌥F5, ⌥F9) kannst du im Tab „Tastenkürzel“ ändern.</source>
-        <translation>Without an assigned program Bivane uses the default of each row, for “View” its built-in quick preview. An assigned program opens the selected files. You can change the keys for them (F3, F4, ⌥F5, ⌥F9) in the “Shortcuts” tab.</translation>
-    </message>
-    <message>
         <source>Klicke auf ein Kürzel und drücke die neue Tastenkombination. Esc bricht ab, ✕ entfernt das Kürzel. Jede Aktion hat zwei Plätze. Ein bereits vergebenes Kürzel wandert zur neuen Aktion.</source>
         <translation>Click a shortcut and press the new key combination. Esc cancels, ✕ removes the shortcut. Each action has two slots. A shortcut already in use moves to the new action.</translation>
-    </message>
-    <message>
-        <source>⌘ steht für Strg, ⌥ für Alt, ⌃ für Super.</source>
-        <translation>⌘ stands for Ctrl, ⌥ for Alt, ⌃ for Super.</translation>
     </message>
     <message>
         <source>Kürzel auf Standard zurücksetzen</source>
@@ -1187,6 +1167,78 @@
     <message>
         <source>%1 …</source>
         <translation>%1 …</translation>
+    </message>
+    <message>
+        <source>Im Dateimanager zeigen</source>
+        <translation>Show in File Manager</translation>
+    </message>
+    <message>
+        <source>Schnellvorschau von Bivane</source>
+        <translation>Built-in quick preview</translation>
+    </message>
+    <message>
+        <source>Eingabe</source>
+        <translation>Enter</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <translation>Tab</translation>
+    </message>
+    <message>
+        <source>Leertaste</source>
+        <translation>Space</translation>
+    </message>
+    <message>
+        <source>Rücktaste</source>
+        <translation>Backspace</translation>
+    </message>
+    <message>
+        <source>Entf</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Esc</source>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>Pos1</source>
+        <translation>Home</translation>
+    </message>
+    <message>
+        <source>Ende</source>
+        <translation>End</translation>
+    </message>
+    <message>
+        <source>Bild auf</source>
+        <translation>Page Up</translation>
+    </message>
+    <message>
+        <source>Bild ab</source>
+        <translation>Page Down</translation>
+    </message>
+    <message>
+        <source>Strg</source>
+        <translation>Ctrl</translation>
+    </message>
+    <message>
+        <source>Alt</source>
+        <translation>Alt</translation>
+    </message>
+    <message>
+        <source>Umschalt</source>
+        <translation>Shift</translation>
+    </message>
+    <message>
+        <source>Super</source>
+        <translation>Super</translation>
+    </message>
+    <message>
+        <source>Das gewählte Icon erscheint im Startbildschirm und als Fenstersymbol, solange Bivane läuft. Starter und Menüs des Desktops zeigen das Symbol „bivane“ aus dessen Symbolthema; Bivane installiert es im Standard-Design.</source>
+        <translation>The chosen icon appears on the start screen and as the window icon while Bivane runs. The desktop’s launchers and menus show the icon “bivane” from its icon theme; Bivane installs it in the default design.</translation>
+    </message>
+    <message>
+        <source>Ohne zugewiesenes Programm nutzt Bivane die Standardfunktion der jeweiligen Zeile, bei „Ansehen“ also die Schnellvorschau von Bivane. Ein zugewiesenes Programm öffnet die markierten Dateien. Die Tasten dafür (%1) kannst du im Tab „Tastenkürzel“ ändern.</source>
+        <translation>Without an assigned program Bivane uses the default of each row, for “View” its built-in quick preview. An assigned program opens the selected files. You can change the keys for them (%1) in the “Keyboard Shortcuts” tab.</translation>
     </message>
 </context>
 </TS>

@@ -127,10 +127,6 @@
         <translation>Dupliquer</translation>
     </message>
     <message>
-        <source>Im Finder zeigen</source>
-        <translation>Afficher dans le gestionnaire de fichiers</translation>
-    </message>
-    <message>
         <source>In den Papierkorb legen</source>
         <translation>Mettre à la corbeille</translation>
     </message>
@@ -450,10 +446,6 @@
     <message>
         <source>Editor (F4)</source>
         <translation>Éditeur (F4)</translation>
-    </message>
-    <message>
-        <source>Schnellvorschau des Finders</source>
-        <translation>Aperçu rapide intégré</translation>
     </message>
     <message>
         <source>Standard-Textprogramm des Systems</source>
@@ -818,10 +810,6 @@
         <translation>Icône de l’app</translation>
     </message>
     <message>
-        <source>Das gewählte Icon erscheint im Startbildschirm und als Dock-Symbol, solange die App läuft. Für das Symbol im Finder und im Programme-Ordner musst du den PNG-Export in den AppIcon-Eintrag des Asset-Katalogs ziehen.</source>
-        <translation>L’icône choisie apparaît sur l’écran de démarrage et comme icône de fenêtre tant que l’app tourne. Pour l’icône dans le gestionnaire de fichiers et le menu des applications, installez l’export PNG comme icône du programme.</translation>
-    </message>
-    <message>
         <source>Gewähltes Icon als PNG exportieren …</source>
         <translation>Exporter l’icône choisie en PNG…</translation>
     </message>
@@ -874,16 +862,8 @@
         <translation>Attribuer des programmes</translation>
     </message>
     <message>
-        <source>Ohne zugewiesenes Programm nutzt Bivane die Standardfunktion der jeweiligen Zeile, bei „Ansehen“ also die Schnellvorschau des Finders. Ein zugewiesenes Programm öffnet die markierten Dateien. Die Tasten dafür (F3, F4, ⌥F5, ⌥F9) kannst du im Tab „Tastenkürzel“ ändern.</source>
-        <translation>Sans programme attribué, Bivane utilise la fonction par défaut de chaque ligne, pour «&#xa0;Afficher&#xa0;» son aperçu rapide intégré. Un programme attribué ouvre les fichiers sélectionnés. Vous pouvez changer leurs touches (F3, F4, ⌥F5, ⌥F9) dans l’onglet «&#xa0;Raccourcis clavier&#xa0;».</translation>
-    </message>
-    <message>
         <source>Klicke auf ein Kürzel und drücke die neue Tastenkombination. Esc bricht ab, ✕ entfernt das Kürzel. Jede Aktion hat zwei Plätze. Ein bereits vergebenes Kürzel wandert zur neuen Aktion.</source>
         <translation>Cliquez sur un raccourci et appuyez sur la nouvelle combinaison. Échap annule, ✕ supprime le raccourci. Chaque action a deux emplacements. Un raccourci déjà attribué passe à la nouvelle action.</translation>
-    </message>
-    <message>
-        <source>⌘ steht für Strg, ⌥ für Alt, ⌃ für Super.</source>
-        <translation>⌘ signifie Ctrl, ⌥ Alt, ⌃ Super.</translation>
     </message>
     <message>
         <source>Kürzel auf Standard zurücksetzen</source>
@@ -1187,6 +1167,78 @@
     <message>
         <source>%1 …</source>
         <translation>%1 …</translation>
+    </message>
+    <message>
+        <source>Im Dateimanager zeigen</source>
+        <translation>Afficher dans le gestionnaire de fichiers</translation>
+    </message>
+    <message>
+        <source>Schnellvorschau von Bivane</source>
+        <translation>Aperçu rapide intégré</translation>
+    </message>
+    <message>
+        <source>Eingabe</source>
+        <translation>Entrée</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <translation>Tab</translation>
+    </message>
+    <message>
+        <source>Leertaste</source>
+        <translation>Espace</translation>
+    </message>
+    <message>
+        <source>Rücktaste</source>
+        <translation>Retour arrière</translation>
+    </message>
+    <message>
+        <source>Entf</source>
+        <translation>Suppr</translation>
+    </message>
+    <message>
+        <source>Esc</source>
+        <translation>Échap</translation>
+    </message>
+    <message>
+        <source>Pos1</source>
+        <translation>Début</translation>
+    </message>
+    <message>
+        <source>Ende</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>Bild auf</source>
+        <translation>Page préc.</translation>
+    </message>
+    <message>
+        <source>Bild ab</source>
+        <translation>Page suiv.</translation>
+    </message>
+    <message>
+        <source>Strg</source>
+        <translation>Ctrl</translation>
+    </message>
+    <message>
+        <source>Alt</source>
+        <translation>Alt</translation>
+    </message>
+    <message>
+        <source>Umschalt</source>
+        <translation>Maj</translation>
+    </message>
+    <message>
+        <source>Super</source>
+        <translation>Super</translation>
+    </message>
+    <message>
+        <source>Das gewählte Icon erscheint im Startbildschirm und als Fenstersymbol, solange Bivane läuft. Starter und Menüs des Desktops zeigen das Symbol „bivane“ aus dessen Symbolthema; Bivane installiert es im Standard-Design.</source>
+        <translation>L’icône choisie apparaît sur l’écran de démarrage et comme icône de fenêtre tant que Bivane tourne. Les lanceurs et les menus du bureau affichent l’icône « bivane » de son thème d’icônes ; Bivane l’installe dans le design par défaut.</translation>
+    </message>
+    <message>
+        <source>Ohne zugewiesenes Programm nutzt Bivane die Standardfunktion der jeweiligen Zeile, bei „Ansehen“ also die Schnellvorschau von Bivane. Ein zugewiesenes Programm öffnet die markierten Dateien. Die Tasten dafür (%1) kannst du im Tab „Tastenkürzel“ ändern.</source>
+        <translation>Sans programme attribué, Bivane utilise la fonction par défaut de chaque ligne, pour « Afficher » son aperçu rapide intégré. Un programme attribué ouvre les fichiers sélectionnés. Vous pouvez changer leurs touches (%1) dans l’onglet « Raccourcis clavier ».</translation>
     </message>
 </context>
 </TS>

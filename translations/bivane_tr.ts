@@ -126,10 +126,6 @@
         <translation>Çoğalt</translation>
     </message>
     <message>
-        <source>Im Finder zeigen</source>
-        <translation>Dosya Yöneticisinde Göster</translation>
-    </message>
-    <message>
         <source>In den Papierkorb legen</source>
         <translation>Çöp Kutusuna Taşı</translation>
     </message>
@@ -446,10 +442,6 @@
     <message>
         <source>Editor (F4)</source>
         <translation>Düzenleyici (F4)</translation>
-    </message>
-    <message>
-        <source>Schnellvorschau des Finders</source>
-        <translation>Yerleşik hızlı önizleme</translation>
     </message>
     <message>
         <source>Standard-Textprogramm des Systems</source>
@@ -812,10 +804,6 @@
         <translation>Uygulama simgesi</translation>
     </message>
     <message>
-        <source>Das gewählte Icon erscheint im Startbildschirm und als Dock-Symbol, solange die App läuft. Für das Symbol im Finder und im Programme-Ordner musst du den PNG-Export in den AppIcon-Eintrag des Asset-Katalogs ziehen.</source>
-        <translation>Seçilen simge, uygulama çalışırken başlangıç ekranında ve pencere simgesi olarak görünür. Dosya yöneticisinde ve uygulama menüsündeki simge için PNG dışa aktarımını programın simgesi olarak kurun.</translation>
-    </message>
-    <message>
         <source>Gewähltes Icon als PNG exportieren …</source>
         <translation>Seçilen simgeyi PNG olarak dışa aktar …</translation>
     </message>
@@ -868,16 +856,8 @@
         <translation>Program ata</translation>
     </message>
     <message>
-        <source>Ohne zugewiesenes Programm nutzt Bivane die Standardfunktion der jeweiligen Zeile, bei „Ansehen“ also die Schnellvorschau des Finders. Ein zugewiesenes Programm öffnet die markierten Dateien. Die Tasten dafür (F3, F4, ⌥F5, ⌥F9) kannst du im Tab „Tastenkürzel“ ändern.</source>
-        <translation>Atanmış program yoksa Bivane her satırın varsayılan işlevini kullanır; „Görüntüle“ için yerleşik hızlı önizlemeyi. Atanmış bir program seçili dosyaları açar. Bunların tuşlarını (F3, F4, ⌥F5, ⌥F9) „Klavye kısayolları“ sekmesinde değiştirebilirsiniz.</translation>
-    </message>
-    <message>
         <source>Klicke auf ein Kürzel und drücke die neue Tastenkombination. Esc bricht ab, ✕ entfernt das Kürzel. Jede Aktion hat zwei Plätze. Ein bereits vergebenes Kürzel wandert zur neuen Aktion.</source>
         <translation>Bir kısayola tıklayın ve yeni tuş bileşimine basın. Esc iptal eder, ✕ kısayolu kaldırır. Her eylemin iki yeri vardır. Zaten kullanılan bir kısayol yeni eyleme geçer.</translation>
-    </message>
-    <message>
-        <source>⌘ steht für Strg, ⌥ für Alt, ⌃ für Super.</source>
-        <translation>⌘ Ctrl, ⌥ Alt, ⌃ Super anlamına gelir.</translation>
     </message>
     <message>
         <source>Kürzel auf Standard zurücksetzen</source>
@@ -1180,6 +1160,78 @@
     <message>
         <source>%1 …</source>
         <translation>%1 …</translation>
+    </message>
+    <message>
+        <source>Im Dateimanager zeigen</source>
+        <translation>Dosya Yöneticisinde Göster</translation>
+    </message>
+    <message>
+        <source>Schnellvorschau von Bivane</source>
+        <translation>Yerleşik hızlı önizleme</translation>
+    </message>
+    <message>
+        <source>Eingabe</source>
+        <translation>Enter</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <translation>Tab</translation>
+    </message>
+    <message>
+        <source>Leertaste</source>
+        <translation>Boşluk</translation>
+    </message>
+    <message>
+        <source>Rücktaste</source>
+        <translation>Backspace</translation>
+    </message>
+    <message>
+        <source>Entf</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Esc</source>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>Pos1</source>
+        <translation>Home</translation>
+    </message>
+    <message>
+        <source>Ende</source>
+        <translation>End</translation>
+    </message>
+    <message>
+        <source>Bild auf</source>
+        <translation>Page Up</translation>
+    </message>
+    <message>
+        <source>Bild ab</source>
+        <translation>Page Down</translation>
+    </message>
+    <message>
+        <source>Strg</source>
+        <translation>Ctrl</translation>
+    </message>
+    <message>
+        <source>Alt</source>
+        <translation>Alt</translation>
+    </message>
+    <message>
+        <source>Umschalt</source>
+        <translation>Shift</translation>
+    </message>
+    <message>
+        <source>Super</source>
+        <translation>Super</translation>
+    </message>
+    <message>
+        <source>Das gewählte Icon erscheint im Startbildschirm und als Fenstersymbol, solange Bivane läuft. Starter und Menüs des Desktops zeigen das Symbol „bivane“ aus dessen Symbolthema; Bivane installiert es im Standard-Design.</source>
+        <translation>Seçilen simge, Bivane çalışırken başlangıç ekranında ve pencere simgesi olarak görünür. Masaüstünün başlatıcıları ve menüleri, simge temasındaki „bivane“ simgesini gösterir; Bivane onu varsayılan tasarımla kurar.</translation>
+    </message>
+    <message>
+        <source>Ohne zugewiesenes Programm nutzt Bivane die Standardfunktion der jeweiligen Zeile, bei „Ansehen“ also die Schnellvorschau von Bivane. Ein zugewiesenes Programm öffnet die markierten Dateien. Die Tasten dafür (%1) kannst du im Tab „Tastenkürzel“ ändern.</source>
+        <translation>Atanmış program yoksa Bivane her satırın varsayılan işlevini kullanır; „Görüntüle“ için yerleşik hızlı önizlemeyi. Atanmış bir program seçili dosyaları açar. Bunların tuşlarını (%1) „Klavye kısayolları“ sekmesinde değiştirebilirsiniz.</translation>
     </message>
 </context>
 </TS>
