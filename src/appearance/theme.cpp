@@ -195,7 +195,10 @@ QFont Theme::font() const
     // The desktop's font, not the application's: that is the theme's own once applied.
     QFont font = monospaced || isRetro() ? fixedWidthFont()
                                          : QFontDatabase::systemFont(QFontDatabase::GeneralFont);
-    font.setPointSizeF(fontSize > 0 ? fontSize : 13);
+    // The size counts pixels (device-independent, so high-density screens scale it), the unit
+    // every designed width and height of the windows is in; points would make the text a third
+    // larger than the columns and bars around it were drawn for.
+    font.setPixelSize(int(std::lround(fontSize >= 1 ? fontSize : 13)));
     return font;
 }
 

@@ -35,6 +35,7 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void showPaneSelection();
@@ -42,6 +43,9 @@ private:
     void showSortOrder();
     void sortBy(int section, Qt::SortOrder order);
     void applyColumnLayout();
+    int titleWidth(FileColumn column) const;
+    int defaultWidth(FileColumn column) const;
+    void shareFreeWidth();
     void storeColumnLayout();
     void afterUserResize(int section, int newSize);
     void showColumnMenu(const QPoint &position);

@@ -35,6 +35,9 @@ void PathBar::showPath(const QString &folder, bool showIcons, const QColor &sepa
         delete item->widget();
         delete item;
     }
+    m_segments.clear();
+    m_ellipsis = new QLabel(QStringLiteral("…"));
+    m_layout->addWidget(m_ellipsis);
     const QString path = PathNames::standardized(folder);
     QStringList targets{QStringLiteral("/")};
     for (const QString &component : path.split(QLatin1Char('/'), Qt::SkipEmptyParts))
@@ -43,8 +46,9 @@ void PathBar::showPath(const QString &folder, bool showIcons, const QColor &sepa
     QPalette separatorPalette = palette();
     separatorPalette.setColor(QPalette::WindowText, separatorColor);
     for (const QString &target : targets) {
+        QLabel *separator = nullptr;
         if (target != targets.first()) {
-            auto *separator = new QLabel(QStringLiteral("›"));
+            separator = new QLabel(QStringLiteral("›"));
             separator->setPalette(separatorPalette);
             m_layout->addWidget(separator);
         }
@@ -60,8 +64,47 @@ void PathBar::showPath(const QString &folder, bool showIcons, const QColor &sepa
         connect(
             button, &QToolButton::clicked, this, [this, target] { emit folderClicked(target); });
         m_layout->addWidget(button);
+        m_segments.append({button, separator});
     }
     m_layout->addStretch();
+    fitSegments();
     // Buttons made while the bar is on screen report no size until they are polished.
     setFixedHeight(std::max(m_row->sizeHint().height(), fontMetrics().height() + 12));
+}
+
+void PathBar::resizeEvent(QResizeEvent *event)
+{
+    QScrollArea::resizeEvent(event);
+    fitSegments();
+}
+
+// Hides the folders nearest the root, each with the separator before it, until the rest fits
+// behind the "…"; the deepest folder always stays.
+void PathBar::fitSegments()
+{
+    if (!m_ellipsis)
+        return;
+    const int spacing = m_layout->spacing();
+    const auto widthOf = [spacing](const QWidget *widget) {
+        return widget ? widget->sizeHint().width() + spacing : 0;
+    };
+    int needed = 0;
+    for (const auto &[button, separator] : m_segments)
+        needed += widthOf(button) + widthOf(separator);
+    const int room = viewport()->width();
+    qsizetype hidden = 0;
+    if (needed > room) {
+        needed += widthOf(m_ellipsis);
+        while (hidden + 1 < m_segments.size() && needed > room) {
+            needed -= widthOf(m_segments[hidden].first) + widthOf(m_segments[hidden].second);
+            ++hidden;
+        }
+    }
+    m_ellipsis->setVisible(hidden > 0);
+    for (qsizetype index = 0; index < m_segments.size(); ++index) {
+        const auto &[button, separator] = m_segments[index];
+        button->setVisible(index >= hidden);
+        if (separator)
+            separator->setVisible(index >= hidden);
+    }
 }

@@ -38,8 +38,7 @@ ShortcutRecorder::ShortcutRecorder(
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(kSpacing);
-    QFont comboFont = fixedWidthFont();
-    comboFont.setPointSizeF(captionFont(platformFont()).pointSizeF());
+    const QFont comboFont = resizedFont(fixedWidthFont(), captionFont(platformFont()));
     m_comboButton->setFont(comboFont);
     m_comboButton->setMinimumWidth(kMinimumComboWidth);
     m_comboButton->setAccessibleDescription(title(action));
