@@ -7,6 +7,7 @@
 
 #include <QHBoxLayout>
 #include <QPainter>
+#include <cmath>
 
 namespace {
 
@@ -58,7 +59,8 @@ int FunctionKey::capWidth() const
 
 QSize FunctionKey::sizeHint() const
 {
-    return {capWidth() + kLabelMargin + fontMetrics().horizontalAdvance(text()),
+    return {capWidth() + kLabelMargin +
+                int(std::ceil(QFontMetricsF(font()).horizontalAdvance(text()))),
             fontMetrics().height() + 2};
 }
 

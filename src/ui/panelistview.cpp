@@ -69,6 +69,12 @@ ColumnShape shapeOf(FileColumn column)
 
 constexpr int kLayoutStoreDelayMs = 250;
 
+// Whole pixels enough for `text`, whose glyphs may end between two.
+int textWidth(const QFont &font, const QString &text)
+{
+    return int(std::ceil(QFontMetricsF(font).horizontalAdvance(text)));
+}
+
 } // namespace
 
 PaneListView::PaneListView(BivaneState &state, PaneModel &pane, QWidget *parent)
@@ -270,7 +276,7 @@ int PaneListView::titleWidth(FileColumn column) const
     option.rect = QRect(0, 0, kProbeWidth, header->sizeHint().height());
     const int room =
         header->style()->subElementRect(QStyle::SE_HeaderLabel, &option, header).width();
-    return QFontMetrics(header->font()).horizontalAdvance(columnTitle(column)) + kProbeWidth - room;
+    return textWidth(header->font(), columnTitle(column)) + kProbeWidth - room;
 }
 
 // The designed width, or more where the title or, for a date, the widest date of the language
@@ -281,12 +287,10 @@ int PaneListView::defaultWidth(FileColumn column) const
     if (isDate(column)) {
         const int margins =
             2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1);
-        const QFontMetrics metrics(font());
         for (int month = 1; month <= 12; ++month) {
             const QDateTime late(QDate(2026, month, 28), QTime(23, 58));
-            width = std::max(
-                width,
-                metrics.horizontalAdvance(dateText(Timestamp{late.toMSecsSinceEpoch()})) + margins);
+            const QString text = dateText(Timestamp{late.toMSecsSinceEpoch()});
+            width = std::max(width, textWidth(font(), text) + margins);
         }
     }
     return width;

@@ -141,6 +141,7 @@ PaneView::PaneView(BivaneState &state, PaneModel &pane, QWidget *parent)
 QWidget *PaneView::makeHeader()
 {
     auto *header = new QWidget;
+    header->setObjectName(QStringLiteral("paneHeader"));
     auto *row = new QHBoxLayout(header);
     row->setSpacing(8);
     row->setContentsMargins(10, 6, 10, 6);
@@ -151,6 +152,7 @@ QWidget *PaneView::makeHeader()
     connect(m_forward, &QToolButton::clicked, &m_pane, &PaneModel::goForward);
     connect(m_up, &QToolButton::clicked, &m_pane, &PaneModel::goUp);
     m_title = new ElidedLabel;
+    m_title->setObjectName(QStringLiteral("folderTitle"));
     m_title->setTextFormat(Qt::PlainText);
     QFont headline = scaledFont(m_title->font(), 1.2);
     headline.setBold(true);
