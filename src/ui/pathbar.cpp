@@ -4,6 +4,7 @@
 #include "pathcodec.h"
 #include "pathnames.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QScrollBar>
@@ -78,33 +79,35 @@ void PathBar::resizeEvent(QResizeEvent *event)
     fitSegments();
 }
 
+void PathBar::changeEvent(QEvent *event)
+{
+    QScrollArea::changeEvent(event);
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+        fitSegments();
+}
+
 // Hides the folders nearest the root, each with the separator before it, until the rest fits
 // behind the "…"; the deepest folder always stays.
 void PathBar::fitSegments()
 {
     if (!m_ellipsis)
         return;
-    const int spacing = m_layout->spacing();
-    const auto widthOf = [spacing](const QWidget *widget) {
-        return widget ? widget->sizeHint().width() + spacing : 0;
-    };
-    int needed = 0;
-    for (const auto &[button, separator] : m_segments)
-        needed += widthOf(button) + widthOf(separator);
-    const int room = viewport()->width();
-    qsizetype hidden = 0;
-    if (needed > room) {
-        needed += widthOf(m_ellipsis);
-        while (hidden + 1 < m_segments.size() && needed > room) {
-            needed -= widthOf(m_segments[hidden].first) + widthOf(m_segments[hidden].second);
-            ++hidden;
+    const auto showFrom = [this](qsizetype first) {
+        m_ellipsis->setVisible(first > 0);
+        for (qsizetype index = 0; index < m_segments.size(); ++index) {
+            const auto &[button, separator] = m_segments[index];
+            button->setVisible(index >= first);
+            if (separator)
+                separator->setVisible(index >= first);
         }
-    }
-    m_ellipsis->setVisible(hidden > 0);
-    for (qsizetype index = 0; index < m_segments.size(); ++index) {
-        const auto &[button, separator] = m_segments[index];
-        button->setVisible(index >= hidden);
-        if (separator)
-            separator->setVisible(index >= hidden);
-    }
+        m_layout->invalidate();
+    };
+    // Buttons made while the bar is on screen know their size only once polished.
+    for (QWidget *widget : m_row->findChildren<QWidget *>())
+        widget->ensurePolished();
+    const int room = viewport()->width();
+    qsizetype first = 0;
+    showFrom(first);
+    while (first + 1 < m_segments.size() && m_layout->sizeHint().width() > room)
+        showFrom(++first);
 }

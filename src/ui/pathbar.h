@@ -21,6 +21,7 @@ signals:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     void fitSegments();
