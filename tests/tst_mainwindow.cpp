@@ -636,12 +636,12 @@ void MainWindowTest::narrowestWindowCutsNothing_data()
 {
     QTest::addColumn<QString>("language");
     QTest::addColumn<QString>("preset");
-    QTest::newRow("German, desktop theme") << "de"
-                                           << "system";
-    QTest::newRow("French, dark") << "fr"
-                                  << "dark";
-    QTest::newRow("Turkish, amber") << "tr"
-                                    << "amber";
+    const char *const cases[][3] = {{"German, desktop theme", "de", "system"},
+                                    {"French, dark", "fr", "dark"},
+                                    {"Turkish, desktop theme", "tr", "system"},
+                                    {"Turkish, amber", "tr", "amber"}};
+    for (const auto &[row, language, preset] : cases)
+        QTest::newRow(row) << QString::fromLatin1(language) << QString::fromLatin1(preset);
 }
 
 // At the least size the sidebars narrow first, the panes keep their least width, and in the
