@@ -361,6 +361,14 @@ void PaneListView::resizeEvent(QResizeEvent *event)
     shareFreeWidth();
 }
 
+// The designed widths grow with the font where titles or dates need it.
+void PaneListView::changeEvent(QEvent *event)
+{
+    QTableView::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        applyColumnLayout();
+}
+
 void PaneListView::showColumnMenu(const QPoint &position)
 {
     QMenu menu(this);
