@@ -419,17 +419,10 @@ void PaneListView::fitColumn(FileColumn column)
     if (isFree(column))
         return; // its width follows the table's
     const QFontMetricsF metrics(font());
-    const bool isName = column == FileColumn::name;
     double width = std::ceil(metrics.horizontalAdvance(columnTitle(column))) + 28;
-    for (int row = 0; row < m_model->rowCount(); ++row) {
-        const FileItem &item = m_model->itemAt(row);
-        const QString text = isName ? PathCodec::displayText(item.name) : item.text(column);
-        double candidate = std::ceil(metrics.horizontalAdvance(text));
-        // Room for the icon, and in tree mode for the indentation and the disclosure mark.
-        if (isName)
-            candidate += 22 + PaneItemDelegate::indentOf(m_model->index(row, 0));
-        width = std::max(width, candidate);
-    }
+    for (int row = 0; row < m_model->rowCount(); ++row)
+        width = std::max(width,
+                         std::ceil(metrics.horizontalAdvance(m_model->itemAt(row).text(column))));
     const int fitted = std::clamp(int(width) + 20, shapeOf(column).minimum, kFitMaximum);
     {
         QScopedValueRollback guard(m_applyingLayout, true);

@@ -28,7 +28,8 @@ public:
     ~PaneListView() override;
 
     void setThemeColors(const QColor &folder, const QColor &secondary);
-    // Fits the column to the widest text it shows for the pane's items.
+    // Fits the column to the widest text it shows for the pane's items. The name and the kind
+    // need no fitting: they take the width the other columns leave.
     void fitColumn(FileColumn column);
     // The inline rename field while one is open.
     QLineEdit *renameField() const;
