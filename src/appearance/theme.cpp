@@ -6,6 +6,7 @@
 
 #include <QFontDatabase>
 #include <QPalette>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -198,7 +199,8 @@ QFont Theme::font() const
     // The size counts pixels (device-independent, so high-density screens scale it), the unit
     // every designed width and height of the windows is in; points would make the text a third
     // larger than the columns and bars around it were drawn for.
-    font.setPixelSize(int(std::lround(fontSize >= 1 ? fontSize : 13)));
+    constexpr double kLargest = 1000; // beyond any screen; keeps the rounding defined
+    font.setPixelSize(int(std::lround(fontSize >= 1 ? std::min(fontSize, kLargest) : 13)));
     return font;
 }
 
