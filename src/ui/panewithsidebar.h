@@ -49,5 +49,5 @@ private:
     SettledWrite *m_storeWidth;
     QWidget *m_sidebar;
     QWidget *m_content;
-    SidebarResizeHandle *m_handle;
+    SidebarResizeHandle *m_handle = nullptr;
 };
