@@ -52,7 +52,7 @@ void AppearanceTest::presetsAndTheirLooks()
     QCOMPARE(dark.colorScheme(), ColorScheme::dark);
     QVERIFY(!dark.isRetro());
     QVERIFY(!QFontInfo(dark.font()).fixedPitch());
-    QCOMPARE(dark.font().pointSizeF(), 16.0);
+    QCOMPARE(QFontInfo(dark.font()).pixelSize(), 16); // pixels, not points
     const Theme amber{ThemePreset::amber};
     QVERIFY(QFontInfo(amber.font()).fixedPitch());
     QCOMPARE(Theme{ThemePreset::greenTerminal}.colorScheme(), ColorScheme::dark);

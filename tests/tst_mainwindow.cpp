@@ -1,10 +1,15 @@
 #include "controllerfixture.h"
+#include "elidedlabel.h"
 #include "filelease.h"
 #include "focusregistry.h"
+#include "functionkeybar.h"
 #include "itemnames.h"
+#include "localization.h"
 #include "mainwindow.h"
+#include "panelistview.h"
 #include "panemodel.h"
 #include "paneview.h"
+#include "pathbar.h"
 #include "progresswindow.h"
 #include "questionsheet.h"
 #include "settingswindow.h"
@@ -12,6 +17,7 @@
 #include "testmain.h"
 #include "theme.h"
 #include "transferprogress.h"
+#include "windowat.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -20,6 +26,8 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
+#include <QScrollBar>
+#include <QStyleOptionHeader>
 #include <QTableView>
 #include <QTimer>
 #include <QToolBar>
@@ -69,6 +77,68 @@ QColor backgroundBesidePanes(MainWindow &window)
     return window.grab().toImage().pixelColor(margin);
 }
 
+// The program's language for one test; the German tables and the earlier locale after it.
+struct ChosenLanguage
+{
+    explicit ChosenLanguage(const QString &language) { useLanguage(language); }
+    ~ChosenLanguage()
+    {
+        installTranslation(QStringLiteral("de"));
+        QLocale::setDefault(before);
+    }
+    const QLocale before;
+};
+
+// The room the header's style leaves for a column's title, beside its sort mark.
+int titleRoom(const QHeaderView &header, FileColumn column)
+{
+    QStyleOptionHeader option;
+    option.initFrom(&header);
+    option.orientation = Qt::Horizontal;
+    option.state |= QStyle::State_Horizontal;
+    option.rect = QRect(0, 0, header.sectionSize(int(column)), header.height());
+    option.sortIndicator = header.sortIndicatorSection() == int(column)
+                               ? QStyleOptionHeader::SortDown
+                               : QStyleOptionHeader::None;
+    return header.style()->subElementRect(QStyle::SE_HeaderLabel, &option, &header).width();
+}
+
+QString describe(const QWidget &widget)
+{
+    return QStringLiteral("%1 \"%2\" at %3,%4 %5x%6")
+        .arg(QLatin1String(widget.metaObject()->className()), widget.objectName())
+        .arg(widget.x())
+        .arg(widget.y())
+        .arg(widget.width())
+        .arg(widget.height());
+}
+
+// The shown child widgets of `parent` lie inside it, none over another.
+void expectSideBySide(const QWidget &parent)
+{
+    QList<const QWidget *> placed;
+    for (const QWidget *child : parent.findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (!child->isVisible() || child->isWindow() || child->geometry().isEmpty())
+            continue;
+        QVERIFY2(parent.rect().contains(child->geometry()),
+                 qPrintable(describe(*child) + QStringLiteral(" outside ") + describe(parent)));
+        for (const QWidget *other : placed)
+            QVERIFY2(!other->geometry().intersects(child->geometry()),
+                     qPrintable(describe(*child) + QStringLiteral(" over ") + describe(*other)));
+        placed.append(child);
+    }
+}
+
+// A text shown whole, or cut with "…" at its end and then fitting its room.
+void expectWholeOrEllipsis(const QString &shown, const QString &text, int shownWidth, int room)
+{
+    const QString context = shown + QStringLiteral(" of ") + text;
+    QVERIFY2(shownWidth <= room, qPrintable(context));
+    if (shown != text)
+        QVERIFY2(shown.endsWith(QChar(0x2026)) && text.startsWith(shown.chopped(1)),
+                 qPrintable(context));
+}
+
 } // namespace
 
 class MainWindowTest : public QObject
@@ -90,7 +160,12 @@ private slots:
     void errorAlert_data();
     void errorAlert();
     void themeReachesEveryWindow();
-    void treeSettingAndMinimumSizes();
+    void treeSettingReachesBothPanes();
+    void defaultWindowShowsColumnsWhole_data();
+    void defaultWindowShowsColumnsWhole();
+    void panesShareTheWidthEqually();
+    void narrowestWindowCutsNothing_data();
+    void narrowestWindowCutsNothing();
     void numbersOutOfRangeLeaveAUsableWindow();
     void quittingStopsARunningCopy_data();
     void quittingStopsARunningCopy();
@@ -473,6 +548,11 @@ void MainWindowTest::themeReachesEveryWindow()
     QTRY_COMPARE(table->palette().color(QPalette::Base), amber.background);
     QTRY_COMPARE(table->palette().color(QPalette::Text), amber.text);
     QTRY_VERIFY(QFontInfo(table->font()).fixedPitch());
+    // The theme's 13 is 13 pixels, the unit of every width the window is laid out in; the
+    // folder's name above the list is a fifth larger.
+    QCOMPARE(QFontInfo(table->font()).pixelSize(), 13);
+    const auto *title = window.findChild<QLabel *>(QStringLiteral("folderTitle"));
+    QCOMPARE(QFontInfo(title->font()).pixelSize(), 16);
     QTRY_COMPARE(backgroundBesidePanes(window), amber.background);
     Question question;
     question.message = QStringLiteral("?");
@@ -486,7 +566,7 @@ void MainWindowTest::themeReachesEveryWindow()
     QTRY_COMPARE(backgroundBesidePanes(window), light.color(QPalette::Window));
 }
 
-void MainWindowTest::treeSettingAndMinimumSizes()
+void MainWindowTest::treeSettingReachesBothPanes()
 {
     ControllerFixture f;
     f.preferences.setValue(Pref::listTreeView, true);
@@ -497,16 +577,168 @@ void MainWindowTest::treeSettingAndMinimumSizes()
     QVERIFY(!state.left().treeMode() && !state.right().treeMode());
     f.preferences.setValue(Pref::listTreeView, true);
     QVERIFY(state.left().treeMode() && state.right().treeMode());
+}
 
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    window.resize(200, 200);
-    QTRY_VERIFY(window.centralWidget()->width() >= 700);
-    QVERIFY(window.centralWidget()->height() >= 420);
-    const QList<PaneView *> panes = window.findChildren<PaneView *>();
+void MainWindowTest::defaultWindowShowsColumnsWhole_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("dateTitle");
+    QTest::newRow("de") << "de"
+                        << "Änderungsdatum";
+    QTest::newRow("en") << "en"
+                        << "Date Modified";
+    QTest::newRow("tr") << "tr"
+                        << "Değiştirilme Tarihi";
+    QTest::newRow("fr") << "fr"
+                        << "Date de modification";
+}
+
+// At the default size both lists show name, date, size and kind side by side, every title and
+// every date whole, in each language: a file from each month, late in the day.
+void MainWindowTest::defaultWindowShowsColumnsWhole()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, dateTitle);
+    ChosenLanguage chosen(language);
+    for (int month = 1; month <= 12; ++month) {
+        const QString path = home(QStringLiteral("Downloads/Monat %1.txt").arg(month));
+        writeFile(path, "a few bytes");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QVERIFY(file.setFileTime(QDateTime(QDate(2026, month, 28), QTime(23, 58)),
+                                 QFileDevice::FileModificationTime));
+    }
+    ControllerFixture f;
+    MainWindow window(f.state());
+    showAt(window, {1280, 720});
+
+    const QList<PaneListView *> lists = window.findChildren<PaneListView *>();
+    QCOMPARE(lists.size(), 2);
+    for (PaneListView *list : lists) {
+        QHeaderView *header = list->horizontalHeader();
+        QCOMPARE(list->model()->headerData(int(FileColumn::modified), Qt::Horizontal), dateTitle);
+        int columnsWidth = 0;
+        for (FileColumn column :
+             {FileColumn::name, FileColumn::modified, FileColumn::size, FileColumn::kind}) {
+            QVERIFY(!header->isSectionHidden(int(column)));
+            const QString title = list->model()->headerData(int(column), Qt::Horizontal).toString();
+            QCOMPARE(
+                header->fontMetrics().elidedText(title, Qt::ElideRight, titleRoom(*header, column)),
+                title);
+            columnsWidth += header->sectionSize(int(column));
+        }
+        // All in view: the name takes what the others leave, no more.
+        QCOMPARE(columnsWidth, list->viewport()->width());
+        QCOMPARE(list->horizontalScrollBar()->maximum(), 0);
+
+        QStyleOptionViewItem option;
+        option.initFrom(list);
+        option.font = list->font();
+        option.fontMetrics = list->fontMetrics();
+        option.widget = list;
+        for (int row = 0; row < list->model()->rowCount(); ++row) {
+            const QModelIndex date = list->model()->index(row, int(FileColumn::modified));
+            QVERIFY2(list->itemDelegate()->sizeHint(option, date).width() <=
+                         list->visualRect(date).width(),
+                     qPrintable(date.data().toString()));
+        }
+    }
+    QVERIFY(lists.first()->model()->rowCount() + lists.last()->model()->rowCount() >= 12);
+}
+
+// Both panes start equally wide and keep equal shares when the window changes size or a pane
+// hides its sidebar; the pane without one gives its list the room.
+void MainWindowTest::panesShareTheWidthEqually()
+{
+    ControllerFixture f;
+    MainWindow window(f.state());
+    showAt(window, {1280, 720});
+    QList<PaneView *> panes = window.findChildren<PaneView *>();
     QCOMPARE(panes.size(), 2);
-    for (const PaneView *pane : panes)
-        QVERIFY(pane->width() >= 300);
+    if (panes[0]->mapTo(&window, QPoint()).x() > panes[1]->mapTo(&window, QPoint()).x())
+        panes.swapItemsAt(0, 1); // left first
+    const auto shares = [&panes] {
+        return QList<int>{panes[0]->parentWidget()->width(), panes[1]->parentWidget()->width()};
+    };
+    const auto expectEqual = [](const QList<int> &widths) {
+        QVERIFY2(std::abs(widths[0] - widths[1]) <= 1,
+                 qPrintable(QStringLiteral("%1 and %2").arg(widths[0]).arg(widths[1])));
+    };
+    expectEqual({panes[0]->width(), panes[1]->width()});
+    expectEqual(shares());
+
+    f.state().left().setShowSidebar(false);
+    QTRY_VERIFY(panes[0]->width() > panes[1]->width());
+    expectEqual(shares());
+    window.resize(1000, 600);
+    QTRY_COMPARE(window.width(), 1000);
+    expectEqual(shares());
+    f.state().left().setShowSidebar(true);
+    QTRY_COMPARE(panes[0]->width(), panes[1]->width());
+    expectEqual(shares());
+}
+
+void MainWindowTest::narrowestWindowCutsNothing_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("preset");
+    const char *const cases[][3] = {{"German, desktop theme", "de", "system"},
+                                    {"French, dark", "fr", "dark"},
+                                    {"Turkish, desktop theme", "tr", "system"},
+                                    {"Turkish, amber", "tr", "amber"}};
+    for (const auto &[row, language, preset] : cases)
+        QTest::newRow(row) << QString::fromLatin1(language) << QString::fromLatin1(preset);
+}
+
+// At the least size the sidebars narrow first, the panes keep their least width, and in the
+// pane headers, the path bars, the status lines, the toolbar and the function-key bar nothing
+// lies over anything else; a text without room ends in "…".
+void MainWindowTest::narrowestWindowCutsNothing()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, preset);
+    ChosenLanguage chosen(language);
+    const QString deep =
+        home(QStringLiteral("Projekte/Kunden 2026/Dezember/Angebote und Entwürfe"));
+    writeFile(deep + QStringLiteral("/Ein ziemlich langer Dateiname für ein Angebot.txt"));
+    ControllerFixture f;
+    f.preferences.setValue(Pref::themePreset, preset);
+    f.preferences.setValue(Pref::themeShowFunctionBar, true);
+    f.state().left().navigate(deep);
+    f.state().left().setSelection(
+        {deep + QStringLiteral("/Ein ziemlich langer Dateiname für ein Angebot.txt")});
+    MainWindow window(f.state());
+    showAt(window, {1, 1});
+    QTRY_COMPARE(window.centralWidget()->size(), QSize(700, 420));
+
+    for (const PaneView *pane : window.findChildren<PaneView *>()) {
+        QVERIFY(pane->parentWidget()->width() >= 300);
+        expectSideBySide(*pane->parentWidget());
+        expectSideBySide(*pane);
+        expectSideBySide(*pane->findChild<QWidget *>(QStringLiteral("paneHeader")));
+        const PathBar *pathBar = pane->findChild<PathBar *>();
+        for (const QToolButton *folder : pathBar->findChildren<QToolButton *>()) {
+            if (!folder->isVisible())
+                continue;
+            const QRect shown(folder->mapTo(pathBar->viewport(), QPoint(0, 0)), folder->size());
+            QVERIFY2(pathBar->viewport()->rect().contains(shown), qPrintable(folder->text()));
+        }
+    }
+    for (const ElidedLabel *label : window.findChildren<ElidedLabel *>()) {
+        if (!label->isVisible())
+            continue;
+        expectWholeOrEllipsis(label->shownText(),
+                              label->text(),
+                              label->fontMetrics().horizontalAdvance(label->shownText()),
+                              label->contentsRect().width());
+    }
+    const auto *bar = window.findChild<FunctionKeyBar *>();
+    QVERIFY(bar->isVisible());
+    expectSideBySide(*bar);
+    for (const FunctionKey *key : bar->keys())
+        QVERIFY2(key->shownText() == key->text() || key->shownText().endsWith(QChar(0x2026)),
+                 qPrintable(key->shownText()));
+    expectSideBySide(*window.findChild<QToolBar *>());
 }
 
 // A preference file with numbers no setting offers, NaN and infinities included, still gives a
@@ -514,7 +746,7 @@ void MainWindowTest::treeSettingAndMinimumSizes()
 void MainWindowTest::numbersOutOfRangeLeaveAUsableWindow()
 {
     TestTree config;
-    const QByteArray layout = R"({"order":[],"hidden":[],"widths":{"name":1e308,"size":-1}})";
+    const QByteArray layout = R"({"order":[],"hidden":[],"widths":{"modified":1e308,"size":-1}})";
     config.makeFile(QStringLiteral("bivane.json"),
                     R"({"showSplashScreen": false, "themeFontSize": 100000,
                         "sidebarWidths": {"left": "nan", "right": 1e5},
@@ -529,11 +761,16 @@ void MainWindowTest::numbersOutOfRangeLeaveAUsableWindow()
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
 
-    QCOMPARE(QApplication::font().pointSizeF(), Pref::fontSizes.maximum);
-    for (SidebarView *sidebar : window.findChildren<SidebarView *>())
-        QTRY_COMPARE(sidebar->width(), sidebar->zone() == FocusZone::leftSidebar ? 170 : 340);
+    QCOMPARE(QApplication::font().pixelSize(), int(Pref::fontSizes.maximum));
+    // The stored widths in their range; shown as wide as the window leaves room for.
+    QCOMPARE(state.left().sidebarWidth(), 170.0);
+    QCOMPARE(state.right().sidebarWidth(), 340.0);
+    for (SidebarView *sidebar : window.findChildren<SidebarView *>()) {
+        const double stored = state.pane(sideOf(sidebar->zone())).sidebarWidth();
+        QVERIFY(sidebar->width() >= 110 && sidebar->width() <= stored);
+    }
     const QHeaderView *header = window.findChild<QTableView *>()->horizontalHeader();
-    QCOMPARE(header->sectionSize(int(FileColumn::name)), int(Pref::columnWidths.maximum));
+    QCOMPARE(header->sectionSize(int(FileColumn::modified)), int(Pref::columnWidths.maximum));
     QCOMPARE(header->sectionSize(int(FileColumn::size)), int(Pref::columnWidths.minimum));
     QVERIFY(window.centralWidget()->height() >= 420);
 }

@@ -10,6 +10,7 @@
 #include "testmain.h"
 #include "theme.h"
 #include "themedroot.h"
+#include "windowat.h"
 
 #include <QAbstractButton>
 #include <QLabel>
@@ -398,9 +399,7 @@ void RetroTest::keyLabelsFitOrEndInEllipsis()
     ControllerFixture f;
     chooseTheme(f, preset);
     MainWindow window(f.state());
-    window.resize(1280, 800); // the default start size
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    showAt(window, {1280, 720}); // the default start size
     auto *bar = window.findChild<FunctionKeyBar *>();
     QVERIFY(bar && bar->isVisible());
     // At the default width every label shows whole.

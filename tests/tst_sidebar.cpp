@@ -6,6 +6,7 @@
 #include "testmain.h"
 #include "theme.h"
 #include "themedpieces.h"
+#include "windowat.h"
 
 #include <QApplication>
 #include <QMenu>
@@ -368,8 +369,7 @@ void SidebarTest::widthSurvivesRestart()
     ControllerFixture f;
     {
         MainWindow window(f.state());
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        showAt(window, {1600, 900}); // room for both sidebars at their widest
         QList<SidebarResizeHandle *> handles = window.findChildren<SidebarResizeHandle *>();
         QCOMPARE(handles.size(), 2);
         std::sort(handles.begin(), handles.end(), [](QWidget *one, QWidget *other) {
@@ -393,8 +393,7 @@ void SidebarTest::widthSurvivesRestart()
     ShortcutStore shortcuts(preferences);
     BivaneState restarted(preferences, shortcuts, f.desktop);
     MainWindow window(restarted);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    showAt(window, {1600, 900});
     QCOMPARE(restarted.left().sidebarWidth(), 280.0);
     QCOMPARE(restarted.right().sidebarWidth(), 130.0);
     for (SidebarView *sidebar : window.findChildren<SidebarView *>())

@@ -67,7 +67,7 @@ void ThemedWindowTest::presetsRepaintTheWindow()
     QTRY_COMPARE(label->palette().color(QPalette::Base), expected);
     QTRY_COMPARE(sheet.palette().color(QPalette::Base), expected);
     QTRY_COMPARE(QFontInfo(label->font()).fixedPitch(), fixedPitch);
-    QTRY_COMPARE(label->font().pointSizeF(), 15.0);
+    QTRY_COMPARE(QFontInfo(label->font()).pixelSize(), 15);
     QCOMPARE(ThemedRoot::themeOf(&sheet).isRetro(), fixedPitch);
     window.resize(200, 100);
     window.show();

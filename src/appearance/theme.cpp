@@ -6,6 +6,7 @@
 
 #include <QFontDatabase>
 #include <QPalette>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -195,7 +196,11 @@ QFont Theme::font() const
     // The desktop's font, not the application's: that is the theme's own once applied.
     QFont font = monospaced || isRetro() ? fixedWidthFont()
                                          : QFontDatabase::systemFont(QFontDatabase::GeneralFont);
-    font.setPointSizeF(fontSize > 0 ? fontSize : 13);
+    // The size counts pixels (device-independent, so high-density screens scale it), the unit
+    // every designed width and height of the windows is in; points would make the text a third
+    // larger than the columns and bars around it were drawn for.
+    constexpr double kLargest = 1000; // beyond any screen; keeps the rounding defined
+    font.setPixelSize(int(std::lround(fontSize >= 1 ? std::min(fontSize, kLargest) : 13)));
     return font;
 }
 

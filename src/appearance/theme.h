@@ -59,7 +59,7 @@ struct Theme
     // The preset's colours. The desktop presets take them from `desktop`, the palette of the
     // colour scheme in force; the retro ones are fixed.
     Palette palette(const QPalette &desktop) const;
-    // The system font at fontSize points; fixed-width when monospaced or retro.
+    // The system font at fontSize pixels; fixed-width when monospaced or retro.
     QFont font() const;
 
     bool operator==(const Theme &) const = default;

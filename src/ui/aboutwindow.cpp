@@ -20,7 +20,7 @@ constexpr int kWidth = 380;
 constexpr int kPadding = 40;
 constexpr int kSpacing = 14;
 constexpr int kIconSize = 128;
-constexpr double kNamePoints = 26;
+constexpr double kNameSize = 26;
 const IconShadow kIconShadow{0.3, 5, 0};
 
 QPointer<AboutWindow> &openWindow()
@@ -36,9 +36,9 @@ QString versionLine()
     return Bv::tr("Version %1").arg(QCoreApplication::applicationVersion());
 }
 
-QFont productNameFont(double points)
+QFont productNameFont(double pixels)
 {
-    QFont font = platformFont(points);
+    QFont font = platformFont(pixels);
     font.setWeight(QFont::DemiBold);
     return font;
 }
@@ -74,7 +74,7 @@ AboutWindow::AboutWindow(const Preferences &preferences, QWidget *parent)
     layout->addSpacing(kSpacing - shadow);
 
     auto *name = new QLabel(QStringLiteral("Bivane"), this);
-    name->setFont(productNameFont(kNamePoints));
+    name->setFont(productNameFont(kNameSize));
     name->setAlignment(Qt::AlignCenter);
     layout->addWidget(name);
     layout->addSpacing(kSpacing);

@@ -33,5 +33,5 @@ private:
 
 // "Version " and the program's version, as the About window and the splash show it.
 QString versionLine();
-// The product name's font: the system font at `points`, semibold.
-QFont productNameFont(double points);
+// The product name's font: the system font at `pixels`, semibold.
+QFont productNameFont(double pixels);

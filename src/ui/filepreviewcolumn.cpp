@@ -1,6 +1,7 @@
 #include "filepreviewcolumn.h"
 
 #include "fileicons.h"
+#include "formtext.h"
 #include "localization.h"
 #include "pathcodec.h"
 
@@ -85,11 +86,7 @@ void FilePreviewColumn::applyFonts()
     QFont headline = font();
     headline.setBold(true);
     m_name->setFont(headline);
-    QFont caption = font();
-    if (caption.pointSizeF() > 0)
-        caption.setPointSizeF(caption.pointSizeF() * kCaptionScale);
-    else
-        caption.setPixelSize(qRound(caption.pixelSize() * kCaptionScale));
+    const QFont caption = scaledFont(font(), kCaptionScale);
     m_facts->setFont(caption);
     m_modified->setFont(caption);
 }

@@ -2,6 +2,8 @@
 
 #include <QFontDatabase>
 #include <QLabel>
+#include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -9,18 +11,30 @@ constexpr double kCaptionScale = 0.85;
 
 } // namespace
 
-QFont captionFont(const QFont &base)
+QFont resizedFont(QFont font, const QFont &sizeOf, double factor)
 {
-    QFont caption;
-    caption.setPointSizeF(base.pointSizeF() * kCaptionScale);
-    return caption;
+    if (sizeOf.pixelSize() > 0)
+        font.setPixelSize(std::max(1, int(std::lround(sizeOf.pixelSize() * factor))));
+    else
+        font.setPointSizeF(sizeOf.pointSizeF() * factor);
+    return font;
 }
 
-QFont platformFont(double points)
+QFont scaledFont(const QFont &font, double factor)
+{
+    return resizedFont(font, font, factor);
+}
+
+QFont captionFont(const QFont &base)
+{
+    return resizedFont(QFont(), base, kCaptionScale);
+}
+
+QFont platformFont(double pixels)
 {
     QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
-    if (points > 0)
-        font.setPointSizeF(points);
+    if (pixels > 0)
+        font.setPixelSize(std::max(1, int(std::lround(pixels))));
     return font;
 }
 

@@ -7,6 +7,7 @@
 
 #include <QHBoxLayout>
 #include <QPainter>
+#include <cmath>
 
 namespace {
 
@@ -58,7 +59,8 @@ int FunctionKey::capWidth() const
 
 QSize FunctionKey::sizeHint() const
 {
-    return {capWidth() + kLabelMargin + fontMetrics().horizontalAdvance(text()),
+    return {capWidth() + kLabelMargin +
+                int(std::ceil(QFontMetricsF(font()).horizontalAdvance(text()))),
             fontMetrics().height() + 2};
 }
 
@@ -75,7 +77,9 @@ QRect FunctionKey::labelRect() const
 
 QSize FunctionKey::minimumSizeHint() const
 {
-    return {capWidth(), sizeHint().height()};
+    // The cap and at least the "…" of the label.
+    const double ellipsis = QFontMetricsF(font()).horizontalAdvance(QStringLiteral("…"));
+    return {capWidth() + kLabelMargin + int(std::ceil(ellipsis)) + 1, sizeHint().height()};
 }
 
 void FunctionKey::paintEvent(QPaintEvent *)
@@ -131,8 +135,10 @@ void FunctionKeyBar::shareWidth()
 {
     // Each key's share of the bar follows its natural width, so a short label leaves room for a
     // long one and every label fits whenever the bar is as wide as all of them together.
-    for (FunctionKey *key : m_keys)
+    for (FunctionKey *key : m_keys) {
         m_row->setStretchFactor(key, std::max(1, key->sizeHint().width()));
+        key->setMinimumWidth(key->minimumSizeHint().width());
+    }
 }
 
 void FunctionKeyBar::changeEvent(QEvent *event)

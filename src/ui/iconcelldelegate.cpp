@@ -1,6 +1,7 @@
 #include "iconcelldelegate.h"
 
 #include "fileicons.h"
+#include "formtext.h"
 #include "panetablemodel.h"
 #include "thumbnailloader.h"
 
@@ -59,9 +60,7 @@ void IconCellDelegate::setItemGeometry(QSize itemSize, int columnWidth)
 
 QFont IconCellDelegate::captionFont(const QFont &font)
 {
-    QFont caption = font;
-    caption.setPointSizeF(font.pointSizeF() * kCaptionScale);
-    return caption;
+    return scaledFont(font, kCaptionScale);
 }
 
 int IconCellDelegate::cellHeight(const QFont &font)

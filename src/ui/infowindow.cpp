@@ -2,6 +2,7 @@
 
 #include "fileicons.h"
 #include "foldersize.h"
+#include "formtext.h"
 #include "localization.h"
 #include "panemodel.h"
 #include "pathcodec.h"
@@ -83,8 +84,7 @@ InfoWindow::InfoWindow(PaneModel &pane, const FileItem &item, QWidget *parent)
     titles->setSpacing(2);
     auto *name = new PathText(PathCodec::displayText(item.name), this);
     name->setObjectName(QStringLiteral("name"));
-    QFont titleFont = name->font();
-    titleFont.setPointSizeF(titleFont.pointSizeF() * kTitleScale);
+    QFont titleFont = scaledFont(name->font(), kTitleScale);
     titleFont.setBold(true);
     name->setFont(titleFont);
     titles->addWidget(name);

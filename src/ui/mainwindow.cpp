@@ -41,7 +41,6 @@
 namespace {
 
 constexpr QSize kMinimumContentSize(700, 420);
-constexpr int kMinimumPaneWidth = 300;
 constexpr int kPaneMargin = 4;
 constexpr int kWindowIconSize = 512;
 
@@ -76,7 +75,6 @@ MainWindow::MainWindow(BivaneState &state, QWidget *parent)
     for (PaneSide side : {PaneSide::left, PaneSide::right}) {
         PaneModel &pane = state.pane(side);
         auto *view = new PaneView(state, pane);
-        view->setMinimumWidth(kMinimumPaneWidth);
         m_focus.registerArea(listZoneOf(side), view);
         auto *sidebar = new SidebarView(state, pane);
         auto *column = new PaneWithSidebar(side, pane, state.preferences(), sidebar, view);
@@ -87,6 +85,10 @@ MainWindow::MainWindow(BivaneState &state, QWidget *parent)
             InfoWindow::follow(pane, this);
         });
     }
+    // Both panes start equally wide; the splitter keeps their shares as the window changes, and
+    // once the user drags the divider, the shares the user chose.
+    constexpr int kEqualShare = 1000;
+    splitter->setSizes({kEqualShare, kEqualShare});
     setCentralWidget(panes);
     // The theme for this window and all it opens; the retro presets show the retro list.
     auto *themed = new ThemedRoot(*this, state.preferences(), ThemedRoot::Font::apply);

@@ -16,17 +16,33 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QScopedValueRollback>
+#include <QStyleOptionHeader>
 #include <cmath>
 
 namespace {
 
-// Widths before the user changes anything, and the least a column may have.
+// Widths before the user changes anything, and the least a column may have. The name and the
+// kind have no width of their own: they share what the other columns leave.
 struct ColumnShape
 {
     int minimum;
     int ideal;
     bool shownAtFirst;
 };
+
+bool isFree(FileColumn column)
+{
+    return column == FileColumn::name || column == FileColumn::kind;
+}
+
+bool isDate(FileColumn column)
+{
+    return column == FileColumn::modified || column == FileColumn::created ||
+           column == FileColumn::lastOpened || column == FileColumn::added;
+}
+
+// The kind takes a third of the free width, up to its ideal; the name all the rest.
+constexpr int kKindShare = 3;
 
 ColumnShape shapeOf(FileColumn column)
 {
@@ -52,6 +68,12 @@ ColumnShape shapeOf(FileColumn column)
 }
 
 constexpr int kLayoutStoreDelayMs = 250;
+
+// Whole pixels enough for `text`, whose glyphs may end between two.
+int textWidth(const QFont &font, const QString &text)
+{
+    return int(std::ceil(QFontMetricsF(font).horizontalAdvance(text)));
+}
 
 } // namespace
 
@@ -83,6 +105,13 @@ PaneListView::PaneListView(BivaneState &state, PaneModel &pane, QWidget *parent)
     header->setHighlightSections(false);
     header->setStretchLastSection(false);
     header->setMinimumSectionSize(40);
+    // Titles start at the left and end in "…" when the column is too narrow for them.
+    header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    header->setTextElideMode(Qt::ElideRight);
+    for (FileColumn column : allFileColumns()) {
+        if (isFree(column))
+            header->setSectionResizeMode(int(column), QHeaderView::Fixed);
+    }
     header->setContextMenuPolicy(Qt::CustomContextMenu);
     header->viewport()->installEventFilter(this);
     connect(header, &QHeaderView::customContextMenuRequested, this, &PaneListView::showColumnMenu);
@@ -225,9 +254,68 @@ void PaneListView::applyColumnLayout()
         const bool hidden = column != FileColumn::name &&
                             (customized ? layout.hidden.contains(column) : !shape.shownAtFirst);
         header->setSectionHidden(int(column), hidden);
-        const double width = layout.widths.value(column, shape.ideal);
+        if (isFree(column))
+            continue;
+        const double width = layout.widths.value(column, defaultWidth(column));
         header->resizeSection(int(column), std::max(shape.minimum, int(std::lround(width))));
     }
+    shareFreeWidth();
+}
+
+// The width a column's title needs to show whole, with room for the sort mark, which any
+// column may come to carry.
+int PaneListView::titleWidth(FileColumn column) const
+{
+    const QHeaderView *header = horizontalHeader();
+    QStyleOptionHeader option;
+    option.initFrom(header);
+    option.orientation = Qt::Horizontal;
+    option.state |= QStyle::State_Horizontal;
+    option.sortIndicator = QStyleOptionHeader::SortDown;
+    constexpr int kProbeWidth = 1000;
+    option.rect = QRect(0, 0, kProbeWidth, header->sizeHint().height());
+    const int room =
+        header->style()->subElementRect(QStyle::SE_HeaderLabel, &option, header).width();
+    return textWidth(header->font(), columnTitle(column)) + kProbeWidth - room;
+}
+
+// The designed width, or more where the title or, for a date, the widest date of the language
+// needs more: a new list shows its titles and dates whole.
+int PaneListView::defaultWidth(FileColumn column) const
+{
+    int width = std::max(shapeOf(column).ideal, titleWidth(column));
+    if (isDate(column)) {
+        const int margins =
+            2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1);
+        for (int month = 1; month <= 12; ++month) {
+            const QDateTime late(QDate(2026, month, 28), QTime(23, 58));
+            const QString text = dateText(Timestamp{late.toMSecsSinceEpoch()});
+            width = std::max(width, textWidth(font(), text) + margins);
+        }
+    }
+    return width;
+}
+
+// The name and the kind take the width the other shown columns leave in the table.
+void PaneListView::shareFreeWidth()
+{
+    QScopedValueRollback guard(m_applyingLayout, true);
+    QHeaderView *header = horizontalHeader();
+    int fixed = 0;
+    for (FileColumn column : allFileColumns()) {
+        if (!isFree(column) && !header->isSectionHidden(int(column)))
+            fixed += header->sectionSize(int(column));
+    }
+    const int free = viewport()->width() - fixed;
+    int name = free;
+    if (!header->isSectionHidden(int(FileColumn::kind))) {
+        const ColumnShape kind = shapeOf(FileColumn::kind);
+        const int kindWidth = std::clamp(
+            free / kKindShare, std::max(kind.minimum, titleWidth(FileColumn::kind)), kind.ideal);
+        header->resizeSection(int(FileColumn::kind), kindWidth);
+        name -= kindWidth;
+    }
+    header->resizeSection(int(FileColumn::name), std::max(shapeOf(FileColumn::name).minimum, name));
 }
 
 void PaneListView::storeColumnLayout()
@@ -239,13 +327,17 @@ void PaneListView::storeColumnLayout()
     for (int visual = 0; visual < header->count(); ++visual)
         layout.order.append(FileColumn(header->logicalIndex(visual)));
     for (FileColumn column : allFileColumns()) {
-        if (header->isSectionHidden(int(column))) {
+        const bool hidden = header->isSectionHidden(int(column));
+        if (hidden)
             layout.hidden.insert(column);
-            // A hidden section reports no width; it keeps the one it had.
-            layout.widths.insert(column, stored.widths.value(column, shapeOf(column).ideal));
-        } else {
+        // The free columns' widths follow the table's; a hidden section reports no width and
+        // keeps the one it had, if any.
+        if (isFree(column))
+            continue;
+        if (!hidden)
             layout.widths.insert(column, header->sectionSize(int(column)));
-        }
+        else if (stored.widths.contains(column))
+            layout.widths.insert(column, stored.widths.value(column));
     }
     m_state.setColumnCustomization(layout);
 }
@@ -259,7 +351,22 @@ void PaneListView::afterUserResize(int section, int newSize)
         horizontalHeader()->resizeSection(section, minimum);
         return;
     }
+    shareFreeWidth();
     m_layoutStore.start();
+}
+
+void PaneListView::resizeEvent(QResizeEvent *event)
+{
+    QTableView::resizeEvent(event);
+    shareFreeWidth();
+}
+
+// The designed widths grow with the font where titles or dates need it.
+void PaneListView::changeEvent(QEvent *event)
+{
+    QTableView::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        applyColumnLayout();
 }
 
 void PaneListView::showColumnMenu(const QPoint &position)
@@ -309,18 +416,13 @@ bool PaneListView::fitColumnAtDivider(int x)
 
 void PaneListView::fitColumn(FileColumn column)
 {
+    if (isFree(column))
+        return; // its width follows the table's
     const QFontMetricsF metrics(font());
-    const bool isName = column == FileColumn::name;
     double width = std::ceil(metrics.horizontalAdvance(columnTitle(column))) + 28;
-    for (int row = 0; row < m_model->rowCount(); ++row) {
-        const FileItem &item = m_model->itemAt(row);
-        const QString text = isName ? PathCodec::displayText(item.name) : item.text(column);
-        double candidate = std::ceil(metrics.horizontalAdvance(text));
-        // Room for the icon, and in tree mode for the indentation and the disclosure mark.
-        if (isName)
-            candidate += 22 + PaneItemDelegate::indentOf(m_model->index(row, 0));
-        width = std::max(width, candidate);
-    }
+    for (int row = 0; row < m_model->rowCount(); ++row)
+        width = std::max(width,
+                         std::ceil(metrics.horizontalAdvance(m_model->itemAt(row).text(column))));
     const int fitted = std::clamp(int(width) + 20, shapeOf(column).minimum, kFitMaximum);
     {
         QScopedValueRollback guard(m_applyingLayout, true);

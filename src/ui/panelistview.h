@@ -28,13 +28,16 @@ public:
     ~PaneListView() override;
 
     void setThemeColors(const QColor &folder, const QColor &secondary);
-    // Fits the column to the widest text it shows for the pane's items.
+    // Fits the column to the widest text it shows for the pane's items. The name and the kind
+    // need no fitting: they take the width the other columns leave.
     void fitColumn(FileColumn column);
     // The inline rename field while one is open.
     QLineEdit *renameField() const;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     void showPaneSelection();
@@ -42,6 +45,9 @@ private:
     void showSortOrder();
     void sortBy(int section, Qt::SortOrder order);
     void applyColumnLayout();
+    int titleWidth(FileColumn column) const;
+    int defaultWidth(FileColumn column) const;
+    void shareFreeWidth();
     void storeColumnLayout();
     void afterUserResize(int section, int newSize);
     void showColumnMenu(const QPoint &position);

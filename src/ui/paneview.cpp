@@ -2,6 +2,8 @@
 
 #include "bivanestate.h"
 #include "columnsview.h"
+#include "elidedlabel.h"
+#include "formtext.h"
 #include "localization.h"
 #include "paneframe.h"
 #include "paneiconsview.h"
@@ -78,7 +80,7 @@ PaneView::PaneView(BivaneState &state, PaneModel &pane, QWidget *parent)
     , m_content(new QStackedWidget)
     , m_frame(new PaneFrame(m_content))
     , m_pathBar(new PathBar)
-    , m_status(new QLabel)
+    , m_status(new ElidedLabel)
 {
     m_content->insertWidget(listPage, withRetroList(state, pane, m_list));
     m_content->insertWidget(iconsPage, m_icons);
@@ -139,6 +141,7 @@ PaneView::PaneView(BivaneState &state, PaneModel &pane, QWidget *parent)
 QWidget *PaneView::makeHeader()
 {
     auto *header = new QWidget;
+    header->setObjectName(QStringLiteral("paneHeader"));
     auto *row = new QHBoxLayout(header);
     row->setSpacing(8);
     row->setContentsMargins(10, 6, 10, 6);
@@ -148,11 +151,11 @@ QWidget *PaneView::makeHeader()
     connect(m_back, &QToolButton::clicked, &m_pane, &PaneModel::goBack);
     connect(m_forward, &QToolButton::clicked, &m_pane, &PaneModel::goForward);
     connect(m_up, &QToolButton::clicked, &m_pane, &PaneModel::goUp);
-    m_title = new QLabel;
+    m_title = new ElidedLabel;
+    m_title->setObjectName(QStringLiteral("folderTitle"));
     m_title->setTextFormat(Qt::PlainText);
-    QFont headline = m_title->font();
+    QFont headline = scaledFont(m_title->font(), 1.2);
     headline.setBold(true);
-    headline.setPointSizeF(headline.pointSizeF() * 1.2);
     m_title->setFont(headline);
     m_star = new QToolButton;
     m_star->setAutoRaise(true);

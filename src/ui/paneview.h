@@ -7,6 +7,7 @@
 
 class BivaneState;
 class ColumnsView;
+class ElidedLabel;
 class PaneFrame;
 class PaneIconsView;
 class PaneListView;
@@ -53,7 +54,7 @@ private:
     QToolButton *m_back = nullptr;
     QToolButton *m_forward = nullptr;
     QToolButton *m_up = nullptr;
-    QLabel *m_title = nullptr;
+    ElidedLabel *m_title = nullptr;
     QToolButton *m_star = nullptr;
     PaneListView *m_list;
     PaneIconsView *m_icons;
@@ -62,5 +63,5 @@ private:
     QStackedWidget *m_content;
     PaneFrame *m_frame;
     PathBar *m_pathBar;
-    QLabel *m_status;
+    ElidedLabel *m_status;
 };

@@ -7,6 +7,8 @@
 #include "themedpieces.h"
 
 #include <QHBoxLayout>
+#include <algorithm>
+#include <cmath>
 
 PaneWithSidebar::PaneWithSidebar(PaneSide side,
                                  PaneModel &pane,
@@ -20,6 +22,7 @@ PaneWithSidebar::PaneWithSidebar(PaneSide side,
     , m_sideKey(side == PaneSide::left ? QStringLiteral("left") : QStringLiteral("right"))
     , m_storeWidth(new SettledWrite(this))
     , m_sidebar(new QWidget)
+    , m_content(content)
 {
     auto *sidebarLayout = new QHBoxLayout(m_sidebar);
     sidebarLayout->setContentsMargins(0, 0, 0, 0);
@@ -49,15 +52,40 @@ PaneWithSidebar::PaneWithSidebar(PaneSide side,
     followShowSidebar();
 }
 
+// The pane's sidebar width where there is room for it besides the content; less, down to the
+// least sidebar width, where there is not.
 void PaneWithSidebar::followWidth()
 {
-    m_sidebar->setFixedWidth(qRound(m_pane.sidebarWidth()));
+    const int wanted = int(std::lround(m_pane.sidebarWidth()));
+    const int room = width() - m_handle->minimumWidth() - kContentRoom;
+    const int least = int(Pref::sidebarWidthRange.minimum);
+    const int shown = std::clamp(room, std::min(least, wanted), wanted);
+    if (m_sidebar->minimumWidth() == shown && m_sidebar->maximumWidth() == shown)
+        return;
+    m_sidebar->setFixedWidth(shown);
+    if (layout())
+        layout()->activate();
 }
 
 void PaneWithSidebar::followShowSidebar()
 {
     m_sidebar->setVisible(m_pane.showSidebar());
     m_handle->setVisible(m_pane.showSidebar());
+    updateGeometry();
+}
+
+QSize PaneWithSidebar::minimumSizeHint() const
+{
+    int least = std::max(m_content->minimumWidth(), m_content->minimumSizeHint().width());
+    if (m_pane.showSidebar())
+        least += int(Pref::sidebarWidthRange.minimum) + m_handle->minimumWidth();
+    return {std::max(kMinimumWidth, least), QWidget::minimumSizeHint().height()};
+}
+
+void PaneWithSidebar::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    followWidth();
 }
 
 // Live while dragging; the stored width, the one of the next start, is where the drag ended.

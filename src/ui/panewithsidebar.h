@@ -12,11 +12,18 @@ class SidebarResizeHandle;
 // A pane's content with its sidebar on the outer side: sidebar, handle, content for the left
 // pane, mirrored for the right one. The sidebar is as wide as the pane's sidebar width, which the
 // handle changes and the preferences keep across restarts; it is there while the pane shows it.
+// In a narrow window the sidebar gives way first: it narrows down to its least width before the
+// content gets less than its room.
 class PaneWithSidebar : public QWidget
 {
     Q_OBJECT
 
 public:
+    // The least width of the whole pane, sidebar included.
+    static constexpr int kMinimumWidth = 300;
+    // What the content keeps before the sidebar narrows.
+    static constexpr int kContentRoom = 300;
+
     PaneWithSidebar(PaneSide side,
                     PaneModel &pane,
                     Preferences &preferences,
@@ -26,6 +33,10 @@ public:
 
     // The area around the sidebar, for the focus registry, which looks for views inside.
     QWidget *sidebarArea() const { return m_sidebar; }
+    QSize minimumSizeHint() const override;
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void followWidth();
@@ -37,5 +48,6 @@ private:
     const QString m_sideKey;
     SettledWrite *m_storeWidth;
     QWidget *m_sidebar;
-    SidebarResizeHandle *m_handle;
+    QWidget *m_content;
+    SidebarResizeHandle *m_handle = nullptr;
 };

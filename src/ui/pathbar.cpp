@@ -4,6 +4,7 @@
 #include "pathcodec.h"
 #include "pathnames.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QScrollBar>
@@ -35,6 +36,9 @@ void PathBar::showPath(const QString &folder, bool showIcons, const QColor &sepa
         delete item->widget();
         delete item;
     }
+    m_segments.clear();
+    m_ellipsis = new QLabel(QStringLiteral("…"));
+    m_layout->addWidget(m_ellipsis);
     const QString path = PathNames::standardized(folder);
     QStringList targets{QStringLiteral("/")};
     for (const QString &component : path.split(QLatin1Char('/'), Qt::SkipEmptyParts))
@@ -43,8 +47,9 @@ void PathBar::showPath(const QString &folder, bool showIcons, const QColor &sepa
     QPalette separatorPalette = palette();
     separatorPalette.setColor(QPalette::WindowText, separatorColor);
     for (const QString &target : targets) {
+        QLabel *separator = nullptr;
         if (target != targets.first()) {
-            auto *separator = new QLabel(QStringLiteral("›"));
+            separator = new QLabel(QStringLiteral("›"));
             separator->setPalette(separatorPalette);
             m_layout->addWidget(separator);
         }
@@ -60,8 +65,49 @@ void PathBar::showPath(const QString &folder, bool showIcons, const QColor &sepa
         connect(
             button, &QToolButton::clicked, this, [this, target] { emit folderClicked(target); });
         m_layout->addWidget(button);
+        m_segments.append({button, separator});
     }
     m_layout->addStretch();
+    fitSegments();
     // Buttons made while the bar is on screen report no size until they are polished.
     setFixedHeight(std::max(m_row->sizeHint().height(), fontMetrics().height() + 12));
+}
+
+void PathBar::resizeEvent(QResizeEvent *event)
+{
+    QScrollArea::resizeEvent(event);
+    fitSegments();
+}
+
+void PathBar::changeEvent(QEvent *event)
+{
+    QScrollArea::changeEvent(event);
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+        fitSegments();
+}
+
+// Hides the folders nearest the root, each with the separator before it, until the rest fits
+// behind the "…"; the deepest folder always stays.
+void PathBar::fitSegments()
+{
+    if (!m_ellipsis)
+        return;
+    const auto showFrom = [this](qsizetype first) {
+        m_ellipsis->setVisible(first > 0);
+        for (qsizetype index = 0; index < m_segments.size(); ++index) {
+            const auto &[button, separator] = m_segments[index];
+            button->setVisible(index >= first);
+            if (separator)
+                separator->setVisible(index >= first);
+        }
+        m_layout->invalidate();
+    };
+    // Buttons made while the bar is on screen know their size only once polished.
+    for (QWidget *widget : m_row->findChildren<QWidget *>())
+        widget->ensurePolished();
+    const int room = viewport()->width();
+    qsizetype first = 0;
+    showFrom(first);
+    while (first + 1 < m_segments.size() && m_layout->sizeHint().width() > room)
+        showFrom(++first);
 }

@@ -1,5 +1,6 @@
 #include "previewwindow.h"
 
+#include "formtext.h"
 #include "localization.h"
 #include "pathcodec.h"
 #include "pathnames.h"
@@ -188,9 +189,8 @@ PreviewWindow::PreviewWindow(QuickLookController &controller, QWidget *parent)
     m_icon->setAlignment(Qt::AlignCenter);
     m_name->setAlignment(Qt::AlignCenter);
     m_name->setWordWrap(true);
-    QFont headline = m_name->font();
+    QFont headline = scaledFont(m_name->font(), 1.25);
     headline.setBold(true);
-    headline.setPointSizeF(headline.pointSizeF() * 1.25);
     m_name->setFont(headline);
     m_error->setAlignment(Qt::AlignCenter);
     m_error->setWordWrap(true);

@@ -1,5 +1,6 @@
 #include "progresswindow.h"
 
+#include "formtext.h"
 #include "pathcodec.h"
 #include "progresstexts.h"
 
@@ -38,9 +39,8 @@ ProgressWindow::ProgressWindow(TransferProgress &progress, QWidget *parent)
     setFixedWidth(kWidth);
 
     auto *title = new QLabel(progress.title(), this);
-    QFont headline = title->font();
+    QFont headline = scaledFont(title->font(), 1.25);
     headline.setBold(true);
-    headline.setPointSizeF(headline.pointSizeF() * 1.25);
     title->setFont(headline);
     dim(m_name);
     m_bar->setTextVisible(false);

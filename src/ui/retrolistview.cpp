@@ -216,6 +216,9 @@ void RetroListView::updateGeometries()
     m_parentRow->setGeometry(
         area.left(), area.top() + headerHeight, viewport()->width(), parentHeight);
     m_errorText->setGeometry(viewport()->rect());
+    const int shown = shownSideColumns(viewport()->width() - 2 * kMargin);
+    m_titles.at(int(Column::size))->setVisible(shown >= 1);
+    m_titles.at(int(Column::date))->setVisible(shown >= 2);
     QListView::updateGeometries();
 }
 
@@ -249,13 +252,37 @@ QStringList RetroListView::cellTexts(int row) const
             retroDateText(item.modified)};
 }
 
+// In a narrow pane the date, then the size give way, so that the names stay readable.
+int RetroListView::shownSideColumns(int innerWidth) const
+{
+    const int nameLeast = kNameLeastCharacters * fontMetrics().averageCharWidth() + kIconSize;
+    int shown = 2;
+    int room = innerWidth - kSizeWidth - m_dateWidth - 2 * kSpacing;
+    if (room < nameLeast) {
+        shown = 1;
+        room += m_dateWidth + kSpacing;
+    }
+    if (room < nameLeast)
+        shown = 0;
+    return shown;
+}
+
 QList<QRect> RetroListView::cellRects(const QRect &line) const
 {
     const QRect inner = line.adjusted(kMargin, 1, -kMargin, -1);
-    const QRect date(inner.right() - m_dateWidth + 1, inner.top(), m_dateWidth, inner.height());
-    const QRect size(date.left() - kSpacing - kSizeWidth, inner.top(), kSizeWidth, inner.height());
-    const QRect name(
-        inner.left(), inner.top(), size.left() - kSpacing - inner.left(), inner.height());
+    const int shown = shownSideColumns(inner.width());
+    int end = inner.right() + 1;
+    QRect date;
+    QRect size;
+    if (shown >= 2) {
+        date = QRect(end - m_dateWidth, inner.top(), m_dateWidth, inner.height());
+        end = date.left() - kSpacing;
+    }
+    if (shown >= 1) {
+        size = QRect(end - kSizeWidth, inner.top(), kSizeWidth, inner.height());
+        end = size.left() - kSpacing;
+    }
+    const QRect name(inner.left(), inner.top(), end - inner.left(), inner.height());
     return {name, size, date};
 }
 
@@ -283,8 +310,10 @@ void RetroListView::paintRow(QPainter &painter, const QRect &line, int row) cons
     }
     const QString name = fontMetrics().elidedText(nameText(item), Qt::ElideRight, nameCell.width());
     painter.drawText(nameCell, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, name);
-    painter.drawText(cells[1], Qt::AlignRight | Qt::AlignVCenter, texts[1]);
-    painter.drawText(cells[2], Qt::AlignRight | Qt::AlignVCenter, texts[2]);
+    for (int cell : {1, 2}) {
+        if (!cells[cell].isEmpty())
+            painter.drawText(cells[cell], Qt::AlignRight | Qt::AlignVCenter, texts[cell]);
+    }
 }
 
 bool RetroListView::isOnDisclosure(int row, int x) const

@@ -26,6 +26,8 @@ public:
     static constexpr int kSizeWidth = 90;
     static constexpr int kSpacing = 8;
     static constexpr int kMargin = 6;
+    // What a name keeps before the date and the size make room for it.
+    static constexpr int kNameLeastCharacters = 10;
 
     RetroListView(BivaneState &state, PaneModel &pane, QWidget *parent = nullptr);
 
@@ -36,6 +38,7 @@ public:
     // The three cell texts of a row as drawn: name with its tree prefix, size and date.
     QStringList cellTexts(int row) const;
     // Where the row's three cells are drawn inside `line`.
+    int shownSideColumns(int innerWidth) const;
     QList<QRect> cellRects(const QRect &line) const;
     void paintRow(QPainter &painter, const QRect &line, int row) const;
 

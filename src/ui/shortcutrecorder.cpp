@@ -53,8 +53,7 @@ ShortcutRecorder::ShortcutRecorder(
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(kSpacing);
-    QFont comboFont = fixedWidthFont();
-    comboFont.setPointSizeF(captionFont(platformFont()).pointSizeF());
+    const QFont comboFont = resizedFont(fixedWidthFont(), captionFont(platformFont()));
     m_comboButton->setFont(comboFont);
     // The caption font has fixed-width characters.
     m_comboButton->setText(QString(longestDefaultText(), QLatin1Char('0')));

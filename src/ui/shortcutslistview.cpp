@@ -58,9 +58,7 @@ QLabel *makeKeyCap(const QString &text)
 {
     auto *cap = new QLabel(text);
     cap->setObjectName(QStringLiteral("keyCap"));
-    QFont font = fixedWidthFont();
-    font.setPointSizeF(captionFont(QApplication::font()).pointSizeF());
-    cap->setFont(font);
+    cap->setFont(resizedFont(fixedWidthFont(), captionFont(QApplication::font())));
     cap->setStyleSheet(QStringLiteral("QLabel#keyCap { padding: 2px 6px; border-radius: 4px;"
                                       " background: rgba(128, 128, 128, 0.22); }"));
     return cap;

@@ -1,6 +1,7 @@
 #include "sidebarview.h"
 
 #include "bivanestate.h"
+#include "formtext.h"
 #include "localization.h"
 #include "panemodel.h"
 #include "pathnames.h"
@@ -140,8 +141,7 @@ void SidebarView::rebuild()
     const QList<SidebarItem> favorites = m_state.favoriteItems();
     addSection(Bv::tr("Meine Favoriten"), favorites, Entries::favorites);
     if (favorites.isEmpty()) {
-        QFont caption = font();
-        caption.setPointSizeF(caption.pointSizeF() * 0.85);
+        const QFont caption = scaledFont(font(), 0.85);
         QStandardItem *hint = makeCaption(Bv::tr("Ordner hierher ziehen"), caption);
         hint->setData(true, kHintRole);
         m_model->appendRow(hint);

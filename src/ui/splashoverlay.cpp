@@ -27,9 +27,9 @@ constexpr double kStartScale = 0.92;
 constexpr int kIconSize = 160;
 constexpr int kSpacing = 18;
 constexpr int kPadding = 40;
-constexpr double kNamePoints = 34;
-constexpr double kTaglinePoints = 15;
-constexpr double kCaptionPoints = 9;
+constexpr double kNameSize = 34;
+constexpr double kTaglineSize = 15;
+constexpr double kCaptionSize = 9;
 constexpr QSize kProgressBarSize(240, 6);
 constexpr double kCardRadius = 18;
 const IconShadow kIconShadow{0.35, 14, 4};
@@ -40,7 +40,7 @@ constexpr double kGlowCentreY = 0.42;
 constexpr double kGlowInnerRadius = 10;
 constexpr double kGlowOuterRadius = 380;
 constexpr int kMotifSize = 240;
-constexpr double kMotifNamePoints = 38;
+constexpr double kMotifNameSize = 38;
 
 QColor rgba(int red, int green, int blue, double alpha)
 {
@@ -173,7 +173,7 @@ void SplashOverlay::paintGlowingPanels(QPainter &painter)
     painter.setOpacity(m_visibility);
     painter.fillRect(rect(), glow);
 
-    const QFont nameFont = productNameFont(kMotifNamePoints);
+    const QFont nameFont = productNameFont(kMotifNameSize);
     const double nameHeight = QFontMetricsF(nameFont).height();
     // The panels with their glow fill the middle of their square only; the name stands just
     // under them, and the two together are centred on the glow.
@@ -190,9 +190,9 @@ void SplashOverlay::paintGlowingPanels(QPainter &painter)
 
 void SplashOverlay::paintCard(QPainter &painter)
 {
-    const QFont nameFont = productNameFont(kNamePoints);
-    const QFont taglineFont = platformFont(kTaglinePoints);
-    const QFont captionFont = platformFont(kCaptionPoints);
+    const QFont nameFont = productNameFont(kNameSize);
+    const QFont taglineFont = platformFont(kTaglineSize);
+    const QFont captionFont = platformFont(kCaptionSize);
     const QString tagline = Bv::tr("Zwei Ordner, eine Tastatur");
     const QString version = versionLine();
     const QFontMetrics nameMetrics(nameFont);

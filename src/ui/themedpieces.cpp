@@ -27,8 +27,13 @@ void ThemedDivider::follow()
     const bool vertical = m_orientation == Orientation::vertical;
     if (ThemedRoot::themeOf(this).isRetro()) {
         setFrameShape(QFrame::NoFrame);
-        setFixedSize(vertical ? QSize(1, QWIDGETSIZE_MAX) : QSize(QWIDGETSIZE_MAX, 1));
-        setMinimumSize(vertical ? QSize(1, 0) : QSize(0, 1));
+        setMinimumSize(0, 0);
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        // One pixel across, as long as the layout makes it.
+        if (vertical)
+            setFixedWidth(1);
+        else
+            setFixedHeight(1);
     } else {
         setFrameShape(vertical ? QFrame::VLine : QFrame::HLine);
         setFrameShadow(QFrame::Sunken);
