@@ -18,6 +18,7 @@
 #include <QScopedValueRollback>
 #include <QStyleOptionHeader>
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -239,6 +240,7 @@ void PaneListView::sortBy(int section, Qt::SortOrder direction)
 void PaneListView::applyColumnLayout()
 {
     QScopedValueRollback guard(m_applyingLayout, true);
+    m_givenWay.clear();
     const ColumnCustomization layout = m_state.columnCustomization();
     const bool customized = !(layout == ColumnCustomization{});
     QList<FileColumn> order = layout.order;
@@ -296,22 +298,46 @@ int PaneListView::defaultWidth(FileColumn column) const
     return width;
 }
 
-// The name and the kind take the width the other shown columns leave in the table.
+// The name and the kind take the width the other shown columns leave in the table. In a pane
+// too narrow for every shown column at its least width, the columns are taken from the left and
+// each stays only where it still fits beside the name; the others give way while the pane is so
+// narrow. The names stay readable and nothing needs scrolling sideways.
 void PaneListView::shareFreeWidth()
 {
     QScopedValueRollback guard(m_applyingLayout, true);
     QHeaderView *header = horizontalHeader();
+    for (FileColumn column : std::exchange(m_givenWay, {}))
+        header->setSectionHidden(int(column), false);
+    const ColumnShape kind = shapeOf(FileColumn::kind);
+    const int kindLeast = std::max(kind.minimum, titleWidth(FileColumn::kind));
+    const auto leastWidth = [&](FileColumn column) {
+        if (column == FileColumn::name)
+            return shapeOf(column).minimum;
+        return column == FileColumn::kind ? kindLeast : header->sectionSize(int(column));
+    };
+    const int room = viewport()->width();
+    int needed = leastWidth(FileColumn::name);
+    for (int visual = 0; visual < header->count(); ++visual) {
+        const auto column = FileColumn(header->logicalIndex(visual));
+        if (column == FileColumn::name || header->isSectionHidden(int(column)))
+            continue;
+        if (needed + leastWidth(column) <= room) {
+            needed += leastWidth(column);
+        } else {
+            header->setSectionHidden(int(column), true);
+            m_givenWay.insert(column);
+        }
+    }
+
     int fixed = 0;
     for (FileColumn column : allFileColumns()) {
         if (!isFree(column) && !header->isSectionHidden(int(column)))
             fixed += header->sectionSize(int(column));
     }
-    const int free = viewport()->width() - fixed;
+    const int free = room - fixed;
     int name = free;
     if (!header->isSectionHidden(int(FileColumn::kind))) {
-        const ColumnShape kind = shapeOf(FileColumn::kind);
-        const int kindWidth = std::clamp(
-            free / kKindShare, std::max(kind.minimum, titleWidth(FileColumn::kind)), kind.ideal);
+        const int kindWidth = std::clamp(free / kKindShare, kindLeast, kind.ideal);
         header->resizeSection(int(FileColumn::kind), kindWidth);
         name -= kindWidth;
     }
@@ -328,7 +354,7 @@ void PaneListView::storeColumnLayout()
         layout.order.append(FileColumn(header->logicalIndex(visual)));
     for (FileColumn column : allFileColumns()) {
         const bool hidden = header->isSectionHidden(int(column));
-        if (hidden)
+        if (hidden && !m_givenWay.contains(column))
             layout.hidden.insert(column);
         // The free columns' widths follow the table's; a hidden section reports no width and
         // keeps the one it had, if any.
@@ -375,10 +401,13 @@ void PaneListView::showColumnMenu(const QPoint &position)
     for (FileColumn column : allFileColumns()) {
         QAction *action = menu.addAction(columnTitle(column));
         action->setCheckable(true);
-        action->setChecked(!horizontalHeader()->isSectionHidden(int(column)));
+        action->setChecked(!horizontalHeader()->isSectionHidden(int(column)) ||
+                           m_givenWay.contains(column));
         action->setEnabled(column != FileColumn::name);
         connect(action, &QAction::toggled, this, [this, column](bool shown) {
+            m_givenWay.remove(column);
             horizontalHeader()->setSectionHidden(int(column), !shown);
+            shareFreeWidth();
             storeColumnLayout();
         });
     }

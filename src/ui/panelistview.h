@@ -3,6 +3,7 @@
 #include "filecolumn.h"
 
 #include <QPersistentModelIndex>
+#include <QSet>
 #include <QTableView>
 #include <QTimer>
 
@@ -67,5 +68,6 @@ private:
     QPersistentModelIndex m_renameIndex;
     bool m_syncing = false;
     bool m_applyingLayout = false;
+    QSet<FileColumn> m_givenWay; // shown columns hidden while the pane is too narrow for them
     bool m_resetting = false;
 };
