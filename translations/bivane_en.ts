@@ -762,8 +762,8 @@
         <translation>Font</translation>
     </message>
     <message>
-        <source>Größe: %1 pt</source>
-        <translation>Size: %1 pt</translation>
+        <source>Größe: %1 px</source>
+        <translation>Size: %1 px</translation>
     </message>
     <message>
         <source>Festbreitenschrift</source>

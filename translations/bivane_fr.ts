@@ -762,8 +762,8 @@
         <translation>Police</translation>
     </message>
     <message>
-        <source>Größe: %1 pt</source>
-        <translation>Taille&#xa0;: %1&#xa0;pt</translation>
+        <source>Größe: %1 px</source>
+        <translation>Taille&#xa0;: %1&#xa0;px</translation>
     </message>
     <message>
         <source>Festbreitenschrift</source>
@@ -1234,11 +1234,11 @@
     </message>
     <message>
         <source>Das gewählte Icon erscheint im Startbildschirm und als Fenstersymbol, solange Bivane läuft. Starter und Menüs des Desktops zeigen das Symbol „bivane“ aus dessen Symbolthema; Bivane installiert es im Standard-Design.</source>
-        <translation>L’icône choisie apparaît sur l’écran de démarrage et comme icône de fenêtre tant que Bivane tourne. Les lanceurs et les menus du bureau affichent l’icône « bivane » de son thème d’icônes ; Bivane l’installe dans le design par défaut.</translation>
+        <translation>L’icône choisie apparaît sur l’écran de démarrage et comme icône de fenêtre tant que Bivane tourne. Les lanceurs et les menus du bureau affichent l’icône «&#xa0;bivane&#xa0;» de son thème d’icônes&#xa0;; Bivane l’installe dans le design par défaut.</translation>
     </message>
     <message>
         <source>Ohne zugewiesenes Programm nutzt Bivane die Standardfunktion der jeweiligen Zeile, bei „Ansehen“ also die Schnellvorschau von Bivane. Ein zugewiesenes Programm öffnet die markierten Dateien. Die Tasten dafür (%1) kannst du im Tab „Tastenkürzel“ ändern.</source>
-        <translation>Sans programme attribué, Bivane utilise la fonction par défaut de chaque ligne, pour « Afficher » son aperçu rapide intégré. Un programme attribué ouvre les fichiers sélectionnés. Vous pouvez changer leurs touches (%1) dans l’onglet « Raccourcis clavier ».</translation>
+        <translation>Sans programme attribué, Bivane utilise la fonction par défaut de chaque ligne, pour «&#xa0;Afficher&#xa0;» son aperçu rapide intégré. Un programme attribué ouvre les fichiers sélectionnés. Vous pouvez changer leurs touches (%1) dans l’onglet «&#xa0;Raccourcis clavier&#xa0;».</translation>
     </message>
 </context>
 </TS>

@@ -756,8 +756,8 @@
         <translation>Yazı tipi</translation>
     </message>
     <message>
-        <source>Größe: %1 pt</source>
-        <translation>Boyut: %1 pt</translation>
+        <source>Größe: %1 px</source>
+        <translation>Boyut: %1 px</translation>
     </message>
     <message>
         <source>Festbreitenschrift</source>

@@ -64,7 +64,7 @@ QWidget *makeAppearanceTab(SettingsEditor &editor)
         editor.edit([size](SettingsDraft &draft) { draft.fontSize = size; });
     });
     followDraft(editor, slider, [slider, sizeLabel](const SettingsDraft &draft) {
-        sizeLabel->setText(Bv::tr("Größe: %1 pt").arg(qRound(draft.fontSize)));
+        sizeLabel->setText(Bv::tr("Größe: %1 px").arg(qRound(draft.fontSize)));
         const QSignalBlocker quiet(slider);
         slider->setValue(qRound(draft.fontSize));
     });
