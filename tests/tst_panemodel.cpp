@@ -40,6 +40,7 @@ private slots:
     void sortingAndSearch();
     void searchFoldsCaseFully_data();
     void searchFoldsCaseFully();
+    void hiddenSelectionCount();
     void treeExpansion();
     void treeEdgeCases();
     void entriesThatCannotBeExamined();
@@ -281,6 +282,32 @@ void PaneModelTest::searchFoldsCaseFully()
     PaneModel pane(tree.root());
     pane.setSearchText(query);
     QCOMPARE(namesOf(pane.visibleItems()), found ? QStringList{name} : QStringList());
+}
+
+// The selected items a search hides: nested entries of the tree count, an entry of a deeper
+// column of the column browser (no item of the pane) does not.
+void PaneModelTest::hiddenSelectionCount()
+{
+    TestTree tree;
+    tree.makeFile(QStringLiteral("a/inner.txt"));
+    tree.makeFile(QStringLiteral("b.txt"));
+    tree.makeFile(QStringLiteral("c/deep.txt"));
+    PaneModel pane(tree.root());
+    const QSet<QString> selection{tree.path(QStringLiteral("a/inner.txt")),
+                                  tree.path(QStringLiteral("b.txt")),
+                                  tree.path(QStringLiteral("c/deep.txt"))};
+    pane.setSelection(selection);
+    pane.setSearchText(QStringLiteral("inner"));
+    QCOMPARE(pane.hiddenSelectionCount(), 1);
+    pane.setSearchText(QStringLiteral("B"));
+    QCOMPARE(pane.hiddenSelectionCount(), 0);
+
+    pane.setTreeMode(true);
+    pane.toggleExpanded(tree.path(QStringLiteral("a")));
+    pane.setSelection(selection);
+    QCOMPARE(pane.hiddenSelectionCount(), 1);
+    pane.setSearchText(QString());
+    QCOMPARE(pane.hiddenSelectionCount(), 0);
 }
 
 void PaneModelTest::treeExpansion()

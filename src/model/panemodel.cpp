@@ -296,6 +296,22 @@ QList<FileItem> PaneModel::visibleItems() const
     return *m_visibleItems;
 }
 
+qsizetype PaneModel::hiddenSelectionCount() const
+{
+    if (m_searchText.isEmpty())
+        return 0;
+    const QString needle = foldForSearch(m_searchText);
+    // An item of the pane: in the tree, any laid-out entry; else an entry of the folder. A
+    // selection in a deeper column of the column browser is neither.
+    const auto isItem = [this](const QString &url) {
+        return m_treeMode ? m_depths.contains(url) : PathNames::parentFolder(url) == m_url;
+    };
+    return std::ranges::count_if(m_selection, [&](const QString &url) {
+        return isItem(url) && !(m_isRenaming && url == m_renameTarget) &&
+               !foldForSearch(PathNames::lastComponent(url)).contains(needle);
+    });
+}
+
 void PaneModel::toggleExpanded(const QString &folderUrl)
 {
     QSet<QString> expanded = m_expanded;

@@ -115,6 +115,9 @@ public:
     // items narrowed to the names that contain searchText, ignoring case and diacritics; the
     // entry being renamed is always among them, so its name field can be shown.
     QList<FileItem> visibleItems() const;
+    // How many selected items the search text hides; they stay selected. Asks each selected
+    // entry's name, not every item, so that a keystroke costs the same whatever is selected.
+    qsizetype hiddenSelectionCount() const;
     void toggleExpanded(const QString &folderUrl);
 
     // The folders the column browser shows: url, then each folder entry of columnPath that can

@@ -235,18 +235,10 @@ void PaneView::showContent()
 void PaneView::showStatus()
 {
     // Selected items the search text hides stay selected (the commands act on them), but the
-    // list does not show them: the line counts them apart. A selection in a deeper column of
-    // the column browser is not among the pane's items and counts as shown.
-    const QList<FileItem> visible = m_pane.visibleItems();
+    // list does not show them: the line counts them apart.
+    const int shown = int(m_pane.visibleItems().size());
     const QSet<QString> selection = m_pane.selection();
-    const auto isSelected = [&selection](const FileItem &item) {
-        return selection.contains(item.url);
-    };
-    const int shown = int(visible.size());
-    const int hidden = m_pane.searchText().isEmpty()
-                           ? 0
-                           : int(std::ranges::count_if(m_pane.items(), isSelected) -
-                                 std::ranges::count_if(visible, isSelected));
+    const int hidden = int(m_pane.hiddenSelectionCount());
     const int selected = int(selection.size()) - hidden;
     QString text;
     if (selection.isEmpty())
