@@ -86,10 +86,15 @@ QString dateText(Timestamp timestamp)
 {
     if (timestamp.isDistantPast())
         return QStringLiteral("--");
-    const QLocale locale;
     const QDateTime dateTime = timestamp.toDateTime();
-    return locale.toString(dateTime.date(), abbreviatedDateFormat(locale)) + QLatin1String(", ") +
-           locale.toString(dateTime.time(), QLocale::ShortFormat);
+    return dateText(dateTime.date(), dateTime.time());
+}
+
+QString dateText(QDate date, QTime time)
+{
+    const QLocale locale;
+    return locale.toString(date, abbreviatedDateFormat(locale)) + QLatin1String(", ") +
+           locale.toString(time, QLocale::ShortFormat);
 }
 
 QString byteCountText(qint64 bytes)

@@ -5,6 +5,7 @@
 #include "sortorder.h"
 #include "timestamp.h"
 
+#include <QDateTime>
 #include <QList>
 #include <QMetaType>
 #include <QString>
@@ -64,6 +65,8 @@ size_t qHash(const FileItem &item, size_t seed = 0);
 
 // Date cell text: abbreviated date and short time in the current locale, "--" when absent.
 QString dateText(Timestamp timestamp);
+// The same for a date and time already in local time, with no look at the time zone.
+QString dateText(QDate date, QTime time);
 
 // Size cell text for a byte count: decimal units, the zero spelled out.
 QString byteCountText(qint64 bytes);

@@ -2,11 +2,14 @@
 
 #include "pathcodec.h"
 #include "statat.h"
+#include "uniquefd.h"
 
 #include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
+#include <QSocketNotifier>
+#include <QTimer>
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
@@ -183,31 +186,30 @@ int errnoFor(const GError *error)
 
 // GIO tells of a changed mount table in the main context of the thread that took the monitor,
 // here the main thread, whose GLib main context Qt's event loop runs.
+// The kernel marks its mount table with an exceptional condition whenever a file system was
+// mounted or unmounted: the source GIO's own mount monitor reads. Watching it directly spares
+// the start-up the loading of GIO's modules and works whichever event loop Qt runs.
+// The kernel marks its mount table with an exceptional condition whenever a file system was
+// mounted or unmounted: the source GIO's own mount monitor reads. Watching it directly spares
+// the start-up the loading of GIO's modules and works whichever event loop Qt runs.
 struct LinuxDesktop::MountWatch
 {
-    explicit MountWatch(std::function<void()> onChange)
-        : changed(std::move(onChange))
-        , monitor(g_unix_mount_monitor_get())
-        , handler(g_signal_connect(monitor, "mounts-changed", G_CALLBACK(&MountWatch::tell), this))
-    {}
-    ~MountWatch()
+    explicit MountWatch(std::function<void()> changed)
+        : table(::open("/proc/self/mountinfo", O_RDONLY | O_CLOEXEC))
     {
-        g_signal_handler_disconnect(monitor, handler);
-        g_object_unref(monitor);
-    }
-    MountWatch(const MountWatch &) = delete;
-    MountWatch &operator=(const MountWatch &) = delete;
-
-    static void tell(GUnixMountMonitor *, gpointer watch)
-    {
-        // A copy: the call may replace the watch, and with it this function.
-        const std::function<void()> call = static_cast<MountWatch *>(watch)->changed;
-        call();
+        if (!table.isValid())
+            return;
+        notifier = std::make_unique<QSocketNotifier>(table.get(), QSocketNotifier::Exception);
+        QSocketNotifier *source = notifier.get();
+        QObject::connect(source, &QSocketNotifier::activated, source, [source, changed] {
+            // From the event loop, not from within the notifier's signal: the call may replace
+            // the watch, and with it the notifier. A replaced watch's pending call is dropped.
+            QTimer::singleShot(0, source, changed);
+        });
     }
 
-    std::function<void()> changed;
-    GUnixMountMonitor *monitor;
-    gulong handler;
+    UniqueFd table;
+    std::unique_ptr<QSocketNotifier> notifier;
 };
 
 LinuxDesktop::LinuxDesktop() = default;

@@ -21,7 +21,7 @@ public:
     void reveal(const QStringList &paths) override;
     std::optional<FileError> moveToTrash(const QString &path) override;
     QList<MountedVolume> mountedVolumes() const override;
-    // Follows GIO's monitor of the mount table.
+    // Follows the kernel's mount table.
     void watchMounts(std::function<void()> changed) override;
 
 private:

@@ -285,15 +285,19 @@ int PaneListView::titleWidth(FileColumn column) const
 // needs more: a new list shows its titles and dates whole.
 int PaneListView::defaultWidth(FileColumn column) const
 {
-    int width = std::max(shapeOf(column).ideal, titleWidth(column));
-    if (isDate(column)) {
-        const int margins =
-            2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1);
-        for (int month = 1; month <= 12; ++month) {
-            const QDateTime late(QDate(2026, month, 28), QTime(23, 58));
-            const QString text = dateText(Timestamp{late.toMSecsSinceEpoch()});
-            width = std::max(width, textWidth(font(), text) + margins);
-        }
+    const int width = std::max(shapeOf(column).ideal, titleWidth(column));
+    return isDate(column) ? std::max(width, widestDateWidth()) : width;
+}
+
+// The widest date of the language in the list's font: the last days of the months, late at
+// night, as local times (no time-zone look-up for each).
+int PaneListView::widestDateWidth() const
+{
+    const int margins = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1);
+    int width = 0;
+    for (int month = 1; month <= 12; ++month) {
+        const QString text = dateText(QDate(2026, month, 28), QTime(23, 58));
+        width = std::max(width, textWidth(font(), text) + margins);
     }
     return width;
 }

@@ -48,6 +48,7 @@ private:
     void applyColumnLayout();
     int titleWidth(FileColumn column) const;
     int defaultWidth(FileColumn column) const;
+    int widestDateWidth() const;
     void shareFreeWidth();
     void storeColumnLayout();
     void afterUserResize(int section, int newSize);

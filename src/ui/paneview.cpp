@@ -60,7 +60,9 @@ void showArrow(QToolButton &button,
         palette.setColor(QPalette::Disabled, QPalette::ButtonText, colors.border);
         button.setPalette(palette);
     } else {
-        button.setIcon(QApplication::style()->standardIcon(icon));
+        // Loading the desktop's arrow reads its image files: once, not at every theme change.
+        if (button.icon().isNull())
+            button.setIcon(QApplication::style()->standardIcon(icon));
         button.setText(QString());
         button.setToolButtonStyle(Qt::ToolButtonIconOnly);
         button.setPalette(QPalette());
