@@ -4,6 +4,7 @@
 #include "formtext.h"
 #include "localization.h"
 #include "mainwindow.h"
+#include "presetrows.h"
 #include "settingseditor.h"
 #include "settingswindow.h"
 #include "shortcutrecorder.h"
@@ -329,9 +330,7 @@ void SettingsWindowTest::tabTitlesShowWhole()
 
 void SettingsWindowTest::controlsStandOutInEveryTheme_data()
 {
-    QTest::addColumn<QString>("preset");
-    for (ThemePreset preset : allThemePresets())
-        QTest::newRow(qPrintable(rawValue(preset))) << rawValue(preset);
+    addThemePresetRows();
 }
 
 // A check box shows its box unchecked, checked and with the keyboard on it; fields, buttons and

@@ -2,6 +2,7 @@
 #include "mainwindow.h"
 #include "panemodel.h"
 #include "preferencekeys.h"
+#include "presetrows.h"
 #include "sidebarview.h"
 #include "testmain.h"
 #include "theme.h"
@@ -402,9 +403,7 @@ void SidebarTest::widthSurvivesRestart()
 
 void SidebarTest::textsReadableInEveryTheme_data()
 {
-    QTest::addColumn<QString>("preset");
-    for (ThemePreset preset : allThemePresets())
-        QTest::newRow(qPrintable(rawValue(preset))) << rawValue(preset);
+    addThemePresetRows();
 }
 
 // Titles, entries and the drop hint stand out from their background in every theme, from the
