@@ -25,6 +25,7 @@
 #include "splashoverlay.h"
 #include "themedroot.h"
 #include "transferprogress.h"
+#include "visiblecontrolsstyle.h"
 #include "windowsizer.h"
 
 #include <QAction>
@@ -60,6 +61,8 @@ MainWindow::MainWindow(BivaneState &state, QWidget *parent)
     : QMainWindow(parent)
     , m_state(state)
 {
+    // The style before any widget of the window: installed later, it would polish them all again.
+    VisibleControlsStyle::install();
     // The menus open one window of their own: About.
     setMenuBar(new MainMenuBar(
         state, [this](const QString &) { showAbout(); }, this));
