@@ -134,11 +134,20 @@ void FunctionKeyBar::showBindings()
 void FunctionKeyBar::shareWidth()
 {
     // Each key's share of the bar follows its natural width, so a short label leaves room for a
-    // long one and every label fits whenever the bar is as wide as all of them together.
+    // long one and every label fits whenever the bar is as wide as all of them together. A
+    // hidden bar measures its keys when it is shown.
+    if (isHidden())
+        return;
     for (FunctionKey *key : m_keys) {
         m_row->setStretchFactor(key, std::max(1, key->sizeHint().width()));
         key->setMinimumWidth(key->minimumSizeHint().width());
     }
+}
+
+void FunctionKeyBar::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    shareWidth();
 }
 
 void FunctionKeyBar::changeEvent(QEvent *event)

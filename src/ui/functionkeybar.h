@@ -49,6 +49,7 @@ public:
     QList<FunctionKey *> keys() const { return m_keys; }
 
 protected:
+    void showEvent(QShowEvent *event) override;
     void changeEvent(QEvent *event) override;
 
 private:

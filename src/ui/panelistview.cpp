@@ -264,11 +264,16 @@ void PaneListView::applyColumnLayout()
     shareFreeWidth();
 }
 
-// The width a column's title needs to show whole, with room for the sort mark, which any
-// column may come to carry.
-int PaneListView::titleWidth(FileColumn column) const
+// What the titles and the dates need depends only on the fonts, which change many times
+// while the window is built: measured once per font.
+const PaneListView::MeasuredWidths &PaneListView::measuredWidths() const
 {
     const QHeaderView *header = horizontalHeader();
+    if (m_measured && m_measured->font == font() && m_measured->headerFont == header->font())
+        return *m_measured;
+    MeasuredWidths measured{font(), header->font(), {}, 0};
+
+    // A title shows whole with room for the sort mark, which any column may come to carry.
     QStyleOptionHeader option;
     option.initFrom(header);
     option.orientation = Qt::Horizontal;
@@ -278,7 +283,24 @@ int PaneListView::titleWidth(FileColumn column) const
     option.rect = QRect(0, 0, kProbeWidth, header->sizeHint().height());
     const int room =
         header->style()->subElementRect(QStyle::SE_HeaderLabel, &option, header).width();
-    return textWidth(header->font(), columnTitle(column)) + kProbeWidth - room;
+    for (FileColumn column : allFileColumns())
+        measured.titles.insert(column,
+                               textWidth(header->font(), columnTitle(column)) + kProbeWidth - room);
+
+    // The widest date of the language: the last days of the months, late at night, as local
+    // times (no time-zone look-up for each).
+    const int margins = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1);
+    for (int month = 1; month <= 12; ++month) {
+        const QString text = dateText(QDate(2026, month, 28), QTime(23, 58));
+        measured.widestDate = std::max(measured.widestDate, textWidth(font(), text) + margins);
+    }
+    m_measured = std::move(measured);
+    return *m_measured;
+}
+
+int PaneListView::titleWidth(FileColumn column) const
+{
+    return measuredWidths().titles.value(column);
 }
 
 // The designed width, or more where the title or, for a date, the widest date of the language
@@ -286,20 +308,7 @@ int PaneListView::titleWidth(FileColumn column) const
 int PaneListView::defaultWidth(FileColumn column) const
 {
     const int width = std::max(shapeOf(column).ideal, titleWidth(column));
-    return isDate(column) ? std::max(width, widestDateWidth()) : width;
-}
-
-// The widest date of the language in the list's font: the last days of the months, late at
-// night, as local times (no time-zone look-up for each).
-int PaneListView::widestDateWidth() const
-{
-    const int margins = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1);
-    int width = 0;
-    for (int month = 1; month <= 12; ++month) {
-        const QString text = dateText(QDate(2026, month, 28), QTime(23, 58));
-        width = std::max(width, textWidth(font(), text) + margins);
-    }
-    return width;
+    return isDate(column) ? std::max(width, measuredWidths().widestDate) : width;
 }
 
 // The name and the kind take the width the other shown columns leave in the table. In a pane

@@ -2,10 +2,13 @@
 
 #include "filecolumn.h"
 
+#include <QFont>
+#include <QHash>
 #include <QPersistentModelIndex>
 #include <QSet>
 #include <QTableView>
 #include <QTimer>
+#include <optional>
 
 class BivaneState;
 class PaneItemDelegate;
@@ -46,9 +49,16 @@ private:
     void showSortOrder();
     void sortBy(int section, Qt::SortOrder order);
     void applyColumnLayout();
+    struct MeasuredWidths
+    {
+        QFont font;
+        QFont headerFont;
+        QHash<FileColumn, int> titles; // what each title needs, sort mark included
+        int widestDate;
+    };
+    const MeasuredWidths &measuredWidths() const;
     int titleWidth(FileColumn column) const;
     int defaultWidth(FileColumn column) const;
-    int widestDateWidth() const;
     void shareFreeWidth();
     void storeColumnLayout();
     void afterUserResize(int section, int newSize);
@@ -69,6 +79,7 @@ private:
     QPersistentModelIndex m_renameIndex;
     bool m_syncing = false;
     bool m_applyingLayout = false;
+    mutable std::optional<MeasuredWidths> m_measured;
     QSet<FileColumn> m_givenWay; // shown columns hidden while the pane is too narrow for them
     bool m_resetting = false;
 };
