@@ -18,7 +18,6 @@
 #include <QScopedValueRollback>
 #include <QStyleOptionHeader>
 #include <cmath>
-#include <utility>
 
 namespace {
 
@@ -319,26 +318,32 @@ void PaneListView::shareFreeWidth()
 {
     QScopedValueRollback guard(m_applyingLayout, true);
     QHeaderView *header = horizontalHeader();
-    for (FileColumn column : std::exchange(m_givenWay, {}))
-        header->setSectionHidden(int(column), false);
     const ColumnShape kind = shapeOf(FileColumn::kind);
     const int kindLeast = std::max(kind.minimum, titleWidth(FileColumn::kind));
+    // A hidden section reports no width: a column that gave way counts with the one it had.
     const auto leastWidth = [&](FileColumn column) {
         if (column == FileColumn::name)
             return shapeOf(column).minimum;
-        return column == FileColumn::kind ? kindLeast : header->sectionSize(int(column));
+        if (column == FileColumn::kind)
+            return kindLeast;
+        return m_givenWay.contains(column) ? m_givenWay.value(column)
+                                           : header->sectionSize(int(column));
     };
     const int room = viewport()->width();
     int needed = leastWidth(FileColumn::name);
     for (int visual = 0; visual < header->count(); ++visual) {
         const auto column = FileColumn(header->logicalIndex(visual));
-        if (column == FileColumn::name || header->isSectionHidden(int(column)))
+        const bool gaveWay = m_givenWay.contains(column);
+        if (column == FileColumn::name || (header->isSectionHidden(int(column)) && !gaveWay))
             continue;
-        if (needed + leastWidth(column) <= room) {
-            needed += leastWidth(column);
-        } else {
+        const int least = leastWidth(column);
+        if (needed + least <= room) {
+            needed += least;
+            if (m_givenWay.remove(column))
+                header->setSectionHidden(int(column), false);
+        } else if (!gaveWay) {
+            m_givenWay.insert(column, least);
             header->setSectionHidden(int(column), true);
-            m_givenWay.insert(column);
         }
     }
 

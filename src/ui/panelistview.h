@@ -5,7 +5,6 @@
 #include <QFont>
 #include <QHash>
 #include <QPersistentModelIndex>
-#include <QSet>
 #include <QTableView>
 #include <QTimer>
 #include <optional>
@@ -80,6 +79,7 @@ private:
     bool m_syncing = false;
     bool m_applyingLayout = false;
     mutable std::optional<MeasuredWidths> m_measured;
-    QSet<FileColumn> m_givenWay; // shown columns hidden while the pane is too narrow for them
+    // Shown columns hidden while the pane is too narrow for them, with the widths they had.
+    QHash<FileColumn, int> m_givenWay;
     bool m_resetting = false;
 };
