@@ -9,11 +9,11 @@
 //
 // Defaults: 5,000 files of 1 to 4 KiB in 50 folders, 5 rounds, in /var/tmp.
 #include "benchtools.h"
-#include "bivanestate.h"
-#include "linuxdesktop.h"
-#include "panemodel.h"
-#include "preferences.h"
-#include "shortcutstore.h"
+#include "controller/bivanestate.h"
+#include "model/panemodel.h"
+#include "platform/linuxdesktop.h"
+#include "platform/preferences.h"
+#include "shortcuts/shortcutstore.h"
 #include "transfertools.h"
 
 #include <QCoreApplication>

@@ -6,8 +6,8 @@
 //
 // Defaults: 7 rounds, in /var/tmp (not a tmpfs on most systems), else the temporary folder.
 #include "benchtools.h"
-#include "foldersize.h"
-#include "pathcodec.h"
+#include "model/foldersize.h"
+#include "platform/pathcodec.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -7,16 +7,16 @@
 //
 //     bivane_bench_iconview [pictures]
 #include "benchtools.h"
-#include "bivanestate.h"
-#include "fileitem.h"
-#include "iconcelldelegate.h"
-#include "linuxdesktop.h"
-#include "paneiconsview.h"
-#include "panemodel.h"
-#include "panetablemodel.h"
-#include "preferences.h"
-#include "shortcutstore.h"
-#include "thumbnailloader.h"
+#include "controller/bivanestate.h"
+#include "model/fileitem.h"
+#include "model/panemodel.h"
+#include "model/thumbnailloader.h"
+#include "platform/linuxdesktop.h"
+#include "platform/preferences.h"
+#include "shortcuts/shortcutstore.h"
+#include "ui/iconcelldelegate.h"
+#include "ui/paneiconsview.h"
+#include "ui/panetablemodel.h"
 
 #include <QApplication>
 #include <QDir>

@@ -8,15 +8,15 @@
 //     bivane_bench_listview [entries]
 #include "benchfolder.h"
 #include "benchtools.h"
-#include "bivanestate.h"
-#include "columnlist.h"
-#include "fileitem.h"
-#include "linuxdesktop.h"
-#include "panelistview.h"
-#include "panemodel.h"
-#include "paneview.h"
-#include "preferences.h"
-#include "shortcutstore.h"
+#include "controller/bivanestate.h"
+#include "model/fileitem.h"
+#include "model/panemodel.h"
+#include "platform/linuxdesktop.h"
+#include "platform/preferences.h"
+#include "shortcuts/shortcutstore.h"
+#include "ui/columnlist.h"
+#include "ui/panelistview.h"
+#include "ui/paneview.h"
 
 #include <QApplication>
 #include <QDir>

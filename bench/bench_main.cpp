@@ -7,8 +7,8 @@
 //     bivane_bench memory <folder> <warm-up folder>   (started by the main run as a child)
 #include "benchfolder.h"
 #include "benchtools.h"
-#include "fileitem.h"
-#include "panemodel.h"
+#include "model/fileitem.h"
+#include "model/panemodel.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -12,13 +12,13 @@
 //
 // Defaults: 7 rounds, in /var/tmp (not a tmpfs on most systems), else the temporary folder.
 #include "benchtools.h"
+#include "controller/quicklookcontroller.h"
+#include "model/pdfpagerender.h"
+#include "model/previewcontent.h"
 #include "nestedformpdf.h"
-#include "pdfpagerender.h"
-#include "preferences.h"
-#include "previewcontent.h"
-#include "previewwindow.h"
-#include "quicklookcontroller.h"
-#include "shortcutstore.h"
+#include "platform/preferences.h"
+#include "shortcuts/shortcutstore.h"
+#include "ui/previewwindow.h"
 
 #include <QApplication>
 #include <QDir>

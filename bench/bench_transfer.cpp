@@ -8,9 +8,9 @@
 //
 // Defaults: a 1024 MiB file, 20,000 files in 200 folders, 3 rounds, in the first of /var/tmp,
 // the program's folder and /tmp that is not a tmpfs. Smaller figures make a smoke run.
-#include "fileoperations.h"
-#include "preferences.h"
-#include "transferrun.h"
+#include "platform/preferences.h"
+#include "transfer/fileoperations.h"
+#include "transfer/transferrun.h"
 #include "transfertools.h"
 
 #include <QCoreApplication>

@@ -1,6 +1,6 @@
 #include "benchfolder.h"
 
-#include "uniquefd.h"
+#include "platform/uniquefd.h"
 
 #include <QByteArray>
 #include <fcntl.h>

@@ -1,6 +1,6 @@
 #include "benchtools.h"
 
-#include "pathcodec.h"
+#include "platform/pathcodec.h"
 
 #include <QFile>
 #include <algorithm>

@@ -1,7 +1,7 @@
 #include "transfertools.h"
 
-#include "pathcodec.h"
-#include "uniquefd.h"
+#include "platform/pathcodec.h"
+#include "platform/uniquefd.h"
 
 #include <QDir>
 #include <QElapsedTimer>

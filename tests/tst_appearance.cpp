@@ -1,13 +1,13 @@
 // Themes and palettes, the settings draft, the language choice and the window size.
-#include "applanguage.h"
-#include "commandline.h"
+#include "appearance/applanguage.h"
+#include "appearance/settingsdraft.h"
+#include "appearance/theme.h"
+#include "appearance/windowsize.h"
 #include "controllerfixture.h"
-#include "preferences.h"
-#include "settingsdraft.h"
+#include "platform/commandline.h"
+#include "platform/preferences.h"
 #include "testmain.h"
 #include "testtree.h"
-#include "theme.h"
-#include "windowsize.h"
 
 #include <QGuiApplication>
 #include <QPalette>

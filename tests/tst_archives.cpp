@@ -1,11 +1,11 @@
-#include "archivetools.h"
 #include "controllerfixture.h"
 #include "itemnames.h"
-#include "panemodel.h"
-#include "pathcodec.h"
-#include "posixpath.h"
+#include "model/panemodel.h"
+#include "platform/pathcodec.h"
+#include "platform/posixpath.h"
+#include "platform/toolprocess.h"
 #include "testmain.h"
-#include "toolprocess.h"
+#include "transfer/archivetools.h"
 #include "unprivileged.h"
 
 #include <QDirIterator>

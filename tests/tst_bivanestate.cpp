@@ -1,8 +1,8 @@
-#include "bivanestate.h"
+#include "controller/bivanestate.h"
 #include "controllerfixture.h"
-#include "jsonsettingsformat.h"
-#include "panemodel.h"
-#include "pathcodec.h"
+#include "model/panemodel.h"
+#include "platform/jsonsettingsformat.h"
+#include "platform/pathcodec.h"
 #include "rootonly.h"
 #include "testmain.h"
 

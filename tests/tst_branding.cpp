@@ -1,12 +1,12 @@
-#include "aboutwindow.h"
-#include "appicondesign.h"
-#include "appiconpainter.h"
+#include "appearance/appicondesign.h"
 #include "controllerfixture.h"
-#include "focusregistry.h"
-#include "mainwindow.h"
-#include "panemodel.h"
-#include "splashoverlay.h"
+#include "model/panemodel.h"
 #include "testmain.h"
+#include "ui/aboutwindow.h"
+#include "ui/appiconpainter.h"
+#include "ui/focusregistry.h"
+#include "ui/mainwindow.h"
+#include "ui/splashoverlay.h"
 
 #include <QApplication>
 #include <QLabel>

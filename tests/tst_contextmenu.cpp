@@ -1,11 +1,11 @@
-#include "bivanestate.h"
+#include "controller/bivanestate.h"
 #include "controllerfixture.h"
-#include "itemcontextmenu.h"
-#include "panelistview.h"
-#include "panemodel.h"
-#include "panetablemodel.h"
-#include "retrolistview.h"
+#include "model/panemodel.h"
 #include "testmain.h"
+#include "ui/itemcontextmenu.h"
+#include "ui/panelistview.h"
+#include "ui/panetablemodel.h"
+#include "ui/retrolistview.h"
 
 #include <QApplication>
 #include <QClipboard>

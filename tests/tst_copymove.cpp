@@ -1,11 +1,11 @@
 #include "controllerfixture.h"
-#include "filesystem.h"
-#include "panemodel.h"
-#include "pathcodec.h"
-#include "posixpath.h"
+#include "model/panemodel.h"
+#include "platform/filesystem.h"
+#include "platform/pathcodec.h"
+#include "platform/posixpath.h"
 #include "rootonly.h"
 #include "testmain.h"
-#include "transferprogress.h"
+#include "transfer/transferprogress.h"
 #include "unprivileged.h"
 
 #include <QClipboard>

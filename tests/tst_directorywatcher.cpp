@@ -1,5 +1,5 @@
-#include "directorywatcher.h"
-#include "pathcodec.h"
+#include "model/directorywatcher.h"
+#include "platform/pathcodec.h"
 #include "testmain.h"
 #include "testtree.h"
 #include "unprivileged.h"

@@ -1,9 +1,9 @@
-#include "bivanestate.h"
-#include "panemodel.h"
-#include "preferences.h"
+#include "controller/bivanestate.h"
+#include "model/panemodel.h"
+#include "platform/preferences.h"
 #include "recordingdesktop.h"
 #include "scriptedwindow.h"
-#include "shortcutstore.h"
+#include "shortcuts/shortcutstore.h"
 #include "testmain.h"
 #include "testtree.h"
 

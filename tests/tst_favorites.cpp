@@ -1,5 +1,5 @@
 #include "controllerfixture.h"
-#include "panemodel.h"
+#include "model/panemodel.h"
 #include "rootonly.h"
 #include "testmain.h"
 

@@ -1,14 +1,14 @@
 #include "controllerfixture.h"
-#include "focusregistry.h"
-#include "itemcontextmenu.h"
-#include "mainwindow.h"
-#include "paneiconsview.h"
-#include "panemodel.h"
-#include "panetablemodel.h"
-#include "pathcodec.h"
-#include "previewcontent.h"
+#include "model/panemodel.h"
+#include "model/previewcontent.h"
+#include "model/thumbnailloader.h"
+#include "platform/pathcodec.h"
 #include "testmain.h"
-#include "thumbnailloader.h"
+#include "ui/focusregistry.h"
+#include "ui/itemcontextmenu.h"
+#include "ui/mainwindow.h"
+#include "ui/paneiconsview.h"
+#include "ui/panetablemodel.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -1,11 +1,12 @@
-#include "fileitem.h"
-#include "foldersize.h"
-#include "infowindow.h"
-#include "localization.h"
-#include "panemodel.h"
-#include "pathcodec.h"
+#include "model/fileitem.h"
+#include "model/foldersize.h"
+#include "model/panemodel.h"
+#include "platform/bytecounttext.h"
+#include "platform/localization.h"
+#include "platform/pathcodec.h"
 #include "testmain.h"
 #include "testtree.h"
+#include "ui/infowindow.h"
 #include "unprivileged.h"
 
 #include <QDir>

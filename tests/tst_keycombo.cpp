@@ -1,7 +1,7 @@
-#include "keycombo.h"
-#include "keymapping.h"
-#include "localization.h"
-#include "shortcutaction.h"
+#include "platform/localization.h"
+#include "shortcuts/keycombo.h"
+#include "shortcuts/keymapping.h"
+#include "shortcuts/shortcutaction.h"
 #include "testmain.h"
 
 #include <QJsonArray>

@@ -1,5 +1,5 @@
-#include "linuxdesktop.h"
-#include "pathcodec.h"
+#include "platform/linuxdesktop.h"
+#include "platform/pathcodec.h"
 #include "rootonly.h"
 #include "testmain.h"
 #include "testtree.h"

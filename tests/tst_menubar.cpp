@@ -1,8 +1,8 @@
 #include "controllerfixture.h"
-#include "mainmenubar.h"
-#include "mainwindow.h"
-#include "panemodel.h"
+#include "model/panemodel.h"
 #include "testmain.h"
+#include "ui/mainmenubar.h"
+#include "ui/mainwindow.h"
 
 #include <QMenu>
 #include <QTest>

@@ -1,6 +1,6 @@
 #include "itemnames.h"
-#include "panemodel.h"
-#include "pathcodec.h"
+#include "model/panemodel.h"
+#include "platform/pathcodec.h"
 #include "testmain.h"
 #include "testtree.h"
 #include "unprivileged.h"

@@ -1,5 +1,5 @@
-#include "pathcodec.h"
-#include "startlocation.h"
+#include "platform/pathcodec.h"
+#include "platform/startlocation.h"
 #include "testmain.h"
 #include "testtree.h"
 

@@ -1,8 +1,8 @@
-#include "cancelflag.h"
-#include "localization.h"
-#include "progresstexts.h"
-#include "progresswindow.h"
+#include "platform/localization.h"
 #include "testmain.h"
+#include "transfer/cancelflag.h"
+#include "transfer/progresstexts.h"
+#include "ui/progresswindow.h"
 
 #include <QLabel>
 #include <QMainWindow>

@@ -1,14 +1,14 @@
 // The settings window through its real widgets: nothing is written before "Speichern", saving
 // writes every setting once, reset and the keyboard alone.
+#include "appearance/settingseditor.h"
 #include "controllerfixture.h"
-#include "formtext.h"
-#include "localization.h"
-#include "mainwindow.h"
+#include "platform/localization.h"
 #include "presetrows.h"
-#include "settingseditor.h"
-#include "settingswindow.h"
-#include "shortcutrecorder.h"
 #include "testmain.h"
+#include "ui/formtext.h"
+#include "ui/mainwindow.h"
+#include "ui/settingswindow.h"
+#include "ui/shortcutrecorder.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,11 +1,11 @@
 // Recording key combinations into the settings draft, and the shortcut list that shows the
 // store, through the real widgets and key presses.
+#include "appearance/settingseditor.h"
 #include "controllerfixture.h"
-#include "localization.h"
-#include "settingseditor.h"
-#include "shortcutrecorder.h"
-#include "shortcutslistview.h"
+#include "platform/localization.h"
 #include "testmain.h"
+#include "ui/shortcutrecorder.h"
+#include "ui/shortcutslistview.h"
 
 #include <QApplication>
 #include <QHBoxLayout>

@@ -1,5 +1,5 @@
-#include "preferences.h"
-#include "shortcutstore.h"
+#include "platform/preferences.h"
+#include "shortcuts/shortcutstore.h"
 #include "testmain.h"
 #include "testtree.h"
 

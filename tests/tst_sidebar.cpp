@@ -1,12 +1,12 @@
+#include "appearance/theme.h"
 #include "controllerfixture.h"
-#include "mainwindow.h"
-#include "panemodel.h"
-#include "preferencekeys.h"
+#include "model/panemodel.h"
+#include "platform/preferencekeys.h"
 #include "presetrows.h"
-#include "sidebarview.h"
 #include "testmain.h"
-#include "theme.h"
-#include "themedpieces.h"
+#include "ui/mainwindow.h"
+#include "ui/sidebarview.h"
+#include "ui/themedpieces.h"
 #include "windowat.h"
 
 #include <QApplication>

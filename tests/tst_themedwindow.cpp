@@ -1,11 +1,11 @@
 // The theme on real widgets: palettes, fonts and dividers follow the settings at once; the
 // sidebar handle and the window size.
-#include "preferences.h"
+#include "platform/preferences.h"
 #include "testmain.h"
 #include "testtree.h"
-#include "themedpieces.h"
-#include "themedroot.h"
-#include "windowsizer.h"
+#include "ui/themedpieces.h"
+#include "ui/themedroot.h"
+#include "ui/windowsizer.h"
 
 #include <QDialog>
 #include <QLabel>

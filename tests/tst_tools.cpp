@@ -1,8 +1,8 @@
 // Viewing and editing with assigned programs or the fallbacks, and the quick preview that
 // follows the selection.
+#include "controller/quicklookcontroller.h"
 #include "controllerfixture.h"
-#include "panemodel.h"
-#include "quicklookcontroller.h"
+#include "model/panemodel.h"
 #include "testmain.h"
 
 #include <QKeyEvent>

@@ -1,14 +1,14 @@
 // The copy engine's file operations and the worker's run, called directly on the test thread.
-#include "cancelflag.h"
-#include "fileoperations.h"
-#include "filesystem.h"
-#include "pathcodec.h"
-#include "progressreporter.h"
-#include "runtransfer.h"
+#include "platform/filesystem.h"
+#include "platform/pathcodec.h"
+#include "platform/uniquefd.h"
 #include "testmain.h"
 #include "testtree.h"
-#include "transferprogress.h"
-#include "uniquefd.h"
+#include "transfer/cancelflag.h"
+#include "transfer/fileoperations.h"
+#include "transfer/progressreporter.h"
+#include "transfer/runtransfer.h"
+#include "transfer/transferprogress.h"
 #include "unprivileged.h"
 
 #include <QFileInfo>

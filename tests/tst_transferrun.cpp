@@ -1,13 +1,13 @@
 // Runs on their worker thread as the controller starts them, and the progress they report.
-#include "cancelflag.h"
 #include "filelease.h"
-#include "fileoperations.h"
-#include "pathcodec.h"
-#include "preferences.h"
-#include "progresstexts.h"
+#include "platform/pathcodec.h"
+#include "platform/preferences.h"
 #include "testmain.h"
 #include "testtree.h"
-#include "transferrun.h"
+#include "transfer/cancelflag.h"
+#include "transfer/fileoperations.h"
+#include "transfer/progresstexts.h"
+#include "transfer/transferrun.h"
 
 #include <QSignalSpy>
 #include <sys/stat.h>

@@ -1,8 +1,8 @@
-#include "appicondesign.h"
+#include "appearance/appicondesign.h"
 
-#include "localization.h"
-#include "preferences.h"
-#include "rawvalue.h"
+#include "platform/localization.h"
+#include "platform/preferences.h"
+#include "platform/rawvalue.h"
 
 const QList<AppIconDesign> &allAppIconDesigns()
 {

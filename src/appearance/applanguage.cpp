@@ -1,10 +1,10 @@
-#include "applanguage.h"
+#include "appearance/applanguage.h"
 
-#include "commandline.h"
-#include "localization.h"
-#include "pathcodec.h"
-#include "preferences.h"
-#include "rawvalue.h"
+#include "platform/commandline.h"
+#include "platform/localization.h"
+#include "platform/pathcodec.h"
+#include "platform/preferences.h"
+#include "platform/rawvalue.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>

@@ -1,7 +1,7 @@
-#include "settingsdraft.h"
+#include "appearance/settingsdraft.h"
 
-#include "localization.h"
-#include "preferences.h"
+#include "platform/localization.h"
+#include "platform/preferences.h"
 
 #include <cmath>
 

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "appicondesign.h"
-#include "applanguage.h"
-#include "externaltool.h"
-#include "preferencekeys.h"
-#include "shortcutstore.h"
-#include "theme.h"
+#include "appearance/appicondesign.h"
+#include "appearance/applanguage.h"
+#include "appearance/externaltool.h"
+#include "appearance/theme.h"
+#include "platform/preferencekeys.h"
+#include "shortcuts/shortcutstore.h"
 
 #include <QMap>
 #include <optional>

@@ -1,7 +1,7 @@
-#include "settingseditor.h"
+#include "appearance/settingseditor.h"
 
-#include "preferences.h"
-#include "shortcutstore.h"
+#include "platform/preferences.h"
+#include "shortcuts/shortcutstore.h"
 
 SettingsEditor::SettingsEditor(Preferences &preferences, ShortcutStore &store, QObject *parent)
     : QObject(parent)

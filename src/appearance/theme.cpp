@@ -1,8 +1,8 @@
-#include "theme.h"
+#include "appearance/theme.h"
 
-#include "localization.h"
-#include "preferences.h"
-#include "rawvalue.h"
+#include "platform/localization.h"
+#include "platform/preferences.h"
+#include "platform/rawvalue.h"
 
 #include <QFontDatabase>
 #include <QPalette>

@@ -1,6 +1,6 @@
-#include "windowsize.h"
+#include "appearance/windowsize.h"
 
-#include "preferences.h"
+#include "platform/preferences.h"
 
 #include <cmath>
 

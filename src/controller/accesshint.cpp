@@ -1,11 +1,11 @@
-#include "accesshint.h"
+#include "controller/accesshint.h"
 
-#include "fileattributes.h"
-#include "localization.h"
-#include "pathcodec.h"
-#include "pathnames.h"
-#include "posixpath.h"
-#include "statat.h"
+#include "model/fileattributes.h"
+#include "platform/localization.h"
+#include "platform/pathcodec.h"
+#include "platform/pathnames.h"
+#include "platform/posixpath.h"
+#include "platform/statat.h"
 
 #include <algorithm>
 #include <cerrno>

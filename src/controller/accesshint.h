@@ -1,6 +1,6 @@
 #pragma once
 
-#include "fileerror.h"
+#include "platform/fileerror.h"
 
 #include <QString>
 

@@ -1,12 +1,12 @@
-#include "bivanecommands.h"
+#include "controller/bivanecommands.h"
 
-#include "archivetools.h"
-#include "bivanestate.h"
-#include "fixedkeys.h"
-#include "localization.h"
-#include "panemodel.h"
-#include "pathnames.h"
-#include "shortcutstore.h"
+#include "controller/bivanestate.h"
+#include "model/panemodel.h"
+#include "platform/localization.h"
+#include "platform/pathnames.h"
+#include "shortcuts/fixedkeys.h"
+#include "shortcuts/shortcutstore.h"
+#include "transfer/archivetools.h"
 
 #include <QCoreApplication>
 #include <algorithm>

@@ -1,15 +1,15 @@
 #pragma once
 
-#include "columncustomization.h"
-#include "externaltool.h"
-#include "fileerror.h"
-#include "fileitem.h"
-#include "focuszone.h"
-#include "question.h"
-#include "shortcutaction.h"
-#include "sidebaritem.h"
-#include "startlocation.h"
-#include "transferjob.h"
+#include "appearance/externaltool.h"
+#include "controller/columncustomization.h"
+#include "controller/focuszone.h"
+#include "controller/question.h"
+#include "controller/sidebaritem.h"
+#include "model/fileitem.h"
+#include "platform/fileerror.h"
+#include "platform/startlocation.h"
+#include "shortcuts/shortcutaction.h"
+#include "transfer/transferjob.h"
 
 #include <QMap>
 #include <QObject>

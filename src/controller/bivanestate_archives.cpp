@@ -1,14 +1,14 @@
 // Packing the selection into a ZIP archive and unpacking archives into new folders. The tools
 // run on a thread per archive; the controller hears of the end on the main thread, and its own
 // end stops them.
-#include "archivetools.h"
-#include "bivanestate.h"
-#include "desktopservices.h"
-#include "localization.h"
-#include "panemodel.h"
-#include "pathcodec.h"
-#include "pathnames.h"
-#include "toolprocess.h"
+#include "controller/bivanestate.h"
+#include "model/panemodel.h"
+#include "platform/desktopservices.h"
+#include "platform/localization.h"
+#include "platform/pathcodec.h"
+#include "platform/pathnames.h"
+#include "platform/toolprocess.h"
+#include "transfer/archivetools.h"
 
 #include <QPointer>
 #include <QThread>

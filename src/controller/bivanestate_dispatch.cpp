@@ -1,12 +1,12 @@
 // Keyboard dispatch: which key press the controller takes, and what each action does.
-#include "bivanestate.h"
-#include "fixedkeys.h"
-#include "keycombo.h"
-#include "keymapping.h"
-#include "panemodel.h"
-#include "quicklookcontroller.h"
-#include "shortcutstore.h"
-#include "windowhooks.h"
+#include "controller/bivanestate.h"
+#include "controller/quicklookcontroller.h"
+#include "controller/windowhooks.h"
+#include "model/panemodel.h"
+#include "shortcuts/fixedkeys.h"
+#include "shortcuts/keycombo.h"
+#include "shortcuts/keymapping.h"
+#include "shortcuts/shortcutstore.h"
 
 #include <QKeyEvent>
 

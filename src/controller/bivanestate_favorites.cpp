@@ -1,11 +1,11 @@
 // Favourites, places and volumes: the controller's side of the sidebar.
-#include "bivanestate.h"
-#include "desktopservices.h"
-#include "fileattributes.h"
-#include "localization.h"
-#include "panemodel.h"
-#include "pathnames.h"
-#include "posixpath.h"
+#include "controller/bivanestate.h"
+#include "model/fileattributes.h"
+#include "model/panemodel.h"
+#include "platform/desktopservices.h"
+#include "platform/localization.h"
+#include "platform/pathnames.h"
+#include "platform/posixpath.h"
 
 #include <QDir>
 #include <QStandardPaths>

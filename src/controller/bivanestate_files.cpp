@@ -1,17 +1,17 @@
 // File commands on the active pane's selection: new folder, rename, trash, reveal, information
 // and the clipboard.
-#include "bivanestate.h"
-#include "cancelflag.h"
-#include "desktopservices.h"
-#include "fileoperations.h"
-#include "filesystem.h"
-#include "localization.h"
-#include "panemodel.h"
-#include "pathcodec.h"
-#include "pathnames.h"
-#include "posixpath.h"
-#include "preferences.h"
-#include "textcompare.h"
+#include "controller/bivanestate.h"
+#include "model/panemodel.h"
+#include "platform/desktopservices.h"
+#include "platform/filesystem.h"
+#include "platform/localization.h"
+#include "platform/pathcodec.h"
+#include "platform/pathnames.h"
+#include "platform/posixpath.h"
+#include "platform/preferences.h"
+#include "platform/textcompare.h"
+#include "transfer/cancelflag.h"
+#include "transfer/fileoperations.h"
 
 #include <QClipboard>
 #include <QDir>

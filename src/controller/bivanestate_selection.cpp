@@ -1,9 +1,9 @@
 // Opening the selection and moving it: flat lists and icon grids, the tree, the column
 // browser and the sidebar.
-#include "bivanestate.h"
-#include "desktopservices.h"
-#include "panemodel.h"
-#include "pathnames.h"
+#include "controller/bivanestate.h"
+#include "model/panemodel.h"
+#include "platform/desktopservices.h"
+#include "platform/pathnames.h"
 
 #include <QDir>
 

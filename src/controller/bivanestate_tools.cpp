@@ -1,14 +1,14 @@
 // External programs for viewing and editing, and the quick preview that follows the selection.
-#include "bivanestate.h"
-#include "desktopservices.h"
-#include "localization.h"
-#include "panemodel.h"
-#include "pathcodec.h"
-#include "pathnames.h"
-#include "posixpath.h"
-#include "preferences.h"
-#include "quicklookcontroller.h"
-#include "statat.h"
+#include "controller/bivanestate.h"
+#include "controller/quicklookcontroller.h"
+#include "model/panemodel.h"
+#include "platform/desktopservices.h"
+#include "platform/localization.h"
+#include "platform/pathcodec.h"
+#include "platform/pathnames.h"
+#include "platform/posixpath.h"
+#include "platform/preferences.h"
+#include "platform/statat.h"
 
 #include <sys/stat.h>
 

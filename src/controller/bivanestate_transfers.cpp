@@ -1,13 +1,13 @@
 // Copying and moving the selection into the other pane: the question, the checks, the job
 // list, and the run from its start to its end.
-#include "bivanestate.h"
-#include "fileoperations.h"
-#include "localization.h"
-#include "panemodel.h"
-#include "pathcodec.h"
-#include "pathnames.h"
-#include "preferences.h"
-#include "transferrun.h"
+#include "controller/bivanestate.h"
+#include "model/panemodel.h"
+#include "platform/localization.h"
+#include "platform/pathcodec.h"
+#include "platform/pathnames.h"
+#include "platform/preferences.h"
+#include "transfer/fileoperations.h"
+#include "transfer/transferrun.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

@@ -1,6 +1,6 @@
-#include "columncustomization.h"
+#include "controller/columncustomization.h"
 
-#include "preferencekeys.h"
+#include "platform/preferencekeys.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

@@ -1,6 +1,6 @@
-#include "keymonitor.h"
+#include "controller/keymonitor.h"
 
-#include "bivanestate.h"
+#include "controller/bivanestate.h"
 
 #include <QKeyEvent>
 #include <QWindow>

@@ -1,7 +1,7 @@
-#include "quicklookcontroller.h"
+#include "controller/quicklookcontroller.h"
 
-#include "keymapping.h"
-#include "shortcutstore.h"
+#include "shortcuts/keymapping.h"
+#include "shortcuts/shortcutstore.h"
 
 #include <QKeyEvent>
 

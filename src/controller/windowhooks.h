@@ -1,7 +1,7 @@
 #pragma once
 
-#include "focuszone.h"
-#include "question.h"
+#include "controller/focuszone.h"
+#include "controller/question.h"
 
 class QObject;
 

@@ -1,9 +1,9 @@
-#include "directorywatcher.h"
+#include "model/directorywatcher.h"
 
-#include "pathcodec.h"
-#include "pathnames.h"
-#include "posixpath.h"
-#include "statat.h"
+#include "platform/pathcodec.h"
+#include "platform/pathnames.h"
+#include "platform/posixpath.h"
+#include "platform/statat.h"
 
 #include <QSocketNotifier>
 #include <cerrno>

@@ -1,4 +1,4 @@
-#include "fileattributes.h"
+#include "model/fileattributes.h"
 
 #include <QHash>
 #include <QLocale>

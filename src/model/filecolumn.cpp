@@ -1,6 +1,6 @@
-#include "filecolumn.h"
+#include "model/filecolumn.h"
 
-#include "localization.h"
+#include "platform/localization.h"
 
 QList<FileColumn> allFileColumns()
 {

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "filecolumn.h"
-#include "fileerror.h"
-#include "sortorder.h"
-#include "timestamp.h"
+#include "model/filecolumn.h"
+#include "model/sortorder.h"
+#include "model/timestamp.h"
+#include "platform/fileerror.h"
 
 #include <QDateTime>
 #include <QList>
@@ -67,8 +67,5 @@ size_t qHash(const FileItem &item, size_t seed = 0);
 QString dateText(Timestamp timestamp);
 // The same for a date and time already in local time, with no look at the time zone.
 QString dateText(QDate date, QTime time);
-
-// Size cell text for a byte count: decimal units, the zero spelled out.
-QString byteCountText(qint64 bytes);
 
 Q_DECLARE_METATYPE(FileItem)

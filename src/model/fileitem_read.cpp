@@ -1,10 +1,10 @@
 // Reading entries from the file system: one item, or all children of a folder.
-#include "fileattributes.h"
-#include "fileitem.h"
-#include "pathcodec.h"
-#include "pathnames.h"
-#include "posixpath.h"
-#include "statat.h"
+#include "model/fileattributes.h"
+#include "model/fileitem.h"
+#include "platform/pathcodec.h"
+#include "platform/pathnames.h"
+#include "platform/posixpath.h"
+#include "platform/statat.h"
 
 #include <QDir>
 #include <QSet>

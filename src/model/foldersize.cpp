@@ -1,8 +1,8 @@
-#include "foldersize.h"
+#include "model/foldersize.h"
 
-#include "directoryreader.h"
-#include "posixpath.h"
-#include "statat.h"
+#include "platform/posixpath.h"
+#include "platform/statat.h"
+#include "transfer/directoryreader.h"
 
 #include <QElapsedTimer>
 #include <QFutureWatcher>

@@ -1,4 +1,4 @@
-#include "imagedecode.h"
+#include "model/imagedecode.h"
 
 #include <QImageReader>
 

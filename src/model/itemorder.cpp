@@ -1,6 +1,6 @@
-#include "itemorder.h"
+#include "model/itemorder.h"
 
-#include "textcompare.h"
+#include "platform/textcompare.h"
 
 #include <QHash>
 #include <algorithm>

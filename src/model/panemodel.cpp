@@ -1,9 +1,9 @@
-#include "panemodel.h"
+#include "model/panemodel.h"
 
-#include "itemorder.h"
-#include "pathnames.h"
-#include "posixpath.h"
-#include "textcompare.h"
+#include "model/itemorder.h"
+#include "platform/pathnames.h"
+#include "platform/posixpath.h"
+#include "platform/textcompare.h"
 
 #include <QDir>
 #include <QPointer>

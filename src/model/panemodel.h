@@ -1,8 +1,8 @@
 #pragma once
 
-#include "directorywatcher.h"
-#include "fileitem.h"
-#include "viewmode.h"
+#include "model/directorywatcher.h"
+#include "model/fileitem.h"
+#include "model/viewmode.h"
 
 #include <QHash>
 #include <QObject>

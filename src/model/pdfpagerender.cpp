@@ -1,8 +1,8 @@
-#include "pdfpagerender.h"
+#include "model/pdfpagerender.h"
 
-#include "localization.h"
-#include "toolprocess.h"
-#include "uniquefd.h"
+#include "platform/localization.h"
+#include "platform/toolprocess.h"
+#include "platform/uniquefd.h"
 
 #include <QDeadlineTimer>
 #include <array>

@@ -1,10 +1,10 @@
-#include "previewcontent.h"
+#include "model/previewcontent.h"
 
-#include "imagedecode.h"
-#include "localization.h"
-#include "pathcodec.h"
-#include "pathnames.h"
-#include "posixpath.h"
+#include "model/imagedecode.h"
+#include "platform/localization.h"
+#include "platform/pathcodec.h"
+#include "platform/pathnames.h"
+#include "platform/posixpath.h"
 
 #include <QFile>
 #include <QFutureWatcher>
@@ -18,8 +18,8 @@
 #include <sys/stat.h>
 
 #ifdef BIVANE_HAVE_PDF
-#include "pdfpagerender.h"
-#include "statat.h"
+#include "model/pdfpagerender.h"
+#include "platform/statat.h"
 #endif
 
 namespace {

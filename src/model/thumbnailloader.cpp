@@ -1,10 +1,10 @@
-#include "thumbnailloader.h"
+#include "model/thumbnailloader.h"
 
-#include "fileitem.h"
-#include "imagedecode.h"
-#include "pathcodec.h"
-#include "posixpath.h"
-#include "statat.h"
+#include "model/fileitem.h"
+#include "model/imagedecode.h"
+#include "platform/pathcodec.h"
+#include "platform/posixpath.h"
+#include "platform/statat.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "timestamp.h"
+#include "model/timestamp.h"
 
 #include <QCache>
 #include <QImage>

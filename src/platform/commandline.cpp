@@ -1,4 +1,4 @@
-#include "commandline.h"
+#include "platform/commandline.h"
 
 namespace CommandLine {
 namespace {

@@ -1,6 +1,6 @@
-#include "fileerror.h"
+#include "platform/fileerror.h"
 
-#include "localization.h"
+#include "platform/localization.h"
 
 #include <cerrno>
 #include <cstring>

@@ -1,8 +1,8 @@
-#include "filereplace.h"
+#include "platform/filereplace.h"
 
-#include "pathcodec.h"
-#include "statat.h"
-#include "uniquefd.h"
+#include "platform/pathcodec.h"
+#include "platform/statat.h"
+#include "platform/uniquefd.h"
 
 #include <cerrno>
 #include <climits>

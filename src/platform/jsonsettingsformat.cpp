@@ -1,4 +1,4 @@
-#include "jsonsettingsformat.h"
+#include "platform/jsonsettingsformat.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

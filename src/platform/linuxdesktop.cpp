@@ -1,8 +1,8 @@
-#include "linuxdesktop.h"
+#include "platform/linuxdesktop.h"
 
-#include "pathcodec.h"
-#include "statat.h"
-#include "uniquefd.h"
+#include "platform/pathcodec.h"
+#include "platform/statat.h"
+#include "platform/uniquefd.h"
 
 #include <QCoreApplication>
 #include <QDBusConnection>

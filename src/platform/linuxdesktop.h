@@ -1,6 +1,6 @@
 #pragma once
 
-#include "desktopservices.h"
+#include "platform/desktopservices.h"
 
 #include <memory>
 

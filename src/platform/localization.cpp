@@ -1,4 +1,4 @@
-#include "localization.h"
+#include "platform/localization.h"
 
 #include <QLocale>
 #include <QTranslator>

@@ -1,4 +1,4 @@
-#include "pathcodec.h"
+#include "platform/pathcodec.h"
 
 namespace PathCodec {
 namespace {

@@ -1,6 +1,6 @@
-#include "pathnames.h"
+#include "platform/pathnames.h"
 
-#include "pathcodec.h"
+#include "platform/pathcodec.h"
 
 #include <QDir>
 

@@ -1,7 +1,7 @@
-#include "posixpath.h"
+#include "platform/posixpath.h"
 
-#include "pathcodec.h"
-#include "statat.h"
+#include "platform/pathcodec.h"
+#include "platform/statat.h"
 
 #include <cerrno>
 #include <fcntl.h>

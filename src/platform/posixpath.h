@@ -1,6 +1,6 @@
 #pragma once
 
-#include "uniquefd.h"
+#include "platform/uniquefd.h"
 
 #include <QByteArray>
 

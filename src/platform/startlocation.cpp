@@ -1,10 +1,10 @@
-#include "startlocation.h"
+#include "platform/startlocation.h"
 
-#include "localization.h"
-#include "pathcodec.h"
-#include "pathnames.h"
-#include "posixpath.h"
-#include "statat.h"
+#include "platform/localization.h"
+#include "platform/pathcodec.h"
+#include "platform/pathnames.h"
+#include "platform/posixpath.h"
+#include "platform/statat.h"
 
 #include <optional>
 #include <sys/stat.h>

@@ -1,4 +1,4 @@
-#include "statat.h"
+#include "platform/statat.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

@@ -1,4 +1,4 @@
-#include "textcompare.h"
+#include "platform/textcompare.h"
 
 #include <QLocale>
 #include <algorithm>

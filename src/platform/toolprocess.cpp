@@ -1,6 +1,6 @@
-#include "toolprocess.h"
+#include "platform/toolprocess.h"
 
-#include "pathcodec.h"
+#include "platform/pathcodec.h"
 
 #include <cerrno>
 #include <csignal>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "keycombo.h"
+#include "shortcuts/keycombo.h"
 
 // Keys the program handles itself, beside the user's bindings; they cannot be rebound. The
 // shortcut list names them from here, and the settings, find and quit keys are matched through

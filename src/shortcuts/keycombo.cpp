@@ -1,7 +1,7 @@
-#include "keycombo.h"
+#include "shortcuts/keycombo.h"
 
-#include "keymapping.h"
-#include "localization.h"
+#include "platform/localization.h"
+#include "shortcuts/keymapping.h"
 
 #include <QJsonObject>
 #include <QKeyEvent>

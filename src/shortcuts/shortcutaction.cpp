@@ -1,6 +1,6 @@
-#include "shortcutaction.h"
+#include "shortcuts/shortcutaction.h"
 
-#include "localization.h"
+#include "platform/localization.h"
 
 namespace {
 

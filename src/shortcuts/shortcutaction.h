@@ -1,6 +1,6 @@
 #pragma once
 
-#include "keycombo.h"
+#include "shortcuts/keycombo.h"
 
 #include <QList>
 #include <QMetaType>

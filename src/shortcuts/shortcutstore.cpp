@@ -1,7 +1,7 @@
-#include "shortcutstore.h"
+#include "shortcuts/shortcutstore.h"
 
-#include "keymapping.h"
-#include "preferences.h"
+#include "platform/preferences.h"
+#include "shortcuts/keymapping.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

@@ -1,4 +1,4 @@
-#include "cancelflag.h"
+#include "transfer/cancelflag.h"
 
 void CancelFlag::raise()
 {

@@ -1,8 +1,8 @@
-#include "chunkcopier.h"
+#include "transfer/chunkcopier.h"
 
-#include "cancelflag.h"
-#include "entryref.h"
-#include "transferjob.h"
+#include "transfer/cancelflag.h"
+#include "transfer/entryref.h"
+#include "transfer/transferjob.h"
 
 #include <cerrno>
 #include <fcntl.h>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "fileoperations.h"
+#include "transfer/fileoperations.h"
 
 #include <memory>
 #include <sys/types.h>

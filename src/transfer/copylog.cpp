@@ -1,4 +1,4 @@
-#include "copylog.h"
+#include "transfer/copylog.h"
 
 EntryIdentity EntryIdentity::of(const struct stat &st)
 {

@@ -1,4 +1,4 @@
-#include "directoryreader.h"
+#include "transfer/directoryreader.h"
 
 #include <cerrno>
 #include <unistd.h>

@@ -1,8 +1,8 @@
-#include "entryref.h"
+#include "transfer/entryref.h"
 
-#include "fileoperations.h"
-#include "localization.h"
-#include "pathcodec.h"
+#include "platform/localization.h"
+#include "platform/pathcodec.h"
+#include "transfer/fileoperations.h"
 
 #include <cerrno>
 

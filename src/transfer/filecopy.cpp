@@ -1,16 +1,16 @@
 // Copying one item of any kind, folders recursively, relative to folder descriptors.
-#include "cancelflag.h"
-#include "chunkcopier.h"
-#include "copylog.h"
-#include "directoryreader.h"
-#include "entryref.h"
-#include "fileoperations.h"
-#include "metadata.h"
-#include "pathcodec.h"
-#include "posixpath.h"
-#include "sourceremoval.h"
-#include "statat.h"
-#include "treeremoval.h"
+#include "platform/pathcodec.h"
+#include "platform/posixpath.h"
+#include "platform/statat.h"
+#include "transfer/cancelflag.h"
+#include "transfer/chunkcopier.h"
+#include "transfer/copylog.h"
+#include "transfer/directoryreader.h"
+#include "transfer/entryref.h"
+#include "transfer/fileoperations.h"
+#include "transfer/metadata.h"
+#include "transfer/sourceremoval.h"
+#include "transfer/treeremoval.h"
 
 #include <cerrno>
 #include <fcntl.h>

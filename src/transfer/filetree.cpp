@@ -1,11 +1,11 @@
 // Sizing and removing whole items, and telling real locations and volumes apart.
-#include "directoryreader.h"
-#include "entryref.h"
-#include "fileoperations.h"
-#include "pathcodec.h"
-#include "posixpath.h"
-#include "statat.h"
-#include "treeremoval.h"
+#include "platform/pathcodec.h"
+#include "platform/posixpath.h"
+#include "platform/statat.h"
+#include "transfer/directoryreader.h"
+#include "transfer/entryref.h"
+#include "transfer/fileoperations.h"
+#include "transfer/treeremoval.h"
 
 #include <cerrno>
 #include <fcntl.h>

@@ -1,9 +1,9 @@
-#include "metadata.h"
+#include "transfer/metadata.h"
 
-#include "fileoperations.h"
-#include "pathcodec.h"
-#include "posixpath.h"
-#include "statat.h"
+#include "platform/pathcodec.h"
+#include "platform/posixpath.h"
+#include "platform/statat.h"
+#include "transfer/fileoperations.h"
 
 #include <QByteArray>
 #include <fcntl.h>

@@ -1,4 +1,4 @@
-#include "progressreporter.h"
+#include "transfer/progressreporter.h"
 
 #include <utility>
 

@@ -1,7 +1,7 @@
-#include "progresstexts.h"
+#include "transfer/progresstexts.h"
 
-#include "fileitem.h"
-#include "localization.h"
+#include "platform/bytecounttext.h"
+#include "platform/localization.h"
 
 QList<ProgressFigure> progressFigures(const TransferProgress &progress,
                                       TransferProgress::Clock::time_point now)

@@ -1,10 +1,10 @@
-#include "runtransfer.h"
+#include "transfer/runtransfer.h"
 
-#include "cancelflag.h"
-#include "fileoperations.h"
-#include "filesystem.h"
-#include "progressreporter.h"
-#include "transferprogress.h"
+#include "platform/filesystem.h"
+#include "transfer/cancelflag.h"
+#include "transfer/fileoperations.h"
+#include "transfer/progressreporter.h"
+#include "transfer/transferprogress.h"
 
 #include <cerrno>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "fileerror.h"
-#include "transferjob.h"
+#include "platform/fileerror.h"
+#include "transfer/transferjob.h"
 
 #include <QList>
 #include <optional>

@@ -1,13 +1,13 @@
-#include "sourceremoval.h"
+#include "transfer/sourceremoval.h"
 
-#include "copylog.h"
-#include "directoryreader.h"
-#include "entryref.h"
-#include "localization.h"
-#include "pathcodec.h"
-#include "statat.h"
-#include "treeremoval.h"
-#include "uniquefd.h"
+#include "platform/localization.h"
+#include "platform/pathcodec.h"
+#include "platform/statat.h"
+#include "platform/uniquefd.h"
+#include "transfer/copylog.h"
+#include "transfer/directoryreader.h"
+#include "transfer/entryref.h"
+#include "transfer/treeremoval.h"
 
 #include <QSet>
 #include <cerrno>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "fileoperations.h"
+#include "transfer/fileoperations.h"
 
 class CopyLog;
 struct EntryRef;

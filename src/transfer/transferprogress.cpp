@@ -1,6 +1,6 @@
-#include "transferprogress.h"
+#include "transfer/transferprogress.h"
 
-#include "cancelflag.h"
+#include "transfer/cancelflag.h"
 
 #include <cmath>
 

@@ -1,10 +1,10 @@
-#include "transferrun.h"
+#include "transfer/transferrun.h"
 
-#include "cancelflag.h"
-#include "localization.h"
-#include "preferences.h"
-#include "progressreporter.h"
-#include "runtransfer.h"
+#include "platform/localization.h"
+#include "platform/preferences.h"
+#include "transfer/cancelflag.h"
+#include "transfer/progressreporter.h"
+#include "transfer/runtransfer.h"
 
 #include <QTimer>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "fileerror.h"
-#include "transferjob.h"
-#include "transferprogress.h"
+#include "platform/fileerror.h"
+#include "transfer/transferjob.h"
+#include "transfer/transferprogress.h"
 
 #include <QList>
 #include <QObject>

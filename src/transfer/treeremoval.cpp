@@ -1,9 +1,9 @@
-#include "treeremoval.h"
+#include "transfer/treeremoval.h"
 
-#include "directoryreader.h"
-#include "entryref.h"
-#include "posixpath.h"
-#include "statat.h"
+#include "platform/posixpath.h"
+#include "platform/statat.h"
+#include "transfer/directoryreader.h"
+#include "transfer/entryref.h"
 
 #include <cerrno>
 #include <fcntl.h>

@@ -1,10 +1,10 @@
-#include "aboutwindow.h"
+#include "ui/aboutwindow.h"
 
-#include "appicondesign.h"
-#include "appiconpainter.h"
-#include "formtext.h"
-#include "localization.h"
-#include "preferences.h"
+#include "appearance/appicondesign.h"
+#include "platform/localization.h"
+#include "platform/preferences.h"
+#include "ui/appiconpainter.h"
+#include "ui/formtext.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>

@@ -1,4 +1,4 @@
-#include "appiconpainter.h"
+#include "ui/appiconpainter.h"
 
 #include <QLinearGradient>
 #include <QPainter>

@@ -1,12 +1,12 @@
-#include "columnlist.h"
+#include "ui/columnlist.h"
 
-#include "bivanestate.h"
-#include "fileicons.h"
-#include "fileitem.h"
-#include "itemcontextmenu.h"
-#include "panemodel.h"
-#include "pathcodec.h"
-#include "symbolicons.h"
+#include "controller/bivanestate.h"
+#include "model/fileitem.h"
+#include "model/panemodel.h"
+#include "platform/pathcodec.h"
+#include "ui/fileicons.h"
+#include "ui/itemcontextmenu.h"
+#include "ui/symbolicons.h"
 
 #include <QApplication>
 #include <QKeyEvent>

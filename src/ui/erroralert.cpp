@@ -1,7 +1,7 @@
-#include "erroralert.h"
+#include "ui/erroralert.h"
 
-#include "bivanestate.h"
-#include "localization.h"
+#include "controller/bivanestate.h"
+#include "platform/localization.h"
 
 #include <QMessageBox>
 #include <QPushButton>

@@ -1,6 +1,6 @@
-#include "fileicons.h"
+#include "ui/fileicons.h"
 
-#include "fileitem.h"
+#include "model/fileitem.h"
 
 #include <QApplication>
 #include <QHash>

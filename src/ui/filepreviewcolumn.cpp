@@ -1,9 +1,9 @@
-#include "filepreviewcolumn.h"
+#include "ui/filepreviewcolumn.h"
 
-#include "fileicons.h"
-#include "formtext.h"
-#include "localization.h"
-#include "pathcodec.h"
+#include "platform/localization.h"
+#include "platform/pathcodec.h"
+#include "ui/fileicons.h"
+#include "ui/formtext.h"
 
 #include <QEvent>
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "focusregistry.h"
+#include "ui/focusregistry.h"
 
 #include <QAbstractItemView>
 #include <QApplication>

@@ -1,4 +1,4 @@
-#include "formtext.h"
+#include "ui/formtext.h"
 
 #include <QFontDatabase>
 #include <QLabel>

@@ -1,9 +1,9 @@
-#include "functionkeybar.h"
+#include "ui/functionkeybar.h"
 
-#include "bivanestate.h"
-#include "localization.h"
-#include "shortcutstore.h"
-#include "themedroot.h"
+#include "controller/bivanestate.h"
+#include "platform/localization.h"
+#include "shortcuts/shortcutstore.h"
+#include "ui/themedroot.h"
 
 #include <QHBoxLayout>
 #include <QPainter>

@@ -1,13 +1,14 @@
-#include "infowindow.h"
+#include "ui/infowindow.h"
 
-#include "fileicons.h"
-#include "foldersize.h"
-#include "formtext.h"
-#include "localization.h"
-#include "panemodel.h"
-#include "pathcodec.h"
-#include "pathtext.h"
-#include "themedpieces.h"
+#include "model/foldersize.h"
+#include "model/panemodel.h"
+#include "platform/bytecounttext.h"
+#include "platform/localization.h"
+#include "platform/pathcodec.h"
+#include "ui/fileicons.h"
+#include "ui/formtext.h"
+#include "ui/pathtext.h"
+#include "ui/themedpieces.h"
 
 #include <QDialogButtonBox>
 #include <QGridLayout>

@@ -1,12 +1,12 @@
-#include "itemcontextmenu.h"
+#include "ui/itemcontextmenu.h"
 
-#include "archivetools.h"
-#include "bivanestate.h"
-#include "desktopservices.h"
-#include "localization.h"
-#include "panemodel.h"
-#include "panetablemodel.h"
-#include "symbolicons.h"
+#include "controller/bivanestate.h"
+#include "model/panemodel.h"
+#include "platform/desktopservices.h"
+#include "platform/localization.h"
+#include "transfer/archivetools.h"
+#include "ui/panetablemodel.h"
+#include "ui/symbolicons.h"
 
 #include <QAbstractItemView>
 #include <QClipboard>

@@ -1,7 +1,7 @@
-#include "mainmenubar.h"
+#include "ui/mainmenubar.h"
 
-#include "bivanestate.h"
-#include "shortcutstore.h"
+#include "controller/bivanestate.h"
+#include "shortcuts/shortcutstore.h"
 
 MainMenuBar::MainMenuBar(BivaneState &state,
                          BivaneCommands::WindowOpener openWindow,

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "bivanecommands.h"
+#include "controller/bivanecommands.h"
 
 #include <QMenuBar>
 

@@ -1,11 +1,11 @@
-#include "maintoolbar.h"
+#include "ui/maintoolbar.h"
 
-#include "bivanestate.h"
-#include "fixedkeys.h"
-#include "localization.h"
-#include "panemodel.h"
-#include "shortcutstore.h"
-#include "symbolicons.h"
+#include "controller/bivanestate.h"
+#include "model/panemodel.h"
+#include "platform/localization.h"
+#include "shortcuts/fixedkeys.h"
+#include "shortcuts/shortcutstore.h"
+#include "ui/symbolicons.h"
 
 #include <QAction>
 #include <QButtonGroup>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "focusregistry.h"
-#include "windowhooks.h"
+#include "controller/windowhooks.h"
+#include "ui/focusregistry.h"
 
 #include <QMainWindow>
 #include <QPointer>

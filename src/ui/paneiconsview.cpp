@@ -1,11 +1,11 @@
-#include "paneiconsview.h"
+#include "ui/paneiconsview.h"
 
-#include "bivanestate.h"
-#include "fileicons.h"
-#include "iconcelldelegate.h"
-#include "itemcontextmenu.h"
-#include "panemodel.h"
-#include "panetablemodel.h"
+#include "controller/bivanestate.h"
+#include "model/panemodel.h"
+#include "ui/fileicons.h"
+#include "ui/iconcelldelegate.h"
+#include "ui/itemcontextmenu.h"
+#include "ui/panetablemodel.h"
 
 #include <QDrag>
 #include <QKeyEvent>

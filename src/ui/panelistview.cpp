@@ -1,15 +1,15 @@
-#include "panelistview.h"
+#include "ui/panelistview.h"
 
-#include "bivanestate.h"
-#include "columncustomization.h"
-#include "fileitem.h"
-#include "itemcontextmenu.h"
-#include "paneitemdelegate.h"
-#include "panemodel.h"
-#include "panetablemodel.h"
-#include "pathcodec.h"
-#include "pathnames.h"
-#include "renamealert.h"
+#include "controller/bivanestate.h"
+#include "controller/columncustomization.h"
+#include "model/fileitem.h"
+#include "model/panemodel.h"
+#include "platform/pathcodec.h"
+#include "platform/pathnames.h"
+#include "ui/itemcontextmenu.h"
+#include "ui/paneitemdelegate.h"
+#include "ui/panetablemodel.h"
+#include "ui/renamealert.h"
 
 #include <QHeaderView>
 #include <QLineEdit>

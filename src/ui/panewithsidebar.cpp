@@ -1,10 +1,10 @@
-#include "panewithsidebar.h"
+#include "ui/panewithsidebar.h"
 
-#include "panemodel.h"
-#include "preferencekeys.h"
-#include "preferences.h"
-#include "settledwrite.h"
-#include "themedpieces.h"
+#include "model/panemodel.h"
+#include "platform/preferencekeys.h"
+#include "platform/preferences.h"
+#include "ui/settledwrite.h"
+#include "ui/themedpieces.h"
 
 #include <QHBoxLayout>
 #include <algorithm>

@@ -1,8 +1,8 @@
-#include "pathbar.h"
+#include "ui/pathbar.h"
 
-#include "fileicons.h"
-#include "pathcodec.h"
-#include "pathnames.h"
+#include "platform/pathcodec.h"
+#include "platform/pathnames.h"
+#include "ui/fileicons.h"
 
 #include <QEvent>
 #include <QHBoxLayout>

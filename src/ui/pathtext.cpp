@@ -1,4 +1,4 @@
-#include "pathtext.h"
+#include "ui/pathtext.h"
 
 #include <QTextDocument>
 #include <cmath>

@@ -1,11 +1,12 @@
-#include "previewwindow.h"
+#include "ui/previewwindow.h"
 
-#include "formtext.h"
-#include "localization.h"
-#include "pathcodec.h"
-#include "pathnames.h"
-#include "previewcontent.h"
-#include "quicklookcontroller.h"
+#include "controller/quicklookcontroller.h"
+#include "model/previewcontent.h"
+#include "platform/bytecounttext.h"
+#include "platform/localization.h"
+#include "platform/pathcodec.h"
+#include "platform/pathnames.h"
+#include "ui/formtext.h"
 
 #include <QCloseEvent>
 #include <QFontDatabase>

@@ -1,8 +1,8 @@
-#include "progresswindow.h"
+#include "ui/progresswindow.h"
 
-#include "formtext.h"
-#include "pathcodec.h"
-#include "progresstexts.h"
+#include "platform/pathcodec.h"
+#include "transfer/progresstexts.h"
+#include "ui/formtext.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "transferprogress.h"
+#include "transfer/transferprogress.h"
 
 #include <QDialog>
 #include <QList>

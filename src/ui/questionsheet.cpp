@@ -1,6 +1,6 @@
-#include "questionsheet.h"
+#include "ui/questionsheet.h"
 
-#include "localization.h"
+#include "platform/localization.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>

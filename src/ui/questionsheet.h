@@ -1,6 +1,6 @@
 #pragma once
 
-#include "question.h"
+#include "controller/question.h"
 
 #include <QDialog>
 

@@ -1,11 +1,11 @@
-#include "renamealert.h"
+#include "ui/renamealert.h"
 
-#include "bivanestate.h"
-#include "fileitem.h"
-#include "localization.h"
-#include "panemodel.h"
-#include "pathcodec.h"
-#include "questionsheet.h"
+#include "controller/bivanestate.h"
+#include "model/fileitem.h"
+#include "model/panemodel.h"
+#include "platform/localization.h"
+#include "platform/pathcodec.h"
+#include "ui/questionsheet.h"
 
 #include <QLineEdit>
 

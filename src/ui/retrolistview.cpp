@@ -1,13 +1,13 @@
-#include "retrolistview.h"
+#include "ui/retrolistview.h"
 
-#include "bivanestate.h"
-#include "fileicons.h"
-#include "fileitem.h"
-#include "itemcontextmenu.h"
-#include "localization.h"
-#include "panemodel.h"
-#include "panetablemodel.h"
-#include "themedroot.h"
+#include "controller/bivanestate.h"
+#include "model/fileitem.h"
+#include "model/panemodel.h"
+#include "platform/localization.h"
+#include "ui/fileicons.h"
+#include "ui/itemcontextmenu.h"
+#include "ui/panetablemodel.h"
+#include "ui/themedroot.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -1,13 +1,13 @@
-#include "settingswindow.h"
+#include "ui/settingswindow.h"
 
-#include "bivanestate.h"
-#include "formtext.h"
-#include "localization.h"
-#include "settingseditor.h"
-#include "settingstabs/settingstabs.h"
-#include "symbolicons.h"
-#include "themedpieces.h"
-#include "themedroot.h"
+#include "appearance/settingseditor.h"
+#include "controller/bivanestate.h"
+#include "platform/localization.h"
+#include "ui/formtext.h"
+#include "ui/settingstabs/settingstabs.h"
+#include "ui/symbolicons.h"
+#include "ui/themedpieces.h"
+#include "ui/themedroot.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

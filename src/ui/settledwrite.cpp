@@ -1,4 +1,4 @@
-#include "settledwrite.h"
+#include "ui/settledwrite.h"
 
 namespace {
 constexpr int kSettleMilliseconds = 300;

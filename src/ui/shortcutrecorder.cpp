@@ -1,12 +1,12 @@
-#include "shortcutrecorder.h"
+#include "ui/shortcutrecorder.h"
 
-#include "formtext.h"
-#include "keymapping.h"
-#include "localization.h"
-#include "settingseditor.h"
-#include "shortcutstore.h"
-#include "symbolicons.h"
-#include "theme.h"
+#include "appearance/settingseditor.h"
+#include "appearance/theme.h"
+#include "platform/localization.h"
+#include "shortcuts/keymapping.h"
+#include "shortcuts/shortcutstore.h"
+#include "ui/formtext.h"
+#include "ui/symbolicons.h"
 
 #include <QApplication>
 #include <QHBoxLayout>

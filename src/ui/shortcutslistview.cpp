@@ -1,12 +1,12 @@
-#include "shortcutslistview.h"
+#include "ui/shortcutslistview.h"
 
-#include "bivanestate.h"
-#include "fixedkeys.h"
-#include "formtext.h"
-#include "localization.h"
-#include "shortcutstore.h"
-#include "theme.h"
-#include "themedpieces.h"
+#include "appearance/theme.h"
+#include "controller/bivanestate.h"
+#include "platform/localization.h"
+#include "shortcuts/fixedkeys.h"
+#include "shortcuts/shortcutstore.h"
+#include "ui/formtext.h"
+#include "ui/themedpieces.h"
 
 #include <QApplication>
 #include <QGridLayout>

@@ -1,14 +1,14 @@
-#include "sidebarview.h"
+#include "ui/sidebarview.h"
 
-#include "bivanestate.h"
-#include "formtext.h"
-#include "localization.h"
-#include "panemodel.h"
-#include "pathnames.h"
-#include "sidebaritem.h"
-#include "symbolicons.h"
-#include "theme.h"
-#include "themedroot.h"
+#include "appearance/theme.h"
+#include "controller/bivanestate.h"
+#include "controller/sidebaritem.h"
+#include "model/panemodel.h"
+#include "platform/localization.h"
+#include "platform/pathnames.h"
+#include "ui/formtext.h"
+#include "ui/symbolicons.h"
+#include "ui/themedroot.h"
 
 #include <QContextMenuEvent>
 #include <QDropEvent>

@@ -1,9 +1,9 @@
-#include "splashoverlay.h"
+#include "ui/splashoverlay.h"
 
-#include "aboutwindow.h"
-#include "appiconpainter.h"
-#include "formtext.h"
-#include "localization.h"
+#include "platform/localization.h"
+#include "ui/aboutwindow.h"
+#include "ui/appiconpainter.h"
+#include "ui/formtext.h"
 
 #include <QEasingCurve>
 #include <QMouseEvent>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "appicondesign.h"
+#include "appearance/appicondesign.h"
 
 #include <QImage>
 #include <QWidget>

@@ -1,4 +1,4 @@
-#include "symbolicons.h"
+#include "ui/symbolicons.h"
 
 #include <QApplication>
 #include <QIcon>

@@ -1,6 +1,6 @@
-#include "themedpieces.h"
+#include "ui/themedpieces.h"
 
-#include "themedroot.h"
+#include "ui/themedroot.h"
 
 #include <QMouseEvent>
 #include <QPainter>

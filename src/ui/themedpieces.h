@@ -1,6 +1,6 @@
 #pragma once
 
-#include "preferencekeys.h"
+#include "platform/preferencekeys.h"
 
 #include <QFrame>
 #include <QWidget>

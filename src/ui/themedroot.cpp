@@ -1,7 +1,7 @@
-#include "themedroot.h"
+#include "ui/themedroot.h"
 
-#include "preferences.h"
-#include "visiblecontrolsstyle.h"
+#include "platform/preferences.h"
+#include "ui/visiblecontrolsstyle.h"
 
 #include <QApplication>
 #include <QEvent>

@@ -1,6 +1,6 @@
-#include "visiblecontrolsstyle.h"
+#include "ui/visiblecontrolsstyle.h"
 
-#include "theme.h"
+#include "appearance/theme.h"
 
 #include <QApplication>
 #include <QPainter>

@@ -1,7 +1,7 @@
-#include "windowsizer.h"
+#include "ui/windowsizer.h"
 
-#include "settledwrite.h"
-#include "windowsize.h"
+#include "appearance/windowsize.h"
+#include "ui/settledwrite.h"
 
 #include <QEvent>
 #include <QGuiApplication>

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "bivanestate.h"
-#include "preferences.h"
+#include "controller/bivanestate.h"
+#include "platform/preferences.h"
 #include "recordingdesktop.h"
 #include "scriptedwindow.h"
-#include "shortcutstore.h"
+#include "shortcuts/shortcutstore.h"
 #include "testtree.h"
 
 #include <QDir>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "pathcodec.h"
-#include "uniquefd.h"
+#include "platform/pathcodec.h"
+#include "platform/uniquefd.h"
 
 #include <QString>
 #include <cerrno>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "desktopservices.h"
-#include "linuxdesktop.h"
+#include "platform/desktopservices.h"
+#include "platform/linuxdesktop.h"
 
 #include <QHash>
 #include <QList>

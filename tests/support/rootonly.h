@@ -1,6 +1,6 @@
 #pragma once
 
-#include "pathcodec.h"
+#include "platform/pathcodec.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "windowhooks.h"
+#include "controller/windowhooks.h"
 
 #include <QList>
 

@@ -1,6 +1,6 @@
 #include "testtree.h"
 
-#include "pathcodec.h"
+#include "platform/pathcodec.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "windowsizer.h"
+#include "ui/windowsizer.h"
 
 #include <QTest>
 #include <QWidget>

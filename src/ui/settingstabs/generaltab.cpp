@@ -1,9 +1,9 @@
-#include "applanguage.h"
-#include "formtext.h"
-#include "localization.h"
-#include "settingseditor.h"
-#include "settingspage.h"
-#include "settingstabs.h"
+#include "appearance/applanguage.h"
+#include "appearance/settingseditor.h"
+#include "platform/localization.h"
+#include "ui/formtext.h"
+#include "ui/settingstabs/settingspage.h"
+#include "ui/settingstabs/settingstabs.h"
 
 #include <QCheckBox>
 #include <QFormLayout>

@@ -1,7 +1,7 @@
-#include "icondesigncell.h"
+#include "ui/settingstabs/icondesigncell.h"
 
-#include "appiconpainter.h"
-#include "formtext.h"
+#include "ui/appiconpainter.h"
+#include "ui/formtext.h"
 
 #include <QPainter>
 #include <QStyle>

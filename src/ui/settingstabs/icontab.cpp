@@ -1,10 +1,10 @@
-#include "appiconpainter.h"
-#include "formtext.h"
-#include "icondesigncell.h"
-#include "localization.h"
-#include "settingseditor.h"
-#include "settingspage.h"
-#include "settingstabs.h"
+#include "appearance/settingseditor.h"
+#include "platform/localization.h"
+#include "ui/appiconpainter.h"
+#include "ui/formtext.h"
+#include "ui/settingstabs/icondesigncell.h"
+#include "ui/settingstabs/settingspage.h"
+#include "ui/settingstabs/settingstabs.h"
 
 #include <QCheckBox>
 #include <QDir>

@@ -1,12 +1,12 @@
-#include "externaltool.h"
-#include "formtext.h"
-#include "localization.h"
-#include "pathcodec.h"
-#include "pathnames.h"
-#include "settingseditor.h"
-#include "settingspage.h"
-#include "settingstabs.h"
-#include "symbolicons.h"
+#include "appearance/externaltool.h"
+#include "appearance/settingseditor.h"
+#include "platform/localization.h"
+#include "platform/pathcodec.h"
+#include "platform/pathnames.h"
+#include "ui/formtext.h"
+#include "ui/settingstabs/settingspage.h"
+#include "ui/settingstabs/settingstabs.h"
+#include "ui/symbolicons.h"
 
 #include <QFileDialog>
 #include <QGridLayout>

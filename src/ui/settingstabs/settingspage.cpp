@@ -1,6 +1,6 @@
-#include "settingspage.h"
+#include "ui/settingstabs/settingspage.h"
 
-#include "settingseditor.h"
+#include "appearance/settingseditor.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settingsdraft.h"
+#include "appearance/settingsdraft.h"
 
 #include <QComboBox>
 #include <QScrollArea>

@@ -1,6 +1,6 @@
-#include "themepreview.h"
+#include "ui/settingstabs/themepreview.h"
 
-#include "themedpieces.h"
+#include "ui/themedpieces.h"
 
 #include <QApplication>
 #include <QPainter>

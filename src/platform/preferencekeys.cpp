@@ -1,4 +1,4 @@
-#include "preferencekeys.h"
+#include "platform/preferencekeys.h"
 
 #include <cmath>
 

@@ -1,4 +1,4 @@
-#include "setidmembers.h"
+#include "transfer/setidmembers.h"
 
 #include <algorithm>
 #include <array>

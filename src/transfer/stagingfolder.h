@@ -1,7 +1,7 @@
 #pragma once
 
-#include "fileerror.h"
-#include "uniquefd.h"
+#include "platform/fileerror.h"
+#include "platform/uniquefd.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,15 +1,15 @@
-#include "archivetools.h"
+#include "transfer/archivetools.h"
 
-#include "directoryreader.h"
-#include "fileoperations.h"
-#include "pathcodec.h"
-#include "pathnames.h"
-#include "posixpath.h"
-#include "setidmembers.h"
-#include "stagingfolder.h"
-#include "statat.h"
-#include "toolprocess.h"
-#include "uniquefd.h"
+#include "platform/pathcodec.h"
+#include "platform/pathnames.h"
+#include "platform/posixpath.h"
+#include "platform/statat.h"
+#include "platform/toolprocess.h"
+#include "platform/uniquefd.h"
+#include "transfer/directoryreader.h"
+#include "transfer/fileoperations.h"
+#include "transfer/setidmembers.h"
+#include "transfer/stagingfolder.h"
 
 #include <QList>
 #include <array>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "archivetools.h"
+#include "transfer/archivetools.h"
 
 // Finds the archive members whose set-user-id or set-group-id bits the unpacking tools drop
 // without a word, so the user can be told. The device files, FIFOs and sockets tar makes are

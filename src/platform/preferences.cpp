@@ -1,9 +1,9 @@
-#include "preferences.h"
+#include "platform/preferences.h"
 
-#include "filereplace.h"
-#include "jsonsettingsformat.h"
-#include "pathcodec.h"
-#include "uniquefd.h"
+#include "platform/filereplace.h"
+#include "platform/jsonsettingsformat.h"
+#include "platform/pathcodec.h"
+#include "platform/uniquefd.h"
 
 #include <QCoreApplication>
 #include <QDateTime>

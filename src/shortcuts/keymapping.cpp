@@ -1,6 +1,6 @@
-#include "keymapping.h"
+#include "shortcuts/keymapping.h"
 
-#include "keycombo.h"
+#include "shortcuts/keycombo.h"
 
 #include <QKeyEvent>
 #include <array>

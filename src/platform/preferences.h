@@ -1,7 +1,7 @@
 #pragma once
 
-#include "fileerror.h"
-#include "preferencekeys.h"
+#include "platform/fileerror.h"
+#include "platform/preferencekeys.h"
 
 #include <QMap>
 #include <QObject>

@@ -1,9 +1,9 @@
-#include "stagingfolder.h"
+#include "transfer/stagingfolder.h"
 
-#include "fileoperations.h"
-#include "pathcodec.h"
-#include "pathnames.h"
-#include "posixpath.h"
+#include "platform/pathcodec.h"
+#include "platform/pathnames.h"
+#include "platform/posixpath.h"
+#include "transfer/fileoperations.h"
 
 #include <QRandomGenerator>
 #include <cerrno>

@@ -1,7 +1,7 @@
-#include "externaltool.h"
+#include "appearance/externaltool.h"
 
-#include "localization.h"
-#include "rawvalue.h"
+#include "platform/localization.h"
+#include "platform/rawvalue.h"
 
 const QList<ExternalTool> &allExternalTools()
 {
