@@ -1,3 +1,4 @@
+#include "controller/places.h"
 #include "controllerfixture.h"
 #include "mainwindow.h"
 #include "panemodel.h"
@@ -163,8 +164,8 @@ void SidebarTest::sections()
                           QStringLiteral("Ordner hierher ziehen"),
                           QStringLiteral("Orte"),
                           QStringLiteral("System")}));
-    QCOMPARE(mine, 1 + f.state().defaultPlaces().size());
-    QCOMPARE(selectedText(view), f.state().defaultPlaces().first().name);
+    QCOMPARE(mine, 1 + defaultPlaces().size());
+    QCOMPARE(selectedText(view), defaultPlaces().first().name);
 }
 
 // A stick plugged in while the sidebar is on screen appears under "Orte" at the desktop's
@@ -194,7 +195,7 @@ void SidebarTest::volumesFollowMounts()
     QCOMPARE(shownVolumes(), QStringList({QStringLiteral("System")}));
     // The pane was on the stick: it went up to the folder above, and the sidebar marks it.
     QCOMPARE(f.state().left().url(), home());
-    QCOMPARE(selectedText(view), f.state().defaultPlaces().first().name);
+    QCOMPARE(selectedText(view), defaultPlaces().first().name);
 }
 
 void SidebarTest::clickNavigates_data()
@@ -215,10 +216,8 @@ void SidebarTest::clickNavigates()
     ControllerFixture f;
     f.desktop.volumes = {{QStringLiteral("System"), QStringLiteral("/")}};
     BivaneState &state = f.state();
-    state.addFavorites({home(QStringLiteral("Fotos"))});
-    state.setFavoriteName(home(QStringLiteral("Fotos")),
-                          home(QStringLiteral("Fotos")),
-                          QStringLiteral("Meine Fotos"));
+    state.favorites().add({home(QStringLiteral("Fotos"))});
+    state.favorites().setName(home(QStringLiteral("Fotos")), QStringLiteral("Meine Fotos"));
     state.left().navigate(home());
     SidebarView view(state, state.left());
     view.show();
@@ -226,7 +225,7 @@ void SidebarTest::clickNavigates()
     clickRow(view, entry);
     QCOMPARE(state.left().url(), folder);
     QCOMPARE(selectedText(view),
-             entry == QStringLiteral("Orte") ? state.defaultPlaces().first().name : entry);
+             entry == QStringLiteral("Orte") ? defaultPlaces().first().name : entry);
 }
 
 // In the main window Tab reaches the sidebars; there the arrows go from entry to entry and
@@ -305,7 +304,7 @@ void SidebarTest::droppedFolders()
     QStringList stored;
     for (const QString &name : favorites)
         stored.append(home(name));
-    QCOMPARE(f.state().customFavorites(), stored);
+    QCOMPARE(f.state().favorites().folders(), stored);
     QCOMPARE(f.preferences.stringListValue(Pref::customFavorites), stored);
     const QStringList texts = rowTexts(view);
     const qsizetype mine = texts.indexOf(QStringLiteral("Meine Favoriten"));

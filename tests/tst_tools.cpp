@@ -134,14 +134,17 @@ void ToolsTest::previewFollowsTheSelection()
     QuickLookController &preview = state.quickLookController();
     left.setSelection({home(QStringLiteral("a.txt"))});
     QVERIFY(state.perform(ShortcutAction::quickLook));
+    const auto pressDown = [&preview] {
+        QVERIFY(preview.handleKeyPress(QKeyEvent(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier)));
+    };
 
     // The preview's arrows move the pane's selection, and the preview follows.
     const qsizetype start = preview.currentIndex();
     QVERIFY(start >= 0);
-    state.previewArrow(+1);
+    pressDown();
     QCOMPARE(preview.currentIndex(), start + 1);
     QCOMPARE(left.selection(), QSet<QString>({preview.currentItem()}));
-    state.moveSelection(left, -1); // Down and Up in the pane do the same
+    state.selectionMovement().move(left, -1); // Down and Up in the pane do the same
     QCOMPARE(preview.currentItem(), home(QStringLiteral("a.txt")));
 
     // Only the active pane moves the preview.
@@ -150,7 +153,7 @@ void ToolsTest::previewFollowsTheSelection()
 
     // In the column browser the preview follows the deepest column.
     left.setViewMode(ViewMode::columns);
-    state.previewArrow(+1);
+    pressDown();
     QCOMPARE(left.columnPath().size(), 1);
     QCOMPARE(preview.currentItem(), left.columnPath().last());
 
