@@ -835,9 +835,9 @@ void MainWindowTest::quittingStopsARunningCopy()
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window.get()));
 
-    state.startTransfer({home(QStringLiteral("Work/folder"))},
-                        home(QStringLiteral("Downloads")),
-                        TransferKind::copy);
+    state.transfers().start({home(QStringLiteral("Work/folder"))},
+                            home(QStringLiteral("Downloads")),
+                            TransferKind::copy);
     QVERIFY(state.transfers().active());
     QTRY_COMPARE(state.transfers().active()->currentName(), QStringLiteral("folder"));
     QTRY_VERIFY(QFileInfo::exists(destination)); // a partial copy

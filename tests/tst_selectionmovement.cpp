@@ -33,6 +33,7 @@ private slots:
     void openingTheSelection();
     void treeKeys();
     void columnBrowserKeys();
+    void columnListingIsReadOncePerKey();
     void sidebarStepping();
 };
 
@@ -170,6 +171,37 @@ void SelectionMovementTest::columnBrowserKeys()
     pane.setColumnPath({});
     state.columns().left(pane);
     QCOMPARE(pane.url(), QDir::cleanPath(home(QStringLiteral(".."))));
+}
+
+// A column is read once for its pane, folder, hidden-files setting and reload of the pane: a
+// file made meanwhile shows only after one of them changed, or after the column was forgotten.
+void SelectionMovementTest::columnListingIsReadOncePerKey()
+{
+    makeFiles(home(QStringLiteral("f")), {QStringLiteral("a")});
+    ControllerFixture fixture;
+    BivaneState &state = fixture.state();
+    ColumnNavigation &columns = state.columns();
+    const QString folder = home(QStringLiteral("f"));
+    const auto count = [&](const PaneModel &pane) {
+        return columns.listing(pane, folder).size();
+    };
+    QCOMPARE(count(state.left()), 1);
+    makeFiles(folder, {QStringLiteral("b"), QStringLiteral(".c")});
+    QCOMPARE(count(state.left()), 1);
+    QCOMPARE(count(state.right()), 2); // the other pane reads its own
+
+    columns.forget(state.left(), folder);
+    QCOMPARE(count(state.left()), 2);
+    makeFiles(folder, {QStringLiteral("d")});
+    QCOMPARE(count(state.left()), 2);
+    state.left().setShowHidden(true);
+    QCOMPARE(count(state.left()), 4);
+    makeFiles(folder, {QStringLiteral("e")});
+    state.left().reload();
+    QCOMPARE(count(state.left()), 5);
+    QCOMPARE(count(state.right()), 2);
+    QCOMPARE(ColumnNavigation::listingKey(state.left(), folder),
+             (ColumnListingKey{&state.left(), folder, true, state.left().reloadToken()}));
 }
 
 void SelectionMovementTest::sidebarStepping()

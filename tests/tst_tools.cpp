@@ -174,30 +174,28 @@ void ToolsTest::previewFollowsTheSelection()
 void ToolsTest::previewKeys_data()
 {
     QTest::addColumn<int>("key");
-    QTest::addColumn<bool>("withHandler");
     QTest::addColumn<QString>("expected"); // consumed?, the steps handed on, open afterwards?
-    QTest::newRow("down") << int(Qt::Key_Down) << true << "consumed +1 open";
-    QTest::newRow("right") << int(Qt::Key_Right) << true << "consumed +1 open";
-    QTest::newRow("up") << int(Qt::Key_Up) << true << "consumed -1 open";
-    QTest::newRow("left") << int(Qt::Key_Left) << true << "consumed -1 open";
-    QTest::newRow("arrow without a handler") << int(Qt::Key_Down) << false << "consumed open";
-    QTest::newRow("escape") << int(Qt::Key_Escape) << true << "consumed closed";
-    QTest::newRow("the quick-look key") << int(Qt::Key_Space) << true << "consumed closed";
-    QTest::newRow("the view key") << int(Qt::Key_F3) << true << "consumed closed";
-    QTest::newRow("an unbound letter") << int(Qt::Key_Q) << true << "passed open";
+    QTest::newRow("down") << int(Qt::Key_Down) << "consumed +1 open";
+    QTest::newRow("right") << int(Qt::Key_Right) << "consumed +1 open";
+    QTest::newRow("up") << int(Qt::Key_Up) << "consumed -1 open";
+    QTest::newRow("left") << int(Qt::Key_Left) << "consumed -1 open";
+    QTest::newRow("escape") << int(Qt::Key_Escape) << "consumed closed";
+    QTest::newRow("the quick-look key") << int(Qt::Key_Space) << "consumed closed";
+    QTest::newRow("the view key") << int(Qt::Key_F3) << "consumed closed";
+    QTest::newRow("an unbound letter") << int(Qt::Key_Q) << "passed open";
 }
 
 void ToolsTest::previewKeys()
 {
     QFETCH(int, key);
-    QFETCH(bool, withHandler);
     QFETCH(QString, expected);
     ControllerFixture fixture;
-    QuickLookController &preview = fixture.state().quickLookController();
+    QuickLookController preview(fixture.shortcuts);
     preview.replace({home(QStringLiteral("a.txt")), home(QStringLiteral("b.txt"))}, {});
     QStringList steps;
-    if (withHandler)
-        preview.setArrowHandler([&](int step) { steps.append(QString::asprintf("%+d", step)); });
+    connect(&preview, &QuickLookController::arrowPressed, &preview, [&](int step) {
+        steps.append(QString::asprintf("%+d", step));
+    });
 
     const QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
     const QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier);

@@ -33,7 +33,7 @@ SelectionPreview::SelectionPreview(BivaneState &state, QuickLookController &prev
 {
     for (PaneModel *pane : {&state.left(), &state.right()})
         connect(pane, &PaneModel::selectionChanged, this, [this, pane] { follow(*pane); });
-    m_preview.setArrowHandler([this](int by) { step(by); });
+    connect(&m_preview, &QuickLookController::arrowPressed, this, &SelectionPreview::moveBy);
 }
 
 void SelectionPreview::toggle(const QSet<QString> &selection, PaneModel &pane)
@@ -50,7 +50,7 @@ void SelectionPreview::follow(PaneModel &pane)
         m_preview.replace(list->items, list->first);
 }
 
-void SelectionPreview::step(int step)
+void SelectionPreview::moveBy(int step)
 {
     PaneModel &pane = m_state.activePane();
     if (!m_state.isRetro() && pane.viewMode() == ViewMode::columns)

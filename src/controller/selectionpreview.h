@@ -38,7 +38,7 @@ private:
     // The open preview follows the active pane's selection.
     void follow(PaneModel &pane);
     // The preview's arrow keys move the active pane's selection.
-    void step(int step);
+    void moveBy(int step);
 
     BivaneState &m_state;
     QuickLookController &m_preview;
