@@ -272,6 +272,8 @@ void BivaneStateTest::themeAndTreeSettingsAreFollowed()
     QVERIFY(state.isRetro());
     QVERIFY(state.left().treeMode());
     QVERIFY(state.right().treeMode());
+    state.left().setViewMode(ViewMode::columns);
+    QCOMPARE(state.shownViewMode(state.left()), ViewMode::list); // the retro themes show lists
 
     QSignalSpy retroChanged(&state, &BivaneState::isRetroChanged);
     fixture.preferences.setValue(Pref::themePreset, QStringLiteral("greenTerminal"));
@@ -279,6 +281,7 @@ void BivaneStateTest::themeAndTreeSettingsAreFollowed()
     fixture.preferences.setValue(Pref::themePreset, QStringLiteral("dark"));
     QVERIFY(!state.isRetro());
     QCOMPARE(retroChanged.count(), 1);
+    QCOMPARE(state.shownViewMode(state.left()), ViewMode::columns);
     fixture.preferences.setValue(Pref::listTreeView, false);
     QVERIFY(!state.left().treeMode());
     QVERIFY(!state.right().treeMode());

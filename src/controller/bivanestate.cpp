@@ -132,6 +132,11 @@ BivaneState::~BivaneState()
     m_desktop.watchMounts({});
 }
 
+ViewMode BivaneState::shownViewMode(const PaneModel &pane) const
+{
+    return m_isRetro ? ViewMode::list : pane.viewMode();
+}
+
 void BivaneState::setErrorMessage(const QString &message)
 {
     assign(m_errorMessage, message, &BivaneState::errorMessageChanged);

@@ -11,6 +11,7 @@
 #include "controller/selectionorder.h"
 #include "controller/toollauncher.h"
 #include "controller/transfers.h"
+#include "model/viewmode.h"
 #include "platform/desktopservices.h"
 #include "platform/fileerror.h"
 #include "shortcutaction.h"
@@ -88,6 +89,8 @@ public:
     FocusZone focusZone() const { return m_focusZone; }
     // A retro theme is chosen: the panes show their list whatever their view mode.
     bool isRetro() const { return m_isRetro; }
+    // What `pane` shows: its view mode, the list in the retro themes.
+    ViewMode shownViewMode(const PaneModel &pane) const;
     bool showShortcuts() const { return m_showShortcuts; }
 
     void setErrorMessage(const QString &message);

@@ -89,8 +89,7 @@ bool BivaneState::handleArrowKey(quint16 keyCode)
 // The arrow keys in a pane's file area, by what the pane shows.
 bool BivaneState::handleListArrowKey(quint16 keyCode, PaneModel &pane)
 {
-    // The retro themes always show their list.
-    const ViewMode mode = m_isRetro ? ViewMode::list : pane.viewMode();
+    const ViewMode mode = shownViewMode(pane);
     if (mode == ViewMode::columns) {
         switch (keyCode) {
         case KeyCode::left:

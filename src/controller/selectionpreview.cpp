@@ -53,7 +53,7 @@ void SelectionPreview::follow(PaneModel &pane)
 void SelectionPreview::moveBy(int step)
 {
     PaneModel &pane = m_state.activePane();
-    if (!m_state.isRetro() && pane.viewMode() == ViewMode::columns)
+    if (m_state.shownViewMode(pane) == ViewMode::columns)
         m_state.columns().move(pane, step);
     else
         m_state.selectionMovement().move(pane, step);

@@ -219,7 +219,7 @@ void PaneView::showContent()
     // The retro presets show the list whatever the view mode; the mode itself stays.
     // An unreadable folder: the retro list says so in its own text, the others give way to the
     // desktop's empty-state page.
-    const ViewMode mode = m_state.isRetro() ? ViewMode::list : m_pane.viewMode();
+    const ViewMode mode = m_state.shownViewMode(m_pane);
     if (!m_pane.errorMessage().isNull() && !m_state.isRetro())
         m_content->setCurrentIndex(emptyStatePage);
     else
