@@ -2,6 +2,7 @@
 #include "controllerfixture.h"
 #include "mainwindow.h"
 #include "panemodel.h"
+#include "paneview.h"
 #include "preferencekeys.h"
 #include "presetrows.h"
 #include "sidebarview.h"
@@ -13,6 +14,7 @@
 #include <QApplication>
 #include <QMenu>
 #include <QMimeData>
+#include <QToolButton>
 
 namespace {
 
@@ -128,6 +130,7 @@ private slots:
     void init();
     void sections();
     void volumesFollowMounts();
+    void starAndSidebarShareTheFavorites();
     void clickNavigates_data();
     void clickNavigates();
     void keysNavigate();
@@ -196,6 +199,45 @@ void SidebarTest::volumesFollowMounts()
     // The pane was on the stick: it went up to the folder above, and the sidebar marks it.
     QCOMPARE(f.state().left().url(), home());
     QCOMPARE(selectedText(view), defaultPlaces().first().name);
+}
+
+// The pane's star adds its folder to the favourites and takes it away again; the sidebar shows
+// the favourites as they are.
+void SidebarTest::starAndSidebarShareTheFavorites()
+{
+    ControllerFixture f;
+    BivaneState &state = f.state();
+    state.left().navigate(home(QStringLiteral("Projekte")));
+    PaneView pane(state, state.left());
+    SidebarView sidebar(state, state.right());
+    pane.show();
+    sidebar.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&pane));
+    const auto star = [&pane]() -> QToolButton * {
+        for (QToolButton *button : pane.findChildren<QToolButton *>()) {
+            if (button->text() == QStringLiteral("☆") || button->text() == QStringLiteral("★"))
+                return button;
+        }
+        return nullptr;
+    };
+    const auto favoritesShown = [&sidebar] {
+        const QStringList texts = rowTexts(sidebar);
+        const qsizetype mine = texts.indexOf(QStringLiteral("Meine Favoriten"));
+        return texts.mid(mine + 1, texts.indexOf(QStringLiteral("Orte")) - mine - 1);
+    };
+    QVERIFY(star());
+    QCOMPARE(star()->toolTip(), QStringLiteral("Ordner zu Favoriten hinzufügen"));
+
+    QTest::mouseClick(star(), Qt::LeftButton);
+    QCOMPARE(star()->text(), QStringLiteral("★"));
+    QCOMPARE(star()->toolTip(), QStringLiteral("Aus Favoriten entfernen"));
+    QCOMPARE(favoritesShown(), QStringList({QStringLiteral("Projekte")}));
+    QCOMPARE(f.preferences.stringListValue(Pref::customFavorites),
+             QStringList({home(QStringLiteral("Projekte"))}));
+
+    QTest::mouseClick(star(), Qt::LeftButton);
+    QCOMPARE(star()->text(), QStringLiteral("☆"));
+    QCOMPARE(favoritesShown(), QStringList({QStringLiteral("Ordner hierher ziehen")}));
 }
 
 void SidebarTest::clickNavigates_data()
