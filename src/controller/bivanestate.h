@@ -17,7 +17,6 @@
 #include "shortcutaction.h"
 #include "startlocation.h"
 
-#include <QMap>
 #include <QObject>
 #include <QPointer>
 #include <QStringList>
@@ -25,7 +24,6 @@
 #include <memory>
 #include <optional>
 
-class DesktopServices;
 class PaneModel;
 class Preferences;
 class QuickLookController;
