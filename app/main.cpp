@@ -141,6 +141,7 @@ int main(int argc, char *argv[])
                       ShortcutStore::shared(),
                       desktop,
                       startLocations(argumentsWithoutQt));
+    QObject::connect(&state, &BivaneState::restartRequested, &app, [] { relaunch(); });
     MainWindow window(state);
     if (options.isSet(reportFirstPaint))
         new FirstPaintReporter(sinceStart, window);

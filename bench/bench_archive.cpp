@@ -156,7 +156,7 @@ int main(int argc, char *argv[])
     };
     const auto ourPack = [&] {
         return millisecondsOfTask(state,
-                                  [&](PaneModel &pane) { state.packBuiltIn({folder}, pane); });
+                                  [&](PaneModel &pane) { state.archives().packBuiltIn({folder}, pane); });
     };
     const auto zipPack = [&] {
         return millisecondsOfTool(
@@ -164,7 +164,7 @@ int main(int argc, char *argv[])
     };
     const auto ourUnpack = [&] {
         return millisecondsOfTask(
-            state, [&](PaneModel &pane) { state.unpackSelection({tarArchive}, pane); });
+            state, [&](PaneModel &pane) { state.archives().unpack({tarArchive}, pane); });
     };
     const auto tarUnpack = [&] {
         QDir().mkpath(tarFolder);

@@ -194,11 +194,11 @@ int run(int entries)
         while (shownRows() == 0)
             QApplication::processEvents(QEventLoop::WaitForMoreEvents);
     });
-    state.columnsRight(pane);
+    state.columns().right(pane);
     QList<double> steps;
     for (int step = 0; step < kColumnSteps; ++step) {
         steps << millisecondsOf([&] {
-            state.columnsMove(pane, +1);
+            state.columns().move(pane, +1);
             QApplication::processEvents();
         });
     }

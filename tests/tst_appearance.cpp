@@ -263,12 +263,13 @@ void AppearanceTest::languageChoiceAndRestart()
             },
             [&] { calls << "quit"; });
     };
-    fixture.state().askForRestart(restart);
+    QObject::connect(&fixture.state(), &BivaneState::restartRequested, restart);
+    fixture.state().askForRestart();
     QCOMPARE(fixture.window.questions.last().message, QStringLiteral("Sprache geändert"));
     QCOMPARE(fixture.window.questions.last().cancelTitle, QStringLiteral("Später"));
     fixture.state().finishQuestion({Question::kCancel, {}});
     QVERIFY(calls.isEmpty());
-    fixture.state().askForRestart(restart);
+    fixture.state().askForRestart();
     fixture.state().finishQuestion({Question::kConfirm, {}});
     QCOMPARE(calls,
              QByteArrayList({QFile::encodeName(QCoreApplication::applicationFilePath()),

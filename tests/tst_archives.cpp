@@ -1,3 +1,4 @@
+#include "controller/selectionorder.h"
 #include "controllerfixture.h"
 #include "itemnames.h"
 #include "model/panemodel.h"
@@ -165,7 +166,8 @@ void ArchivesTest::treeModePacksOneFolder()
     writeFile(home(QStringLiteral("a/b/y")), "y");
     ControllerFixture fixture;
     BivaneState &state = fixture.state();
-    state.packBuiltIn({home(QStringLiteral("a/x")), home(QStringLiteral("a/b/y"))}, state.left());
+    state.archives().packBuiltIn({home(QStringLiteral("a/x")), home(QStringLiteral("a/b/y"))},
+                                 state.left());
     QVERIFY(waitForTasks(state));
     QCOMPARE(membersOf(home(QStringLiteral("a/b/y.zip"))), QStringList({"y"}));
     QCOMPARE(namesIn(home(QStringLiteral("a"))), QStringList({"b", "x"}));
@@ -646,9 +648,8 @@ void ArchivesTest::otherKindsAndAssignedPrograms()
                                   home(QStringLiteral("y.zip")),
                                   home(QStringLiteral("z.tar.gz"))};
     QCOMPARE(fixture.desktop.calls,
-             QList<DesktopCall>(
-                 {{DesktopCall::Kind::openWith, archives, program},
-                  {DesktopCall::Kind::openWith, BivaneState::sortedByPath(selection), program}}));
+             QList<DesktopCall>({{DesktopCall::Kind::openWith, archives, program},
+                                 {DesktopCall::Kind::openWith, sortedByPath(selection), program}}));
     QCOMPARE(namesIn(home()),
              QStringList(
                  {"bin", "Downloads", "liesmich.txt", "notes.gz", "x.rar", "y.zip", "z.tar.gz"}));

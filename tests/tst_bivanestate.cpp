@@ -1,4 +1,5 @@
 #include "controller/bivanestate.h"
+#include "controller/places.h"
 #include "controllerfixture.h"
 #include "model/panemodel.h"
 #include "platform/jsonsettingsformat.h"
@@ -7,6 +8,7 @@
 #include "testmain.h"
 
 #include <QDir>
+#include <QSignalSpy>
 #include <cerrno>
 #include <memory>
 #include <pwd.h>
@@ -29,6 +31,7 @@ private slots:
     void errorsTellWhatStandsInTheWay_data();
     void errorsTellWhatStandsInTheWay();
     void showHiddenReachesBothPanes();
+    void themeAndTreeSettingsAreFollowed();
     void columnLayoutSurvivesARestart();
     void unreadablePreferencesAreKeptAndTold();
 };
@@ -74,7 +77,7 @@ void BivaneStateTest::rightPaneStartsOnTheUsersDownloadsFolder()
     QCOMPARE(fixture.state().right().url(), home(expected));
     QVERIFY(fixture.state().right().errorMessage().isNull());
     if (!downloads.isEmpty()) // the same folder as the sidebar's place
-        QCOMPARE(BivaneState::placeFolder(BivaneState::Place::downloads), home(downloads));
+        QCOMPARE(placeFolder(Place::downloads), home(downloads));
 }
 
 void BivaneStateTest::startLocationsOpenInThePanes()
@@ -143,7 +146,7 @@ void BivaneStateTest::cyclingSkipsHiddenSidebars()
     state.focus(from);
     state.left().setShowSidebar(leftSidebar);
     state.right().setShowSidebar(rightSidebar);
-    state.cycleZone(forward ? BivaneState::Direction::forward : BivaneState::Direction::backward);
+    QVERIFY(state.perform(forward ? ShortcutAction::nextZone : ShortcutAction::prevZone));
     QCOMPARE(state.focusZone(), to);
     QCOMPARE(state.active(), sideOf(to));
     QCOMPARE(fixture.window.focusRequests.last(), to);
@@ -238,7 +241,7 @@ void BivaneStateTest::errorsTellWhatStandsInTheWay()
     // A refused access that caused another failure is found behind it.
     FileError wrapped{EIO, home(), QStringLiteral("Kopieren fehlgeschlagen.")};
     wrapped.underlying = std::make_shared<FileError>(FileError{code, home(failing)});
-    QCOMPARE(BivaneState::isPermissionError(wrapped), code != ENOENT);
+    QCOMPARE(wrapped.accessDenial() != nullptr, code != ENOENT);
     state.reportError(wrapped, sentence);
     QStringList parts{sentence, wrapped.message, expected.section(QStringLiteral("\n\n"), 1)};
     parts.removeAll(QString());
@@ -258,6 +261,30 @@ void BivaneStateTest::showHiddenReachesBothPanes()
     state.right().setShowHidden(false);
     state.setShowHidden(true);
     QVERIFY(state.right().showHidden());
+}
+
+void BivaneStateTest::themeAndTreeSettingsAreFollowed()
+{
+    Fixture fixture;
+    fixture.preferences.setValue(Pref::themePreset, QStringLiteral("amber"));
+    fixture.preferences.setValue(Pref::listTreeView, true);
+    BivaneState &state = fixture.state();
+    QVERIFY(state.isRetro());
+    QVERIFY(state.left().treeMode());
+    QVERIFY(state.right().treeMode());
+    state.left().setViewMode(ViewMode::columns);
+    QCOMPARE(state.shownViewMode(state.left()), ViewMode::list); // the retro themes show lists
+
+    QSignalSpy retroChanged(&state, &BivaneState::isRetroChanged);
+    fixture.preferences.setValue(Pref::themePreset, QStringLiteral("greenTerminal"));
+    QCOMPARE(retroChanged.count(), 0); // retro before and after
+    fixture.preferences.setValue(Pref::themePreset, QStringLiteral("dark"));
+    QVERIFY(!state.isRetro());
+    QCOMPARE(retroChanged.count(), 1);
+    QCOMPARE(state.shownViewMode(state.left()), ViewMode::columns);
+    fixture.preferences.setValue(Pref::listTreeView, false);
+    QVERIFY(!state.left().treeMode());
+    QVERIFY(!state.right().treeMode());
 }
 
 void BivaneStateTest::columnLayoutSurvivesARestart()

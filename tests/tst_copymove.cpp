@@ -20,7 +20,7 @@ namespace {
 // Waits until the controller's run has ended.
 bool waitForRun(BivaneState &state)
 {
-    return QTest::qWaitFor([&] { return state.activeTransfer() == nullptr; }, 20000);
+    return QTest::qWaitFor([&] { return state.transfers().active() == nullptr; }, 20000);
 }
 
 } // namespace
@@ -66,7 +66,7 @@ void CopyMoveTest::questionNamesItemsAndTarget()
     QCOMPARE(asked.confirmTitle, QStringLiteral("Kopieren"));
     QVERIFY(!asked.destructive);
     state.finishQuestion({Question::kCancel, {}}); // Escape
-    QVERIFY(!state.activeTransfer());
+    QVERIFY(!state.transfers().active());
     QVERIFY(namesIn(home(QStringLiteral("Ziel"))).isEmpty());
 
     state.left().setSelection({home(QStringLiteral("a.txt")),
@@ -92,24 +92,24 @@ void CopyMoveTest::namesStayUnique()
     ControllerFixture fixture;
     fixture.preferences.setValue(Pref::confirmCopyMove, false);
     BivaneState &state = fixture.state();
-    state.startTransfer({home(QStringLiteral("x/a.txt")), home(QStringLiteral("y/a.txt"))},
-                        home(QStringLiteral("Ziel")),
-                        TransferKind::copy);
+    state.transfers().start({home(QStringLiteral("x/a.txt")), home(QStringLiteral("y/a.txt"))},
+                            home(QStringLiteral("Ziel")),
+                            TransferKind::copy);
     QVERIFY(waitForRun(state));
     QCOMPARE(namesIn(home(QStringLiteral("Ziel"))), QStringList({"a 2.txt", "a 3.txt", "a.txt"}));
 
     // Into an empty folder, two equal names become "a.txt" and "a 2.txt".
     QDir().mkpath(home(QStringLiteral("leer")));
-    state.startTransfer({home(QStringLiteral("x/a.txt")), home(QStringLiteral("y/a.txt"))},
-                        home(QStringLiteral("leer")),
-                        TransferKind::copy);
+    state.transfers().start({home(QStringLiteral("x/a.txt")), home(QStringLiteral("y/a.txt"))},
+                            home(QStringLiteral("leer")),
+                            TransferKind::copy);
     QVERIFY(waitForRun(state));
     QCOMPARE(namesIn(home(QStringLiteral("leer"))), QStringList({"a 2.txt", "a.txt"}));
     QFile copy(home(QStringLiteral("leer/a 2.txt")));
     QVERIFY(copy.open(QIODevice::ReadOnly));
     QCOMPARE(copy.readAll(), QByteArray("y"));
     // Copying into the item's own folder makes a numbered copy beside it.
-    state.startTransfer(
+    state.transfers().start(
         {home(QStringLiteral("x/a.txt"))}, home(QStringLiteral("x")), TransferKind::copy);
     QVERIFY(waitForRun(state));
     QCOMPARE(namesIn(home(QStringLiteral("x"))), QStringList({"a 2.txt", "a.txt"}));
@@ -119,9 +119,10 @@ void CopyMoveTest::namesStayUnique()
     const QString longName = QString(251, QLatin1Char('l')) + QStringLiteral(".txt");
     writeFile(home(QStringLiteral("x/") + longName), "lang");
     writeFile(home(QStringLiteral("Ziel/") + longName), "alt");
-    state.startTransfer({home(QStringLiteral("x/") + longName), home(QStringLiteral("x/a.txt"))},
-                        home(QStringLiteral("Ziel")),
-                        TransferKind::copy);
+    state.transfers().start(
+        {home(QStringLiteral("x/") + longName), home(QStringLiteral("x/a.txt"))},
+        home(QStringLiteral("Ziel")),
+        TransferKind::copy);
     QVERIFY(waitForRun(state));
     QVERIFY2(state.errorMessage().isNull(), qPrintable(state.errorMessage()));
     const QString shortened = QString(249, QLatin1Char('l')) + QStringLiteral(" 2.txt");
@@ -156,7 +157,7 @@ void CopyMoveTest::itemsNeverGoIntoThemselves()
     // q cannot go into itself, however the target is spelled; the other item still goes.
     for (TransferKind kind : {TransferKind::copy, TransferKind::move}) {
         state.setErrorMessage({});
-        state.startTransfer(
+        state.transfers().start(
             {home(QStringLiteral("p/q")), home(QStringLiteral("p/other.txt"))}, home(target), kind);
         QVERIFY(waitForRun(state));
         QVERIFY(QFileInfo::exists(home(target + QStringLiteral("/other.txt"))));
@@ -184,13 +185,13 @@ void CopyMoveTest::movesWithinTheVolumeAreRenames()
     BivaneState &state = fixture.state();
 
     // Moving into the folder an item is in: nothing, silently.
-    state.startTransfer({home(QStringLiteral("bleibt.txt"))}, home(), TransferKind::move);
-    QVERIFY(!state.activeTransfer());
+    state.transfers().start({home(QStringLiteral("bleibt.txt"))}, home(), TransferKind::move);
+    QVERIFY(!state.transfers().active());
     QVERIFY(state.errorMessage().isNull());
 
-    state.startTransfer(
+    state.transfers().start(
         {home(QStringLiteral("Ordner"))}, home(QStringLiteral("Ziel")), TransferKind::move);
-    TransferProgress *progress = state.activeTransfer();
+    TransferProgress *progress = state.transfers().active();
     QVERIFY(progress);
     QSignalSpy finished(progress, &TransferProgress::isFinishedChanged);
     QVERIFY(finished.wait(10000) || progress->isFinished());
@@ -208,10 +209,10 @@ void CopyMoveTest::oneRunAtATime()
     ControllerFixture fixture;
     fixture.preferences.setValue(Pref::confirmCopyMove, false);
     BivaneState &state = fixture.state();
-    state.startTransfer(
+    state.transfers().start(
         {home(QStringLiteral("gross.bin"))}, home(QStringLiteral("Ziel")), TransferKind::copy);
-    QVERIFY(state.activeTransfer());
-    state.startTransfer(
+    QVERIFY(state.transfers().active());
+    state.transfers().start(
         {home(QStringLiteral("klein.txt"))}, home(QStringLiteral("Ziel")), TransferKind::copy);
     QCOMPARE(state.errorMessage(),
              QStringLiteral("Es läuft bereits ein Kopier- oder Verschiebevorgang."));
@@ -283,7 +284,7 @@ void CopyMoveTest::failedRunsNameTheFirstFailingItem()
     ControllerFixture fixture;
     fixture.preferences.setValue(Pref::confirmCopyMove, false);
     BivaneState &state = fixture.state();
-    state.startTransfer(
+    state.transfers().start(
         {home(source), home(QStringLiteral("Zweiter"))}, home(QStringLiteral("Ziel")), kind);
     QVERIFY(waitForRun(state));
     QCOMPARE(state.errorMessage(), expected);

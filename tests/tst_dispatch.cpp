@@ -200,7 +200,8 @@ void DispatchTest::actionsWithoutKeys()
 {
     int opened = 0;
     QVERIFY(m_state->perform(ShortcutAction::settings)); // nobody to open it: still taken
-    m_state->setSettingsOpener([&] { ++opened; });
+    QObject receiver;
+    connect(m_state.get(), &BivaneState::settingsRequested, &receiver, [&] { ++opened; });
     QVERIFY(m_state->perform(ShortcutAction::settings));
     QCOMPARE(opened, 1);
 

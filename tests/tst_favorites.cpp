@@ -1,7 +1,10 @@
+#include "controller/places.h"
 #include "controllerfixture.h"
 #include "model/panemodel.h"
 #include "rootonly.h"
 #include "testmain.h"
+
+#include <QGuiApplication>
 
 namespace {
 
@@ -43,72 +46,78 @@ void FavoritesTest::addingSkipsWhatIsNoNewFolder()
 {
     ControllerFixture fixture;
     BivaneState &state = fixture.state();
-    state.addFavorites({home(QStringLiteral("Projekte")),
-                        home(QStringLiteral("Projekte/")),
-                        home(QStringLiteral("datei.txt")),
-                        home(QStringLiteral("fehlt")),
-                        QStringLiteral("relative/path")});
-    QCOMPARE(state.customFavorites(), QStringList({home(QStringLiteral("Projekte"))}));
-    state.addFavorites({home(QStringLiteral("Fotos/../Projekte/."))});
-    QCOMPARE(state.customFavorites().size(), 1);
-    QVERIFY(state.isFavorite(home(QStringLiteral("Projekte/"))));
+    Favorites &favorites = state.favorites();
+    favorites.add({home(QStringLiteral("Projekte")),
+                   home(QStringLiteral("Projekte/")),
+                   home(QStringLiteral("datei.txt")),
+                   home(QStringLiteral("fehlt")),
+                   QStringLiteral("relative/path")});
+    QCOMPARE(favorites.folders(), QStringList({home(QStringLiteral("Projekte"))}));
+    favorites.add({home(QStringLiteral("Fotos/../Projekte/."))});
+    QCOMPARE(favorites.folders().size(), 1);
+    QVERIFY(favorites.isFavorite(home(QStringLiteral("Projekte/"))));
 
-    // The favourite key toggles the active pane's folder.
+    // The favourite key toggles the active pane's folder, as the star does any pane's.
     state.left().navigate(home(QStringLiteral("Fotos")));
     QVERIFY(state.perform(ShortcutAction::favorite));
-    QVERIFY(state.isFavorite(home(QStringLiteral("Fotos"))));
+    QVERIFY(favorites.isFavorite(home(QStringLiteral("Fotos"))));
     QVERIFY(state.perform(ShortcutAction::favorite));
-    QVERIFY(!state.isFavorite(home(QStringLiteral("Fotos"))));
+    QVERIFY(!favorites.isFavorite(home(QStringLiteral("Fotos"))));
+    favorites.toggle(home(QStringLiteral("Musik/")));
+    QVERIFY(favorites.isFavorite(home(QStringLiteral("Musik"))));
+    favorites.toggle(home(QStringLiteral("Musik")));
+    QCOMPARE(favorites.folders(), QStringList({home(QStringLiteral("Projekte"))}));
 }
 
 void FavoritesTest::namesAndRemoval()
 {
     ControllerFixture fixture;
-    BivaneState &state = fixture.state();
+    Favorites &favorites = fixture.state().favorites();
     const QString projects = home(QStringLiteral("Projekte"));
-    state.addFavorites({projects});
-    state.setFavoriteName(projects, projects, QStringLiteral("  Arbeit "));
-    QCOMPARE(namesOf(state.favoriteItems()), QStringList({"Arbeit"}));
-    QCOMPARE(state.favoriteItems().first().symbolName, QStringLiteral("star"));
+    favorites.add({projects});
+    favorites.setName(projects, QStringLiteral("  Arbeit "));
+    QCOMPARE(namesOf(favorites.items()), QStringList({"Arbeit"}));
+    QCOMPARE(favorites.items().first().symbolName, QStringLiteral("star"));
 
     // Spaces only, or the folder's own name, bring the folder's name back.
-    state.setFavoriteName(projects, projects, QStringLiteral("   "));
-    QCOMPARE(namesOf(state.favoriteItems()), QStringList({"Projekte"}));
-    state.setFavoriteName(projects, projects, QStringLiteral("Arbeit"));
-    state.setFavoriteName(projects, projects, QStringLiteral("Projekte"));
-    QVERIFY(state.customFavoriteNames().isEmpty());
+    favorites.setName(projects, QStringLiteral("   "));
+    QCOMPARE(namesOf(favorites.items()), QStringList({"Projekte"}));
+    favorites.setName(projects, QStringLiteral("Arbeit"));
+    favorites.setName(projects + QLatin1Char('/'), QStringLiteral("Projekte"));
+    QVERIFY(favorites.names().isEmpty());
 
     // Removing forgets the name too.
-    state.setFavoriteName(projects, projects, QStringLiteral("Arbeit"));
-    state.removeFavorite(projects + QLatin1Char('/'));
-    QVERIFY(state.customFavorites().isEmpty());
-    state.addFavorites({projects});
-    QCOMPARE(namesOf(state.favoriteItems()), QStringList({"Projekte"}));
+    favorites.setName(projects, QStringLiteral("Arbeit"));
+    favorites.remove(projects + QLatin1Char('/'));
+    QVERIFY(favorites.folders().isEmpty());
+    favorites.add({projects});
+    QCOMPARE(namesOf(favorites.items()), QStringList({"Projekte"}));
 }
 
 void FavoritesTest::movingAndStoredOrder()
 {
     ControllerFixture fixture;
-    BivaneState &state = fixture.state();
+    Favorites &favorites = fixture.state().favorites();
     const QString a = home(QStringLiteral("Projekte"));
     const QString b = home(QStringLiteral("Fotos"));
     const QString c = home(QStringLiteral("Musik"));
-    state.addFavorites({a, b, c});
-    state.moveFavorite(a, -1);
-    QCOMPARE(state.customFavorites(), QStringList({a, b, c}));
-    state.moveFavorite(c, +1);
-    QCOMPARE(state.customFavorites(), QStringList({a, b, c}));
-    state.moveFavorite(a, +1);
-    QCOMPARE(state.customFavorites(), QStringList({b, a, c}));
-    state.moveFavorite(home(QStringLiteral("fehlt")), +1);
-    QCOMPARE(state.customFavorites(), QStringList({b, a, c}));
+    favorites.add({a, b, c});
+    favorites.move(a, -1);
+    QCOMPARE(favorites.folders(), QStringList({a, b, c}));
+    favorites.move(c, +1);
+    QCOMPARE(favorites.folders(), QStringList({a, b, c}));
+    favorites.move(a, +1);
+    QCOMPARE(favorites.folders(), QStringList({b, a, c}));
+    favorites.move(home(QStringLiteral("fehlt")), +1);
+    QCOMPARE(favorites.folders(), QStringList({b, a, c}));
     QCOMPARE(fixture.preferences.stringListValue(Pref::customFavorites), QStringList({b, a, c}));
 
     // A new run reads them back in that order, with their names.
-    state.setFavoriteName(a, a, QStringLiteral("Arbeit"));
+    favorites.setName(a, QStringLiteral("Arbeit"));
     fixture.controller.reset();
-    QCOMPARE(fixture.state().customFavorites(), QStringList({b, a, c}));
-    QCOMPARE(namesOf(fixture.state().favoriteItems()), QStringList({"Fotos", "Arbeit", "Musik"}));
+    QCOMPARE(fixture.state().favorites().folders(), QStringList({b, a, c}));
+    QCOMPARE(namesOf(fixture.state().favorites().items()),
+             QStringList({"Fotos", "Arbeit", "Musik"}));
 }
 
 void FavoritesTest::renameAsksForAName()
@@ -116,7 +125,7 @@ void FavoritesTest::renameAsksForAName()
     ControllerFixture fixture;
     BivaneState &state = fixture.state();
     const QString projects = home(QStringLiteral("Projekte"));
-    state.addFavorites({projects});
+    state.favorites().add({projects});
     state.left().navigate(projects);
     state.focus(FocusZone::leftSidebar);
     QVERIFY(state.perform(ShortcutAction::rename));
@@ -124,13 +133,13 @@ void FavoritesTest::renameAsksForAName()
     QCOMPARE(fixture.window.questions.last().message, QStringLiteral("Favorit umbenennen"));
     QCOMPARE(fixture.window.questions.last().fieldText, std::optional<QString>(u"Projekte"_qs));
     state.finishQuestion({Question::kConfirm, QStringLiteral("Laufend")});
-    QCOMPARE(namesOf(state.favoriteItems()), QStringList({"Laufend"}));
+    QCOMPARE(namesOf(state.favorites().items()), QStringList({"Laufend"}));
     QCOMPARE(fixture.window.focusRequests.last(), FocusZone::leftSidebar);
 
     // Cancelled: the name stays. A folder that is no favourite: the key goes on to the sidebar.
     QVERIFY(state.perform(ShortcutAction::rename));
     state.finishQuestion({Question::kCancel, QStringLiteral("Anders")});
-    QCOMPARE(namesOf(state.favoriteItems()), QStringList({"Laufend"}));
+    QCOMPARE(namesOf(state.favorites().items()), QStringList({"Laufend"}));
     state.left().navigate(home(QStringLiteral("Musik")));
     QVERIFY(!state.perform(ShortcutAction::rename));
 }
@@ -141,24 +150,31 @@ void FavoritesTest::sidebarOrderAndVolumes()
     fixture.desktop.volumes = {{QStringLiteral("System"), QStringLiteral("/")},
                                {QStringLiteral("USB-STICK"), QStringLiteral("/media/u/USB")}};
     BivaneState &state = fixture.state();
-    state.addFavorites({home(QStringLiteral("Fotos"))});
-    state.refreshVolumes();
-    QCOMPARE(state.volumes().first().symbolName, QStringLiteral("internaldrive"));
-    QCOMPARE(state.volumes().last().symbolName, QStringLiteral("externaldrive"));
-    QCOMPARE(state.volumes().last().name, QStringLiteral("USB-STICK"));
+    Favorites &favorites = state.favorites();
+    favorites.add({home(QStringLiteral("Fotos"))});
+    QCOMPARE(favorites.volumes().first().symbolName, QStringLiteral("internaldrive"));
+    QCOMPARE(favorites.volumes().last().symbolName, QStringLiteral("externaldrive"));
+    QCOMPARE(favorites.volumes().last().name, QStringLiteral("USB-STICK"));
 
-    const QList<SidebarItem> places = state.defaultPlaces();
+    const QList<SidebarItem> places = defaultPlaces();
     QCOMPARE(places.size(), 8);
     QCOMPARE(places.first().url, home());
     QCOMPARE(places[3].url, home(QStringLiteral("Downloads")));
-    // Places, favourites, volumes, and nothing of another desktop's cloud folder.
+    // Places, favourites, volumes under their titles, and nothing of another desktop's cloud
+    // folder.
     QDir().mkpath(home(QStringLiteral("Library/Mobile Documents/com~apple~CloudDocs")));
-    QCOMPARE(state.sidebarItems(), places + state.favoriteItems() + state.volumes());
+    const QList<SidebarSection> sections = favorites.sections();
+    QCOMPARE(sections,
+             QList<SidebarSection>({{QStringLiteral("Favoriten"), places, false},
+                                    {QStringLiteral("Meine Favoriten"), favorites.items(), true},
+                                    {QStringLiteral("Orte"), favorites.volumes(), false}}));
+    QCOMPARE(favorites.entries(), places + favorites.items() + favorites.volumes());
 
     // Becoming the active application refreshes the volumes too.
     fixture.desktop.volumes.removeLast();
-    state.applicationBecameActive();
-    QCOMPARE(state.volumes().size(), 1);
+    state.installMonitors();
+    emit qGuiApp->applicationStateChanged(Qt::ApplicationActive);
+    QCOMPARE(favorites.volumes().size(), 1);
 }
 
 void FavoritesTest::paneLeavesVolumeThatWent_data()
@@ -211,8 +227,8 @@ void FavoritesTest::paneLeavesVolumeThatWent()
     if (!deleted.isEmpty())
         QVERIFY(QDir(home(deleted)).removeRecursively());
     fixture.desktop.reportMountsChanged();
-    QVERIFY(!namesOf(state.volumes()).contains(unmounted));
-    QCOMPARE(state.volumes().size(), 3);
+    QVERIFY(!namesOf(state.favorites().volumes()).contains(unmounted));
+    QCOMPARE(state.favorites().volumes().size(), 3);
     QCOMPARE(pane.url(), home(landing));
     QCOMPARE(other.url(), home(QStringLiteral("media")));
 }
@@ -227,16 +243,16 @@ void FavoritesTest::favoriteThatCannotBeStoredIsTold()
     TmpfsMount mount(fixture.config.root(), "size=64k,mode=0755");
     QVERIFY(mount.isMounted());
     QVERIFY(mount.fill());
-    state.addFavorites({home(QStringLiteral("Projekte"))});
-    QCOMPARE(state.customFavorites(), QStringList({home(QStringLiteral("Projekte"))}));
+    state.favorites().add({home(QStringLiteral("Projekte"))});
+    QCOMPARE(state.favorites().folders(), QStringList({home(QStringLiteral("Projekte"))}));
     QVERIFY(!state.errorMessage().isEmpty());
 
     QVERIFY(QFile::remove(fixture.config.path(QStringLiteral("filler"))));
-    state.addFavorites({home(QStringLiteral("Fotos"))});
+    state.favorites().add({home(QStringLiteral("Fotos"))});
     const Preferences restarted(fixture.config.root());
     QCOMPARE(restarted.stringListValue(Pref::customFavorites),
              QStringList({home(QStringLiteral("Projekte")), home(QStringLiteral("Fotos"))}));
 }
 
-BIVANE_TEST_MAIN(FavoritesTest)
+BIVANE_GUI_TEST_MAIN(FavoritesTest)
 #include "tst_favorites.moc"

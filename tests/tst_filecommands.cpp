@@ -1,3 +1,4 @@
+#include "controller/uniquenames.h"
 #include "controllerfixture.h"
 #include "model/panemodel.h"
 #include "platform/pathcodec.h"
@@ -73,9 +74,9 @@ void FileCommandsTest::newFoldersGetFreeNames()
 
     // Only the last suffix is kept apart.
     writeFile(home(QStringLiteral("Paket.tar.gz")), {});
-    QCOMPARE(BivaneState::uniqueUrl(QStringLiteral("Paket.tar.gz"), home()),
+    QCOMPARE(uniqueUrl(QStringLiteral("Paket.tar.gz"), home()),
              home(QStringLiteral("Paket.tar 2.gz")));
-    QCOMPARE(BivaneState::uniqueUrl(QStringLiteral("x.txt"), home(), {QStringLiteral("x.txt")}),
+    QCOMPARE(uniqueUrl(QStringLiteral("x.txt"), home(), {QStringLiteral("x.txt")}),
              home(QStringLiteral("x 2.txt")));
 
     // A folder that cannot be made reports why and starts no rename.
@@ -251,7 +252,7 @@ void FileCommandsTest::trashKeepsTheCursorInPlace()
     BivaneState &state = fixture.state();
     const QSet<QString> selection = inHome(trashed);
     state.left().setSelection(selection);
-    state.performTrash(selection, state.left());
+    state.fileCommands().performTrash(selection, state.left());
 
     for (const QString &name : trashed)
         QVERIFY(!QFile::exists(home(name)));
@@ -276,13 +277,11 @@ void FileCommandsTest::trashAsksUnlessTurnedOff()
              QStringLiteral("Du kannst sie aus dem Papierkorb wieder zurückholen."));
     QCOMPARE(asked.confirmTitle, QStringLiteral("In den Papierkorb"));
     QVERIFY(asked.destructive);
-    QVERIFY(state.hasPendingQuestion());
     // A second request while the question is open neither asks nor trashes.
     state.trashSelection(one, state.left());
     QCOMPARE(fixture.window.questions.size(), 1);
     state.finishQuestion({Question::kCancel, {}});
     QVERIFY(QFile::exists(home(QStringLiteral("eins"))));
-    QVERIFY(!state.hasPendingQuestion());
 
     const QSet<QString> three{
         home(QStringLiteral("eins")), home(QStringLiteral("zwei")), home(QStringLiteral("drei"))};
@@ -310,8 +309,8 @@ void FileCommandsTest::trashedItemsAreInTheTrash()
     writeFile(home(QStringLiteral("weg.txt")), "weg");
     ControllerFixture fixture;
     BivaneState &state = fixture.state();
-    state.performTrash({home(QStringLiteral("weg.txt")), home(QStringLiteral("gibt-es-nicht"))},
-                       state.left());
+    state.fileCommands().performTrash(
+        {home(QStringLiteral("weg.txt")), home(QStringLiteral("gibt-es-nicht"))}, state.left());
     QCOMPARE(contentOf(trashFolder(QStringLiteral("files/weg.txt"))), QByteArray("weg"));
     const QByteArray info = contentOf(trashFolder(QStringLiteral("info/weg.txt.trashinfo")));
     QVERIFY2(info.contains("Path=") && info.contains("weg.txt"), info.constData());
@@ -454,7 +453,7 @@ void FileCommandsTest::failuresNameTheItemAndTheReason()
         } else if (command == QLatin1String("duplicate")) {
             state.duplicate({folder + QLatin1Char('/') + item});
         } else {
-            state.performTrash({folder + QLatin1Char('/') + item}, pane);
+            state.fileCommands().performTrash({folder + QLatin1Char('/') + item}, pane);
         }
     }
     QCOMPARE(state.errorMessage(), expected);
@@ -505,7 +504,7 @@ void FileCommandsTest::oddNamesAreActedOnExactly()
     QVERIFY(entryExists(renamed));
     QVERIFY(!entryExists(odd));
 
-    state.performTrash({renamed}, pane);
+    state.fileCommands().performTrash({renamed}, pane);
     QVERIFY(!entryExists(renamed));
     QVERIFY(entryExists(copy));
     QCOMPARE(fixture.desktop.trashed, QStringList({renamed}));

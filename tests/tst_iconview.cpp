@@ -321,7 +321,7 @@ void IconViewTest::keysInTheWindow()
     QGuiApplication::clipboard()->setMimeData(pasted);
     press(Qt::Key_V, Qt::ControlModifier);
     QTRY_VERIFY(QFile::exists(home("pasted.txt")));
-    QTRY_VERIFY(!state.activeTransfer());
+    QTRY_VERIFY(!state.transfers().active());
 }
 
 void IconViewTest::thumbnailsOfFiles_data()

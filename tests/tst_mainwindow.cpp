@@ -215,7 +215,7 @@ void MainWindowTest::keyboardSession()
     press(Qt::Key_F5);
     QTRY_VERIFY(sheetWithKeyboard<QuestionSheet>());
     press(Qt::Key_Return);
-    QTRY_VERIFY(!state.activeTransfer());
+    QTRY_VERIFY(!state.transfers().active());
     QTRY_VERIFY(!window.findChild<ProgressWindow *>());
     QCOMPARE(namesIn(home(QStringLiteral("Downloads"))),
              QStringList({QStringLiteral("report-a.txt"), QStringLiteral("report-b.txt")}));
@@ -835,11 +835,11 @@ void MainWindowTest::quittingStopsARunningCopy()
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window.get()));
 
-    state.startTransfer({home(QStringLiteral("Work/folder"))},
-                        home(QStringLiteral("Downloads")),
-                        TransferKind::copy);
-    QVERIFY(state.activeTransfer());
-    QTRY_COMPARE(state.activeTransfer()->currentName(), QStringLiteral("folder"));
+    state.transfers().start({home(QStringLiteral("Work/folder"))},
+                            home(QStringLiteral("Downloads")),
+                            TransferKind::copy);
+    QVERIFY(state.transfers().active());
+    QTRY_COMPARE(state.transfers().active()->currentName(), QStringLiteral("folder"));
     QTRY_VERIFY(QFileInfo::exists(destination)); // a partial copy
     if (ending == Ending::destroyEverything) {
         window.reset();
@@ -855,7 +855,7 @@ void MainWindowTest::quittingStopsARunningCopy()
         }
         QCOMPARE(QApplication::exec(), 0);
         QVERIFY(!window->isVisible());
-        QTRY_VERIFY(!state.activeTransfer());
+        QTRY_VERIFY(!state.transfers().active());
         QCOMPARE(state.errorMessage(), QString());
     }
     QVERIFY(!QFileInfo::exists(destination));

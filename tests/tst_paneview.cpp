@@ -124,7 +124,7 @@ void PaneViewTest::viewModeShowsItsView()
     QFETCH(bool, retro);
     QFETCH(QString, shown);
     ShownPane shownPane;
-    shownPane.fixture.state().setIsRetro(retro);
+    shownPane.fixture.chooseRetroTheme(retro);
     shownPane.pane().setViewMode(mode);
     QStringList visible;
     for (const char *view : {"PaneListView", "PaneIconsView", "ColumnsView", "RetroListView"}) {
@@ -157,7 +157,7 @@ void PaneViewTest::otherViewsRenameInAnAlert()
     QFETCH(QString, after);
     writeFile(home(QStringLiteral("old.txt")));
     ShownPane shown;
-    shown.fixture.state().setIsRetro(retro);
+    shown.fixture.chooseRetroTheme(retro);
     shown.pane().setViewMode(mode);
     shown.fixture.state().startRename({home(QStringLiteral("old.txt"))}, shown.pane());
 
@@ -327,7 +327,7 @@ void PaneViewTest::nameThatIsNotUtf8()
     shown.fixture.preferences.setValue(Pref::confirmCopyMove, false);
     shown.pane().navigate(tree.path(QStringLiteral("target")));
     QVERIFY(dropOnto(shown.list(), *dragged, Qt::AltModifier));
-    QTRY_VERIFY(!state.activeTransfer());
+    QTRY_VERIFY(!state.transfers().active());
     QTRY_VERIFY2(existsAt(PathCodec::encode(tree.path(QStringLiteral("target/"))) + kBrokenName),
                  qPrintable(state.errorMessage()));
     QVERIFY(existsAt(PathCodec::encode(broken)));
@@ -394,7 +394,7 @@ void PaneViewTest::treeModeShowsDepths()
     writeFile(home(QStringLiteral("A/B/deep.txt")));
     writeFile(home(QStringLiteral("A/c.txt")));
     ShownPane shown;
-    shown.fixture.state().setTreeMode(true);
+    shown.fixture.preferences.setValue(Pref::listTreeView, true);
     PaneListView &list = shown.list();
     const auto depths = [&] {
         QStringList shownDepths;

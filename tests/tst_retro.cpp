@@ -26,7 +26,7 @@ struct RetroPane
     RetroPane()
         : view(fixture.state(), fixture.state().left())
     {
-        fixture.state().setIsRetro(true);
+        fixture.chooseRetroTheme(true);
         view.resize(900, 500);
         view.show();
         QVERIFY(QTest::qWaitForWindowExposed(&view));
@@ -241,7 +241,7 @@ void RetroTest::treeRowsAndOpening()
     writeFile(home(QStringLiteral("A/B/deep.txt")));
     writeFile(home(QStringLiteral("A/c.txt")), "12345");
     RetroPane shown;
-    shown.fixture.state().setTreeMode(true);
+    shown.fixture.preferences.setValue(Pref::listTreeView, true);
     const int a = shown.rowOf(QStringLiteral("/A"));
     QCOMPARE(shown.list().cellTexts(a),
              (QStringList{"▸/A", "<DIR>", shown.list().cellTexts(a)[2]}));
@@ -260,7 +260,7 @@ void RetroTest::treeRowsAndOpening()
     QCOMPARE(shown.list().cellTexts(c).mid(0, 2), (QStringList{"   c.txt", "5 Byte"}));
 
     // A double-click enters the folder; one on the parent row goes back up.
-    shown.fixture.state().setTreeMode(false);
+    shown.fixture.preferences.setValue(Pref::listTreeView, false);
     QTest::mouseDClick(shown.list().viewport(),
                        Qt::LeftButton,
                        {},
@@ -278,7 +278,7 @@ void RetroTest::desktopPresetKeepsSelection()
     shown.click(shown.rowOf(QStringLiteral("a.txt")));
     shown.click(shown.rowOf(QStringLiteral("c.txt")), Qt::ControlModifier);
 
-    shown.fixture.state().setIsRetro(false);
+    shown.fixture.chooseRetroTheme(false);
     PaneListView &table = *shown.view.listView();
     QVERIFY(table.isVisible());
     QVERIFY(!shown.list().isVisible());
@@ -319,7 +319,8 @@ void RetroTest::keysRunTheirActions()
     f.preferences.setValue(Pref::confirmDelete, false);
     BivaneState &state = f.state();
     int settingsOpened = 0;
-    state.setSettingsOpener([&settingsOpened] { ++settingsOpened; });
+    QObject::connect(
+        &state, &BivaneState::settingsRequested, &state, [&settingsOpened] { ++settingsOpened; });
     state.left().navigate(home(QStringLiteral("Work")));
     state.right().navigate(home(QStringLiteral("Target")));
     state.left().setSelection({notes});
@@ -511,9 +512,9 @@ void RetroTest::unreadableFolderInListText()
              QStringLiteral("Ordner nicht lesbar\n") + shown.pane().errorMessage());
     QVERIFY(!desktopPageShown());
 
-    shown.fixture.state().setIsRetro(false);
+    shown.fixture.chooseRetroTheme(false);
     QVERIFY(desktopPageShown());
-    shown.fixture.state().setIsRetro(true);
+    shown.fixture.chooseRetroTheme(true);
     QVERIFY(!desktopPageShown());
     QVERIFY(message->isVisible());
 }

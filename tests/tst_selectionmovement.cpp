@@ -1,3 +1,4 @@
+#include "controller/columnnavigation.h"
 #include "controllerfixture.h"
 #include "model/panemodel.h"
 #include "testmain.h"
@@ -32,6 +33,7 @@ private slots:
     void openingTheSelection();
     void treeKeys();
     void columnBrowserKeys();
+    void columnListingIsReadOncePerKey();
     void sidebarStepping();
 };
 
@@ -67,7 +69,7 @@ void SelectionMovementTest::steppingThroughTheList()
     PaneModel &pane = fixture.state().left();
     const QSet<QString> selection = inHome(selected);
     pane.setSelection(selection);
-    fixture.state().moveSelection(pane, step);
+    fixture.state().selectionMovement().move(pane, step);
     QCOMPARE(selectedName(pane), expected);
 }
 
@@ -105,28 +107,28 @@ void SelectionMovementTest::treeKeys()
     pane.setTreeMode(true);
 
     pane.setSelection({home(QStringLiteral("A"))});
-    state.expandOrOpen(pane);
+    state.selectionMovement().expandOrOpen(pane);
     QVERIFY(pane.expanded().contains(home(QStringLiteral("A"))));
     pane.setSelection({home(QStringLiteral("A/B"))});
-    state.expandOrOpen(pane);
+    state.selectionMovement().expandOrOpen(pane);
 
     // A file at depth 2 goes to its parent's row; an expanded folder collapses.
     pane.setSelection({home(QStringLiteral("A/B/deep.txt"))});
-    state.collapseOrParent(pane);
+    state.selectionMovement().collapseOrParent(pane);
     QCOMPARE(pane.selection(), QSet<QString>({home(QStringLiteral("A/B"))}));
-    state.collapseOrParent(pane);
+    state.selectionMovement().collapseOrParent(pane);
     QVERIFY(!pane.expanded().contains(home(QStringLiteral("A/B"))));
     QCOMPARE(pane.url(), home());
 
     // An expanded folder is entered by expandOrOpen.
     pane.setSelection({home(QStringLiteral("A"))});
-    state.expandOrOpen(pane);
+    state.selectionMovement().expandOrOpen(pane);
     QCOMPARE(pane.url(), home(QStringLiteral("A")));
 
     // A top-level file goes to the parent folder.
     pane.navigate(home());
     pane.setSelection({home(QStringLiteral("top.txt"))});
-    state.collapseOrParent(pane);
+    state.selectionMovement().collapseOrParent(pane);
     QCOMPARE(pane.url(), QDir::cleanPath(home(QStringLiteral(".."))));
 }
 
@@ -141,34 +143,65 @@ void SelectionMovementTest::columnBrowserKeys()
     pane.setViewMode(ViewMode::columns);
 
     QStringList names;
-    for (const FileItem &item : BivaneState::columnListing(home(), false))
+    for (const FileItem &item : columnListing(home(), false))
         names.append(item.name);
     QCOMPARE(names, QStringList({"z", "a", "b"}));
-    QVERIFY(BivaneState::columnListing(home(QStringLiteral("fehlt")), false).isEmpty());
+    QVERIFY(columnListing(home(QStringLiteral("fehlt")), false).isEmpty());
 
-    state.columnsRight(pane); // nothing open yet: the first entry
+    state.columns().right(pane); // nothing open yet: the first entry
     QCOMPARE(pane.columnPath(), QStringList({home(QStringLiteral("z"))}));
-    state.columnsRight(pane); // into z: its first entry, the folder "sub"
+    state.columns().right(pane); // into z: its first entry, the folder "sub"
     QCOMPARE(pane.columnPath(),
              QStringList({home(QStringLiteral("z")), home(QStringLiteral("z/sub"))}));
-    state.columnsMove(pane, +1);
+    state.columns().move(pane, +1);
     QCOMPARE(pane.columnPath().last(), home(QStringLiteral("z/inner.txt")));
-    state.columnsRight(pane); // a file opens with its application
+    state.columns().right(pane); // a file opens with its application
     QCOMPARE(fixture.desktop.calls.last().paths,
              QStringList({home(QStringLiteral("z/inner.txt"))}));
-    state.columnsLeft(pane);
+    state.columns().left(pane);
     QCOMPARE(pane.columnPath(), QStringList({home(QStringLiteral("z"))}));
     QCOMPARE(selectedName(pane), QStringLiteral("z"));
-    state.columnsMove(pane, -1); // already at the top of the first column
+    state.columns().move(pane, -1); // already at the top of the first column
     QCOMPARE(pane.columnPath(), QStringList({home(QStringLiteral("z"))}));
-    state.columnsLeft(pane);
+    state.columns().left(pane);
     QVERIFY(pane.columnPath().isEmpty());
     QVERIFY(pane.selection().isEmpty());
-    state.columnsMove(pane, -1); // nothing chosen: from the end
+    state.columns().move(pane, -1); // nothing chosen: from the end
     QCOMPARE(pane.columnPath(), QStringList({home(QStringLiteral("b"))}));
     pane.setColumnPath({});
-    state.columnsLeft(pane);
+    state.columns().left(pane);
     QCOMPARE(pane.url(), QDir::cleanPath(home(QStringLiteral(".."))));
+}
+
+// A column is read once for its pane, folder, hidden-files setting and reload of the pane: a
+// file made meanwhile shows only after one of them changed, or after the column was forgotten.
+void SelectionMovementTest::columnListingIsReadOncePerKey()
+{
+    makeFiles(home(QStringLiteral("f")), {QStringLiteral("a")});
+    ControllerFixture fixture;
+    BivaneState &state = fixture.state();
+    ColumnNavigation &columns = state.columns();
+    const QString folder = home(QStringLiteral("f"));
+    const auto count = [&](const PaneModel &pane) {
+        return columns.listing(pane, folder).size();
+    };
+    QCOMPARE(count(state.left()), 1);
+    makeFiles(folder, {QStringLiteral("b"), QStringLiteral(".c")});
+    QCOMPARE(count(state.left()), 1);
+    QCOMPARE(count(state.right()), 2); // the other pane reads its own
+
+    columns.forget(state.left(), folder);
+    QCOMPARE(count(state.left()), 2);
+    makeFiles(folder, {QStringLiteral("d")});
+    QCOMPARE(count(state.left()), 2);
+    state.left().setShowHidden(true);
+    QCOMPARE(count(state.left()), 4);
+    makeFiles(folder, {QStringLiteral("e")});
+    state.left().reload();
+    QCOMPARE(count(state.left()), 5);
+    QCOMPARE(count(state.right()), 2);
+    QCOMPARE(ColumnNavigation::listingKey(state.left(), folder),
+             (ColumnListingKey{&state.left(), folder, true, state.left().reloadToken()}));
 }
 
 void SelectionMovementTest::sidebarStepping()
@@ -177,15 +210,15 @@ void SelectionMovementTest::sidebarStepping()
     ControllerFixture fixture;
     BivaneState &state = fixture.state();
     PaneModel &pane = state.left();
-    const QList<SidebarItem> entries = state.sidebarItems();
+    const QList<SidebarItem> entries = state.favorites().entries();
 
     pane.navigate(home(QStringLiteral("elsewhere")));
-    state.moveSidebarSelection(pane, +1);
+    state.selectionMovement().moveInSidebar(pane, +1);
     QCOMPARE(pane.url(), entries.first().url);
-    state.moveSidebarSelection(pane, +1);
+    state.selectionMovement().moveInSidebar(pane, +1);
     QCOMPARE(pane.url(), entries[1].url);
     pane.navigate(home(QStringLiteral("elsewhere")));
-    state.moveSidebarSelection(pane, -1);
+    state.selectionMovement().moveInSidebar(pane, -1);
     QCOMPARE(pane.url(), entries.last().url);
 
     // The arrow keys of a sidebar zone step through it.

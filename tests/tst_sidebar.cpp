@@ -1,10 +1,12 @@
 #include "appearance/theme.h"
+#include "controller/places.h"
 #include "controllerfixture.h"
 #include "model/panemodel.h"
 #include "platform/preferencekeys.h"
 #include "presetrows.h"
 #include "testmain.h"
 #include "ui/mainwindow.h"
+#include "ui/paneview.h"
 #include "ui/sidebarview.h"
 #include "ui/themedpieces.h"
 #include "windowat.h"
@@ -12,6 +14,7 @@
 #include <QApplication>
 #include <QMenu>
 #include <QMimeData>
+#include <QToolButton>
 
 namespace {
 
@@ -127,6 +130,7 @@ private slots:
     void init();
     void sections();
     void volumesFollowMounts();
+    void starAndSidebarShareTheFavorites();
     void clickNavigates_data();
     void clickNavigates();
     void keysNavigate();
@@ -163,8 +167,8 @@ void SidebarTest::sections()
                           QStringLiteral("Ordner hierher ziehen"),
                           QStringLiteral("Orte"),
                           QStringLiteral("System")}));
-    QCOMPARE(mine, 1 + f.state().defaultPlaces().size());
-    QCOMPARE(selectedText(view), f.state().defaultPlaces().first().name);
+    QCOMPARE(mine, 1 + defaultPlaces().size());
+    QCOMPARE(selectedText(view), defaultPlaces().first().name);
 }
 
 // A stick plugged in while the sidebar is on screen appears under "Orte" at the desktop's
@@ -194,7 +198,46 @@ void SidebarTest::volumesFollowMounts()
     QCOMPARE(shownVolumes(), QStringList({QStringLiteral("System")}));
     // The pane was on the stick: it went up to the folder above, and the sidebar marks it.
     QCOMPARE(f.state().left().url(), home());
-    QCOMPARE(selectedText(view), f.state().defaultPlaces().first().name);
+    QCOMPARE(selectedText(view), defaultPlaces().first().name);
+}
+
+// The pane's star adds its folder to the favourites and takes it away again; the sidebar shows
+// the favourites as they are.
+void SidebarTest::starAndSidebarShareTheFavorites()
+{
+    ControllerFixture f;
+    BivaneState &state = f.state();
+    state.left().navigate(home(QStringLiteral("Projekte")));
+    PaneView pane(state, state.left());
+    SidebarView sidebar(state, state.right());
+    pane.show();
+    sidebar.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&pane));
+    const auto star = [&pane]() -> QToolButton * {
+        for (QToolButton *button : pane.findChildren<QToolButton *>()) {
+            if (button->text() == QStringLiteral("☆") || button->text() == QStringLiteral("★"))
+                return button;
+        }
+        return nullptr;
+    };
+    const auto favoritesShown = [&sidebar] {
+        const QStringList texts = rowTexts(sidebar);
+        const qsizetype mine = texts.indexOf(QStringLiteral("Meine Favoriten"));
+        return texts.mid(mine + 1, texts.indexOf(QStringLiteral("Orte")) - mine - 1);
+    };
+    QVERIFY(star());
+    QCOMPARE(star()->toolTip(), QStringLiteral("Ordner zu Favoriten hinzufügen"));
+
+    QTest::mouseClick(star(), Qt::LeftButton);
+    QCOMPARE(star()->text(), QStringLiteral("★"));
+    QCOMPARE(star()->toolTip(), QStringLiteral("Aus Favoriten entfernen"));
+    QCOMPARE(favoritesShown(), QStringList({QStringLiteral("Projekte")}));
+    QCOMPARE(f.preferences.stringListValue(Pref::customFavorites),
+             QStringList({home(QStringLiteral("Projekte"))}));
+
+    QTest::mouseClick(star(), Qt::LeftButton);
+    QCOMPARE(star()->text(), QStringLiteral("☆"));
+    QCOMPARE(favoritesShown(), QStringList({QStringLiteral("Ordner hierher ziehen")}));
 }
 
 void SidebarTest::clickNavigates_data()
@@ -215,10 +258,8 @@ void SidebarTest::clickNavigates()
     ControllerFixture f;
     f.desktop.volumes = {{QStringLiteral("System"), QStringLiteral("/")}};
     BivaneState &state = f.state();
-    state.addFavorites({home(QStringLiteral("Fotos"))});
-    state.setFavoriteName(home(QStringLiteral("Fotos")),
-                          home(QStringLiteral("Fotos")),
-                          QStringLiteral("Meine Fotos"));
+    state.favorites().add({home(QStringLiteral("Fotos"))});
+    state.favorites().setName(home(QStringLiteral("Fotos")), QStringLiteral("Meine Fotos"));
     state.left().navigate(home());
     SidebarView view(state, state.left());
     view.show();
@@ -226,7 +267,7 @@ void SidebarTest::clickNavigates()
     clickRow(view, entry);
     QCOMPARE(state.left().url(), folder);
     QCOMPARE(selectedText(view),
-             entry == QStringLiteral("Orte") ? state.defaultPlaces().first().name : entry);
+             entry == QStringLiteral("Orte") ? defaultPlaces().first().name : entry);
 }
 
 // In the main window Tab reaches the sidebars; there the arrows go from entry to entry and
@@ -305,7 +346,7 @@ void SidebarTest::droppedFolders()
     QStringList stored;
     for (const QString &name : favorites)
         stored.append(home(name));
-    QCOMPARE(f.state().customFavorites(), stored);
+    QCOMPARE(f.state().favorites().folders(), stored);
     QCOMPARE(f.preferences.stringListValue(Pref::customFavorites), stored);
     const QStringList texts = rowTexts(view);
     const qsizetype mine = texts.indexOf(QStringLiteral("Meine Favoriten"));

@@ -134,14 +134,17 @@ void ToolsTest::previewFollowsTheSelection()
     QuickLookController &preview = state.quickLookController();
     left.setSelection({home(QStringLiteral("a.txt"))});
     QVERIFY(state.perform(ShortcutAction::quickLook));
+    const auto pressDown = [&preview] {
+        QVERIFY(preview.handleKeyPress(QKeyEvent(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier)));
+    };
 
     // The preview's arrows move the pane's selection, and the preview follows.
     const qsizetype start = preview.currentIndex();
     QVERIFY(start >= 0);
-    state.previewArrow(+1);
+    pressDown();
     QCOMPARE(preview.currentIndex(), start + 1);
     QCOMPARE(left.selection(), QSet<QString>({preview.currentItem()}));
-    state.moveSelection(left, -1); // Down and Up in the pane do the same
+    state.selectionMovement().move(left, -1); // Down and Up in the pane do the same
     QCOMPARE(preview.currentItem(), home(QStringLiteral("a.txt")));
 
     // Only the active pane moves the preview.
@@ -150,7 +153,7 @@ void ToolsTest::previewFollowsTheSelection()
 
     // In the column browser the preview follows the deepest column.
     left.setViewMode(ViewMode::columns);
-    state.previewArrow(+1);
+    pressDown();
     QCOMPARE(left.columnPath().size(), 1);
     QCOMPARE(preview.currentItem(), left.columnPath().last());
 
@@ -171,30 +174,28 @@ void ToolsTest::previewFollowsTheSelection()
 void ToolsTest::previewKeys_data()
 {
     QTest::addColumn<int>("key");
-    QTest::addColumn<bool>("withHandler");
     QTest::addColumn<QString>("expected"); // consumed?, the steps handed on, open afterwards?
-    QTest::newRow("down") << int(Qt::Key_Down) << true << "consumed +1 open";
-    QTest::newRow("right") << int(Qt::Key_Right) << true << "consumed +1 open";
-    QTest::newRow("up") << int(Qt::Key_Up) << true << "consumed -1 open";
-    QTest::newRow("left") << int(Qt::Key_Left) << true << "consumed -1 open";
-    QTest::newRow("arrow without a handler") << int(Qt::Key_Down) << false << "consumed open";
-    QTest::newRow("escape") << int(Qt::Key_Escape) << true << "consumed closed";
-    QTest::newRow("the quick-look key") << int(Qt::Key_Space) << true << "consumed closed";
-    QTest::newRow("the view key") << int(Qt::Key_F3) << true << "consumed closed";
-    QTest::newRow("an unbound letter") << int(Qt::Key_Q) << true << "passed open";
+    QTest::newRow("down") << int(Qt::Key_Down) << "consumed +1 open";
+    QTest::newRow("right") << int(Qt::Key_Right) << "consumed +1 open";
+    QTest::newRow("up") << int(Qt::Key_Up) << "consumed -1 open";
+    QTest::newRow("left") << int(Qt::Key_Left) << "consumed -1 open";
+    QTest::newRow("escape") << int(Qt::Key_Escape) << "consumed closed";
+    QTest::newRow("the quick-look key") << int(Qt::Key_Space) << "consumed closed";
+    QTest::newRow("the view key") << int(Qt::Key_F3) << "consumed closed";
+    QTest::newRow("an unbound letter") << int(Qt::Key_Q) << "passed open";
 }
 
 void ToolsTest::previewKeys()
 {
     QFETCH(int, key);
-    QFETCH(bool, withHandler);
     QFETCH(QString, expected);
     ControllerFixture fixture;
-    QuickLookController &preview = fixture.state().quickLookController();
+    QuickLookController preview(fixture.shortcuts);
     preview.replace({home(QStringLiteral("a.txt")), home(QStringLiteral("b.txt"))}, {});
     QStringList steps;
-    if (withHandler)
-        preview.setArrowHandler([&](int step) { steps.append(QString::asprintf("%+d", step)); });
+    connect(&preview, &QuickLookController::arrowPressed, &preview, [&](int step) {
+        steps.append(QString::asprintf("%+d", step));
+    });
 
     const QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
     const QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier);

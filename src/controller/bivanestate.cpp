@@ -1,9 +1,12 @@
 #include "controller/bivanestate.h"
 
-#include "appearance/applanguage.h"
+#include "appearance/preferencewatch.h"
+#include "appearance/theme.h"
 #include "controller/accesshint.h"
 #include "controller/keymonitor.h"
+#include "controller/places.h"
 #include "controller/quicklookcontroller.h"
+#include "controller/selectionpreview.h"
 #include "controller/windowhooks.h"
 #include "model/panemodel.h"
 #include "platform/desktopservices.h"
@@ -28,8 +31,19 @@ QString startFolder(const QList<StartLocation> &start, qsizetype index, const QS
 // The user's downloads folder as the sidebar's place has it, or home while there is none.
 QString usualRightFolder()
 {
-    const QString downloads = BivaneState::placeFolder(BivaneState::Place::downloads);
+    const QString downloads = placeFolder(Place::downloads);
     return folderExists(downloads) ? downloads : QDir::homePath();
+}
+
+// The folder, or the nearest one above it, that can be opened; the home folder when none can.
+QString nearestOpenableFolder(QString folder)
+{
+    while (!openFolder(folder).isValid()) {
+        if (folder == QLatin1String("/"))
+            return QDir::homePath();
+        folder = PathNames::parentFolder(folder);
+    }
+    return folder;
 }
 
 } // namespace
@@ -63,9 +77,6 @@ BivaneState::BivaneState(Preferences &preferences,
     connect(&preferences, &Preferences::writeFailed, this, [this](const FileError &error) {
         reportError(error, Bv::tr("Die Einstellungen konnten nicht gespeichert werden."));
     });
-    // The open preview follows the active pane's selection, whichever view changed it.
-    for (PaneModel *pane : {m_left.get(), m_right.get()})
-        connect(pane, &PaneModel::selectionChanged, this, [this, pane] { refreshPreview(*pane); });
     if (!preferences.keptUnreadableFile().isEmpty())
         tellKept(preferences.keptUnreadableFile());
     QStringList startProblems;
@@ -81,27 +92,49 @@ BivaneState::BivaneState(Preferences &preferences,
             startProblems.prepend(m_errorMessage);
         setErrorMessage(startProblems.join(QLatin1Char('\n')));
     }
-    // Favourites are kept in their standardised form; a stored list in another form is
-    // rewritten, an unchanged one is left alone (a corrupt file stays untouched at start).
-    QStringList favorites;
-    for (const QString &path : preferences.stringListValue(Pref::customFavorites))
-        favorites.append(PathNames::standardized(path));
-    m_customFavorites = favorites;
-    if (preferences.stored(Pref::customFavorites) &&
-        favorites != preferences.stringListValue(Pref::customFavorites))
-        preferences.setValue(Pref::customFavorites, favorites);
-    m_customFavoriteNames = preferences.mapValue(Pref::customFavoriteNames);
     if (const auto stored =
             ColumnCustomization::fromJson(preferences.dataValue(Pref::tableColumnCustomization)))
         m_columnCustomization = *stored;
-    // Known from the start, so that a pane on a volume that goes away can leave it.
-    refreshVolumes();
-    m_desktop.watchMounts([this] { followMounts(); });
+
+    // The volumes are known from the start, so that a pane on a volume that goes away can
+    // leave it.
+    m_favorites = std::make_unique<Favorites>(*this, preferences, desktop);
+    connect(m_favorites.get(), &Favorites::volumesGone, this, &BivaneState::leaveVolumes);
+    m_desktop.watchMounts([this] { m_favorites->refreshVolumes(); });
+    m_columns = std::make_unique<ColumnNavigation>(desktop);
+    m_movement = std::make_unique<SelectionMovement>(desktop, *m_favorites);
+    m_files = std::make_unique<FileCommands>(*this, desktop);
+    m_tools = std::make_unique<ToolLauncher>(*this, desktop);
+    m_archives = std::make_unique<ArchiveTasks>(*this, *m_tools, desktop);
+    m_transfers = std::make_unique<Transfers>(*this);
+    m_preview = std::make_unique<SelectionPreview>(*this, *m_quickLook);
+
+    // The retro themes show the list in every pane; the tree setting applies to both panes.
+    watchPreference(
+        preferences,
+        Pref::themePreset,
+        this,
+        [](const Preferences &store) { return Theme::fromPreferences(store).isRetro(); },
+        [this](bool retro) { assign(m_isRetro, retro, &BivaneState::isRetroChanged); });
+    watchPreference(
+        preferences,
+        Pref::listTreeView,
+        this,
+        [](const Preferences &store) { return store.boolValue(Pref::listTreeView); },
+        [this](bool treeMode) {
+            m_left->setTreeMode(treeMode);
+            m_right->setTreeMode(treeMode);
+        });
 }
 
 BivaneState::~BivaneState()
 {
     m_desktop.watchMounts({});
+}
+
+ViewMode BivaneState::shownViewMode(const PaneModel &pane) const
+{
+    return m_isRetro ? ViewMode::list : pane.viewMode();
 }
 
 void BivaneState::setErrorMessage(const QString &message)
@@ -116,32 +149,10 @@ void BivaneState::setShowHidden(bool showHidden)
     m_right->setShowHidden(showHidden);
 }
 
-void BivaneState::setCustomFavorites(const QStringList &favorites)
-{
-    assign(m_customFavorites, favorites, &BivaneState::customFavoritesChanged);
-    m_preferences.setValue(Pref::customFavorites, favorites);
-}
-
-void BivaneState::setCustomFavoriteNames(const QVariantMap &names)
-{
-    assign(m_customFavoriteNames, names, &BivaneState::customFavoriteNamesChanged);
-    m_preferences.setValue(Pref::customFavoriteNames, names);
-}
-
 void BivaneState::setColumnCustomization(const ColumnCustomization &customization)
 {
     assign(m_columnCustomization, customization, &BivaneState::columnCustomizationChanged);
     m_preferences.setValue(Pref::tableColumnCustomization, customization.toJson());
-}
-
-void BivaneState::setVolumes(const QList<SidebarItem> &volumes)
-{
-    assign(m_volumes, volumes, &BivaneState::volumesChanged);
-}
-
-void BivaneState::setIsRetro(bool isRetro)
-{
-    assign(m_isRetro, isRetro, &BivaneState::isRetroChanged);
 }
 
 void BivaneState::setShowShortcuts(bool showShortcuts)
@@ -149,23 +160,20 @@ void BivaneState::setShowShortcuts(bool showShortcuts)
     assign(m_showShortcuts, showShortcuts, &BivaneState::showShortcutsChanged);
 }
 
-void BivaneState::setTreeMode(bool treeMode)
-{
-    m_left->setTreeMode(treeMode);
-    m_right->setTreeMode(treeMode);
-}
-
 void BivaneState::installMonitors()
 {
     if (m_keyMonitor)
         return;
     if (qGuiApp) {
+        // The application became the active one: both panes re-read their folders.
         connect(qGuiApp,
                 &QGuiApplication::applicationStateChanged,
                 this,
                 [this](Qt::ApplicationState state) {
-                    if (state == Qt::ApplicationActive)
-                        applicationBecameActive();
+                    if (state != Qt::ApplicationActive)
+                        return;
+                    reloadPanes();
+                    m_favorites->refreshVolumes();
                 });
     }
     m_keyMonitor = new KeyMonitor(this);
@@ -218,21 +226,23 @@ void BivaneState::reportError(const FileError &error, const QString &sentence)
     setErrorMessage(parts.join(QStringLiteral("\n\n")));
 }
 
-bool BivaneState::isPermissionError(const FileError &error)
-{
-    return error.accessDenial() != nullptr;
-}
-
-void BivaneState::applicationBecameActive()
-{
-    reloadPanes();
-    refreshVolumes();
-}
-
 void BivaneState::reloadPanes()
 {
     m_left->reload();
     m_right->reload();
+}
+
+// The folder that stays behind at the mount point shows the disk under it, empty or not, which
+// would read as the volume's content, and what is copied there would land on that disk.
+void BivaneState::leaveVolumes(const QStringList &mountPoints)
+{
+    for (const QString &mountPoint : mountPoints) {
+        for (PaneModel *pane : {m_left.get(), m_right.get()}) {
+            const QString folder = PathNames::standardized(pane->url());
+            if (folder == mountPoint || folder.startsWith(mountPoint + QLatin1Char('/')))
+                pane->navigate(nearestOpenableFolder(PathNames::parentFolder(mountPoint)));
+        }
+    }
 }
 
 BivaneState::Asked BivaneState::askQuestion(const Question &question,
@@ -261,7 +271,7 @@ void BivaneState::finishQuestion(const QuestionAnswer &answer)
         m_windowHooks->requestFocus(m_focusZone);
 }
 
-void BivaneState::askForRestart(std::function<void()> relaunchProgram)
+void BivaneState::askForRestart()
 {
     Question question;
     question.message = Bv::tr("Sprache geändert");
@@ -269,12 +279,19 @@ void BivaneState::askForRestart(std::function<void()> relaunchProgram)
         Bv::tr("Bivane muss neu gestartet werden, damit die neue Sprache gilt.");
     question.confirmTitle = Bv::tr("Jetzt neu starten");
     question.cancelTitle = Bv::tr("Später");
-    if (!relaunchProgram)
-        relaunchProgram = [] {
-            relaunch();
-        };
-    askQuestion(question, [relaunchProgram](const QuestionAnswer &answer) {
+    askQuestion(question, [this](const QuestionAnswer &answer) {
         if (answer.code == Question::kConfirm)
-            relaunchProgram();
+            emit restartRequested();
     });
+}
+
+void BivaneState::quickLook(const QSet<QString> &selection, PaneModel &pane)
+{
+    m_preview->toggle(selection, pane);
+}
+
+void BivaneState::viewSelection(const QSet<QString> &selection, PaneModel &pane)
+{
+    if (!m_tools->view(selection))
+        quickLook(selection, pane);
 }

@@ -1,5 +1,6 @@
 // Keyboard dispatch: which key press the controller takes, and what each action does.
 #include "controller/bivanestate.h"
+#include "controller/places.h"
 #include "controller/quicklookcontroller.h"
 #include "controller/windowhooks.h"
 #include "model/panemodel.h"
@@ -65,7 +66,7 @@ bool BivaneState::handleArrowKey(quint16 keyCode)
     case FocusZone::leftSidebar:
     case FocusZone::rightSidebar:
         if (keyCode == KeyCode::down || keyCode == KeyCode::up) {
-            moveSidebarSelection(activePane(), keyCode == KeyCode::down ? +1 : -1);
+            m_movement->moveInSidebar(activePane(), keyCode == KeyCode::down ? +1 : -1);
             return true;
         }
         if (m_focusZone == FocusZone::leftSidebar && keyCode == KeyCode::right) {
@@ -88,21 +89,20 @@ bool BivaneState::handleArrowKey(quint16 keyCode)
 // The arrow keys in a pane's file area, by what the pane shows.
 bool BivaneState::handleListArrowKey(quint16 keyCode, PaneModel &pane)
 {
-    // The retro themes always show their list.
-    const ViewMode mode = m_isRetro ? ViewMode::list : pane.viewMode();
+    const ViewMode mode = shownViewMode(pane);
     if (mode == ViewMode::columns) {
         switch (keyCode) {
         case KeyCode::left:
-            columnsLeft(pane);
+            m_columns->left(pane);
             return true;
         case KeyCode::right:
-            columnsRight(pane);
+            m_columns->right(pane);
             return true;
         case KeyCode::down:
-            columnsMove(pane, +1);
+            m_columns->move(pane, +1);
             return true;
         case KeyCode::up:
-            columnsMove(pane, -1);
+            m_columns->move(pane, -1);
             return true;
         default:
             return false;
@@ -112,17 +112,17 @@ bool BivaneState::handleListArrowKey(quint16 keyCode, PaneModel &pane)
     switch (keyCode) {
     case KeyCode::left:
         if (grid)
-            moveSelection(pane, -1);
+            m_movement->move(pane, -1);
         else if (pane.treeMode())
-            collapseOrParent(pane);
+            m_movement->collapseOrParent(pane);
         else
             pane.goUp();
         return true;
     case KeyCode::right:
         if (grid)
-            moveSelection(pane, +1);
+            m_movement->move(pane, +1);
         else if (pane.treeMode())
-            expandOrOpen(pane);
+            m_movement->expandOrOpen(pane);
         else
             openSelection(pane.selection(), pane);
         return true;
@@ -131,7 +131,7 @@ bool BivaneState::handleListArrowKey(quint16 keyCode, PaneModel &pane)
         // A focused table moves its own selection.
         if (m_windowHooks && m_windowHooks->isTableFocused())
             return false;
-        moveSelection(pane, keyCode == KeyCode::down ? +1 : -1);
+        m_movement->move(pane, keyCode == KeyCode::down ? +1 : -1);
         return true;
     default:
         return false;
@@ -176,7 +176,7 @@ bool BivaneState::perform(ShortcutAction action)
         }
         if (!isFavorite(pane.url()))
             return false;
-        renameFavorite(pane.url());
+        m_favorites->rename(pane.url());
         return true;
     case ShortcutAction::info:
         showInfo(selection, pane);
@@ -191,7 +191,7 @@ bool BivaneState::perform(ShortcutAction action)
         trashSelection(selection, pane);
         return true;
     case ShortcutAction::favorite:
-        toggleFavorite(pane.url());
+        m_favorites->toggle(pane.url());
         return true;
     case ShortcutAction::viewIcons:
         pane.setViewMode(ViewMode::icons);
@@ -206,8 +206,7 @@ bool BivaneState::perform(ShortcutAction action)
         setShowHidden(!m_showHidden);
         return true;
     case ShortcutAction::settings:
-        if (m_settingsOpener)
-            m_settingsOpener();
+        emit settingsRequested();
         return true;
     case ShortcutAction::showShortcuts:
         setShowShortcuts(!m_showShortcuts);
@@ -231,10 +230,10 @@ bool BivaneState::perform(ShortcutAction action)
         otherPane().navigate(pane.url());
         return true;
     case ShortcutAction::copyToOther:
-        transferToOther(TransferKind::copy);
+        m_transfers->toOther(TransferKind::copy);
         return true;
     case ShortcutAction::moveToOther:
-        transferToOther(TransferKind::move);
+        m_transfers->toOther(TransferKind::move);
         return true;
     // Archives, viewing and editing come with their own parts of the controller; until then
     // their keys go on to the views.
@@ -247,7 +246,7 @@ bool BivaneState::perform(ShortcutAction action)
         viewSelection(selection, pane);
         return true;
     case ShortcutAction::edit:
-        editSelection(selection);
+        m_tools->edit(selection);
         return true;
     case ShortcutAction::pack:
         packSelection(selection, pane);

@@ -56,8 +56,7 @@ bool QuickLookController::handleKeyPress(const QKeyEvent &event)
     const std::optional<quint16> keyCode = virtualKeyCode(event);
     if (keyCode == KeyCode::right || keyCode == KeyCode::down || keyCode == KeyCode::left ||
         keyCode == KeyCode::up) {
-        if (m_arrowHandler)
-            m_arrowHandler(keyCode == KeyCode::right || keyCode == KeyCode::down ? +1 : -1);
+        emit arrowPressed(keyCode == KeyCode::right || keyCode == KeyCode::down ? +1 : -1);
         return true;
     }
     const std::optional<ShortcutAction> action = m_shortcuts.action(event);

@@ -2,14 +2,13 @@
 
 #include <QObject>
 #include <QStringList>
-#include <functional>
 
 class QKeyEvent;
 class ShortcutStore;
 
-// What the preview window shows: the list of items it pages through, the one shown now, whether
-// it is open, and what the arrow keys do while it has the keyboard. One per controller; the
-// window observes it and hands it its key presses.
+// What the preview window shows: the list of items it pages through, the one shown now, and
+// whether it is open; it tells of the arrow keys pressed while it has the keyboard. One per
+// controller; the window observes it and hands it its key presses.
 class QuickLookController : public QObject
 {
     Q_OBJECT
@@ -30,20 +29,14 @@ public:
     // Indexes outside the list are ignored.
     void setCurrentIndex(int index);
     void setIsVisible(bool isVisible);
-    // Called with +1 (Right, Down) or -1 (Left, Up) while the preview has the keyboard.
-    void setArrowHandler(std::function<void(int step)> handler)
-    {
-        m_arrowHandler = std::move(handler);
-    }
-
     // The quick-look action: closes the open preview; else shows `items` from `first` on.
     void toggle(const QStringList &items, const QString &first);
     // Replaces the list and shows `first` (the first item when it is not in the list); opens the
     // preview when it is closed.
     void replace(const QStringList &items, const QString &first);
 
-    // A key press while the preview has the keyboard; true when it is consumed. The arrows go
-    // to the arrow handler (consumed also without one); Escape and the keys bound to quickLook
+    // A key press while the preview has the keyboard; true when it is consumed. The arrows are
+    // told as arrowPressed; Escape and the keys bound to quickLook
     // or view close the preview; anything else is left to the window.
     bool handleKeyPress(const QKeyEvent &event);
 
@@ -51,11 +44,12 @@ signals:
     void itemsChanged();
     void currentIndexChanged();
     void isVisibleChanged();
+    // +1 for Right and Down, -1 for Left and Up.
+    void arrowPressed(int step);
 
 private:
     const ShortcutStore &m_shortcuts;
     QStringList m_items;
     int m_currentIndex = -1;
     bool m_isVisible = false;
-    std::function<void(int)> m_arrowHandler;
 };

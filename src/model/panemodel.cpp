@@ -28,7 +28,11 @@ void PaneModel::setSelection(const QSet<QString> &selection)
 
 void PaneModel::setSortOrder(const SortOrder &sortOrder)
 {
-    assign(m_sortOrder, sortOrder, &PaneModel::sortOrderChanged);
+    if (m_sortOrder == sortOrder)
+        return;
+    m_sortOrder = sortOrder;
+    rebuildItems();
+    emit sortOrderChanged();
 }
 
 void PaneModel::setViewMode(ViewMode viewMode)

@@ -81,7 +81,7 @@ public:
     const DirectoryWatcher &watcher() const { return m_watcher; }
 
     void setSelection(const QSet<QString> &selection);
-    // Takes effect at the next rebuildItems().
+    // Sorts the items at once.
     void setSortOrder(const SortOrder &sortOrder);
     void setViewMode(ViewMode viewMode);
     void setShowSidebar(bool showSidebar);

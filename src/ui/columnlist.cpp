@@ -240,9 +240,9 @@ void ColumnList::setSecondaryColor(const QColor &color)
     viewport()->update();
 }
 
-QString ColumnList::key() const
+ColumnListingKey ColumnList::key() const
 {
-    return m_state.columnListingKey(m_pane, m_folder);
+    return ColumnNavigation::listingKey(m_pane, m_folder);
 }
 
 void ColumnList::refresh()
@@ -267,7 +267,7 @@ void ColumnList::load()
     m_loadedKey = key();
     {
         QScopedValueRollback guard(m_syncing, true);
-        m_model->setItems(m_state.columnListing(m_pane, m_folder));
+        m_model->setItems(m_state.columns().listing(m_pane, m_folder));
     }
     // The rows are laid out at once, so the old position can be taken up again.
     executeDelayedItemsLayout();
@@ -278,8 +278,8 @@ void ColumnList::load()
 
 void ColumnList::folderChanged()
 {
-    m_state.forgetColumnListing(m_pane, m_folder);
-    m_loadedKey.clear();
+    m_state.columns().forget(m_pane, m_folder);
+    m_loadedKey.reset();
     refresh();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controller/columnnavigation.h"
 #include "model/directorywatcher.h"
 
 #include <QListView>
@@ -48,7 +49,7 @@ private:
     class Model;
     class Delegate;
 
-    QString key() const;
+    ColumnListingKey key() const;
     void load();
     // Its folder changed: read it again now when shown, else once it is shown.
     void folderChanged();
@@ -62,7 +63,7 @@ private:
     const qsizetype m_columnIndex;
     Model *m_model;
     Delegate *m_delegate;
-    QString m_loadedKey;
+    std::optional<ColumnListingKey> m_loadedKey;
     QString m_selected;
     QString m_shownSelection; // the entry shown selected, empty when none is
     bool m_syncing = false;

@@ -93,26 +93,11 @@ MainWindow::MainWindow(BivaneState &state, QWidget *parent)
     constexpr int kEqualShare = 1000;
     splitter->setSizes({kEqualShare, kEqualShare});
     setCentralWidget(panes);
-    // The theme for this window and all it opens; the retro presets show the retro list.
+    // The theme for this window and all it opens.
     auto *themed = new ThemedRoot(*this, state.preferences(), ThemedRoot::Font::apply);
-    const auto followTheme = [this, themed] {
-        m_state.setIsRetro(themed->theme().isRetro());
-    };
-    connect(themed, &ThemedRoot::themeChanged, this, followTheme);
-    followTheme();
     // Under the panes; shows itself while the theme's function bar setting is on.
     panesLayout->addWidget(new FunctionKeyBar(state, *themed));
     new WindowSizer(*this, state.preferences());
-    // The tree setting applies to both panes, now and whenever it changes.
-    const auto followTreeSetting = [this] {
-        m_state.setTreeMode(m_state.preferences().boolValue(Pref::listTreeView));
-    };
-    connect(
-        &state.preferences(), &Preferences::changed, this, [followTreeSetting](const QString &key) {
-            if (key == Pref::listTreeView.name)
-                followTreeSetting();
-        });
-    followTreeSetting();
     // The window icon shows the chosen design, now and whenever it changes.
     connect(&state.preferences(), &Preferences::changed, this, [this](const QString &key) {
         if (key == Pref::appIconDesign.name)
@@ -123,12 +108,14 @@ MainWindow::MainWindow(BivaneState &state, QWidget *parent)
     // Shows and hides itself as the controller's preview says; goes with this window.
     new PreviewWindow(state.quickLookController(), this);
     // One settings window for this window; the shortcut list hangs under the keyboard button.
-    state.setSettingsOpener([this] { SettingsWindow::openFor(m_state, *this); });
+    connect(&state, &BivaneState::settingsRequested, this, [this] {
+        SettingsWindow::openFor(m_state, *this);
+    });
     new ShortcutsListView(
         state, state.shortcuts(), shortcutListButton(*findChild<MainToolBar *>()), this);
 
     connect(&state, &BivaneState::activeChanged, this, &MainWindow::updateTitle);
-    connect(&state, &BivaneState::activeTransferChanged, this, &MainWindow::followActiveTransfer);
+    connect(&state.transfers(), &Transfers::activeChanged, this, &MainWindow::followActiveTransfer);
     m_focusFollower =
         connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
             followFocusedWidget(now);
@@ -146,7 +133,6 @@ MainWindow::~MainWindow()
     // of the object is gone.
     disconnect(m_focusFollower);
     m_state.setWindowHooks(nullptr);
-    m_state.setSettingsOpener({});
 }
 
 void MainWindow::showEvent(QShowEvent *event)
@@ -161,7 +147,7 @@ void MainWindow::showEvent(QShowEvent *event)
 // at its next look at the cancel flag, so quitting does not wait for it.
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    if (TransferProgress *transfer = m_state.activeTransfer())
+    if (TransferProgress *transfer = m_state.transfers().active())
         transfer->cancel();
     QMainWindow::closeEvent(event);
 }
@@ -171,7 +157,7 @@ void MainWindow::followActiveTransfer()
 {
     if (m_progressWindow)
         m_progressWindow->deleteLater();
-    if (TransferProgress *progress = m_state.activeTransfer()) {
+    if (TransferProgress *progress = m_state.transfers().active()) {
         m_progressWindow = new ProgressWindow(*progress, this);
         // While shown it blocks this window's keys: over it, the quit key closes this window,
         // which stops the run and ends the program.

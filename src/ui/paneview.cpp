@@ -112,7 +112,7 @@ PaneView::PaneView(BivaneState &state, PaneModel &pane, QWidget *parent)
                          &PaneModel::errorMessageChanged})
         connect(&pane, changed, this, &PaneView::showFolder);
     connect(&pane, &PaneModel::urlChanged, this, &PaneView::showFavorite);
-    connect(&state, &BivaneState::customFavoritesChanged, this, &PaneView::showFavorite);
+    connect(&state.favorites(), &Favorites::changed, this, &PaneView::showFavorite);
     connect(&pane, &PaneModel::viewModeChanged, this, &PaneView::showContent);
     connect(&pane, &PaneModel::errorMessageChanged, this, &PaneView::showContent);
     connect(&state, &BivaneState::isRetroChanged, this, &PaneView::showContent);
@@ -122,7 +122,6 @@ PaneView::PaneView(BivaneState &state, PaneModel &pane, QWidget *parent)
                          &PaneModel::visibleItemsChanged,
                          &PaneModel::activityTextChanged})
         connect(&pane, changed, this, &PaneView::showStatus);
-    connect(&pane, &PaneModel::selectionChanged, this, [this] { m_state.refreshPreview(m_pane); });
     // The table renames in its row; every other view asks for the name in an alert.
     connect(&pane, &PaneModel::isRenamingChanged, this, [this] {
         if (m_pane.isRenaming() && !m_list->isVisible())
@@ -162,13 +161,8 @@ QWidget *PaneView::makeHeader()
     m_star = new QToolButton;
     m_star->setAutoRaise(true);
     m_star->setFocusPolicy(Qt::NoFocus);
-    connect(m_star, &QToolButton::clicked, this, [this] {
-        const QString folder = m_pane.url();
-        if (m_state.isFavorite(folder))
-            m_state.removeFavorite(folder);
-        else
-            m_state.addFavorites({folder});
-    });
+    connect(
+        m_star, &QToolButton::clicked, this, [this] { m_state.favorites().toggle(m_pane.url()); });
     for (QWidget *widget : std::initializer_list<QWidget *>{m_back, m_forward, m_up, m_title})
         row->addWidget(widget);
     row->addStretch();
@@ -225,7 +219,7 @@ void PaneView::showContent()
     // The retro presets show the list whatever the view mode; the mode itself stays.
     // An unreadable folder: the retro list says so in its own text, the others give way to the
     // desktop's empty-state page.
-    const ViewMode mode = m_state.isRetro() ? ViewMode::list : m_pane.viewMode();
+    const ViewMode mode = m_state.shownViewMode(m_pane);
     if (!m_pane.errorMessage().isNull() && !m_state.isRetro())
         m_content->setCurrentIndex(emptyStatePage);
     else

@@ -2,7 +2,6 @@
 
 #include "appearance/theme.h"
 #include "controller/bivanestate.h"
-#include "controller/sidebaritem.h"
 #include "model/panemodel.h"
 #include "platform/localization.h"
 #include "platform/pathnames.h"
@@ -127,9 +126,7 @@ SidebarView::SidebarView(BivaneState &state, PaneModel &pane, QWidget *parent)
     setFocusPolicy(Qt::StrongFocus);
 
     connect(this, &QAbstractItemView::clicked, this, &SidebarView::choose);
-    connect(&state, &BivaneState::customFavoritesChanged, this, &SidebarView::rebuild);
-    connect(&state, &BivaneState::customFavoriteNamesChanged, this, &SidebarView::rebuild);
-    connect(&state, &BivaneState::volumesChanged, this, &SidebarView::rebuild);
+    connect(&state.favorites(), &Favorites::changed, this, &SidebarView::rebuild);
     connect(&pane, &PaneModel::urlChanged, this, &SidebarView::showCurrentFolder);
     rebuild();
 }
@@ -137,30 +134,29 @@ SidebarView::SidebarView(BivaneState &state, PaneModel &pane, QWidget *parent)
 void SidebarView::rebuild()
 {
     m_model->clear();
-    addSection(Bv::tr("Favoriten"), m_state.defaultPlaces(), Entries::fixed);
-    const QList<SidebarItem> favorites = m_state.favoriteItems();
-    addSection(Bv::tr("Meine Favoriten"), favorites, Entries::favorites);
-    if (favorites.isEmpty()) {
-        const QFont caption = scaledFont(font(), 0.85);
-        QStandardItem *hint = makeCaption(Bv::tr("Ordner hierher ziehen"), caption);
-        hint->setData(true, kHintRole);
-        m_model->appendRow(hint);
+    for (const SidebarSection &section : m_state.favorites().sections()) {
+        addSection(section);
+        if (section.isFavorites && section.entries.isEmpty()) {
+            const QFont caption = scaledFont(font(), 0.85);
+            QStandardItem *hint = makeCaption(Bv::tr("Ordner hierher ziehen"), caption);
+            hint->setData(true, kHintRole);
+            m_model->appendRow(hint);
+        }
     }
-    addSection(Bv::tr("Orte"), m_state.volumes(), Entries::fixed);
     showCurrentFolder();
 }
 
-void SidebarView::addSection(const QString &title, const QList<SidebarItem> &entries, Entries kind)
+void SidebarView::addSection(const SidebarSection &section)
 {
     QFont bold = font();
     bold.setBold(true);
-    m_model->appendRow(makeCaption(title, bold));
-    for (const SidebarItem &entry : entries) {
+    m_model->appendRow(makeCaption(section.title, bold));
+    for (const SidebarItem &entry : section.entries) {
         auto *item = new QStandardItem(symbolIcon(entry.symbolName), entry.name);
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
         item->setToolTip(entry.url);
         item->setData(entry.url, kUrlRole);
-        item->setData(kind == Entries::favorites, kFavoriteRole);
+        item->setData(section.isFavorites, kFavoriteRole);
         m_model->appendRow(item);
     }
 }
@@ -193,7 +189,7 @@ void SidebarView::choose(const QModelIndex &index)
 void SidebarView::showEvent(QShowEvent *event)
 {
     QListView::showEvent(event);
-    m_state.refreshVolumes();
+    m_state.favorites().refreshVolumes();
     ThemedRoot::follow(*this, m_themedRoot, [this] { followTheme(); });
 }
 
@@ -233,14 +229,14 @@ void SidebarView::contextMenuEvent(QContextMenuEvent *event)
     auto *menu = new QMenu(this);
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->addAction(
-        Bv::tr("Umbenennen …"), this, [this, folder] { m_state.renameFavorite(folder); });
+        Bv::tr("Umbenennen …"), this, [this, folder] { m_state.favorites().rename(folder); });
     menu->addAction(
-        Bv::tr("Nach oben"), this, [this, folder] { m_state.moveFavorite(folder, -1); });
+        Bv::tr("Nach oben"), this, [this, folder] { m_state.favorites().move(folder, -1); });
     menu->addAction(
-        Bv::tr("Nach unten"), this, [this, folder] { m_state.moveFavorite(folder, +1); });
+        Bv::tr("Nach unten"), this, [this, folder] { m_state.favorites().move(folder, +1); });
     menu->addSeparator();
     menu->addAction(Bv::tr("Aus Favoriten entfernen"), this, [this, folder] {
-        m_state.removeFavorite(folder);
+        m_state.favorites().remove(folder);
     });
     menu->popup(event->globalPos());
 }
@@ -262,7 +258,7 @@ void SidebarView::dropEvent(QDropEvent *event)
 {
     if (const std::optional<QStringList> paths =
             m_state.localFilePaths(event->mimeData()->urls())) {
-        m_state.addFavorites(*paths);
+        m_state.favorites().add(*paths);
         event->acceptProposedAction();
     }
 }

@@ -11,7 +11,7 @@ class PaneModel;
 class QStandardItem;
 class QStandardItemModel;
 class RetroSidebarDelegate;
-struct SidebarItem;
+struct SidebarSection;
 class ThemedRoot;
 
 // A pane's sidebar: the places, the user's favourites and the mounted volumes, each section
@@ -36,11 +36,9 @@ protected:
     void dropEvent(QDropEvent *event) override;
 
 private:
-    // Only the user's own favourites have the context menu.
-    enum class Entries { fixed, favorites };
-
     void rebuild();
-    void addSection(const QString &title, const QList<SidebarItem> &entries, Entries kind);
+    // Only the user's own favourites have the context menu.
+    void addSection(const SidebarSection &section);
     void showCurrentFolder();
     void choose(const QModelIndex &index);
     void followTheme();

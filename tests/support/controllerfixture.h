@@ -64,6 +64,13 @@ struct ControllerFixture
         preferences.setValue(Pref::showSplashScreen, false);
     }
 
+    // Chooses a retro theme, or the desktop's, as the settings window does.
+    void chooseRetroTheme(bool retro)
+    {
+        preferences.setValue(Pref::themePreset,
+                             retro ? QStringLiteral("greenTerminal") : QStringLiteral("system"));
+    }
+
     BivaneState &state()
     {
         if (!controller) {

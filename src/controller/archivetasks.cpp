@@ -1,7 +1,9 @@
-// Packing the selection into a ZIP archive and unpacking archives into new folders. The tools
-// run on a thread per archive; the controller hears of the end on the main thread, and its own
-// end stops them.
+#include "controller/archivetasks.h"
+
 #include "controller/bivanestate.h"
+#include "controller/selectionorder.h"
+#include "controller/toollauncher.h"
+#include "controller/uniquenames.h"
 #include "model/panemodel.h"
 #include "platform/desktopservices.h"
 #include "platform/localization.h"
@@ -19,9 +21,9 @@ using PathNames::parentFolder;
 
 namespace {
 
-// One pack or unpack while it runs: a child of the controller, so that the pane's status line
+// One pack or unpack while it runs: a child of the archive tasks, so that the pane's status line
 // can name what is still going, and the receiver of the completion, which therefore goes
-// nowhere once the controller is gone. Going with the controller, it stops the tool, and gives
+// nowhere once they are gone. Going with them, it stops the tool, and gives
 // the work a moment to remove what it left.
 class ArchiveTask : public QObject
 {
@@ -82,18 +84,24 @@ QString leftOutNotice(const QString &archive, const ArchiveTools::LeftOut &leftO
 
 } // namespace
 
-void BivaneState::packSelection(const QSet<QString> &selection, PaneModel &pane)
+ArchiveTasks::ArchiveTasks(BivaneState &state, ToolLauncher &tools, DesktopServices &desktop)
+    : m_state(state)
+    , m_tools(tools)
+    , m_desktop(desktop)
+{}
+
+void ArchiveTasks::pack(const QSet<QString> &selection, PaneModel &pane)
 {
     if (selection.isEmpty())
         return;
-    if (const std::optional<QString> packer = assignedApplication(ExternalTool::packer)) {
-        openWith(sortedByPath(selection), *packer);
+    if (const std::optional<QString> packer = m_tools.assignedApplication(ExternalTool::packer)) {
+        m_tools.openWith(sortedByPath(selection), *packer);
         return;
     }
     packBuiltIn(selection, pane);
 }
 
-void BivaneState::packBuiltIn(const QSet<QString> &selection, PaneModel &pane)
+void ArchiveTasks::packBuiltIn(const QSet<QString> &selection, PaneModel &pane)
 {
     const QStringList urls = sortedByPath(selection);
     if (urls.isEmpty())
@@ -112,10 +120,10 @@ void BivaneState::packBuiltIn(const QSet<QString> &selection, PaneModel &pane)
     // Taken here, on the main thread, so that the next pack started at once gets another name
     // and a failure removes only this run's archive.
     if (const std::optional<FileError> error = ArchiveTools::reserveArchive(archive)) {
-        reportError(*error, failed);
+        m_state.reportError(*error, failed);
         return;
     }
-    runArchiveTask(
+    run(
         pane,
         Bv::tr("Archiv wird erstellt …"),
         [names, folder, archive](ToolStopper &stopper, QString &) {
@@ -124,14 +132,15 @@ void BivaneState::packBuiltIn(const QSet<QString> &selection, PaneModel &pane)
         failed);
 }
 
-void BivaneState::unpackSelection(const QSet<QString> &selection, PaneModel &pane)
+void ArchiveTasks::unpack(const QSet<QString> &selection, PaneModel &pane)
 {
     QStringList archives = sortedByPath(selection);
     archives.removeIf([](const QString &url) { return !ArchiveTools::isArchive(url); });
     if (archives.isEmpty())
         return;
-    if (const std::optional<QString> unpacker = assignedApplication(ExternalTool::unpacker)) {
-        openWith(archives, *unpacker);
+    if (const std::optional<QString> unpacker =
+            m_tools.assignedApplication(ExternalTool::unpacker)) {
+        m_tools.openWith(archives, *unpacker);
         return;
     }
     for (const QString &archive : archives) {
@@ -141,7 +150,7 @@ void BivaneState::unpackSelection(const QSet<QString> &selection, PaneModel &pan
         }
         // The folder gets its name when the content is complete and checked: the free one
         // then, so two archives of one name never share a folder.
-        runArchiveTask(
+        run(
             pane,
             Bv::tr("Wird entpackt …"),
             [archive](ToolStopper &stopper, QString &notice) {
@@ -160,10 +169,10 @@ void BivaneState::unpackSelection(const QSet<QString> &selection, PaneModel &pan
     }
 }
 
-void BivaneState::runArchiveTask(PaneModel &pane,
-                                 const QString &activity,
-                                 ArchiveWork work,
-                                 const QString &failureSentence)
+void ArchiveTasks::run(PaneModel &pane,
+                       const QString &activity,
+                       Work work,
+                       const QString &failureSentence)
 {
     auto *task = new ArchiveTask(pane, activity, this);
     showActivity(*this, pane);
@@ -183,10 +192,10 @@ void BivaneState::runArchiveTask(PaneModel &pane,
         task->deleteLater();
         showActivity(*this, task->pane);
         if (outcome->failure)
-            reportError(*outcome->failure, failureSentence);
+            m_state.reportError(*outcome->failure, failureSentence);
         else if (!outcome->notice.isEmpty())
-            setErrorMessage(outcome->notice);
-        reloadPanes();
+            m_state.setErrorMessage(outcome->notice);
+        m_state.reloadPanes();
     });
     task->thread->start();
 }

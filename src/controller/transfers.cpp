@@ -1,6 +1,8 @@
-// Copying and moving the selection into the other pane: the question, the checks, the job
-// list, and the run from its start to its end.
+#include "controller/transfers.h"
+
 #include "controller/bivanestate.h"
+#include "controller/selectionorder.h"
+#include "controller/uniquenames.h"
 #include "model/panemodel.h"
 #include "platform/localization.h"
 #include "platform/pathcodec.h"
@@ -57,26 +59,30 @@ QString transferFailedMessage(const TransferRun &run, const FileError &error)
 
 } // namespace
 
-TransferProgress *BivaneState::activeTransfer() const
+Transfers::Transfers(BivaneState &state)
+    : m_state(state)
+{}
+
+TransferProgress *Transfers::active() const
 {
-    return m_transferRun ? &m_transferRun->progress() : nullptr;
+    return m_run ? &m_run->progress() : nullptr;
 }
 
-void BivaneState::transferToOther(TransferKind kind)
+void Transfers::toOther(TransferKind kind)
 {
-    confirmTransfer(sortedByPath(activePane().selection()), otherPane().url(), kind);
+    confirm(sortedByPath(m_state.activePane().selection()), m_state.otherPane().url(), kind);
 }
 
-void BivaneState::pasteFiles(PaneModel &pane)
+void Transfers::paste(PaneModel &pane)
 {
     const QMimeData *data = QGuiApplication::clipboard()->mimeData();
     if (!data || !data->hasUrls())
         return;
     if (const std::optional<QStringList> paths = localFilePaths(data->urls()))
-        confirmTransfer(*paths, pane.url(), TransferKind::copy);
+        confirm(*paths, pane.url(), TransferKind::copy);
 }
 
-std::optional<QStringList> BivaneState::localFilePaths(const QList<QUrl> &urls)
+std::optional<QStringList> Transfers::localFilePaths(const QList<QUrl> &urls)
 {
     QStringList paths;
     for (const QUrl &url : urls) {
@@ -85,9 +91,10 @@ std::optional<QStringList> BivaneState::localFilePaths(const QList<QUrl> &urls)
         const std::optional<QString> path = PathCodec::pathOfFileUrl(url);
         if (!path) {
             // Another machine's file: its path here would name a different, local file.
-            setErrorMessage(Bv::tr("„%1“ liegt auf einem anderen Rechner und kann hier nicht "
-                                   "kopiert werden.")
-                                .arg(url.toDisplayString()));
+            m_state.setErrorMessage(
+                Bv::tr("„%1“ liegt auf einem anderen Rechner und kann hier nicht "
+                       "kopiert werden.")
+                    .arg(url.toDisplayString()));
             return std::nullopt;
         }
         paths.append(*path);
@@ -95,34 +102,30 @@ std::optional<QStringList> BivaneState::localFilePaths(const QList<QUrl> &urls)
     return paths;
 }
 
-void BivaneState::confirmTransfer(const QStringList &urls,
-                                  const QString &targetFolder,
-                                  TransferKind kind)
+void Transfers::confirm(const QStringList &urls, const QString &targetFolder, TransferKind kind)
 {
     QStringList sources = urls;
     sources.removeIf([](const QString &url) { return !url.startsWith(QLatin1Char('/')); });
     if (sources.isEmpty())
         return;
-    if (!m_preferences.boolValue(Pref::confirmCopyMove)) {
-        startTransfer(sources, targetFolder, kind);
+    if (!m_state.preferences().boolValue(Pref::confirmCopyMove)) {
+        start(sources, targetFolder, kind);
         return;
     }
-    const Asked asked =
-        askQuestion(transferQuestion(sources, targetFolder, kind),
-                    [this, sources, targetFolder, kind](const QuestionAnswer &answer) {
-                        if (answer.code == Question::kConfirm)
-                            startTransfer(sources, targetFolder, kind);
-                    });
-    if (asked == Asked::noMainWindow)
-        startTransfer(sources, targetFolder, kind);
+    const BivaneState::Asked asked =
+        m_state.askQuestion(transferQuestion(sources, targetFolder, kind),
+                            [this, sources, targetFolder, kind](const QuestionAnswer &answer) {
+                                if (answer.code == Question::kConfirm)
+                                    start(sources, targetFolder, kind);
+                            });
+    if (asked == BivaneState::Asked::noMainWindow)
+        start(sources, targetFolder, kind);
 }
 
-void BivaneState::startTransfer(const QStringList &urls,
-                                const QString &targetFolder,
-                                TransferKind kind)
+void Transfers::start(const QStringList &urls, const QString &targetFolder, TransferKind kind)
 {
-    if (m_transferRun) {
-        setErrorMessage(Bv::tr("Es läuft bereits ein Kopier- oder Verschiebevorgang."));
+    if (m_run) {
+        m_state.setErrorMessage(Bv::tr("Es läuft bereits ein Kopier- oder Verschiebevorgang."));
         return;
     }
     const QString target = standardized(targetFolder);
@@ -135,7 +138,7 @@ void BivaneState::startTransfer(const QStringList &urls,
         // The spelling tells most cases; the real locations also those behind links.
         if (source == target || target.startsWith(source + QLatin1Char('/')) ||
             isInsideItself(source, target)) {
-            setErrorMessage(intoItselfMessage(source));
+            m_state.setErrorMessage(intoItselfMessage(source));
             continue;
         }
         const QString destination = uniqueUrl(lastComponent(source), target, reserved);
@@ -146,22 +149,22 @@ void BivaneState::startTransfer(const QStringList &urls,
     if (jobs.isEmpty())
         return;
 
-    m_transferRun = new TransferRun(jobs, kind, m_preferences, this);
-    connect(m_transferRun, &TransferRun::finished, this, &BivaneState::finishTransfer);
-    emit activeTransferChanged();
-    m_transferRun->start();
+    m_run = new TransferRun(jobs, kind, m_state.preferences(), this);
+    connect(m_run, &TransferRun::finished, this, &Transfers::finish);
+    emit activeChanged();
+    m_run->start();
 }
 
-void BivaneState::finishTransfer(const std::optional<FileError> &error)
+void Transfers::finish(const std::optional<FileError> &error)
 {
-    const QString failed = error && !isCancellation(*error) && m_transferRun
-                               ? transferFailedMessage(*m_transferRun, *error)
+    const QString failed = error && !isCancellation(*error) && m_run
+                               ? transferFailedMessage(*m_run, *error)
                                : QString();
-    if (m_transferRun)
-        m_transferRun->deleteLater();
-    m_transferRun = nullptr;
-    emit activeTransferChanged();
+    if (m_run)
+        m_run->deleteLater();
+    m_run = nullptr;
+    emit activeChanged();
     if (!failed.isEmpty())
-        reportError(*error, failed);
-    reloadPanes();
+        m_state.reportError(*error, failed);
+    m_state.reloadPanes();
 }
