@@ -1,6 +1,7 @@
 #include "transferprogress.h"
 
 #include "cancelflag.h"
+#include "platform/timesource.h"
 
 #include <cmath>
 
@@ -23,7 +24,7 @@ TransferProgress::TransferProgress(const QString &title, qint64 itemCount, QObje
     , m_id(QUuid::createUuid())
     , m_title(title)
     , m_itemCount(itemCount)
-    , m_startedAt(Clock::now())
+    , m_startedAt(TimeSource::now())
     , m_cancelFlag(std::make_shared<CancelFlag>())
 {}
 
