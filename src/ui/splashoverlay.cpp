@@ -4,13 +4,13 @@
 #include "appiconpainter.h"
 #include "formtext.h"
 #include "localization.h"
+#include "platform/countdown.h"
 
 #include <QEasingCurve>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
-#include <QTimer>
 #include <QVariantAnimation>
 
 using namespace std::chrono_literals;
@@ -65,13 +65,11 @@ SplashOverlay::SplashOverlay(AppIconDesign design,
     : QWidget(&window)
     , m_design(design)
     , m_window(window)
-    , m_displayTimer(new QTimer(this))
+    , m_displayTimer(new Countdown(displayTime, this))
 {
     setObjectName(QStringLiteral("splash"));
     setFocusPolicy(Qt::NoFocus);
-    m_displayTimer->setSingleShot(true);
-    m_displayTimer->setInterval(displayTime);
-    connect(m_displayTimer, &QTimer::timeout, this, &SplashOverlay::dismiss);
+    connect(m_displayTimer, &Countdown::timeout, this, &SplashOverlay::dismiss);
     if (design != AppIconDesign::dualPanels)
         m_icon = renderAppIconWithShadow(design, kIconSize, kIconShadow, devicePixelRatioF());
     setGeometry(window.rect());
