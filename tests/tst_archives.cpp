@@ -45,14 +45,6 @@ QStringList membersOf(const QString &zip)
     return members;
 }
 
-// The bytes of the file at a decoded path; "<missing>" when it cannot be read.
-QByteArray bytesOf(const QString &path)
-{
-    const QByteArray bytes = PathCodec::encode(path);
-    struct stat st;
-    return ::stat(bytes.constData(), &st) == 0 ? fileBytes(bytes) : QByteArray("<missing>");
-}
-
 // Every entry of a folder, hidden ones too: staging folders must not stay behind.
 QStringList everythingIn(const QString &folder)
 {
@@ -204,8 +196,8 @@ void ArchivesTest::unpackingMakesNewFolders()
     state.unpackSelection({home(archive)}, state.left());
     QVERIFY(waitForTasks(state));
     QVERIFY2(state.errorMessage().isNull(), qPrintable(state.errorMessage()));
-    QCOMPARE(bytesOf(home(folder + QStringLiteral("/sub/datei.txt"))), QByteArray("Inhalt"));
-    QCOMPARE(bytesOf(home(folder + QStringLiteral(" 2/sub/datei.txt"))), QByteArray("Inhalt"));
+    QCOMPARE(contentOf(home(folder + QStringLiteral("/sub/datei.txt"))), QByteArray("Inhalt"));
+    QCOMPARE(contentOf(home(folder + QStringLiteral(" 2/sub/datei.txt"))), QByteArray("Inhalt"));
 }
 
 void ArchivesTest::oddNamesRoundTrip()
@@ -227,8 +219,9 @@ void ArchivesTest::oddNamesRoundTrip()
     state.unpackSelection({home(QStringLiteral("Archiv.zip"))}, state.left());
     QVERIFY(waitForTasks(state));
     QVERIFY2(state.errorMessage().isNull(), qPrintable(state.errorMessage()));
-    QCOMPARE(bytesOf(home(QStringLiteral("Archiv/-r.txt"))), QByteArray("Option?"));
-    QCOMPARE(bytesOf(home(QStringLiteral("Archiv/") + PathCodec::decode(raw))), QByteArray("roh"));
+    QCOMPARE(contentOf(home(QStringLiteral("Archiv/-r.txt"))), QByteArray("Option?"));
+    QCOMPARE(contentOf(home(QStringLiteral("Archiv/") + PathCodec::decode(raw))),
+             QByteArray("roh"));
 }
 
 void ArchivesTest::unpackingStaysInItsFolder_data()
@@ -284,7 +277,7 @@ void ArchivesTest::unpackingStaysInItsFolder()
     state.unpackSelection({archive}, state.left());
     QVERIFY(waitForTasks(state));
     QCOMPARE(namesIn(out), QStringList({"wache"}));
-    QCOMPARE(bytesOf(out + QStringLiteral("/wache")), QByteArray("unberührt"));
+    QCOMPARE(contentOf(out + QStringLiteral("/wache")), QByteArray("unberührt"));
     QCOMPARE(namesIn(home()), QStringList({"archive", "Downloads", "out"}));
     if (refused) {
         QCOMPARE(everythingIn(home(QStringLiteral("archive"))), QStringList({"boese" + suffix}));
@@ -440,7 +433,7 @@ void ArchivesTest::unpackingLeavesOutDevicesAndSetIdBits()
     state.unpackSelection({home(archive)}, state.left());
     QVERIFY(waitForTasks(state));
     const QString folder = home(QStringLiteral("boese"));
-    QCOMPARE(bytesOf(folder + QStringLiteral("/ok")), QByteArray("ok"));
+    QCOMPARE(contentOf(folder + QStringLiteral("/ok")), QByteArray("ok"));
     QDirIterator entries(folder,
                          QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
                          QDirIterator::Subdirectories);
@@ -498,7 +491,7 @@ void ArchivesTest::packingStoresLinksAsLinks()
     QCOMPARE(membersOf(archive),
              QStringList(
                  {"projekt/", "projekt/keys", "projekt/kreis", "projekt/plan.txt", "projekt/up"}));
-    QVERIFY(!bytesOf(archive).contains("GEHEIMER-SCHLUESSEL"));
+    QVERIFY(!contentOf(archive).contains("GEHEIMER-SCHLUESSEL"));
     // Each link is stored as a link, with its target as content.
     const QStringList listing = QString::fromUtf8(tool(QStringLiteral("zipinfo"), {archive}))
                                     .split(QLatin1Char('\n'))
@@ -517,7 +510,7 @@ void ArchivesTest::quittingStopsTheTools()
     writeFile(home(QStringLiteral("inhalt/erste.txt")), "erste");
     writeFile(home(QStringLiteral("inhalt/zweite.txt")), QByteArray(1 << 20, 'z'));
     tool(QStringLiteral("tar"), {"-cf", "vorlage.tar", "-C", "inhalt", "."});
-    const QByteArray archive = bytesOf(home(QStringLiteral("vorlage.tar")));
+    const QByteArray archive = contentOf(home(QStringLiteral("vorlage.tar")));
     const QString pipe = home(QStringLiteral("langsam/daten.tar"));
     QDir().mkpath(home(QStringLiteral("langsam")));
     QCOMPARE(::mkfifo(PathCodec::encode(pipe).constData(), 0600), 0);
@@ -659,7 +652,7 @@ void ArchivesTest::statusLineNamesRunningTasks()
     // tar reads each archive from a pipe and waits until the test writes it.
     writeFile(home(QStringLiteral("inhalt/datei.txt")), "Inhalt");
     tool(QStringLiteral("tar"), {"-cf", "vorlage.tar", "-C", "inhalt", "."});
-    const QByteArray archive = bytesOf(home(QStringLiteral("vorlage.tar")));
+    const QByteArray archive = contentOf(home(QStringLiteral("vorlage.tar")));
     const QStringList pipes = {home(QStringLiteral("eins.tar")), home(QStringLiteral("zwei.tar"))};
     for (const QString &pipe : pipes)
         QCOMPARE(::mkfifo(PathCodec::encode(pipe).constData(), 0600), 0);
@@ -683,7 +676,7 @@ void ArchivesTest::statusLineNamesRunningTasks()
     }
     QVERIFY(state.right().activityText().isEmpty());
     QVERIFY(state.errorMessage().isNull());
-    QCOMPARE(bytesOf(home(QStringLiteral("zwei/datei.txt"))), QByteArray("Inhalt"));
+    QCOMPARE(contentOf(home(QStringLiteral("zwei/datei.txt"))), QByteArray("Inhalt"));
 }
 
 BIVANE_TEST_MAIN(ArchivesTest)

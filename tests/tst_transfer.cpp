@@ -39,17 +39,6 @@ QByteArray bytesOf(const QString &path)
     return PathCodec::encode(path);
 }
 
-QByteArray contentOf(const QString &path)
-{
-    const UniqueFd fd(::open(bytesOf(path).constData(), O_RDONLY | O_CLOEXEC));
-    QByteArray content;
-    char buffer[65536];
-    ssize_t n;
-    while (fd.isValid() && (n = ::read(fd.get(), buffer, sizeof buffer)) > 0)
-        content.append(buffer, n);
-    return content;
-}
-
 void writeFile(const QString &path, const QByteArray &content)
 {
     const UniqueFd fd(::open(bytesOf(path).constData(), O_WRONLY | O_CREAT | O_EXCL, 0644));
@@ -64,12 +53,6 @@ QByteArray pattern(qint64 size)
     for (qint64 i = 0; i < size; ++i)
         data[i] = char(i * 7 + i / 4093);
     return data;
-}
-
-bool exists(const QString &path)
-{
-    struct stat st;
-    return ::lstat(bytesOf(path).constData(), &st) == 0;
 }
 
 struct stat statOf(const QString &path)

@@ -35,12 +35,6 @@ ino_t inodeOf(const QString &path)
     return st.st_ino;
 }
 
-bool exists(const QString &path)
-{
-    struct stat st;
-    return ::lstat(PathCodec::encode(path).constData(), &st) == 0;
-}
-
 QStringList valuesOf(const QList<ProgressFigure> &figures)
 {
     QStringList values;
