@@ -4,6 +4,7 @@
 #include "panemodel.h"
 #include "pathcodec.h"
 #include "posixpath.h"
+#include "rootonly.h"
 #include "testmain.h"
 #include "toolprocess.h"
 #include "unprivileged.h"
@@ -414,8 +415,7 @@ void ArchivesTest::unpackingLeavesOutDevicesAndSetIdBits_data()
 void ArchivesTest::unpackingLeavesOutDevicesAndSetIdBits()
 {
     // Only root can make device nodes; as anyone else tar fails on them, which refuses all.
-    if (::geteuid() != 0)
-        QSKIP("unpacking device nodes needs root");
+    REQUIRE_ROOT();
     QFETCH(QString, archive);
     QFETCH(QString, members);
     QFETCH(QStringList, leftOut);

@@ -1,5 +1,6 @@
 // Runs on their worker thread as the controller starts them, and the progress they report.
 #include "cancelflag.h"
+#include "cannotrun.h"
 #include "filelease.h"
 #include "fileoperations.h"
 #include "manualtime.h"
@@ -205,7 +206,7 @@ void TransferRunTest::windowAppearsAfterADelayUnlessTurnedOff()
     const QString destination = tree.path(QStringLiteral("copy"));
     FileLease lease(source);
     if (!lease.isHeld())
-        QSKIP("file leases are not available here");
+        CANNOT_RUN_HERE("file leases are not available here");
     ManualTime time;
 
     TransferRun run({TransferJob{source, destination, 0, false}}, TransferKind::copy, preferences);
@@ -241,7 +242,7 @@ void TransferRunTest::destroyingARunningRunCancelsIt()
     const QString destination = tree.path(QStringLiteral("held copy"));
     FileLease lease(held);
     if (!lease.isHeld())
-        QSKIP("no leases on this file system");
+        CANNOT_RUN_HERE("no leases on this file system");
     bool ended = false;
     {
         TransferRun run({TransferJob{first, tree.path(QStringLiteral("first copy")), 0, false},
