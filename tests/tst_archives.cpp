@@ -90,6 +90,23 @@ void writeRawFile(const QString &path, const QByteArray &content)
     ::close(fd);
 }
 
+// Packs "lesbar.txt" and `arguments[1]` of the folder `arguments[0]` into "Archiv.zip" there:
+// "failed" or "succeeded", with " with archive" when one was left.
+UNPRIVILEGED_OPERATION(packReadableAnd, arguments)
+{
+    const QString folder = arguments.value(0);
+    const QString archive = folder + QStringLiteral("/Archiv.zip");
+    if (ArchiveTools::reserveArchive(archive))
+        return "not reserved";
+    ToolStopper stopper;
+    const bool failed =
+        ArchiveTools::createZip(
+            {QStringLiteral("lesbar.txt"), arguments.value(1)}, folder, archive, stopper)
+            .has_value();
+    return QByteArray(failed ? "failed" : "succeeded") +
+           (entryExists(archive) ? " with archive" : "");
+}
+
 } // namespace
 
 class ArchivesTest : public QObject
@@ -588,19 +605,7 @@ void ArchivesTest::failedPackLeavesNoArchive()
     tree.makeFile(QStringLiteral("packen/zu/innen.txt"), "nein");
     ::chmod(PathCodec::encode(tree.path(QStringLiteral("packen/zu"))).constData(), 0700);
     for (const QString &unreadable : {QStringLiteral("geheim.txt"), QStringLiteral("zu")}) {
-        const QByteArray result = runUnprivileged([&] {
-            const QString archive = folder + QStringLiteral("/Archiv.zip");
-            if (ArchiveTools::reserveArchive(archive))
-                return QByteArray("not reserved");
-            ToolStopper stopper;
-            const bool failed =
-                ArchiveTools::createZip(
-                    {QStringLiteral("lesbar.txt"), unreadable}, folder, archive, stopper)
-                    .has_value();
-            return QByteArray(failed ? "failed" : "succeeded") +
-                   (entryExists(archive) ? " with archive" : "");
-        });
-        QCOMPARE(result, QByteArray("failed"));
+        QCOMPARE(runUnprivileged(packReadableAnd, {folder, unreadable}), QByteArray("failed"));
     }
 }
 

@@ -21,6 +21,14 @@ bool settled(ManualTime &time, const DirectoryWatcher &watcher)
     return !watcher.hasPendingCall();
 }
 
+// Whether a watcher watches the folder or stays idle.
+UNPRIVILEGED_OPERATION(watchState, arguments)
+{
+    DirectoryWatcher watcher;
+    watcher.watch(arguments.value(0), [] {});
+    return watcher.isWatching() ? "watching" : "idle";
+}
+
 } // namespace
 
 class DirectoryWatcherTest : public QObject
@@ -188,12 +196,7 @@ void DirectoryWatcherTest::folderThatCannotBeOpenedLeavesWatcherIdle()
     tree.openToEveryone();
     const QString locked = tree.makeFolder(QStringLiteral("locked"));
     QVERIFY(::chmod(PathCodec::encode(locked).constData(), 0700) == 0);
-    const QByteArray result = runUnprivileged([&] {
-        DirectoryWatcher watcher;
-        watcher.watch(locked, [] {});
-        return QByteArray(watcher.isWatching() ? "watching" : "idle");
-    });
-    QCOMPARE(result, QByteArray("idle"));
+    QCOMPARE(runUnprivileged(watchState, {locked}), QByteArray("idle"));
 
     DirectoryWatcher watcher;
     watcher.watch(tree.path(QStringLiteral("missing")), [] {});

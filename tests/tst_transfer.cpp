@@ -129,6 +129,37 @@ TransferJob job(const QString &source, const QString &destination, bool isInstan
     return TransferJob{source, destination, 0, isInstantMove};
 }
 
+// Copies the folder `arguments[0]` to `arguments[1]`: the error's code and path, or "copied".
+UNPRIVILEGED_OPERATION(copyFolder, arguments)
+{
+    CancelFlag cancel;
+    const auto denied = copyItem(arguments.value(0), arguments.value(1), cancel, {});
+    return denied ? QByteArray::number(denied->code) + ' ' + bytesOf(denied->path)
+                  : QByteArray("copied");
+}
+
+// Makes "parent/item" with files in the folder `arguments[0]`, turns "parent" read-only and
+// moves the item to "target/item": the error's code and path, or "moved".
+UNPRIVILEGED_OPERATION(makeAndMoveOutOfReadOnlyFolder, arguments)
+{
+    const QString place = arguments.value(0);
+    const QString parent = place + QStringLiteral("/parent");
+    const QString item = parent + QStringLiteral("/item");
+    const QString target = place + QStringLiteral("/target");
+    for (const QString &folder : {parent, item, item + QStringLiteral("/sub"), target})
+        ::mkdir(bytesOf(folder).constData(), 0755);
+    for (const char *name : {"/a", "/sub/b"}) {
+        const UniqueFd fd(
+            ::open(bytesOf(item + QLatin1String(name)).constData(), O_WRONLY | O_CREAT, 0644));
+        ::write(fd.get(), name, qstrlen(name));
+    }
+    ::chmod(bytesOf(parent).constData(), 0555);
+    const RunRecord run =
+        runJobs({job(item, target + QStringLiteral("/item"))}, TransferKind::move);
+    return run.result ? QByteArray::number(run.result->code) + ' ' + bytesOf(run.result->path)
+                      : QByteArray("moved");
+}
+
 } // namespace
 
 class TransferTest : public QObject
@@ -369,13 +400,8 @@ void TransferTest::failuresLeaveNoPartialCopy()
         ::chmod(bytesOf(locked + '/' + name).constData(), name == order.last() ? 0 : 0555);
     tree.openToEveryone();
     ::chmod(bytesOf(tree.path(QStringLiteral("out"))).constData(), 0777);
-    const QByteArray result = runUnprivileged([&] {
-        CancelFlag childCancel;
-        const auto denied =
-            copyItem(locked, tree.path(QStringLiteral("out/locked")), childCancel, {});
-        return denied ? QByteArray::number(denied->code) + ' ' + bytesOf(denied->path)
-                      : QByteArray("copied");
-    });
+    const QByteArray result =
+        runUnprivileged(copyFolder, {locked, tree.path(QStringLiteral("out/locked"))});
     QCOMPARE(result, QByteArray::number(EACCES) + ' ' + bytesOf(locked) + '/' + order.last());
     QVERIFY(rawNames(tree.path(QStringLiteral("out"))).isEmpty());
     QCOMPARE(statOf(locked + '/' + order.last()).st_mode & 07777, mode_t(0));
@@ -643,20 +669,7 @@ void TransferTest::moveWhoseSourceCannotBeRemoved()
     const QString target = place + QStringLiteral("/target");
 
     // Made by the unprivileged user, whose folder then turns read-only.
-    const QByteArray result = runUnprivileged([&] {
-        for (const QString &folder : {parent, item, item + QStringLiteral("/sub"), target})
-            ::mkdir(bytesOf(folder).constData(), 0755);
-        for (const char *name : {"/a", "/sub/b"}) {
-            const UniqueFd fd(
-                ::open(bytesOf(item + QLatin1String(name)).constData(), O_WRONLY | O_CREAT, 0644));
-            ::write(fd.get(), name, qstrlen(name));
-        }
-        ::chmod(bytesOf(parent).constData(), 0555);
-        const RunRecord run =
-            runJobs({job(item, target + QStringLiteral("/item"))}, TransferKind::move);
-        return run.result ? QByteArray::number(run.result->code) + ' ' + bytesOf(run.result->path)
-                          : QByteArray("moved");
-    });
+    const QByteArray result = runUnprivileged(makeAndMoveOutOfReadOnlyFolder, {place});
     QCOMPARE(result, QByteArray::number(EACCES) + ' ' + bytesOf(parent));
     QVERIFY(rawNames(target).isEmpty());
     QCOMPARE(snapshot(item), (QMap<QByteArray, QByteArray>{{"a", "/a"}, {"sub/b", "/sub/b"}}));
