@@ -23,7 +23,8 @@ struct UnprivilegedOperationName
 // Runs `operation` with `arguments` in a new start of this test program that has given up root
 // (as user and group "nobody"), so that permission checks apply even when the tests run as
 // root, and returns what it produced. Without root the child keeps the current user, whose
-// permissions apply anyway. It never forks this process, which may have started threads.
+// permissions apply anyway. No test code runs in a fork of this process, which may have started
+// threads: the child is a program of its own.
 QByteArray runUnprivileged(UnprivilegedOperation operation, const QStringList &arguments = {});
 
 // Whether this start of the test program is one of runUnprivileged's, for one operation.
