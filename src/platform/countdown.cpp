@@ -2,6 +2,8 @@
 
 #include "timesource.h"
 
+#include <utility>
+
 Countdown::Countdown(std::chrono::milliseconds interval, QObject *parent)
     : QObject(parent)
     , m_interval(interval)
