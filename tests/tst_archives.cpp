@@ -5,6 +5,7 @@
 #include "platform/pathcodec.h"
 #include "platform/posixpath.h"
 #include "platform/toolprocess.h"
+#include "rootonly.h"
 #include "testmain.h"
 #include "transfer/archivetools.h"
 #include "unprivileged.h"
@@ -44,14 +45,6 @@ QStringList membersOf(const QString &zip)
                               .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     members.sort();
     return members;
-}
-
-// The bytes of the file at a decoded path; "<missing>" when it cannot be read.
-QByteArray bytesOf(const QString &path)
-{
-    const QByteArray bytes = PathCodec::encode(path);
-    struct stat st;
-    return ::stat(bytes.constData(), &st) == 0 ? fileBytes(bytes) : QByteArray("<missing>");
 }
 
 // Every entry of a folder, hidden ones too: staging folders must not stay behind.
@@ -96,6 +89,23 @@ void writeRawFile(const QString &path, const QByteArray &content)
     const int fd = ::open(PathCodec::encode(path).constData(), O_CREAT | O_WRONLY | O_EXCL, 0644);
     QVERIFY(fd >= 0 && ::write(fd, content.constData(), content.size()) == content.size());
     ::close(fd);
+}
+
+// Packs "lesbar.txt" and `arguments[1]` of the folder `arguments[0]` into "Archiv.zip" there:
+// "failed" or "succeeded", with " with archive" when one was left.
+UNPRIVILEGED_OPERATION(packReadableAnd, arguments)
+{
+    const QString folder = arguments.value(0);
+    const QString archive = folder + QStringLiteral("/Archiv.zip");
+    if (ArchiveTools::reserveArchive(archive))
+        return "not reserved";
+    ToolStopper stopper;
+    const bool failed =
+        ArchiveTools::createZip(
+            {QStringLiteral("lesbar.txt"), arguments.value(1)}, folder, archive, stopper)
+            .has_value();
+    return QByteArray(failed ? "failed" : "succeeded") +
+           (entryExists(archive) ? " with archive" : "");
 }
 
 } // namespace
@@ -206,8 +216,8 @@ void ArchivesTest::unpackingMakesNewFolders()
     state.unpackSelection({home(archive)}, state.left());
     QVERIFY(waitForTasks(state));
     QVERIFY2(state.errorMessage().isNull(), qPrintable(state.errorMessage()));
-    QCOMPARE(bytesOf(home(folder + QStringLiteral("/sub/datei.txt"))), QByteArray("Inhalt"));
-    QCOMPARE(bytesOf(home(folder + QStringLiteral(" 2/sub/datei.txt"))), QByteArray("Inhalt"));
+    QCOMPARE(contentOf(home(folder + QStringLiteral("/sub/datei.txt"))), QByteArray("Inhalt"));
+    QCOMPARE(contentOf(home(folder + QStringLiteral(" 2/sub/datei.txt"))), QByteArray("Inhalt"));
 }
 
 void ArchivesTest::oddNamesRoundTrip()
@@ -229,8 +239,9 @@ void ArchivesTest::oddNamesRoundTrip()
     state.unpackSelection({home(QStringLiteral("Archiv.zip"))}, state.left());
     QVERIFY(waitForTasks(state));
     QVERIFY2(state.errorMessage().isNull(), qPrintable(state.errorMessage()));
-    QCOMPARE(bytesOf(home(QStringLiteral("Archiv/-r.txt"))), QByteArray("Option?"));
-    QCOMPARE(bytesOf(home(QStringLiteral("Archiv/") + PathCodec::decode(raw))), QByteArray("roh"));
+    QCOMPARE(contentOf(home(QStringLiteral("Archiv/-r.txt"))), QByteArray("Option?"));
+    QCOMPARE(contentOf(home(QStringLiteral("Archiv/") + PathCodec::decode(raw))),
+             QByteArray("roh"));
 }
 
 void ArchivesTest::unpackingStaysInItsFolder_data()
@@ -286,7 +297,7 @@ void ArchivesTest::unpackingStaysInItsFolder()
     state.unpackSelection({archive}, state.left());
     QVERIFY(waitForTasks(state));
     QCOMPARE(namesIn(out), QStringList({"wache"}));
-    QCOMPARE(bytesOf(out + QStringLiteral("/wache")), QByteArray("unberührt"));
+    QCOMPARE(contentOf(out + QStringLiteral("/wache")), QByteArray("unberührt"));
     QCOMPARE(namesIn(home()), QStringList({"archive", "Downloads", "out"}));
     if (refused) {
         QCOMPARE(everythingIn(home(QStringLiteral("archive"))), QStringList({"boese" + suffix}));
@@ -423,8 +434,7 @@ void ArchivesTest::unpackingLeavesOutDevicesAndSetIdBits_data()
 void ArchivesTest::unpackingLeavesOutDevicesAndSetIdBits()
 {
     // Only root can make device nodes; as anyone else tar fails on them, which refuses all.
-    if (::geteuid() != 0)
-        QSKIP("unpacking device nodes needs root");
+    REQUIRE_ROOT();
     QFETCH(QString, archive);
     QFETCH(QString, members);
     QFETCH(QStringList, leftOut);
@@ -442,7 +452,7 @@ void ArchivesTest::unpackingLeavesOutDevicesAndSetIdBits()
     state.unpackSelection({home(archive)}, state.left());
     QVERIFY(waitForTasks(state));
     const QString folder = home(QStringLiteral("boese"));
-    QCOMPARE(bytesOf(folder + QStringLiteral("/ok")), QByteArray("ok"));
+    QCOMPARE(contentOf(folder + QStringLiteral("/ok")), QByteArray("ok"));
     QDirIterator entries(folder,
                          QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
                          QDirIterator::Subdirectories);
@@ -500,7 +510,7 @@ void ArchivesTest::packingStoresLinksAsLinks()
     QCOMPARE(membersOf(archive),
              QStringList(
                  {"projekt/", "projekt/keys", "projekt/kreis", "projekt/plan.txt", "projekt/up"}));
-    QVERIFY(!bytesOf(archive).contains("GEHEIMER-SCHLUESSEL"));
+    QVERIFY(!contentOf(archive).contains("GEHEIMER-SCHLUESSEL"));
     // Each link is stored as a link, with its target as content.
     const QStringList listing = QString::fromUtf8(tool(QStringLiteral("zipinfo"), {archive}))
                                     .split(QLatin1Char('\n'))
@@ -519,7 +529,7 @@ void ArchivesTest::quittingStopsTheTools()
     writeFile(home(QStringLiteral("inhalt/erste.txt")), "erste");
     writeFile(home(QStringLiteral("inhalt/zweite.txt")), QByteArray(1 << 20, 'z'));
     tool(QStringLiteral("tar"), {"-cf", "vorlage.tar", "-C", "inhalt", "."});
-    const QByteArray archive = bytesOf(home(QStringLiteral("vorlage.tar")));
+    const QByteArray archive = contentOf(home(QStringLiteral("vorlage.tar")));
     const QString pipe = home(QStringLiteral("langsam/daten.tar"));
     QDir().mkpath(home(QStringLiteral("langsam")));
     QCOMPARE(::mkfifo(PathCodec::encode(pipe).constData(), 0600), 0);
@@ -597,19 +607,7 @@ void ArchivesTest::failedPackLeavesNoArchive()
     tree.makeFile(QStringLiteral("packen/zu/innen.txt"), "nein");
     ::chmod(PathCodec::encode(tree.path(QStringLiteral("packen/zu"))).constData(), 0700);
     for (const QString &unreadable : {QStringLiteral("geheim.txt"), QStringLiteral("zu")}) {
-        const QByteArray result = runUnprivileged([&] {
-            const QString archive = folder + QStringLiteral("/Archiv.zip");
-            if (ArchiveTools::reserveArchive(archive))
-                return QByteArray("not reserved");
-            ToolStopper stopper;
-            const bool failed =
-                ArchiveTools::createZip(
-                    {QStringLiteral("lesbar.txt"), unreadable}, folder, archive, stopper)
-                    .has_value();
-            return QByteArray(failed ? "failed" : "succeeded") +
-                   (entryExists(archive) ? " with archive" : "");
-        });
-        QCOMPARE(result, QByteArray("failed"));
+        QCOMPARE(runUnprivileged(packReadableAnd, {folder, unreadable}), QByteArray("failed"));
     }
 }
 
@@ -660,7 +658,7 @@ void ArchivesTest::statusLineNamesRunningTasks()
     // tar reads each archive from a pipe and waits until the test writes it.
     writeFile(home(QStringLiteral("inhalt/datei.txt")), "Inhalt");
     tool(QStringLiteral("tar"), {"-cf", "vorlage.tar", "-C", "inhalt", "."});
-    const QByteArray archive = bytesOf(home(QStringLiteral("vorlage.tar")));
+    const QByteArray archive = contentOf(home(QStringLiteral("vorlage.tar")));
     const QStringList pipes = {home(QStringLiteral("eins.tar")), home(QStringLiteral("zwei.tar"))};
     for (const QString &pipe : pipes)
         QCOMPARE(::mkfifo(PathCodec::encode(pipe).constData(), 0600), 0);
@@ -684,7 +682,7 @@ void ArchivesTest::statusLineNamesRunningTasks()
     }
     QVERIFY(state.right().activityText().isEmpty());
     QVERIFY(state.errorMessage().isNull());
-    QCOMPARE(bytesOf(home(QStringLiteral("zwei/datei.txt"))), QByteArray("Inhalt"));
+    QCOMPARE(contentOf(home(QStringLiteral("zwei/datei.txt"))), QByteArray("Inhalt"));
 }
 
 BIVANE_TEST_MAIN(ArchivesTest)

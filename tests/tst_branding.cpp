@@ -1,5 +1,6 @@
 #include "appearance/appicondesign.h"
 #include "controllerfixture.h"
+#include "manualtime.h"
 #include "model/panemodel.h"
 #include "testmain.h"
 #include "ui/aboutwindow.h"
@@ -128,6 +129,7 @@ void BrandingTest::splashFollowsTheSetting()
 {
     QFETCH(bool, enabled);
     QFETCH(bool, click);
+    ManualTime time;
     ControllerFixture f;
     f.preferences.setValue(Pref::showSplashScreen, enabled);
     f.preferences.setValue(Pref::appIconDesign, QStringLiteral("retroBlue"));
@@ -141,8 +143,17 @@ void BrandingTest::splashFollowsTheSetting()
         return;
 
     QCOMPARE(splash->geometry(), window.rect());
-    if (click)
+    const auto fading = [&] {
+        return splash->testAttribute(Qt::WA_TransparentForMouseEvents);
+    };
+    if (click) {
         QTest::mouseClick(splash, Qt::LeftButton);
+    } else {
+        time.advance(SplashOverlay::kDisplayTime - 1ms);
+        QVERIFY(!fading());
+        time.advance(1ms);
+    }
+    QVERIFY(fading());
     QTRY_VERIFY_WITH_TIMEOUT(!splash, 15000);
     window.resize(1000, 700);
     window.hide();

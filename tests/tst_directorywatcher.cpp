@@ -1,13 +1,35 @@
+#include "manualtime.h"
 #include "model/directorywatcher.h"
 #include "platform/pathcodec.h"
 #include "testmain.h"
 #include "testtree.h"
 #include "unprivileged.h"
 
-#include <QElapsedTimer>
 #include <QFile>
 #include <QSignalSpy>
 #include <sys/stat.h>
+
+using namespace std::chrono_literals;
+
+namespace {
+
+// Lets the quiet time of a pending call pass at once; true when no call is pending any more.
+bool settled(ManualTime &time, const DirectoryWatcher &watcher)
+{
+    if (watcher.hasPendingCall())
+        time.advance(DirectoryWatcher::kSettleTime);
+    return !watcher.hasPendingCall();
+}
+
+// Whether a watcher watches the folder or stays idle.
+UNPRIVILEGED_OPERATION(watchState, arguments)
+{
+    DirectoryWatcher watcher;
+    watcher.watch(arguments.value(0), [] {});
+    return watcher.isWatching() ? "watching" : "idle";
+}
+
+} // namespace
 
 class DirectoryWatcherTest : public QObject
 {
@@ -25,27 +47,25 @@ private slots:
 
 void DirectoryWatcherTest::burstGivesOneCallAfterItSettles()
 {
+    ManualTime time;
     TestTree tree;
     DirectoryWatcher watcher;
     int calls = 0;
-    QElapsedTimer sinceLastChange;
-    qint64 delay = -1;
-    watcher.watch(tree.root(), [&] {
-        ++calls;
-        delay = sinceLastChange.elapsed();
-    });
+    watcher.watch(tree.root(), [&] { ++calls; });
     QVERIFY(watcher.isWatching());
 
-    for (int i = 0; i < 10; ++i) {
+    // Every change of the burst, read when it arrives, starts the quiet time anew.
+    for (int i = 0; i < 5; ++i) {
         tree.makeFile(QStringLiteral("file%1").arg(i));
-        sinceLastChange.start();
-        QTest::qWait(5); // lets the events arrive spread over the burst
+        QTRY_COMPARE(time.untilNext(), std::optional(DirectoryWatcher::kSettleTime));
+        time.advance(DirectoryWatcher::kSettleTime - 1ms);
     }
-    QTRY_COMPARE(calls, 1);
-    QTest::qWait(600);
+    QCOMPARE(calls, 0);
+    time.advance(1ms);
     QCOMPARE(calls, 1);
-    // The call waits for 0.25 s of quiet after the last change (the timer may be a little early).
-    QVERIFY2(delay >= 230, qPrintable(QString::number(delay)));
+    time.advance(1h);
+    QCOMPARE(calls, 1);
+    QVERIFY(!watcher.hasPendingCall());
 }
 
 void DirectoryWatcherTest::everyKindOfChangeTriggers_data()
@@ -61,6 +81,7 @@ void DirectoryWatcherTest::everyKindOfChangeTriggers()
     TestTree tree;
     const QString folder = tree.makeFolder(QStringLiteral("watched"));
     const QString file = tree.makeFile(QStringLiteral("watched/existing"), "1");
+    ManualTime time;
     DirectoryWatcher watcher;
     int calls = 0;
     watcher.watch(folder, [&] { ++calls; });
@@ -77,7 +98,10 @@ void DirectoryWatcherTest::everyKindOfChangeTriggers()
         tree.makeFile(QStringLiteral("watched/existing"), "22");
     else
         QVERIFY(QDir(folder).removeRecursively());
-    QTRY_VERIFY(calls >= 1);
+    QTRY_VERIFY(watcher.hasPendingCall());
+    QCOMPARE(calls, 0);
+    time.advance(DirectoryWatcher::kSettleTime);
+    QVERIFY(calls >= 1);
 }
 
 void DirectoryWatcherTest::repointingCancelsPendingCall()
@@ -85,6 +109,7 @@ void DirectoryWatcherTest::repointingCancelsPendingCall()
     TestTree tree;
     const QString first = tree.makeFolder(QStringLiteral("first"));
     const QString second = tree.makeFolder(QStringLiteral("second"));
+    ManualTime time;
     DirectoryWatcher watcher;
     QStringList calls;
     watcher.watch(first, [&] { calls.append(QStringLiteral("first")); });
@@ -93,15 +118,21 @@ void DirectoryWatcherTest::repointingCancelsPendingCall()
 
     watcher.watch(second, [&] { calls.append(QStringLiteral("second")); });
     QVERIFY(!watcher.hasPendingCall());
-    QTest::qWait(600);
+    time.advance(1h);
     QCOMPARE(calls, QStringList());
 
     tree.makeFile(QStringLiteral("second/new"));
-    QTRY_COMPARE(calls, QStringList({"second"}));
+    QTRY_VERIFY(watcher.hasPendingCall());
+    time.advance(DirectoryWatcher::kSettleTime);
+    QCOMPARE(calls, QStringList({"second"}));
 
-    watcher.stop();
     tree.makeFile(QStringLiteral("second/another"));
-    QTest::qWait(600);
+    QTRY_VERIFY(watcher.hasPendingCall());
+    watcher.stop();
+    QVERIFY(!watcher.hasPendingCall());
+    tree.makeFile(QStringLiteral("second/after the stop"));
+    QCoreApplication::processEvents();
+    time.advance(1h);
     QCOMPARE(calls, QStringList({"second"}));
 }
 
@@ -121,6 +152,7 @@ void DirectoryWatcherTest::folderMadeAgainIsWatchedAgain()
     const QString folder = tree.path(QStringLiteral("parent/x"));
     if (how != QLatin1String("missing"))
         tree.makeFolder(QStringLiteral("parent/x"));
+    ManualTime time;
     DirectoryWatcher watcher;
     int calls = 0;
     watcher.watch(folder, [&] { ++calls; });
@@ -129,7 +161,7 @@ void DirectoryWatcherTest::folderMadeAgainIsWatchedAgain()
         QVERIFY(QDir(folder).removeRecursively() && QDir().mkdir(folder));
     } else if (how == QLatin1String("later")) {
         QVERIFY(QDir(folder).removeRecursively());
-        QTRY_COMPARE(calls, 1);
+        QTRY_VERIFY(settled(time, watcher) && calls == 1);
         QVERIFY(!watcher.isWatching());
         QVERIFY(QDir().mkdir(folder));
     } else if (how == QLatin1String("mv")) {
@@ -141,14 +173,19 @@ void DirectoryWatcherTest::folderMadeAgainIsWatchedAgain()
         tree.makeFolder(QStringLiteral("parent/x")); // parent and folder appear
     }
     // The folder at the path is watched and its appearance reported.
-    QTRY_VERIFY(watcher.isWatching() && calls >= 1 && !watcher.hasPendingCall());
+    QTRY_VERIFY(settled(time, watcher) && watcher.isWatching() && calls >= 1);
     const int before = calls;
     tree.makeFile(QStringLiteral("parent/x/new"));
-    QTRY_COMPARE(calls, before + 1);
-    // The old folder, moved elsewhere, is not watched any more.
+    QTRY_VERIFY(watcher.hasPendingCall());
+    time.advance(DirectoryWatcher::kSettleTime);
+    QCOMPARE(calls, before + 1);
+    // The old folder, moved elsewhere, is not watched any more: its change, readable at once,
+    // starts no call.
     if (how == QLatin1String("mv")) {
         tree.makeFile(QStringLiteral("parent/old/ignored"));
-        QTest::qWait(2 * DirectoryWatcher::kSettleMilliseconds);
+        QCoreApplication::processEvents();
+        QVERIFY(!watcher.hasPendingCall());
+        time.advance(1h);
         QCOMPARE(calls, before + 1);
     }
 }
@@ -159,12 +196,7 @@ void DirectoryWatcherTest::folderThatCannotBeOpenedLeavesWatcherIdle()
     tree.openToEveryone();
     const QString locked = tree.makeFolder(QStringLiteral("locked"));
     QVERIFY(::chmod(PathCodec::encode(locked).constData(), 0700) == 0);
-    const QByteArray result = runUnprivileged([&] {
-        DirectoryWatcher watcher;
-        watcher.watch(locked, [] {});
-        return QByteArray(watcher.isWatching() ? "watching" : "idle");
-    });
-    QCOMPARE(result, QByteArray("idle"));
+    QCOMPARE(runUnprivileged(watchState, {locked}), QByteArray("idle"));
 
     DirectoryWatcher watcher;
     watcher.watch(tree.path(QStringLiteral("missing")), [] {});

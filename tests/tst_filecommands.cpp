@@ -17,12 +17,6 @@
 
 namespace {
 
-QByteArray contentOf(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
 QString trashFolder(const QString &sub)
 {
     return QDir::cleanPath(qEnvironmentVariable("XDG_DATA_HOME") + QStringLiteral("/Trash/") + sub);

@@ -73,6 +73,17 @@ FileItem madeUp(const QString &name, qint64 size = 0)
     return item;
 }
 
+// Lists the folders `arguments[0]` and `arguments[1]`: the first's error code and
+// description, then the second's item count and whether it failed.
+UNPRIVILEGED_OPERATION(listTwoFolders, arguments)
+{
+    const FolderListing denied = FileItem::listFolder(arguments.value(0), true);
+    const FolderListing none = FileItem::listFolder(arguments.value(1), true);
+    return QByteArray::number(denied.error ? denied.error->code : 0) + ' ' +
+           (denied.error ? denied.error->description().toUtf8() : QByteArray()) + '|' +
+           QByteArray::number(none.items.size()) + ' ' + (none.error ? "error" : "ok");
+}
+
 } // namespace
 
 class FileItemTest : public QObject
@@ -339,13 +350,7 @@ void FileItemTest::listingFailsForUnreadableFolder()
     const QString empty = tree.makeFolder(QStringLiteral("empty"));
     ::chmod(PathCodec::encode(empty).constData(), 0755);
 
-    const QByteArray result = runUnprivileged([&] {
-        const FolderListing denied = FileItem::listFolder(locked, true);
-        const FolderListing none = FileItem::listFolder(empty, true);
-        return QByteArray::number(denied.error ? denied.error->code : 0) + ' ' +
-               (denied.error ? denied.error->description().toUtf8() : QByteArray()) + '|' +
-               QByteArray::number(none.items.size()) + ' ' + (none.error ? "error" : "ok");
-    });
+    const QByteArray result = runUnprivileged(listTwoFolders, {locked, empty});
     QCOMPARE(result,
              QByteArray::number(EACCES) + ' ' + FileError(EACCES, locked).description().toUtf8() +
                  "|0 ok");

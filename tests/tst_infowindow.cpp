@@ -4,6 +4,7 @@
 #include "platform/bytecounttext.h"
 #include "platform/localization.h"
 #include "platform/pathcodec.h"
+#include "rootonly.h"
 #include "testmain.h"
 #include "testtree.h"
 #include "ui/infowindow.h"
@@ -12,14 +13,12 @@
 #include <QDir>
 #include <QLabel>
 #include <QPointer>
-#include <QScopeGuard>
 #include <QScreen>
 #include <QSemaphore>
 #include <QTextEdit>
 #include <QThreadPool>
 #include <atomic>
 #include <fcntl.h>
-#include <sys/mount.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -131,14 +130,11 @@ void TestInfoWindow::folderSizeCountsEachFileOnceAndFollowsNoLink()
 
 void TestInfoWindow::otherFileSystemIsNotEntered()
 {
-    if (::geteuid() != 0)
-        QSKIP("mounting needs root");
+    REQUIRE_ROOT();
     TestTree tree;
     const QString file = tree.makeFile(QStringLiteral("top/file"), "content");
-    const QByteArray mountPoint = PathCodec::encode(tree.makeFolder(QStringLiteral("top/mnt")));
-    if (::mount("tmpfs", mountPoint.constData(), "tmpfs", 0, "size=4m") != 0)
-        QSKIP("cannot mount a tmpfs here");
-    const auto unmount = qScopeGuard([&] { ::umount2(mountPoint.constData(), MNT_DETACH); });
+    const TmpfsMount mount(tree.path(QStringLiteral("top/mnt")));
+    REQUIRE_MOUNTED(mount);
     tree.makeFile(QStringLiteral("top/mnt/inside"), QByteArray(100000, 'i'));
     QCOMPARE(measureAll(tree.path(QStringLiteral("top"))), sizeOf({file}));
     // Asked for the mounted folder itself, it is measured.

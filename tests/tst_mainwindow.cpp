@@ -1,4 +1,5 @@
 #include "appearance/theme.h"
+#include "cannotrun.h"
 #include "controllerfixture.h"
 #include "filelease.h"
 #include "itemnames.h"
@@ -827,7 +828,7 @@ void MainWindowTest::quittingStopsARunningCopy()
     writeFile(held, "held by another program");
     FileLease lease(held);
     if (!lease.isHeld())
-        QSKIP("no leases on this file system");
+        CANNOT_RUN_HERE("no leases on this file system");
     const QString destination = home(QStringLiteral("Downloads/folder"));
     ControllerFixture f;
     BivaneState &state = f.state();

@@ -17,16 +17,6 @@
 #include <sys/stat.h>
 #include <sys/wait.h>
 
-namespace {
-
-QByteArray contentOf(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-} // namespace
-
 class PreferencesTest : public QObject
 {
     Q_OBJECT

@@ -139,6 +139,16 @@ struct PreviewFixture
     PreviewWindow window;
 };
 
+// The preview of the item `arguments[0]`: its kind, whether it has facts, its text and error.
+UNPRIVILEGED_OPERATION(previewOf, arguments)
+{
+    const PreviewContent content = readPreview(arguments.value(0), {});
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    out << int(content.kind) << content.facts.has_value() << content.text << content.error;
+    return bytes;
+}
+
 } // namespace
 
 class PreviewTest : public QObject
@@ -378,13 +388,7 @@ void PreviewTest::unreadableEntriesShowWhy()
     tree.openToEveryone();
     QCOMPARE(::chmod(PathCodec::encode(path).constData(), 0), 0);
 
-    const QByteArray answer = runUnprivileged([path] {
-        const PreviewContent content = readPreview(path, {});
-        QByteArray bytes;
-        QDataStream out(&bytes, QIODevice::WriteOnly);
-        out << int(content.kind) << content.facts.has_value() << content.text << content.error;
-        return bytes;
-    });
+    const QByteArray answer = runUnprivileged(previewOf, {path});
     QDataStream in(answer);
     int kind = -1;
     bool hasFacts = false;

@@ -1,3 +1,4 @@
+#include "manualtime.h"
 #include "platform/localization.h"
 #include "testmain.h"
 #include "transfer/cancelflag.h"
@@ -49,6 +50,7 @@ private slots:
 
 void ProgressWindowTest::figuresFollowTheProgress()
 {
+    ManualTime time;
     QMainWindow parent;
     TransferProgress progress(QStringLiteral("Kopieren"), 3);
     ProgressWindow window(progress, &parent);
@@ -61,13 +63,19 @@ void ProgressWindowTest::figuresFollowTheProgress()
         QVERIFY2(labelTexts(window).contains(figure.value), qPrintable(figure.value));
     }
 
-    // The window comes and goes with isVisible, and redraws on its own while shown.
+    // The window comes and goes with isVisible, and redraws on its own every half second while
+    // shown.
     parent.show();
     progress.setIsVisible(true);
     QTRY_VERIFY(window.isVisible());
-    QTRY_VERIFY(!labelTexts(window).contains(QStringLiteral("0:02")));
+    QVERIFY(labelTexts(window).contains(QStringLiteral("0:00")));
+    time.advance(1s);
+    QVERIFY(labelTexts(window).contains(QStringLiteral("0:01")));
+    time.advance(2s);
+    QVERIFY(labelTexts(window).contains(QStringLiteral("0:03")));
     progress.setIsVisible(false);
     QVERIFY(!window.isVisible());
+    QVERIFY(!time.untilNext());
 }
 
 void ProgressWindowTest::barIsBusyUntilTheTotalIsKnown()

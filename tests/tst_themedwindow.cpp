@@ -1,8 +1,10 @@
 // The theme on real widgets: palettes, fonts and dividers follow the settings at once; the
 // sidebar handle and the window size.
+#include "manualtime.h"
 #include "platform/preferences.h"
 #include "testmain.h"
 #include "testtree.h"
+#include "ui/settledwrite.h"
 #include "ui/themedpieces.h"
 #include "ui/themedroot.h"
 #include "ui/windowsizer.h"
@@ -10,6 +12,8 @@
 #include <QDialog>
 #include <QLabel>
 #include <QVBoxLayout>
+
+using namespace std::chrono_literals;
 
 class ThemedWindowTest : public QObject
 {
@@ -113,16 +117,28 @@ void ThemedWindowTest::windowKeepsItsSize()
     preferences.setValue(Pref::windowStartWidth, 720.0);
     preferences.setValue(Pref::windowStartHeight, 440.0);
     preferences.setValue(Pref::windowRestoreSize, true);
+    ManualTime time;
     {
         QWidget window;
         WindowSizer sizer(window, preferences);
         window.show();
         QCOMPARE(window.size(), QSize(720, 440));
         // What the sizer applies itself is not the user's size.
+        time.advance(WindowSizer::kTrackAfter - 1ms);
+        QVERIFY(!sizer.isTracking());
+        time.advance(1ms);
+        QVERIFY(sizer.isTracking());
         QVERIFY(!preferences.stored(Pref::windowLastWidth));
-        QTRY_VERIFY(sizer.isTracking());
+        // The user's size is stored once the resizing has settled.
+        window.resize(760, 420);
+        QTRY_COMPARE(time.untilNext(), std::optional(SettledWrite::kSettleTime));
+        time.advance(SettledWrite::kSettleTime - 1ms);
         window.resize(800, 450);
-        QTRY_COMPARE(preferences.numberValue(Pref::windowLastWidth), 800.0);
+        QTRY_COMPARE(time.untilNext(), std::optional(SettledWrite::kSettleTime));
+        time.advance(SettledWrite::kSettleTime - 1ms);
+        QVERIFY(!preferences.stored(Pref::windowLastWidth));
+        time.advance(1ms);
+        QCOMPARE(preferences.numberValue(Pref::windowLastWidth), 800.0);
     }
     // The next start opens at the last size.
     QWidget again;

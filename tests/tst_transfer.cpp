@@ -2,6 +2,7 @@
 #include "platform/filesystem.h"
 #include "platform/pathcodec.h"
 #include "platform/uniquefd.h"
+#include "rootonly.h"
 #include "testmain.h"
 #include "testtree.h"
 #include "transfer/cancelflag.h"
@@ -39,17 +40,6 @@ QByteArray bytesOf(const QString &path)
     return PathCodec::encode(path);
 }
 
-QByteArray contentOf(const QString &path)
-{
-    const UniqueFd fd(::open(bytesOf(path).constData(), O_RDONLY | O_CLOEXEC));
-    QByteArray content;
-    char buffer[65536];
-    ssize_t n;
-    while (fd.isValid() && (n = ::read(fd.get(), buffer, sizeof buffer)) > 0)
-        content.append(buffer, n);
-    return content;
-}
-
 void writeFile(const QString &path, const QByteArray &content)
 {
     const UniqueFd fd(::open(bytesOf(path).constData(), O_WRONLY | O_CREAT | O_EXCL, 0644));
@@ -64,12 +54,6 @@ QByteArray pattern(qint64 size)
     for (qint64 i = 0; i < size; ++i)
         data[i] = char(i * 7 + i / 4093);
     return data;
-}
-
-bool exists(const QString &path)
-{
-    struct stat st;
-    return ::lstat(bytesOf(path).constData(), &st) == 0;
 }
 
 struct stat statOf(const QString &path)
@@ -114,32 +98,6 @@ QMap<QByteArray, QByteArray> snapshot(const QString &folder, const QByteArray &p
     return files;
 }
 
-// A tmpfs mounted for one test and unmounted when it goes, also after a failed check.
-class ScratchMount
-{
-public:
-    ScratchMount(const QString &path, const char *options)
-        : m_path(bytesOf(path))
-    {
-        ::mkdir(m_path.constData(), 0755);
-        m_mounted = ::mount("tmpfs", m_path.constData(), "tmpfs", 0, options) == 0;
-    }
-    ~ScratchMount()
-    {
-        if (m_mounted)
-            ::umount2(m_path.constData(), MNT_DETACH);
-    }
-    bool isMounted() const { return m_mounted; }
-
-private:
-    QByteArray m_path;
-    bool m_mounted = false;
-};
-
-#define MOUNT_OR_SKIP(mount)                                                                       \
-    if (!(mount).isMounted())                                                                      \
-    QSKIP("cannot mount a tmpfs here (needs root)")
-
 // What a run reports and how often its reporter forwarded, with every count forwarded at once.
 struct RunRecord
 {
@@ -171,6 +129,37 @@ TransferJob job(const QString &source, const QString &destination, bool isInstan
     return TransferJob{source, destination, 0, isInstantMove};
 }
 
+// Copies the folder `arguments[0]` to `arguments[1]`: the error's code and path, or "copied".
+UNPRIVILEGED_OPERATION(copyFolder, arguments)
+{
+    CancelFlag cancel;
+    const auto denied = copyItem(arguments.value(0), arguments.value(1), cancel, {});
+    return denied ? QByteArray::number(denied->code) + ' ' + bytesOf(denied->path)
+                  : QByteArray("copied");
+}
+
+// Makes "parent/item" with files in the folder `arguments[0]`, turns "parent" read-only and
+// moves the item to "target/item": the error's code and path, or "moved".
+UNPRIVILEGED_OPERATION(makeAndMoveOutOfReadOnlyFolder, arguments)
+{
+    const QString place = arguments.value(0);
+    const QString parent = place + QStringLiteral("/parent");
+    const QString item = parent + QStringLiteral("/item");
+    const QString target = place + QStringLiteral("/target");
+    for (const QString &folder : {parent, item, item + QStringLiteral("/sub"), target})
+        ::mkdir(bytesOf(folder).constData(), 0755);
+    for (const char *name : {"/a", "/sub/b"}) {
+        const UniqueFd fd(
+            ::open(bytesOf(item + QLatin1String(name)).constData(), O_WRONLY | O_CREAT, 0644));
+        ::write(fd.get(), name, qstrlen(name));
+    }
+    ::chmod(bytesOf(parent).constData(), 0555);
+    const RunRecord run =
+        runJobs({job(item, target + QStringLiteral("/item"))}, TransferKind::move);
+    return run.result ? QByteArray::number(run.result->code) + ' ' + bytesOf(run.result->path)
+                      : QByteArray("moved");
+}
+
 } // namespace
 
 class TransferTest : public QObject
@@ -199,13 +188,14 @@ private slots:
 void TransferTest::chunksOfFourMebibytes()
 {
     TestTree tree;
-    ScratchMount other(tree.path(QStringLiteral("other")), "size=64m");
+    TmpfsMount other(tree.path(QStringLiteral("other")), "size=64m");
     const QByteArray data = pattern(10 * kMiB);
     const QString source = tree.path(QStringLiteral("ten"));
     writeFile(source, data);
 
     // Inside one file system the kernel copies; into a tmpfs read and write take over.
     QStringList destinations{tree.path(QStringLiteral("copy"))};
+    QVERIFY2(other.isMounted() || !runsUnderCi(), "cannot mount a tmpfs under CI");
     if (other.isMounted())
         destinations << tree.path(QStringLiteral("other/copy"));
     for (const QString &destination : destinations) {
@@ -296,7 +286,7 @@ void TransferTest::metadataTravelsWithTheCopy()
     QCOMPARE(statOf(copy).st_mtim.tv_sec, time_t(1'100'000'000));
     QCOMPARE(statOf(copy).st_mtim.tv_nsec, 4L);
     if (!userAttributes)
-        QSKIP("the test folder's file system keeps no user.* attributes");
+        CANNOT_RUN_HERE("the test folder's file system keeps no user.* attributes");
     char value[16] = {};
     QCOMPARE(::getxattr(bytesOf(copy + "/child.txt").constData(), "user.note", value, 16), 4);
     QCOMPARE(QByteArray(value), QByteArray("kept"));
@@ -351,11 +341,12 @@ void TransferTest::failuresLeaveNoPartialCopy()
     CancelFlag cancel;
 
     // The disk fills up in the middle of a folder.
-    ScratchMount tiny(tree.path(QStringLiteral("tiny")), "size=1m");
+    TmpfsMount tiny(tree.path(QStringLiteral("tiny")), "size=1m");
     const QString large = tree.makeFolder(QStringLiteral("large"));
     for (const char *name : {"one", "two", "three"})
         writeFile(large + QLatin1Char('/') + QLatin1String(name), pattern(kMiB));
     const QMap<QByteArray, QByteArray> largeBefore = snapshot(large);
+    QVERIFY2(tiny.isMounted() || !runsUnderCi(), "cannot mount a tmpfs under CI");
     if (tiny.isMounted()) {
         const auto full = copyItem(large, tree.path(QStringLiteral("tiny/large")), cancel, {});
         QVERIFY(full);
@@ -409,13 +400,8 @@ void TransferTest::failuresLeaveNoPartialCopy()
         ::chmod(bytesOf(locked + '/' + name).constData(), name == order.last() ? 0 : 0555);
     tree.openToEveryone();
     ::chmod(bytesOf(tree.path(QStringLiteral("out"))).constData(), 0777);
-    const QByteArray result = runUnprivileged([&] {
-        CancelFlag childCancel;
-        const auto denied =
-            copyItem(locked, tree.path(QStringLiteral("out/locked")), childCancel, {});
-        return denied ? QByteArray::number(denied->code) + ' ' + bytesOf(denied->path)
-                      : QByteArray("copied");
-    });
+    const QByteArray result =
+        runUnprivileged(copyFolder, {locked, tree.path(QStringLiteral("out/locked"))});
     QCOMPARE(result, QByteArray::number(EACCES) + ' ' + bytesOf(locked) + '/' + order.last());
     QVERIFY(rawNames(tree.path(QStringLiteral("out"))).isEmpty());
     QCOMPARE(statOf(locked + '/' + order.last()).st_mode & 07777, mode_t(0));
@@ -518,8 +504,7 @@ void TransferTest::setIdBitsNeedTheOwner()
     QCOMPARE(statOf(tree.path(QStringLiteral("own copy"))).st_mode & 07777, mode_t(06755));
 
     // Root copying another user's set-id program must not make a set-id root program.
-    if (::geteuid() != 0)
-        QSKIP("owning a file by another user needs root");
+    REQUIRE_ROOT();
     const QString foreign = tree.makeFile(QStringLiteral("foreign"), "#!/bin/sh\n");
     const QString folder = tree.makeFolder(QStringLiteral("folder"));
     const QString node = tree.path(QStringLiteral("folder/node"));
@@ -560,10 +545,11 @@ void TransferTest::sparseFilesStaySparse()
             QCOMPARE(::pwrite(fd.get(), pattern(4096).constData(), 4096, offset), ssize_t(4096));
     }
     if (statOf(source).st_blocks * 512 >= size)
-        QSKIP("the test folder's file system keeps no holes");
+        CANNOT_RUN_HERE("the test folder's file system keeps no holes");
 
-    ScratchMount other(tree.path(QStringLiteral("other")), "size=128m");
+    TmpfsMount other(tree.path(QStringLiteral("other")), "size=128m");
     QStringList destinations{tree.path(QStringLiteral("copy"))};
+    QVERIFY2(other.isMounted() || !runsUnderCi(), "cannot mount a tmpfs under CI");
     if (other.isMounted())
         destinations << tree.path(QStringLiteral("other/copy"));
     for (const QString &destination : destinations) {
@@ -584,8 +570,8 @@ void TransferTest::sparseFilesStaySparse()
 void TransferTest::moveAcrossFileSystems()
 {
     TestTree tree;
-    ScratchMount other(tree.path(QStringLiteral("other")), "size=64m");
-    MOUNT_OR_SKIP(other);
+    TmpfsMount other(tree.path(QStringLiteral("other")), "size=64m");
+    REQUIRE_MOUNTED(other);
     const QString folder = tree.makeFolder(QStringLiteral("folder"));
     tree.makeFile(QStringLiteral("folder/.hidden"), "hidden");
     tree.makeFile(QStringLiteral("folder/sub/data"), pattern(5 * kMiB));
@@ -683,20 +669,7 @@ void TransferTest::moveWhoseSourceCannotBeRemoved()
     const QString target = place + QStringLiteral("/target");
 
     // Made by the unprivileged user, whose folder then turns read-only.
-    const QByteArray result = runUnprivileged([&] {
-        for (const QString &folder : {parent, item, item + QStringLiteral("/sub"), target})
-            ::mkdir(bytesOf(folder).constData(), 0755);
-        for (const char *name : {"/a", "/sub/b"}) {
-            const UniqueFd fd(
-                ::open(bytesOf(item + QLatin1String(name)).constData(), O_WRONLY | O_CREAT, 0644));
-            ::write(fd.get(), name, qstrlen(name));
-        }
-        ::chmod(bytesOf(parent).constData(), 0555);
-        const RunRecord run =
-            runJobs({job(item, target + QStringLiteral("/item"))}, TransferKind::move);
-        return run.result ? QByteArray::number(run.result->code) + ' ' + bytesOf(run.result->path)
-                          : QByteArray("moved");
-    });
+    const QByteArray result = runUnprivileged(makeAndMoveOutOfReadOnlyFolder, {place});
     QCOMPARE(result, QByteArray::number(EACCES) + ' ' + bytesOf(parent));
     QVERIFY(rawNames(target).isEmpty());
     QCOMPARE(snapshot(item), (QMap<QByteArray, QByteArray>{{"a", "/a"}, {"sub/b", "/sub/b"}}));
@@ -720,11 +693,11 @@ void TransferTest::moveWhoseSourceIsRemovedOnlyInPart()
     const UniqueFd fd(::open(bytesOf(stuck).constData(), O_RDONLY));
     int flags = 0;
     if (::ioctl(fd.get(), FS_IOC_GETFLAGS, &flags) != 0)
-        QSKIP("no file flags here");
+        CANNOT_RUN_HERE("no file flags here");
     const int original = flags;
     flags |= FS_IMMUTABLE_FL;
     if (::ioctl(fd.get(), FS_IOC_SETFLAGS, &flags) != 0)
-        QSKIP("cannot make a file immutable here (needs root)");
+        CANNOT_RUN_HERE("cannot make a file immutable here (needs root)");
     const auto restore = qScopeGuard([&] { ::ioctl(fd.get(), FS_IOC_SETFLAGS, &original); });
 
     const QString copy = tree.path(QStringLiteral("copy"));

@@ -32,9 +32,7 @@ bool isFolder(const QString &path)
 DirectoryWatcher::DirectoryWatcher(QObject *parent)
     : QObject(parent)
 {
-    m_settle.setSingleShot(true);
-    m_settle.setInterval(kSettleMilliseconds);
-    connect(&m_settle, &QTimer::timeout, this, [this] {
+    connect(&m_settle, &Countdown::timeout, this, [this] {
         // Copy first: the handler may re-point this watcher and so replace m_onChange.
         const auto onChange = m_onChange;
         if (onChange)

@@ -1,10 +1,11 @@
 #pragma once
 
+#include "platform/countdown.h"
 #include "platform/uniquefd.h"
 
 #include <QObject>
 #include <QString>
-#include <QTimer>
+#include <chrono>
 #include <functional>
 #include <memory>
 
@@ -21,7 +22,7 @@ class DirectoryWatcher : public QObject
     Q_OBJECT
 
 public:
-    static constexpr int kSettleMilliseconds = 250;
+    static constexpr std::chrono::milliseconds kSettleTime{250};
 
     explicit DirectoryWatcher(QObject *parent = nullptr);
     ~DirectoryWatcher() override;
@@ -50,6 +51,6 @@ private:
     int m_watch = -1;
     bool m_waiting = false;
     std::unique_ptr<QSocketNotifier> m_notifier;
-    QTimer m_settle;
+    Countdown m_settle{kSettleTime};
     std::function<void()> m_onChange;
 };

@@ -1,5 +1,6 @@
 #include "transfer/transferprogress.h"
 
+#include "platform/timesource.h"
 #include "transfer/cancelflag.h"
 
 #include <cmath>
@@ -23,7 +24,7 @@ TransferProgress::TransferProgress(const QString &title, qint64 itemCount, QObje
     , m_id(QUuid::createUuid())
     , m_title(title)
     , m_itemCount(itemCount)
-    , m_startedAt(Clock::now())
+    , m_startedAt(TimeSource::now())
     , m_cancelFlag(std::make_shared<CancelFlag>())
 {}
 

@@ -6,11 +6,7 @@
 #include "transfer/progressreporter.h"
 #include "transfer/runtransfer.h"
 
-#include <QTimer>
-
 namespace {
-
-constexpr std::chrono::milliseconds kWindowDelay(400);
 
 QString titleOf(TransferKind kind)
 {
@@ -29,7 +25,12 @@ TransferRun::TransferRun(QList<TransferJob> jobs,
     , m_window(preferences.boolValue(Pref::showTransferProgress) ? Window::delayed : Window::never)
     , m_progress(titleOf(kind), m_jobs.size())
     , m_cancelFlag(m_progress.cancelFlag())
-{}
+{
+    connect(&m_windowDelay, &Countdown::timeout, this, [this] {
+        if (!m_progress.isFinished() && !m_progress.isVisible())
+            m_progress.setIsVisible(true);
+    });
+}
 
 TransferRun::~TransferRun()
 {
@@ -42,12 +43,8 @@ TransferRun::~TransferRun()
 void TransferRun::start()
 {
     Q_ASSERT(!m_reporter);
-    if (m_window == Window::delayed) {
-        QTimer::singleShot(kWindowDelay, &m_progress, [this] {
-            if (!m_progress.isFinished() && !m_progress.isVisible())
-                m_progress.setIsVisible(true);
-        });
-    }
+    if (m_window == Window::delayed)
+        m_windowDelay.start();
     // Forwarded counts reach the progress on the main thread: queued from the worker, at once
     // from the final flush, which runs there.
     m_reporter = std::make_unique<ProgressReporter>([progress = &m_progress](qint64 bytes) {

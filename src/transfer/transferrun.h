@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/countdown.h"
 #include "platform/fileerror.h"
 #include "transfer/transferjob.h"
 #include "transfer/transferprogress.h"
@@ -27,6 +28,9 @@ class TransferRun : public QObject
 public:
     // The progress gets the title "Kopieren" or "Verschieben" and the job count. Whether the
     // window may appear ("showTransferProgress") is read here.
+    // How long a run goes before its window may appear.
+    static constexpr std::chrono::milliseconds kWindowDelay{400};
+
     TransferRun(QList<TransferJob> jobs,
                 TransferKind kind,
                 const Preferences &preferences,
@@ -57,6 +61,7 @@ private:
     const TransferKind m_kind;
     const Window m_window;
     TransferProgress m_progress;
+    Countdown m_windowDelay{kWindowDelay};
     const std::shared_ptr<CancelFlag> m_cancelFlag;
     std::unique_ptr<ProgressReporter> m_reporter;
     std::thread m_worker;

@@ -1,6 +1,7 @@
 #include "ui/progresswindow.h"
 
 #include "platform/pathcodec.h"
+#include "platform/timesource.h"
 #include "transfer/progresstexts.h"
 #include "ui/formtext.h"
 
@@ -49,7 +50,7 @@ ProgressWindow::ProgressWindow(TransferProgress &progress, QWidget *parent)
     grid->setHorizontalSpacing(12);
     grid->setVerticalSpacing(4);
     grid->setColumnStretch(1, 1);
-    const QList<ProgressFigure> figures = progressFigures(progress, TransferProgress::Clock::now());
+    const QList<ProgressFigure> figures = progressFigures(progress, TimeSource::now());
     for (const ProgressFigure &figure : figures) {
         auto *caption = new QLabel(figure.label, this);
         dim(caption);
@@ -87,9 +88,9 @@ ProgressWindow::ProgressWindow(TransferProgress &progress, QWidget *parent)
     connect(
         &progress, &TransferProgress::isVisibleChanged, this, &ProgressWindow::followVisibility);
     connect(&progress, &QObject::destroyed, this, &ProgressWindow::followVisibility);
-    m_redraw.setInterval(500);
-    connect(&m_redraw, &QTimer::timeout, this, [this] {
-        redrawFigures(TransferProgress::Clock::now());
+    connect(&m_redraw, &Countdown::timeout, this, [this] {
+        redrawFigures(TimeSource::now());
+        m_redraw.start();
     });
 
     updateName();
@@ -128,7 +129,7 @@ void ProgressWindow::closeEvent(QCloseEvent *event)
 void ProgressWindow::followVisibility()
 {
     if (m_progress && m_progress->isVisible()) {
-        redrawFigures(TransferProgress::Clock::now());
+        redrawFigures(TimeSource::now());
         m_redraw.start();
         open();
     } else {

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "platform/countdown.h"
 #include "transfer/transferprogress.h"
 
 #include <QDialog>
 #include <QList>
 #include <QPointer>
-#include <QTimer>
 
 class QLabel;
 class QProgressBar;
@@ -42,5 +42,5 @@ private:
     QProgressBar *m_bar;
     QList<QLabel *> m_figures; // the value column, one label per row
     QPushButton *m_cancel;
-    QTimer m_redraw;
+    Countdown m_redraw{std::chrono::milliseconds(500)};
 };

@@ -1,15 +1,9 @@
 #include "ui/settledwrite.h"
 
-namespace {
-constexpr int kSettleMilliseconds = 300;
-}
-
 SettledWrite::SettledWrite(QObject *parent)
     : QObject(parent)
 {
-    m_timer.setSingleShot(true);
-    m_timer.setInterval(kSettleMilliseconds);
-    connect(&m_timer, &QTimer::timeout, this, &SettledWrite::flush);
+    connect(&m_timer, &Countdown::timeout, this, &SettledWrite::flush);
 }
 
 SettledWrite::~SettledWrite()

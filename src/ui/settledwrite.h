@@ -1,7 +1,8 @@
 #pragma once
 
+#include "platform/countdown.h"
+
 #include <QObject>
-#include <QTimer>
 #include <functional>
 
 // Runs the newest write of a burst once the burst has settled, and at the latest when it goes
@@ -10,6 +11,9 @@
 class SettledWrite : public QObject
 {
 public:
+    // How long a burst must be quiet before its write runs.
+    static constexpr std::chrono::milliseconds kSettleTime{300};
+
     explicit SettledWrite(QObject *parent);
     ~SettledWrite() override;
 
@@ -20,6 +24,6 @@ public:
 private:
     void flush();
 
-    QTimer m_timer;
+    Countdown m_timer{kSettleTime};
     std::function<void()> m_pending;
 };

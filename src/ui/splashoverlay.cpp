@@ -1,5 +1,6 @@
 #include "ui/splashoverlay.h"
 
+#include "platform/countdown.h"
 #include "platform/localization.h"
 #include "ui/aboutwindow.h"
 #include "ui/appiconpainter.h"
@@ -10,7 +11,6 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
-#include <QTimer>
 #include <QVariantAnimation>
 
 using namespace std::chrono_literals;
@@ -65,13 +65,11 @@ SplashOverlay::SplashOverlay(AppIconDesign design,
     : QWidget(&window)
     , m_design(design)
     , m_window(window)
-    , m_displayTimer(new QTimer(this))
+    , m_displayTimer(new Countdown(displayTime, this))
 {
     setObjectName(QStringLiteral("splash"));
     setFocusPolicy(Qt::NoFocus);
-    m_displayTimer->setSingleShot(true);
-    m_displayTimer->setInterval(displayTime);
-    connect(m_displayTimer, &QTimer::timeout, this, &SplashOverlay::dismiss);
+    connect(m_displayTimer, &Countdown::timeout, this, &SplashOverlay::dismiss);
     if (design != AppIconDesign::dualPanels)
         m_icon = renderAppIconWithShadow(design, kIconSize, kIconShadow, devicePixelRatioF());
     setGeometry(window.rect());

@@ -6,8 +6,8 @@
 #include <QWidget>
 #include <chrono>
 
+class Countdown;
 class QEasingCurve;
-class QTimer;
 class QVariantAnimation;
 
 // The start screen over the main window: the icon design with the product name. It covers the
@@ -47,7 +47,7 @@ private:
 
     const AppIconDesign m_design;
     QWidget &m_window;
-    QTimer *m_displayTimer;
+    Countdown *m_displayTimer;
     QImage m_icon;       // the icon with its shadow, drawn once for the common layout
     QRect m_progressBar; // where the last paint put the bar: all the progress repaints
     double m_appeared = 0;

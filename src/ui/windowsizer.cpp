@@ -6,7 +6,6 @@
 #include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
-#include <QTimer>
 #include <QWidget>
 
 WindowSizer::WindowSizer(QWidget &window, Preferences &preferences)
@@ -16,8 +15,10 @@ WindowSizer::WindowSizer(QWidget &window, Preferences &preferences)
     , m_storeSize(new SettledWrite(this))
 {
     applySize();
-    QTimer::singleShot(250, this, &WindowSizer::applySize);
-    QTimer::singleShot(600, this, [this] { m_tracking = true; });
+    connect(&m_applyAgain, &Countdown::timeout, this, &WindowSizer::applySize);
+    connect(&m_startTracking, &Countdown::timeout, this, [this] { m_tracking = true; });
+    m_applyAgain.start();
+    m_startTracking.start();
     m_window.installEventFilter(this);
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/countdown.h"
+
 #include <QObject>
 
 class Preferences;
@@ -15,6 +17,10 @@ class WindowSizer : public QObject
     Q_OBJECT
 
 public:
+    // When the size is applied again, and when the user's resizing starts to count.
+    static constexpr std::chrono::milliseconds kApplyAgainAfter{250};
+    static constexpr std::chrono::milliseconds kTrackAfter{600};
+
     WindowSizer(QWidget &window, Preferences &preferences);
 
     bool isTracking() const { return m_tracking; }
@@ -29,4 +35,6 @@ private:
     Preferences &m_preferences;
     bool m_tracking = false;
     SettledWrite *m_storeSize;
+    Countdown m_applyAgain{kApplyAgainAfter};
+    Countdown m_startTracking{kTrackAfter};
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cannotrun.h"
 #include "platform/pathcodec.h"
 
 #include <QByteArray>
@@ -12,15 +13,18 @@
 #include <unistd.h>
 #include <utility>
 
-// Checks that need root (mounts, items of other users) run wherever the tests run as root, as
-// they always do in CI; elsewhere they are skipped, never under CI.
+// Checks that need root (mounts, items of other users, device nodes) run wherever the tests run
+// as root, as they always do in CI; elsewhere they are skipped, never under CI.
 #define REQUIRE_ROOT()                                                                             \
     do {                                                                                           \
-        if (::geteuid() != 0) {                                                                    \
-            if (qEnvironmentVariableIsSet("CI"))                                                   \
-                QFAIL("this check runs as root in CI");                                            \
-            QSKIP("needs root");                                                                   \
-        }                                                                                          \
+        if (::geteuid() != 0)                                                                      \
+            CANNOT_RUN_HERE("needs root");                                                         \
+    } while (false)
+
+#define REQUIRE_MOUNTED(mount)                                                                     \
+    do {                                                                                           \
+        if (!(mount).isMounted())                                                                  \
+            CANNOT_RUN_HERE("cannot mount a tmpfs here (needs root)");                             \
     } while (false)
 
 // A small tmpfs mounted on a folder (made if missing) for one test, to make a full or read-only

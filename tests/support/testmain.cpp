@@ -1,13 +1,33 @@
 #include "testmain.h"
 
 #include "testtree.h"
+#include "unprivileged.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
 #include <memory>
 
+namespace {
+
+std::unique_ptr<QCoreApplication> makeApplication(int &argc, char **argv, bool withGui)
+{
+    if (withGui)
+        return std::make_unique<QApplication>(argc, argv);
+    return std::make_unique<QCoreApplication>(argc, argv);
+}
+
+} // namespace
+
 int runIsolatedTest(int argc, char **argv, QObject *(*makeTest)(), bool withGui)
 {
+    // Started for one operation as another user, it keeps the home and folders it was given,
+    // but for the runtime folder, which only their owner may use.
+    if (isStartedForOperation(argc, argv)) {
+        const QTemporaryDir runtime(QDir::tempPath() + QStringLiteral("/bivane-runtime-XXXXXX"));
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
+        const std::unique_ptr<QCoreApplication> app = makeApplication(argc, argv, withGui);
+        return runRequestedOperation(argc, argv);
+    }
     QTemporaryDir home(QDir::tempPath() + QStringLiteral("/bivane-test-home-XXXXXX"));
     if (!home.isValid())
         return 2;
@@ -23,11 +43,7 @@ int runIsolatedTest(int argc, char **argv, QObject *(*makeTest)(), bool withGui)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
 
-    std::unique_ptr<QCoreApplication> app;
-    if (withGui)
-        app = std::make_unique<QApplication>(argc, argv);
-    else
-        app = std::make_unique<QCoreApplication>(argc, argv);
+    const std::unique_ptr<QCoreApplication> app = makeApplication(argc, argv, withGui);
     std::unique_ptr<QObject> test(makeTest());
     const int result = QTest::qExec(test.get(), argc, argv);
     // QTemporaryDir cannot remove names that are not valid UTF-8, which tests leave in the home.

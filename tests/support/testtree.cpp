@@ -8,6 +8,7 @@
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
+#include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -44,20 +45,42 @@ void removeContents(int fd)
     ::closedir(dir);
 }
 
-} // namespace
-
-QByteArray fileBytes(const QByteArray &path)
+// The bytes of the file at `path`; none when it cannot be opened.
+std::optional<QByteArray> readFile(const QByteArray &path)
 {
-    QByteArray content;
     const int fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
-        return content;
-    char buffer[4096];
+        return std::nullopt;
+    QByteArray content;
+    char buffer[65536];
     ssize_t n;
     while ((n = ::read(fd, buffer, sizeof buffer)) > 0)
         content.append(buffer, n);
     ::close(fd);
     return content;
+}
+
+} // namespace
+
+QByteArray fileBytes(const QByteArray &path)
+{
+    return readFile(path).value_or(QByteArray());
+}
+
+QByteArray contentOf(const QString &path)
+{
+    return readFile(PathCodec::encode(path)).value_or("<missing>");
+}
+
+bool exists(const QByteArray &path)
+{
+    struct stat st;
+    return ::lstat(path.constData(), &st) == 0;
+}
+
+bool exists(const QString &path)
+{
+    return exists(PathCodec::encode(path));
 }
 
 void removeTree(const QByteArray &path)

@@ -9,6 +9,11 @@ void removeTree(const QByteArray &path);
 
 // The bytes of the file at `path` (exact bytes); empty when it cannot be read.
 QByteArray fileBytes(const QByteArray &path);
+// The bytes of the file at a decoded path; "<missing>" when it cannot be read.
+QByteArray contentOf(const QString &path);
+// Whether anything stands at the path, a dangling link too (exact bytes, or decoded).
+bool exists(const QByteArray &path);
+bool exists(const QString &path);
 
 // A temporary folder with helpers to make files, folders, links and entries with odd names.
 // Kept on disk when the test that made it failed, so the state can be looked at.

@@ -1,52 +1,79 @@
 #include "unprivileged.h"
 
+#include <QCoreApplication>
+#include <QDataStream>
+#include <QFile>
+#include <QHash>
+#include <QProcess>
+#include <QStringList>
 #include <cstdio>
 #include <cstdlib>
-#include <grp.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
+
 constexpr uid_t kNobody = 65534;
+constexpr char kOperationOption[] = "--run-unprivileged-operation";
+
+QHash<QByteArray, UnprivilegedOperation> &operations()
+{
+    static QHash<QByteArray, UnprivilegedOperation> byName;
+    return byName;
 }
 
-QByteArray runUnprivileged(const std::function<QByteArray()> &work)
+} // namespace
+
+UnprivilegedOperationName::UnprivilegedOperationName(const char *name,
+                                                     UnprivilegedOperation operation)
 {
-    int pipeFds[2];
-    if (::pipe(pipeFds) != 0)
-        return "pipe failed";
-    std::fflush(nullptr);
-    const pid_t child = ::fork();
-    if (child < 0)
-        return "fork failed";
-    if (child == 0) {
-        ::close(pipeFds[0]);
-        if (::geteuid() == 0 &&
-            (::setgroups(0, nullptr) != 0 || ::setgid(kNobody) != 0 || ::setuid(kNobody) != 0))
-            ::_exit(3);
-        const QByteArray result = work();
-        qsizetype written = 0;
-        while (written < result.size()) {
-            const ssize_t n =
-                ::write(pipeFds[1], result.constData() + written, result.size() - written);
-            if (n <= 0)
-                break;
-            written += n;
-        }
-        ::_exit(0);
+    operations().insert(name, operation);
+}
+
+QByteArray runUnprivileged(UnprivilegedOperation operation, const QStringList &arguments)
+{
+    const QByteArray name = operations().key(operation);
+    if (name.isEmpty())
+        return "the operation has no name: define it with UNPRIVILEGED_OPERATION";
+    // The arguments go through the standard input, so every string arrives as it was.
+    QByteArray input;
+    QDataStream out(&input, QIODevice::WriteOnly);
+    out << arguments;
+    QProcess child;
+    child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    child.start(QStringLiteral(BIVANE_AS_NOBODY),
+                {QCoreApplication::applicationFilePath(),
+                 QLatin1String(kOperationOption),
+                 QString::fromLatin1(name)});
+    child.write(input);
+    child.closeWriteChannel();
+    if (!child.waitForFinished(60'000))
+        return "the operation did not end: " + child.errorString().toUtf8();
+    if (child.exitStatus() != QProcess::NormalExit || child.exitCode() != 0)
+        return "the operation failed with exit code " + QByteArray::number(child.exitCode());
+    return child.readAllStandardOutput();
+}
+
+bool isStartedForOperation(int argc, char **argv)
+{
+    return argc == 3 && qstrcmp(argv[1], kOperationOption) == 0;
+}
+
+int runRequestedOperation(int, char **argv)
+{
+    const UnprivilegedOperation operation = operations().value(argv[2]);
+    if (!operation) {
+        std::fprintf(stderr, "no operation named %s\n", argv[2]);
+        return 2;
     }
-    ::close(pipeFds[1]);
-    QByteArray result;
-    char buffer[4096];
-    ssize_t n;
-    while ((n = ::read(pipeFds[0], buffer, sizeof buffer)) > 0)
-        result.append(buffer, n);
-    ::close(pipeFds[0]);
-    int status = 0;
-    ::waitpid(child, &status, 0);
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
-        return "child failed with status " + QByteArray::number(status);
-    return result;
+    QFile input;
+    QFile output;
+    if (!input.open(stdin, QIODevice::ReadOnly) || !output.open(stdout, QIODevice::WriteOnly))
+        return 2;
+    QStringList arguments;
+    QDataStream in(input.readAll());
+    in >> arguments;
+    const QByteArray result = operation(arguments);
+    return output.write(result) == result.size() && output.flush() ? 0 : 2;
 }
 
 // Only the effective ids change: the real and saved ones stay root, which lets the destructor
