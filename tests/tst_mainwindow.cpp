@@ -227,10 +227,11 @@ void MainWindowTest::keyboardSession()
     // Whatever editor the rename shows, it takes the keyboard with the name in it.
     QTRY_VERIFY(qobject_cast<QLineEdit *>(QApplication::focusWidget()) &&
                 QApplication::focusWidget() != search);
-    // A focus request for the list that lands late leaves the keyboard in its rename field.
+    // A focus request for the list, at once and once its events are through, leaves the
+    // keyboard in its rename field.
     const QPointer<QWidget> renameField = QApplication::focusWidget();
     window.requestFocus(FocusZone::leftList);
-    QTest::qWait(3 * FocusRegistry::kFocusDelayMilliseconds);
+    QCoreApplication::processEvents();
     QVERIFY(renameField && QApplication::focusWidget() == renameField);
     press(Qt::Key_A, Qt::ControlModifier);
     type(QStringLiteral("report-final.txt"));

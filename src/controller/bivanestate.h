@@ -1,6 +1,7 @@
 #pragma once
 
 #include "columncustomization.h"
+#include "controller/keydispatch.h"
 #include "externaltool.h"
 #include "fileerror.h"
 #include "fileitem.h"
@@ -24,7 +25,6 @@ struct DesktopApplication;
 class PaneModel;
 class Preferences;
 class QuickLookController;
-class QKeyEvent;
 class QUrl;
 class ShortcutStore;
 class TransferProgress;
@@ -116,6 +116,7 @@ public:
     void setSettingsOpener(std::function<void()> opener) { m_settingsOpener = std::move(opener); }
     // The window on screen; the controller works without one (then keys are not taken).
     void setWindowHooks(WindowHooks *hooks) { m_windowHooks = hooks; }
+    WindowHooks *windowHooks() const { return m_windowHooks; }
 
     // Installs the application-wide key monitor and the observer of the application becoming
     // active. Called each time the main window is shown; only the first call installs.
@@ -150,11 +151,8 @@ public:
     // The open question's sheet was closed with `answer`.
     void finishQuestion(const QuestionAnswer &answer);
 
-    // Decides for one key press whether the controller takes it; true means it is consumed.
-    // `receiver` is the object the press was sent to.
-    bool handleKeyDown(const QKeyEvent &event, const QObject *receiver);
-    // Return and keypad Enter confirm the open question, Escape cancels it.
-    bool answerPendingAlert(const QKeyEvent &event, const QObject *receiver);
+    // What every key press does.
+    KeyDispatch &keys() { return m_keys; }
     // Runs an action; false when it did nothing, so that its key press goes on to the view.
     bool perform(ShortcutAction action);
 
@@ -300,8 +298,6 @@ private:
 
     void setFocusZone(FocusZone zone);
     bool isSidebarZone() const { return !isListZone(m_focusZone); }
-    bool handleArrowKey(quint16 keyCode);
-    bool handleListArrowKey(quint16 keyCode, PaneModel &pane);
     void reloadPanes();
     void toggleFavorite(const QString &folder);
     // File systems were mounted or unmounted: the volumes follow, and a pane on a volume that
@@ -341,6 +337,7 @@ private:
     std::unique_ptr<PendingQuestion> m_pendingQuestion;
     QPointer<TransferRun> m_transferRun;
     std::unique_ptr<QuickLookController> m_quickLook;
+    KeyDispatch m_keys{*this};
     // The last column listings, newest first, under their keys.
     QList<std::pair<QString, QList<FileItem>>> m_columnListings;
 };
