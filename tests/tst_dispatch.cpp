@@ -125,6 +125,8 @@ void DispatchTest::keys_data()
          {"B", "Left", "C", "Ctrl+A", "Ctrl+C", "End", "Ctrl+V", "Left", "Backspace", "F2"},
          "same; search cbb; field cbb"},
         {"search field leaves with tab", "b.txt", "search", {"X", "Tab"}, "zone rightList"},
+        {"search field returns", "b.txt", "search", {"X", "Return"}, "zone leftList; search x"},
+        {"search field clears", "b.txt", "search", {"X", "Escape"}, "zone leftList; search "},
         {"rename field types",
          "b.txt",
          "rename",
@@ -247,6 +249,7 @@ void DispatchTest::keys()
                                                  {"rightList", FocusZone::rightList},
                                                  {"leftSidebar", FocusZone::leftSidebar}};
             QCOMPARE(state.focusZone(), zones.value(value));
+            QTRY_VERIFY(QApplication::focusWidget() && isFileView(QApplication::focusWidget()));
         } else if (what == QLatin1String("place")) {
             const QList<SidebarItem> places = state.sidebarItems();
             QCOMPARE(left.url(), (value.toInt() < 0 ? places.last() : places.first()).url);

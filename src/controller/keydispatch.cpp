@@ -15,6 +15,14 @@ bool isZoneAction(const std::optional<ShortcutAction> &action)
     return action == ShortcutAction::nextZone || action == ShortcutAction::prevZone;
 }
 
+// Return, keypad Enter, Down and Escape hand the keyboard from the search field to the list.
+bool leavesSearchField(const KeyPress &key)
+{
+    return key.modifiers == 0 &&
+           (key.keyCode == KeyCode::returnKey || key.keyCode == KeyCode::enter ||
+            key.keyCode == KeyCode::down || key.keyCode == KeyCode::escape);
+}
+
 bool isArrow(quint16 keyCode)
 {
     return keyCode == KeyCode::up || keyCode == KeyCode::down || keyCode == KeyCode::left ||
@@ -46,6 +54,10 @@ bool KeyDispatch::handle(const KeyPress &key, const KeyContext &context)
         m_state.shortcuts().action(*key.keyCode, key.modifiers);
     if (isLeftToWidget(key, action, context))
         return false;
+    if (context.editing == EditedField::search && leavesSearchField(key)) {
+        leaveSearchField(*key.keyCode == KeyCode::escape);
+        return true;
+    }
     if (action) {
         // The zone keys leave a text field: the field lets go of the keyboard first.
         if (context.editing != EditedField::none && m_state.windowHooks())
@@ -71,6 +83,8 @@ bool KeyDispatch::isLeftToWidget(const KeyPress &key,
     // A text field (the search field, a rename field) types and edits with every key but the
     // zone keys, which leave it, and the settings key, which types nothing.
     if (context.editing != EditedField::none) {
+        if (context.editing == EditedField::search && leavesSearchField(key))
+            return false;
         if (action)
             return !isZoneAction(action);
         return !FixedKey::settings.matches(*key.keyCode, key.modifiers);
@@ -83,6 +97,16 @@ bool KeyDispatch::isLeftToWidget(const KeyPress &key,
     // The table of the list view moves its own cursor with Up and Down.
     return context.view == ViewKind::list &&
            (*key.keyCode == KeyCode::up || *key.keyCode == KeyCode::down);
+}
+
+void KeyDispatch::leaveSearchField(bool clear)
+{
+    if (clear)
+        m_state.activePane().setSearchText({});
+    // The field lets go of the keyboard at once, so that the next key already reaches the list.
+    if (m_state.windowHooks())
+        m_state.windowHooks()->endTextEditing();
+    m_state.focus(listZoneOf(m_state.active()));
 }
 
 bool KeyDispatch::answerQuestion(const KeyPress &key)

@@ -23,6 +23,9 @@ private:
     static bool isLeftToWidget(const KeyPress &key,
                                const std::optional<ShortcutAction> &action,
                                const KeyContext &context);
+    // Gives the keyboard back to the active pane's list, clearing its search text first when
+    // `clear` is set.
+    void leaveSearchField(bool clear);
     // Return and keypad Enter confirm the open question, Escape cancels it.
     bool answerQuestion(const KeyPress &key);
     // The desktop's keys for copying files to the clipboard and pasting them.

@@ -10,7 +10,6 @@
 #include <QAction>
 #include <QButtonGroup>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QShortcut>
 #include <QToolButton>
@@ -78,7 +77,6 @@ MainToolBar::MainToolBar(BivaneState &state, QWidget *parent)
     connect(m_search, &QLineEdit::textEdited, this, [this](const QString &text) {
         m_state.activePane().setSearchText(text);
     });
-    m_search->installEventFilter(this);
     // A fixed key, not one of the bindings: the shortcut list names it with the other fixed keys.
     auto *find = new QShortcut(*fixedKey(Command::find)->menuShortcut(), this);
     connect(find, &QShortcut::activated, this, &MainToolBar::focusSearchField);
@@ -146,35 +144,6 @@ void MainToolBar::focusSearchField()
 {
     m_search->setFocus(Qt::ShortcutFocusReason);
     m_search->selectAll();
-}
-
-// The field lets go of the keyboard at once, so that the next key already reaches the list.
-void MainToolBar::returnToList()
-{
-    m_search->clearFocus();
-    m_state.focus(listZoneOf(m_state.active()));
-}
-
-bool MainToolBar::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched != m_search || event->type() != QEvent::KeyPress)
-        return QToolBar::eventFilter(watched, event);
-    const auto *press = static_cast<QKeyEvent *>(event);
-    if (press->modifiers() & ~Qt::KeypadModifier)
-        return false;
-    switch (press->key()) {
-    case Qt::Key_Escape:
-        m_state.activePane().setSearchText({});
-        returnToList();
-        return true;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_Down:
-        returnToList();
-        return true;
-    default:
-        return false;
-    }
 }
 
 void MainToolBar::updateToolTips()

@@ -14,17 +14,14 @@ class QLineEdit;
 // the active pane's view mode and search text; the copy, move, new-folder and trash buttons and
 // the shortcut-list button, which run their actions through the controller exactly as their
 // keys do. Every control is named after its command in the catalogue; the tooltips name the
-// keys as they are bound now. The desktop's find key puts the
-// keyboard into the search field; Escape, Return and Down there hand it back to the list.
+// keys as they are bound now. The desktop's find key puts the keyboard into the search field;
+// the controller's key dispatch hands it back to the list.
 class MainToolBar : public QToolBar
 {
     Q_OBJECT
 
 public:
     explicit MainToolBar(BivaneState &state, QWidget *parent = nullptr);
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     QWidget *makeViewModeControl();
@@ -33,7 +30,6 @@ private:
     void showActivePane();
     void updateToolTips();
     void focusSearchField();
-    void returnToList();
 
     BivaneState &m_state;
     QButtonGroup *m_viewModes;
