@@ -252,7 +252,7 @@ QList<Command> allCommands()
     return commands;
 }
 
-Command command(ShortcutAction action)
+Command commandOf(ShortcutAction action)
 {
     return Command(int(action));
 }

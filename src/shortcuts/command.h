@@ -58,7 +58,7 @@ enum class Command {
 QList<Command> allCommands();
 // The case name ("copyToOther"), under which a bindable action's bindings are stored.
 QString commandName(Command command);
-Command command(ShortcutAction action);
+Command commandOf(ShortcutAction action);
 // The bindable action the command is, if it is one.
 std::optional<ShortcutAction> shortcutAction(Command command);
 

@@ -24,7 +24,7 @@ QList<ShortcutGroup> allShortcutGroups()
 
 QString rawValue(ShortcutAction action)
 {
-    return commandName(command(action));
+    return commandName(commandOf(action));
 }
 
 std::optional<ShortcutAction> shortcutActionFromRawValue(const QString &name)
@@ -38,7 +38,7 @@ std::optional<ShortcutAction> shortcutActionFromRawValue(const QString &name)
 
 QString title(ShortcutAction action)
 {
-    return title(command(action));
+    return title(commandOf(action));
 }
 
 QString title(ShortcutGroup group)
@@ -58,10 +58,10 @@ QString title(ShortcutGroup group)
 
 ShortcutGroup group(ShortcutAction action)
 {
-    return *shortcutGroup(command(action));
+    return *shortcutGroup(commandOf(action));
 }
 
 ShortcutSlots defaultCombos(ShortcutAction action)
 {
-    return defaultKeys(command(action));
+    return defaultKeys(commandOf(action));
 }

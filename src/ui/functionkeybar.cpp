@@ -104,7 +104,7 @@ FunctionKeyBar::FunctionKeyBar(BivaneState &state, ThemedRoot &themedRoot, QWidg
     m_row->setSpacing(2);
     m_row->setContentsMargins(4, 2, 4, 2);
     for (ShortcutAction action : kEntries) {
-        auto *key = new FunctionKey(action, keyBarLabel(command(action)));
+        auto *key = new FunctionKey(action, keyBarLabel(commandOf(action)));
         // Exactly as if the key's combination had been pressed.
         connect(key, &QAbstractButton::clicked, this, [this, action] { m_state.perform(action); });
         m_row->addWidget(key);
@@ -121,7 +121,7 @@ void FunctionKeyBar::showBindings()
 {
     for (FunctionKey *key : m_keys) {
         key->setKeyText(m_state.shortcuts().keyBarLabel(key->action()));
-        presentCommand(*key, command(key->action()), m_state.shortcuts());
+        presentCommand(*key, commandOf(key->action()), m_state.shortcuts());
     }
     shareWidth();
 }
