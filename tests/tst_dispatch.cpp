@@ -89,7 +89,7 @@ void DispatchTest::init()
 //   field TEXT       the focused text field holds TEXT
 void DispatchTest::keys_data()
 {
-    QTest::addColumn<QString>("view"); // list, icons, columns, retro, sidebar
+    QTest::addColumn<QString>("view"); // list, icons, columns, retro, sidebar, right sidebar
     QTest::addColumn<QString>("selected");
     QTest::addColumn<QString>("field");
     QTest::addColumn<QStringList>("keys");
@@ -116,6 +116,7 @@ void DispatchTest::keys_data()
         {"space previews", "b.txt", "", {"Space"}, "preview b.txt"},
         {"F2 renames", "b.txt", "", {"F2"}, "renaming b.txt"},
         {"tab", "b.txt", "", {"Tab"}, "zone rightList"},
+        {"shift tab", "b.txt", "", {"Shift+Backtab"}, "zone leftSidebar"},
         {"backspace goes up", "b.txt", "", {"Backspace"}, "url .."},
         {"unbound letter", "b.txt", "", {"Q"}, "same; selected b.txt"},
         {"go to documents", "b.txt", "", {"Ctrl+Shift+O"}, "url ../Documents"},
@@ -130,7 +131,7 @@ void DispatchTest::keys_data()
         {"rename field types",
          "b.txt",
          "rename",
-         {"End", "Z", "Left", "Backspace", "Space", "Home", "Right", "Delete"},
+         {"F7", "End", "Z", "Left", "Backspace", "Space", "Home", "Right", "Delete"},
          "renaming b.txt; field btx z"},
     };
     // Left and Right go in and out of folders in the lists. The table moves its own cursor
@@ -185,6 +186,11 @@ void DispatchTest::keys_data()
                 {"copy", "b.txt", "", {"Ctrl+C"}, "zone leftSidebar; same"},
                 {"tab", "b.txt", "", {"Tab"}, "zone leftList"},
             });
+    rowsFor(QStringLiteral("right sidebar"),
+            {
+                {"left to the list", "b.txt", "", {"Left"}, "zone rightList; same"},
+                {"right stays", "b.txt", "", {"Right"}, "zone rightSidebar; same"},
+            });
 }
 
 void DispatchTest::keys()
@@ -209,8 +215,10 @@ void DispatchTest::keys()
     MainWindow window(state);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    const FocusZone zone =
-        view == QLatin1String("sidebar") ? FocusZone::leftSidebar : FocusZone::leftList;
+    const QMap<QString, FocusZone> sidebars{
+        {QStringLiteral("sidebar"), FocusZone::leftSidebar},
+        {QStringLiteral("right sidebar"), FocusZone::rightSidebar}};
+    const FocusZone zone = sidebars.value(view, FocusZone::leftList);
     state.focus(zone);
     QTRY_VERIFY(QApplication::focusWidget() && isFileView(QApplication::focusWidget()));
     left.setSelection(selected == QLatin1String("-") ? QSet<QString>() : QSet{work(selected)});
@@ -247,7 +255,8 @@ void DispatchTest::keys()
         } else if (what == QLatin1String("zone")) {
             const QMap<QString, FocusZone> zones{{"leftList", FocusZone::leftList},
                                                  {"rightList", FocusZone::rightList},
-                                                 {"leftSidebar", FocusZone::leftSidebar}};
+                                                 {"leftSidebar", FocusZone::leftSidebar},
+                                                 {"rightSidebar", FocusZone::rightSidebar}};
             QCOMPARE(state.focusZone(), zones.value(value));
             QTRY_VERIFY(QApplication::focusWidget() && isFileView(QApplication::focusWidget()));
         } else if (what == QLatin1String("place")) {
