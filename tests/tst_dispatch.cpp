@@ -1,21 +1,55 @@
 #include "controller/bivanestate.h"
+#include "controller/favorites.h"
+#include "controller/quicklookcontroller.h"
+#include "controllerfixture.h"
 #include "model/panemodel.h"
 #include "platform/preferences.h"
 #include "recordingdesktop.h"
 #include "scriptedwindow.h"
 #include "shortcuts/shortcutstore.h"
 #include "testmain.h"
-#include "testtree.h"
+#include "ui/focusregistry.h"
+#include "ui/mainwindow.h"
 
-#include <QDir>
+#include <QApplication>
+#include <QClipboard>
 #include <QKeyEvent>
+#include <QKeySequence>
+#include <QLineEdit>
+#include <QMimeData>
 #include <QWidget>
 
 namespace {
 
-QString home(const QString &child = {})
+const QString kWork = QStringLiteral("Work");
+
+QString work(const QString &name = {})
 {
-    return child.isEmpty() ? QDir::homePath() : QDir::homePath() + QLatin1Char('/') + child;
+    return name.isEmpty() ? home(kWork) : home(kWork + QLatin1Char('/') + name);
+}
+
+// A press as the keyboard makes it: to the window that has the keyboard, which hands it on to
+// its focused widget.
+void press(const QString &keys)
+{
+    const QKeyCombination combination = QKeySequence::fromString(keys)[0];
+    QTest::keyClick(
+        QGuiApplication::focusWindow(), combination.key(), combination.keyboardModifiers());
+}
+
+QLineEdit *focusedField()
+{
+    return qobject_cast<QLineEdit *>(QApplication::focusWidget());
+}
+
+QStringList clipboardPaths()
+{
+    QStringList paths;
+    if (const QMimeData *data = QGuiApplication::clipboard()->mimeData()) {
+        for (const QUrl &url : data->urls())
+            paths.append(url.toLocalFile());
+    }
+    return paths;
 }
 
 } // namespace
@@ -26,251 +60,343 @@ class DispatchTest : public QObject
 
 private slots:
     void init();
-    void cleanup();
     void keys_data();
     void keys();
-    void iconViewArrowsWithoutSelection();
-    void zoneKeysEndTextEditing();
     void recorderAndOtherWindowsGetTheKeys();
     void actionsWithoutKeys();
     void monitorRunsEachPressOnce();
     void questionsAnswerToReturnAndEscape();
-
-private:
-    bool press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
-
-    std::unique_ptr<TestTree> m_config;
-    std::unique_ptr<Preferences> m_preferences;
-    std::unique_ptr<ShortcutStore> m_shortcuts;
-    std::unique_ptr<BivaneState> m_state;
-    RecordingDesktop m_desktop;
-    ScriptedWindow m_window;
-    QObject m_mainWindow;
 };
 
 void DispatchTest::init()
 {
-    QDir(home()).removeRecursively();
-    QDir().mkpath(home(QStringLiteral("Downloads")));
-    QDir().mkpath(home(QStringLiteral("A/inner")));
+    resetHome();
+    writeFile(work(QStringLiteral("A/inner/x.txt")));
+    writeFile(work(QStringLiteral("b.txt")), "b");
+    writeFile(work(QStringLiteral("c.txt")), "c");
     QDir().mkpath(home(QStringLiteral("Documents")));
-    m_config = std::make_unique<TestTree>();
-    m_preferences = std::make_unique<Preferences>(m_config->root());
-    m_shortcuts = std::make_unique<ShortcutStore>(*m_preferences);
-    m_state = std::make_unique<BivaneState>(*m_preferences, *m_shortcuts, m_desktop);
-    m_window = ScriptedWindow();
-    m_window.mainWindow = &m_mainWindow;
-    m_state->setWindowHooks(&m_window);
-    m_state->left().setSelection({home(QStringLiteral("A"))});
+    QGuiApplication::clipboard()->clear();
 }
 
-void DispatchTest::cleanup()
-{
-    m_state.reset();
-    m_shortcuts.reset();
-    m_preferences.reset();
-    m_config.reset();
-}
-
-bool DispatchTest::press(Qt::Key key, Qt::KeyboardModifiers modifiers)
-{
-    const QKeyEvent event(QEvent::KeyPress, key, modifiers);
-    return m_state->handleKeyDown(event, &m_mainWindow);
-}
-
-// What a press does in one zone and view mode: "pass", "zone <zone>", or the left pane's folder
-// afterwards relative to home ("url A", "url ..").
+// Every key of the dispatch in every view and in the sidebar, pressed on the real window. The
+// left pane shows "Work" (A/, b.txt, c.txt), the right one "Downloads". "field" is the text
+// field the keys are typed into ("search" after Ctrl+F, "rename" after F2). The outcome lists
+// checks separated by "; ":
+//   url NAME         the left pane's folder (".." for home)
+//   same             the left pane's folder unchanged and nothing renamed or previewed
+//   selected NAME    the left pane's selection ("-" for none)
+//   zone ZONE        the zone with the keyboard (leftList, rightList, leftSidebar)
+//   place N          the left pane shows the sidebar's entry N (-1: the last)
+//   columns NAME     the column browser's open folders ("-" for none)
+//   copied NAME      the file is on the clipboard as a file
+//   pasted NAME      the file was copied into "Downloads"
+//   preview NAME     the preview shows it
+//   renaming NAME    the rename of it runs
+//   search TEXT      the search field holds TEXT
+//   field TEXT       the focused text field holds TEXT
 void DispatchTest::keys_data()
 {
-    QTest::addColumn<FocusZone>("zone");
-    QTest::addColumn<ViewMode>("mode");
-    QTest::addColumn<bool>("tableFocused");
-    QTest::addColumn<int>("key");
-    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QString>("view"); // list, icons, columns, retro, sidebar, right sidebar
+    QTest::addColumn<QString>("selected");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QStringList>("keys");
     QTest::addColumn<QString>("outcome");
-    using enum FocusZone;
-    const int none = Qt::NoModifier;
-    const auto row = [](const char *name) -> QTestData & {
-        return QTest::newRow(name);
+
+    struct Row
+    {
+        const char *name;
+        const char *selected;
+        const char *field;
+        QStringList keys;
+        const char *outcome;
     };
-    row("left in left sidebar") << leftSidebar << ViewMode::list << false << int(Qt::Key_Left)
-                                << none << "pass";
-    row("right in left sidebar") << leftSidebar << ViewMode::list << false << int(Qt::Key_Right)
-                                 << none << "zone leftList";
-    row("left in right sidebar") << rightSidebar << ViewMode::list << false << int(Qt::Key_Left)
-                                 << none << "zone rightList";
-    row("right in right sidebar") << rightSidebar << ViewMode::list << false << int(Qt::Key_Right)
-                                  << none << "pass";
-    row("left in list goes up") << leftList << ViewMode::list << false << int(Qt::Key_Left) << none
-                                << "url ..";
-    row("right in list opens") << leftList << ViewMode::list << false << int(Qt::Key_Right) << none
-                               << "url A";
-    row("down in focused table") << leftList << ViewMode::list << true << int(Qt::Key_Down) << none
-                                 << "pass";
-    row("shift down unbound") << leftList << ViewMode::list << false << int(Qt::Key_Down)
-                              << int(Qt::ShiftModifier) << "pass";
-    row("unbound letter") << leftList << ViewMode::list << false << int(Qt::Key_Q) << none
-                          << "pass";
-    row("return opens folder") << leftList << ViewMode::icons << false << int(Qt::Key_Return)
-                               << none << "url A";
-    row("return in sidebar") << leftSidebar << ViewMode::list << false << int(Qt::Key_Return)
-                             << none << "zone leftList";
-    row("backspace goes up") << leftList << ViewMode::columns << false << int(Qt::Key_Backspace)
-                             << none << "url ..";
-    row("backspace in sidebar passes")
-        << leftSidebar << ViewMode::list << false << int(Qt::Key_Backspace) << none << "pass";
-    row("space in sidebar passes")
-        << leftSidebar << ViewMode::list << false << int(Qt::Key_Space) << none << "pass";
-    row("tab") << leftList << ViewMode::list << false << int(Qt::Key_Tab) << none
-               << "zone rightList";
-    row("shift tab") << rightList << ViewMode::list << false << int(Qt::Key_Backtab)
-                     << int(Qt::ShiftModifier) << "zone leftList";
-    row("go to documents") << leftList << ViewMode::list << false << int(Qt::Key_O)
-                           << int(Qt::ControlModifier | Qt::ShiftModifier) << "url Documents";
+    const auto rowsFor = [](const QString &view, const QList<Row> &rows) {
+        for (const Row &row : rows)
+            QTest::addRow("%s %s", qPrintable(view), row.name)
+                << view << QString::fromUtf8(row.selected) << QString::fromUtf8(row.field)
+                << row.keys << QString::fromUtf8(row.outcome);
+    };
+    // What every view does alike.
+    const QList<Row> common{
+        {"copy and paste", "b.txt", "", {"Ctrl+C", "Tab", "Ctrl+V"}, "copied b.txt; pasted b.txt"},
+        {"return enters folder", "A", "", {"Return"}, "url A"},
+        {"space previews", "b.txt", "", {"Space"}, "preview b.txt"},
+        {"F2 renames", "b.txt", "", {"F2"}, "renaming b.txt"},
+        {"tab", "b.txt", "", {"Tab"}, "zone rightList"},
+        {"shift tab", "b.txt", "", {"Shift+Backtab"}, "zone leftSidebar"},
+        {"backspace goes up", "b.txt", "", {"Backspace"}, "url .."},
+        {"unbound letter", "b.txt", "", {"Q"}, "same; selected b.txt"},
+        {"go to documents", "b.txt", "", {"Ctrl+Shift+O"}, "url ../Documents"},
+        {"search field types",
+         "b.txt",
+         "search",
+         {"B", "Left", "C", "Ctrl+A", "Ctrl+C", "End", "Ctrl+V", "Left", "Backspace", "F2"},
+         "same; search cbb; field cbb"},
+        {"search field leaves with tab", "b.txt", "search", {"X", "Tab"}, "zone rightList"},
+        {"search field returns", "b.txt", "search", {"X", "Return"}, "zone leftList; search x"},
+        {"search field clears", "b.txt", "search", {"X", "Escape"}, "zone leftList; search "},
+        {"rename field types",
+         "b.txt",
+         "rename",
+         {"F7", "End", "Z", "Left", "Backspace", "Space", "Home", "Right", "Delete"},
+         "renaming b.txt; field btx z"},
+    };
+    // Left and Right go in and out of folders in the lists. The table moves its own cursor
+    // with Up and Down, from its current row also without a selection; the retro list leaves
+    // them to the controller, which starts at the first item.
+    const QList<Row> lists{
+        {"down", "b.txt", "", {"Down"}, "selected c.txt"},
+        {"up", "b.txt", "", {"Up"}, "selected A"},
+        {"right opens", "A", "", {"Right"}, "url A"},
+        {"left goes up", "b.txt", "", {"Left"}, "url .."},
+    };
+    rowsFor(QStringLiteral("list"),
+            common + lists +
+                QList<Row>{
+                    {"shift down extends", "b.txt", "", {"Shift+Down"}, "selected b.txt,c.txt"},
+                    {"down without selection", "-", "", {"Down"}, "selected b.txt"},
+                });
+    rowsFor(QStringLiteral("retro"),
+            common + lists +
+                QList<Row>{{"down without selection", "-", "", {"Down"}, "selected A"}});
+    rowsFor(QStringLiteral("icons"),
+            common + QList<Row>{
+                         {"down", "b.txt", "", {"Down"}, "selected c.txt"},
+                         {"up", "b.txt", "", {"Up"}, "selected A"},
+                         {"down without selection", "-", "", {"Down"}, "selected A"},
+                         {"up without selection", "-", "", {"Up"}, "selected c.txt"},
+                         {"right steps", "b.txt", "", {"Right"}, "selected c.txt; same"},
+                         {"left steps", "b.txt", "", {"Left"}, "selected A; same"},
+                     });
+    // In the column browser the selection is the path of open columns.
+    rowsFor(QStringLiteral("columns"),
+            common + QList<Row>{
+                         {"down", "b.txt", "", {"Down"}, "columns c.txt; selected c.txt"},
+                         {"up", "b.txt", "", {"Up"}, "columns A"},
+                         {"down without selection", "-", "", {"Down"}, "columns A"},
+                         {"up without selection", "-", "", {"Up"}, "columns c.txt"},
+                         {"right opens a column", "A", "", {"Right"}, "columns A,A/inner; same"},
+                         {"right and left", "A", "", {"Right", "Left"}, "columns A; same"},
+                         {"left closes the column", "b.txt", "", {"Left"}, "columns -; same"},
+                         {"left goes up", "-", "", {"Left"}, "url .."},
+                     });
+    rowsFor(QStringLiteral("sidebar"),
+            {
+                {"down", "b.txt", "", {"Down"}, "place 0"},
+                {"up", "b.txt", "", {"Up"}, "place -1"},
+                {"right to the list", "b.txt", "", {"Right"}, "zone leftList; same"},
+                {"left stays", "b.txt", "", {"Left"}, "zone leftSidebar; same"},
+                {"return to the list", "b.txt", "", {"Return"}, "zone leftList; same"},
+                {"space", "b.txt", "", {"Space"}, "zone leftSidebar; same"},
+                {"F2", "b.txt", "", {"F2"}, "zone leftSidebar; same"},
+                {"backspace", "b.txt", "", {"Backspace"}, "zone leftSidebar; same"},
+                {"copy", "b.txt", "", {"Ctrl+C"}, "zone leftSidebar; same"},
+                {"tab", "b.txt", "", {"Tab"}, "zone leftList"},
+            });
+    rowsFor(QStringLiteral("right sidebar"),
+            {
+                {"left to the list", "b.txt", "", {"Left"}, "zone rightList; same"},
+                {"right stays", "b.txt", "", {"Right"}, "zone rightSidebar; same"},
+            });
 }
 
 void DispatchTest::keys()
 {
-    QFETCH(FocusZone, zone);
-    QFETCH(ViewMode, mode);
-    QFETCH(bool, tableFocused);
-    QFETCH(int, key);
-    QFETCH(int, modifiers);
+    QFETCH(QString, view);
+    QFETCH(QString, selected);
+    QFETCH(QString, field);
+    QFETCH(QStringList, keys);
     QFETCH(QString, outcome);
-    // Both sidebars exist, so every zone can be reached.
-    m_state->focus(zone);
-    m_state->left().setSelection({home(QStringLiteral("A"))});
-    m_state->activePane().setViewMode(mode);
-    m_window.tableFocused = tableFocused;
-    const QString before = m_state->left().url();
 
-    const bool consumed = press(Qt::Key(key), Qt::KeyboardModifiers(modifiers));
-    if (outcome == QLatin1String("pass")) {
-        QVERIFY(!consumed);
-        QCOMPARE(m_state->focusZone(), zone);
-        QCOMPARE(m_state->left().url(), before);
-    } else if (outcome.startsWith(QLatin1String("zone "))) {
-        QVERIFY(consumed);
-        const QMap<QString, FocusZone> zones{{"leftList", FocusZone::leftList},
-                                             {"rightList", FocusZone::rightList}};
-        QCOMPARE(m_state->focusZone(), zones.value(outcome.mid(5)));
-    } else if (outcome.startsWith(QLatin1String("selected "))) {
-        QVERIFY(consumed);
-        QCOMPARE(m_state->left().selection(), QSet<QString>({home(outcome.mid(9))}));
-    } else {
-        QVERIFY(consumed);
-        QCOMPARE(m_state->left().url(), QDir::cleanPath(home(outcome.mid(4))));
+    ControllerFixture f;
+    f.preferences.setValue(Pref::confirmCopyMove, false);
+    if (view == QLatin1String("retro"))
+        f.preferences.setValue(Pref::themePreset, QStringLiteral("greenTerminal"));
+    BivaneState &state = f.state();
+    PaneModel &left = state.left();
+    left.navigate(work());
+    const QMap<QString, ViewMode> modes{{QStringLiteral("icons"), ViewMode::icons},
+                                        {QStringLiteral("columns"), ViewMode::columns}};
+    for (PaneSide side : {PaneSide::left, PaneSide::right})
+        state.pane(side).setViewMode(modes.value(view, ViewMode::list));
+    MainWindow window(state);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const QMap<QString, FocusZone> sidebars{
+        {QStringLiteral("sidebar"), FocusZone::leftSidebar},
+        {QStringLiteral("right sidebar"), FocusZone::rightSidebar}};
+    const FocusZone zone = sidebars.value(view, FocusZone::leftList);
+    state.focus(zone);
+    QTRY_VERIFY(QApplication::focusWidget() && isFileView(QApplication::focusWidget()));
+    left.setSelection(selected == QLatin1String("-") ? QSet<QString>() : QSet{work(selected)});
+    if (view == QLatin1String("columns"))
+        left.setColumnPath(selected == QLatin1String("-") ? QStringList()
+                                                          : QStringList{work(selected)});
+    QTRY_VERIFY(QGuiApplication::focusWindow() == window.windowHandle());
+
+    auto *search = window.findChild<QLineEdit *>(QStringLiteral("searchField"));
+    if (field == QLatin1String("search")) {
+        press(QStringLiteral("Ctrl+F"));
+        QTRY_COMPARE(focusedField(), search);
+    } else if (field == QLatin1String("rename")) {
+        press(QStringLiteral("F2"));
+        QTRY_VERIFY(focusedField() && focusedField() != search);
     }
-}
+    for (const QString &key : std::as_const(keys))
+        press(key);
 
-void DispatchTest::iconViewArrowsWithoutSelection()
-{
-    // Without a selection, Down starts at the first item and Up at the last.
-    m_state->left().setViewMode(ViewMode::icons);
-    for (const auto &[key, expected] : {std::pair{Qt::Key_Down, "A"}, {Qt::Key_Up, "Downloads"}}) {
-        m_state->left().setSelection({});
-        QVERIFY(press(key));
-        QCOMPARE(m_state->left().selection(), QSet<QString>({home(QLatin1String(expected))}));
+    for (const QString &check : outcome.split(QStringLiteral("; "))) {
+        const QString what = check.section(QLatin1Char(' '), 0, 0);
+        const QString value = check.section(QLatin1Char(' '), 1);
+        if (what == QLatin1String("same")) {
+            QCOMPARE(left.url(), work());
+            QVERIFY(!left.isRenaming());
+            QVERIFY(!state.quickLookController().isVisible());
+        } else if (what == QLatin1String("url")) {
+            QTRY_COMPARE(left.url(), QDir::cleanPath(work(value)));
+        } else if (what == QLatin1String("selected")) {
+            QSet<QString> paths;
+            for (const QString &name : value.split(QLatin1Char(',')))
+                paths.insert(work(name));
+            QTRY_COMPARE(left.selection(), value == QLatin1String("-") ? QSet<QString>() : paths);
+        } else if (what == QLatin1String("zone")) {
+            const QMap<QString, FocusZone> zones{{"leftList", FocusZone::leftList},
+                                                 {"rightList", FocusZone::rightList},
+                                                 {"leftSidebar", FocusZone::leftSidebar},
+                                                 {"rightSidebar", FocusZone::rightSidebar}};
+            QCOMPARE(state.focusZone(), zones.value(value));
+            QTRY_VERIFY(QApplication::focusWidget() && isFileView(QApplication::focusWidget()));
+        } else if (what == QLatin1String("place")) {
+            const QList<SidebarItem> places = state.favorites().entries();
+            QCOMPARE(left.url(), (value.toInt() < 0 ? places.last() : places.first()).url);
+        } else if (what == QLatin1String("columns")) {
+            QStringList path;
+            for (const QString &name : value.split(QLatin1Char(',')))
+                path.append(work(name));
+            QTRY_COMPARE(left.columnPath(), value == QLatin1String("-") ? QStringList() : path);
+        } else if (what == QLatin1String("copied")) {
+            QCOMPARE(clipboardPaths(), QStringList{work(value)});
+        } else if (what == QLatin1String("pasted")) {
+            QTRY_VERIFY(QFileInfo::exists(home(QStringLiteral("Downloads/")) + value));
+        } else if (what == QLatin1String("preview")) {
+            QTRY_VERIFY(state.quickLookController().isVisible());
+            QCOMPARE(state.quickLookController().currentItem(), work(value));
+        } else if (what == QLatin1String("renaming")) {
+            QTRY_VERIFY(left.isRenaming());
+            QCOMPARE(left.renameTarget(), work(value));
+        } else if (what == QLatin1String("search")) {
+            QCOMPARE(left.searchText(), value);
+            QVERIFY(clipboardPaths().isEmpty());
+        } else if (what == QLatin1String("field")) {
+            QVERIFY(focusedField());
+            QCOMPARE(focusedField()->text(), value);
+        } else {
+            QFAIL(qPrintable(QStringLiteral("unknown check ") + check));
+        }
     }
-}
-
-void DispatchTest::zoneKeysEndTextEditing()
-{
-    m_window.editing = true;
-    QVERIFY(!press(Qt::Key_F7)); // new folder: the rename field gets the key
-    QVERIFY(!press(Qt::Key_Left));
-    QCOMPARE(m_window.endedEditing, 0);
-    QVERIFY(press(Qt::Key_Tab));
-    QCOMPARE(m_window.endedEditing, 1);
-    QCOMPARE(m_state->focusZone(), FocusZone::rightList);
+    QCOMPARE(state.errorMessage(), QString());
 }
 
 void DispatchTest::recorderAndOtherWindowsGetTheKeys()
 {
-    m_shortcuts->setRecording(true);
-    QVERIFY(!press(Qt::Key_Tab));
-    m_shortcuts->setRecording(false);
+    ControllerFixture f;
+    BivaneState &state = f.state();
+    QObject mainWindow;
+    f.window.mainWindow = &mainWindow;
+    const KeyPress tab = KeyPress::of(QKeyEvent(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier));
+    f.shortcuts.setRecording(true);
+    QVERIFY(!state.keys().handle(tab, f.window.keyContext(&mainWindow)));
+    f.shortcuts.setRecording(false);
     QObject dialog;
-    const QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
-    QVERIFY(!m_state->handleKeyDown(tab, &dialog));
-    QCOMPARE(m_state->focusZone(), FocusZone::leftList);
+    QVERIFY(!state.keys().handle(tab, f.window.keyContext(&dialog)));
+    QCOMPARE(state.focusZone(), FocusZone::leftList);
+    QVERIFY(state.keys().handle(tab, f.window.keyContext(&mainWindow)));
+    QCOMPARE(state.focusZone(), FocusZone::rightList);
 }
 
 void DispatchTest::actionsWithoutKeys()
 {
+    ControllerFixture f;
+    BivaneState &state = f.state();
     int opened = 0;
-    QVERIFY(m_state->perform(ShortcutAction::settings)); // nobody to open it: still taken
+    QVERIFY(state.perform(ShortcutAction::settings)); // nobody to open it: still taken
     QObject receiver;
-    connect(m_state.get(), &BivaneState::settingsRequested, &receiver, [&] { ++opened; });
-    QVERIFY(m_state->perform(ShortcutAction::settings));
+    connect(&state, &BivaneState::settingsRequested, &receiver, [&] { ++opened; });
+    QVERIFY(state.perform(ShortcutAction::settings));
     QCOMPARE(opened, 1);
 
-    QVERIFY(m_state->perform(ShortcutAction::toggleHidden));
-    QVERIFY(m_state->right().showHidden());
-    QVERIFY(m_state->perform(ShortcutAction::showShortcuts));
-    QVERIFY(m_state->showShortcuts());
-    QVERIFY(m_state->perform(ShortcutAction::viewColumns));
-    QCOMPARE(m_state->left().viewMode(), ViewMode::columns);
+    QVERIFY(state.perform(ShortcutAction::toggleHidden));
+    QVERIFY(state.right().showHidden());
+    QVERIFY(state.perform(ShortcutAction::showShortcuts));
+    QVERIFY(state.showShortcuts());
+    QVERIFY(state.perform(ShortcutAction::viewColumns));
+    QCOMPARE(state.left().viewMode(), ViewMode::columns);
 
-    QVERIFY(m_state->perform(ShortcutAction::goDownloads));
-    QCOMPARE(m_state->left().url(), home(QStringLiteral("Downloads")));
-    QVERIFY(m_state->perform(ShortcutAction::back));
-    QCOMPARE(m_state->left().url(), home());
-    QVERIFY(m_state->perform(ShortcutAction::forward));
-    m_state->focus(FocusZone::rightList);
-    QVERIFY(m_state->perform(ShortcutAction::goHome));
-    QVERIFY(m_state->perform(ShortcutAction::syncPanes));
-    QCOMPARE(m_state->left().url(), home());
+    QVERIFY(state.perform(ShortcutAction::goDownloads));
+    QCOMPARE(state.left().url(), home(QStringLiteral("Downloads")));
+    QVERIFY(state.perform(ShortcutAction::back));
+    QCOMPARE(state.left().url(), home());
+    QVERIFY(state.perform(ShortcutAction::forward));
+    state.focus(FocusZone::rightList);
+    QVERIFY(state.perform(ShortcutAction::goHome));
+    QVERIFY(state.perform(ShortcutAction::syncPanes));
+    QCOMPARE(state.left().url(), home());
 }
 
 void DispatchTest::monitorRunsEachPressOnce()
 {
+    ControllerFixture f;
+    BivaneState &state = f.state();
     QWidget window;
     auto *child = new QWidget(&window);
     child->setFocusPolicy(Qt::StrongFocus);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     child->setFocus();
-    m_window.mainWindow = window.windowHandle();
+    f.window.mainWindow = window.windowHandle();
 
-    m_state->installMonitors();
-    m_state->installMonitors();
+    state.installMonitors();
+    state.installMonitors();
     // Ctrl+Shift+. switches hidden files: twice would switch them back.
     QTest::keyClick(
         window.windowHandle(), Qt::Key_Greater, Qt::ControlModifier | Qt::ShiftModifier);
-    QVERIFY(m_state->showHidden());
+    QVERIFY(state.showHidden());
     // A press the controller leaves alone travels on through the widgets without running again.
     QTest::keyClick(window.windowHandle(), Qt::Key_Q);
-    QVERIFY(m_state->showHidden());
+    QVERIFY(state.showHidden());
 }
 
 void DispatchTest::questionsAnswerToReturnAndEscape()
 {
+    ControllerFixture f;
+    BivaneState &state = f.state();
+    QObject mainWindow;
     QObject sheet;
-    m_window.questionWindow = &sheet;
+    f.window.mainWindow = &mainWindow;
+    f.window.questionWindow = &sheet;
     QList<int> answers;
     Question question;
     question.confirmTitle = QStringLiteral("Ja");
-    QCOMPARE(
-        m_state->askQuestion(question, [&](const QuestionAnswer &a) { answers.append(a.code); }),
-        BivaneState::Asked::shown);
+    QCOMPARE(state.askQuestion(question, [&](const QuestionAnswer &a) { answers.append(a.code); }),
+             BivaneState::Asked::shown);
+    const auto pressAt = [&](const QObject &receiver, Qt::Key key, Qt::KeyboardModifiers mods) {
+        return state.keys().handle(KeyPress::of(QKeyEvent(QEvent::KeyPress, key, mods)),
+                                   f.window.keyContext(&receiver));
+    };
 
     // Keys for the main window do not answer; Return at the sheet does, as does Enter.
-    QVERIFY(!m_state->answerPendingAlert(QKeyEvent(QEvent::KeyPress, Qt::Key_Return, {}),
-                                         &m_mainWindow));
-    const QKeyEvent letter(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
-    QVERIFY(!m_state->handleKeyDown(letter, &sheet));
-    const QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-    QVERIFY(m_state->handleKeyDown(escape, &sheet));
-    QCOMPARE(m_window.endedQuestions, QList<int>({Question::kCancel}));
-    const QKeyEvent enter(QEvent::KeyPress, Qt::Key_Enter, Qt::KeypadModifier);
-    QVERIFY(m_state->handleKeyDown(enter, &sheet));
-    QCOMPARE(m_window.endedQuestions.last(), Question::kConfirm);
+    pressAt(mainWindow, Qt::Key_Return, {});
+    QVERIFY(f.window.endedQuestions.isEmpty());
+    QVERIFY(!pressAt(sheet, Qt::Key_A, {}));
+    QVERIFY(pressAt(sheet, Qt::Key_Escape, {}));
+    QCOMPARE(f.window.endedQuestions, QList<int>({Question::kCancel}));
+    QVERIFY(pressAt(sheet, Qt::Key_Enter, Qt::KeypadModifier));
+    QCOMPARE(f.window.endedQuestions.last(), Question::kConfirm);
 
     // The window reports the answer back; the question is gone, keys go on as usual.
-    m_state->finishQuestion({Question::kConfirm, {}});
+    state.finishQuestion({Question::kConfirm, {}});
     QCOMPARE(answers, QList<int>({Question::kConfirm}));
-    QVERIFY(!m_state->handleKeyDown(escape, &sheet));
+    QVERIFY(!pressAt(sheet, Qt::Key_Escape, {}));
 }
 
 BIVANE_GUI_TEST_MAIN(DispatchTest)

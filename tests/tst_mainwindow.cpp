@@ -22,6 +22,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -158,6 +159,7 @@ private slots:
     void renameUnderSearchText_data();
     void renameUnderSearchText();
     void toolTipsFollowBindings();
+    void everyControlIsNamed();
     void errorAlert_data();
     void errorAlert();
     void themeReachesEveryWindow();
@@ -228,10 +230,11 @@ void MainWindowTest::keyboardSession()
     // Whatever editor the rename shows, it takes the keyboard with the name in it.
     QTRY_VERIFY(qobject_cast<QLineEdit *>(QApplication::focusWidget()) &&
                 QApplication::focusWidget() != search);
-    // A focus request for the list that lands late leaves the keyboard in its rename field.
+    // A focus request for the list, at once and once its events are through, leaves the
+    // keyboard in its rename field.
     const QPointer<QWidget> renameField = QApplication::focusWidget();
     window.requestFocus(FocusZone::leftList);
-    QTest::qWait(3 * FocusRegistry::kFocusDelayMilliseconds);
+    QCoreApplication::processEvents();
     QVERIFY(renameField && QApplication::focusWidget() == renameField);
     press(Qt::Key_A, Qt::ControlModifier);
     type(QStringLiteral("report-final.txt"));
@@ -476,6 +479,43 @@ void MainWindowTest::toolTipsFollowBindings()
     QVERIFY(shortcutList->isChecked());
     f.state().perform(ShortcutAction::showShortcuts);
     QVERIFY(!shortcutList->isChecked());
+}
+
+// A screen reader names every button, field and choice of the window, and each tells its
+// command and key in its tool tip, under the function-key bar's theme too.
+void MainWindowTest::everyControlIsNamed()
+{
+    ControllerFixture f;
+    f.preferences.setValue(Pref::themePreset, QStringLiteral("greenTerminal"));
+    f.preferences.setValue(Pref::themeShowFunctionBar, true);
+    MainWindow window(f.state());
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY(window.findChild<FunctionKeyBar *>()->isVisible());
+    QList<QWidget *> controls;
+    for (QWidget *widget : window.findChildren<QWidget *>()) {
+        if (qobject_cast<QAbstractButton *>(widget) || qobject_cast<QComboBox *>(widget) ||
+            qobject_cast<QLineEdit *>(widget) ||
+            widget->objectName() == QLatin1String("viewModeControl"))
+            controls.append(widget);
+    }
+    QVERIFY(controls.size() > 20);
+    for (QWidget *control : std::as_const(controls)) {
+        // Hidden ones do not count; Qt's own overflow buttons ("qt_…") are Qt's to name, and the
+        // panes name the controls of their own headers and lists.
+        const QList<PaneView *> panes = window.findChildren<PaneView *>();
+        const bool inPane = std::any_of(panes.cbegin(), panes.cend(), [control](PaneView *pane) {
+            return pane->isAncestorOf(control);
+        });
+        if (!control->isVisible() || control->objectName().startsWith(QLatin1String("qt_")) ||
+            inPane)
+            continue;
+        QVERIFY2(!control->accessibleName().isEmpty(), qPrintable(describe(*control)));
+        QVERIFY2(!control->toolTip().isEmpty(), qPrintable(describe(*control)));
+    }
+    auto *copy = qobject_cast<FunctionKey *>(window.findChild<FunctionKeyBar *>()->keys().at(4));
+    QCOMPARE(copy->accessibleName(), QStringLiteral("Ins andere Panel kopieren"));
+    QCOMPARE(copy->toolTip(), QStringLiteral("Ins andere Panel kopieren (F5)"));
 }
 
 void MainWindowTest::errorAlert_data()

@@ -226,7 +226,7 @@ void SelectionMovementTest::sidebarStepping()
     pane.navigate(home());
     fixture.window.mainWindow = &pane; // any object stands for the main window
     const QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
-    QVERIFY(state.handleKeyDown(down, &pane));
+    QVERIFY(state.keys().handle(KeyPress::of(down), fixture.window.keyContext(&pane)));
     QCOMPARE(pane.url(), entries[1].url);
 }
 

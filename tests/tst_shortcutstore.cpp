@@ -1,4 +1,6 @@
 #include "platform/preferences.h"
+#include "shortcuts/command.h"
+#include "shortcuts/fixedkeys.h"
 #include "shortcuts/shortcutstore.h"
 #include "testmain.h"
 #include "testtree.h"
@@ -79,6 +81,7 @@ private slots:
     void keyPressesFindActions();
     void earlierActionWinsDuplicates();
     void replaceAllWritesEvenWhenEqual();
+    void catalogueKeysDoNotCollide();
 };
 
 void ShortcutStoreTest::loadRepairsStoredData_data()
@@ -279,6 +282,35 @@ void ShortcutStoreTest::replaceAllWritesEvenWhenEqual()
     QCOMPARE(changed.count(), 1);
     Preferences again(tree.root());
     QVERIFY(ShortcutStore(again).bindings() == edited);
+}
+
+// The shipped bindings never take a fixed key from its command, and only the bindable
+// commands have slots to bind.
+void ShortcutStoreTest::catalogueKeysDoNotCollide()
+{
+    QList<KeyCombo> bound;
+    for (Command command : allCommands()) {
+        QCOMPARE(shortcutAction(command).has_value(), shortcutGroup(command).has_value());
+        QVERIFY(!title(command).isEmpty());
+        if (!shortcutAction(command)) {
+            QCOMPARE(defaultKeys(command), ShortcutSlots());
+            continue;
+        }
+        QCOMPARE(rawValue(*shortcutAction(command)), commandName(command));
+        for (const std::optional<KeyCombo> &slot : defaultKeys(command)) {
+            if (slot)
+                bound.append(*slot);
+        }
+    }
+    QCOMPARE(allShortcutActions().size(), 32);
+    for (Command command : allCommands()) {
+        const std::optional<KeyCombo> fixed = fixedKey(command);
+        if (!fixed)
+            continue;
+        for (const KeyCombo &combo : std::as_const(bound))
+            QVERIFY2(!combo.matches(fixed->keyCode, fixed->modifiers),
+                     qPrintable(commandName(command)));
+    }
 }
 
 BIVANE_TEST_MAIN(ShortcutStoreTest)

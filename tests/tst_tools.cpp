@@ -161,8 +161,9 @@ void ToolsTest::previewFollowsTheSelection()
     QObject mainWindow;
     fixture.window.mainWindow = &mainWindow;
     const QSet<QString> selected = left.selection();
-    QVERIFY(state.handleKeyDown(QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier),
-                                &mainWindow));
+    QVERIFY(state.keys().handle(
+        KeyPress::of(QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier)),
+        fixture.window.keyContext(&mainWindow)));
     QVERIFY(!preview.isVisible());
     QCOMPARE(left.selection(), selected);
 

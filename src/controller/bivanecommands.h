@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shortcuts/shortcutaction.h"
+#include "shortcuts/command.h"
 
 #include <QList>
 #include <QString>
@@ -9,21 +9,12 @@
 
 class BivaneState;
 
-// One entry of a menu as the menu bar shows it now: its title, whether it can be chosen and the
-// key combination that runs the same command.
+// One entry of a menu as the menu bar shows it now: its command (none for a separator), title,
+// whether it can be chosen and the key combination that runs the same command.
 struct MenuCommand
 {
-    enum class Kind {
-        action,     // runs `action` through the controller, as its key binding does
-        switchPane, // gives the keyboard to the other pane's list
-        about,      // opens the About window
-        quit,       // ends the program
-        separator,
-    };
-
-    Kind kind = Kind::separator;
+    std::optional<Command> command;
     QString title;
-    ShortcutAction action = ShortcutAction::open;
     bool enabled = true;
     std::optional<KeyCombo> keys;
 
@@ -39,8 +30,9 @@ struct CommandMenu
 };
 
 // The program's menus: almost every entry runs a shortcut action, so a menu entry and its key
-// binding always do the same thing and the entry shows the user's current keys for it. Which
-// entries can be chosen follows the active pane; menus() reads it anew at every call.
+// binding always do the same thing and the entry shows the user's current keys for it. Titles
+// come from the command catalogue; which entries can be chosen follows the active pane's
+// selection by the catalogue's rules. menus() reads the state anew at every call.
 class BivaneCommands
 {
 public:
@@ -52,7 +44,8 @@ public:
     void run(const MenuCommand &command) const;
 
 private:
-    MenuCommand perform(ShortcutAction action, const QString &title, bool enabled = true) const;
+    // The entry of `command`, with its menu title for the state `on` of a switch.
+    MenuCommand entry(Command command, bool on = false) const;
 
     BivaneState &m_state;
     WindowOpener m_openWindow;

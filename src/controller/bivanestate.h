@@ -1,21 +1,26 @@
 #pragma once
 
+#include "appearance/externaltool.h"
 #include "controller/archivetasks.h"
 #include "controller/columncustomization.h"
 #include "controller/columnnavigation.h"
 #include "controller/favorites.h"
 #include "controller/filecommands.h"
 #include "controller/focuszone.h"
+#include "controller/keydispatch.h"
 #include "controller/question.h"
 #include "controller/selectionmovement.h"
 #include "controller/selectionorder.h"
+#include "controller/sidebaritem.h"
 #include "controller/toollauncher.h"
 #include "controller/transfers.h"
+#include "model/fileitem.h"
 #include "model/viewmode.h"
 #include "platform/desktopservices.h"
 #include "platform/fileerror.h"
 #include "platform/startlocation.h"
 #include "shortcuts/shortcutaction.h"
+#include "transfer/transferjob.h"
 
 #include <QObject>
 #include <QPointer>
@@ -27,7 +32,6 @@
 class PaneModel;
 class Preferences;
 class QuickLookController;
-class QKeyEvent;
 class QUrl;
 class SelectionPreview;
 class ShortcutStore;
@@ -110,6 +114,8 @@ public:
 
     // The window on screen; the controller works without one (then keys are not taken).
     void setWindowHooks(WindowHooks *hooks) { m_windowHooks = hooks; }
+    WindowHooks *windowHooks() const { return m_windowHooks; }
+    bool hasPendingQuestion() const { return m_pendingQuestion != nullptr; }
 
     // Installs the application-wide key monitor and the observer of the application becoming
     // active. Called each time the main window is shown; only the first call installs.
@@ -138,11 +144,8 @@ public:
     // The open question's sheet was closed with `answer`.
     void finishQuestion(const QuestionAnswer &answer);
 
-    // Decides for one key press whether the controller takes it; true means it is consumed.
-    // `receiver` is the object the press was sent to.
-    bool handleKeyDown(const QKeyEvent &event, const QObject *receiver);
-    // Return and keypad Enter confirm the open question, Escape cancels it.
-    bool answerPendingAlert(const QKeyEvent &event, const QObject *receiver);
+    // What every key press does.
+    KeyDispatch &keys() { return m_keys; }
     // Runs an action; false when it did nothing, so that its key press goes on to the view.
     bool perform(ShortcutAction action);
 
@@ -234,8 +237,6 @@ private:
     // Moves the keyboard to the next or previous zone that is shown, wrapping at both ends.
     void cycleZone(Direction direction);
     bool isSidebarZone() const { return !isListZone(m_focusZone); }
-    bool handleArrowKey(quint16 keyCode);
-    bool handleListArrowKey(quint16 keyCode, PaneModel &pane);
     // The assigned viewer on the files of the selection, else the quick preview.
     void viewSelection(const QSet<QString> &selection, PaneModel &pane);
     // A pane on a volume that went away goes to the folder above the mount point.
@@ -265,4 +266,5 @@ private:
     std::unique_ptr<ArchiveTasks> m_archives;
     std::unique_ptr<Transfers> m_transfers;
     std::unique_ptr<SelectionPreview> m_preview;
+    KeyDispatch m_keys{*this};
 };

@@ -1,9 +1,9 @@
 #include "controller/keymonitor.h"
 
 #include "controller/bivanestate.h"
+#include "controller/windowhooks.h"
 
 #include <QKeyEvent>
-#include <QWindow>
 
 KeyMonitor::KeyMonitor(BivaneState *state)
     : QObject(state)
@@ -17,5 +17,10 @@ bool KeyMonitor::eventFilter(QObject *watched, QEvent *event)
     // Only the first, at the window, counts, so that one press runs its action once.
     if (event->type() != QEvent::KeyPress || !watched->isWindowType())
         return false;
-    return m_state->handleKeyDown(*static_cast<QKeyEvent *>(event), watched);
+    // Without a window on screen the controller takes no key.
+    const WindowHooks *window = m_state->windowHooks();
+    if (!window)
+        return false;
+    return m_state->keys().handle(KeyPress::of(*static_cast<QKeyEvent *>(event)),
+                                  window->keyContext(watched));
 }

@@ -3,8 +3,8 @@
 #include "shortcuts/keycombo.h"
 
 // Keys the program handles itself, beside the user's bindings; they cannot be rebound. The
-// shortcut list names them from here, and the settings, find and quit keys are matched through
-// the same values, so the list shows what works.
+// command catalogue gives them to their commands; the key dispatch, the menus and the shortcut
+// list match and name them through these values, so the list shows what works.
 namespace FixedKey {
 inline const KeyCombo up{126, 0, QStringLiteral("↑")};
 inline const KeyCombo down{125, 0, QStringLiteral("↓")};

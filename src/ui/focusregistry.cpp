@@ -3,6 +3,7 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QHeaderView>
+#include <utility>
 
 bool isFileView(const QWidget *widget)
 {
@@ -13,21 +14,27 @@ bool isFileView(const QWidget *widget)
 
 FocusRegistry::FocusRegistry(QObject *parent)
     : QObject(parent)
-{
-    m_pending.setSingleShot(true);
-    m_pending.setInterval(kFocusDelayMilliseconds);
-    connect(&m_pending, &QTimer::timeout, this, [this] { focusNow(m_pendingZone); });
-}
+{}
 
 void FocusRegistry::registerArea(FocusZone zone, QWidget *area)
 {
     m_areas.insert(zone, area);
 }
 
-void FocusRegistry::focusLater(FocusZone zone)
+void FocusRegistry::focus(FocusZone zone)
 {
+    focusNow(zone);
+    const bool queued = m_pendingZone.has_value();
     m_pendingZone = zone;
-    m_pending.start();
+    if (queued)
+        return;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (const std::optional<FocusZone> pending = std::exchange(m_pendingZone, {}))
+                focusNow(*pending);
+        },
+        Qt::QueuedConnection);
 }
 
 void FocusRegistry::focusNow(FocusZone zone)
@@ -50,12 +57,12 @@ void FocusRegistry::focusNow(FocusZone zone)
     target->setFocus(Qt::OtherFocusReason);
 }
 
-std::optional<FocusZone> FocusRegistry::listZoneOf(const QWidget *widget) const
+std::optional<FocusZone> FocusRegistry::zoneOf(const QWidget *widget) const
 {
-    for (FocusZone zone : {FocusZone::leftList, FocusZone::rightList}) {
-        const QPointer<QWidget> area = m_areas.value(zone);
-        if (area && widget && (area == widget || area->isAncestorOf(widget)))
-            return zone;
+    for (auto area = m_areas.cbegin(); area != m_areas.cend(); ++area) {
+        if (area.value() && widget &&
+            (area.value() == widget || area.value()->isAncestorOf(widget)))
+            return area.key();
     }
     return std::nullopt;
 }

@@ -5,7 +5,6 @@
 #include <QMap>
 #include <QObject>
 #include <QPointer>
-#include <QTimer>
 #include <optional>
 
 class QWidget;
@@ -21,25 +20,22 @@ class FocusRegistry : public QObject
     Q_OBJECT
 
 public:
-    static constexpr int kFocusDelayMilliseconds = 50;
-
     explicit FocusRegistry(QObject *parent = nullptr);
 
     // A newer registration for the same zone replaces the older one.
     void registerArea(FocusZone zone, QWidget *area);
-    // focusNow(zone), 0.05 s from now, when views created by the same change exist. A newer
-    // request replaces a pending one: two quick zone changes must not hand the keyboard back
-    // and forth.
-    void focusLater(FocusZone zone);
+    // focusNow(zone) at once, and once more when the events of the change under way are
+    // through, so that views the same change creates get the keyboard too. A newer request
+    // replaces a pending one: two quick zone changes must not hand the keyboard back and forth.
+    void focus(FocusZone zone);
     // Gives the keyboard to the last visible file view inside the zone's area (in the column
     // browser that is the rightmost column); nothing when the area shows none or the view, or
     // a field inside it, has the keyboard already.
     void focusNow(FocusZone zone);
-    // The list zone whose area holds `widget`, if any.
-    std::optional<FocusZone> listZoneOf(const QWidget *widget) const;
+    // The zone whose area holds `widget`, if any.
+    std::optional<FocusZone> zoneOf(const QWidget *widget) const;
 
 private:
     QMap<FocusZone, QPointer<QWidget>> m_areas;
-    QTimer m_pending;
-    FocusZone m_pendingZone = FocusZone::leftList;
+    std::optional<FocusZone> m_pendingZone;
 };

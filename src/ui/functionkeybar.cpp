@@ -1,34 +1,29 @@
 #include "ui/functionkeybar.h"
 
 #include "controller/bivanestate.h"
-#include "platform/localization.h"
 #include "shortcuts/shortcutstore.h"
+#include "ui/commandpresentation.h"
 #include "ui/themedroot.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QPainter>
 #include <cmath>
 
 namespace {
 
-struct KeyEntry
-{
-    ShortcutAction action;
-    const char *label;
-};
-
 // The bar's keys from left to right; with the default bindings they are F1 to F10.
-constexpr KeyEntry kEntries[] = {
-    {ShortcutAction::showShortcuts, QT_TRANSLATE_NOOP("Bivane", "Hilfe")},
-    {ShortcutAction::rename, QT_TRANSLATE_NOOP("Bivane", "Umbenennen")},
-    {ShortcutAction::view, QT_TRANSLATE_NOOP("Bivane", "Ansehen")},
-    {ShortcutAction::edit, QT_TRANSLATE_NOOP("Bivane", "Editor")},
-    {ShortcutAction::copyToOther, QT_TRANSLATE_NOOP("Bivane", "Kopieren")},
-    {ShortcutAction::moveToOther, QT_TRANSLATE_NOOP("Bivane", "Verschieben")},
-    {ShortcutAction::newFolder, QT_TRANSLATE_NOOP("Bivane", "Ordner")},
-    {ShortcutAction::trash, QT_TRANSLATE_NOOP("Bivane", "Löschen")},
-    {ShortcutAction::favorite, QT_TRANSLATE_NOOP("Bivane", "Favorit")},
-    {ShortcutAction::settings, QT_TRANSLATE_NOOP("Bivane", "Einstell.")},
+constexpr ShortcutAction kEntries[] = {
+    ShortcutAction::showShortcuts,
+    ShortcutAction::rename,
+    ShortcutAction::view,
+    ShortcutAction::edit,
+    ShortcutAction::copyToOther,
+    ShortcutAction::moveToOther,
+    ShortcutAction::newFolder,
+    ShortcutAction::trash,
+    ShortcutAction::favorite,
+    ShortcutAction::settings,
 };
 
 constexpr int kCapMargin = 3;
@@ -108,12 +103,10 @@ FunctionKeyBar::FunctionKeyBar(BivaneState &state, ThemedRoot &themedRoot, QWidg
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     m_row->setSpacing(2);
     m_row->setContentsMargins(4, 2, 4, 2);
-    for (const KeyEntry &entry : kEntries) {
-        auto *key = new FunctionKey(entry.action, Bv::tr(entry.label));
+    for (ShortcutAction action : kEntries) {
+        auto *key = new FunctionKey(action, keyBarLabel(commandOf(action)));
         // Exactly as if the key's combination had been pressed.
-        connect(key, &QAbstractButton::clicked, this, [this, action = entry.action] {
-            m_state.perform(action);
-        });
+        connect(key, &QAbstractButton::clicked, this, [this, action] { m_state.perform(action); });
         m_row->addWidget(key);
         m_keys.append(key);
     }
@@ -126,8 +119,10 @@ FunctionKeyBar::FunctionKeyBar(BivaneState &state, ThemedRoot &themedRoot, QWidg
 
 void FunctionKeyBar::showBindings()
 {
-    for (FunctionKey *key : m_keys)
+    for (FunctionKey *key : m_keys) {
         key->setKeyText(m_state.shortcuts().keyBarLabel(key->action()));
+        presentCommand(*key, commandOf(key->action()), m_state.shortcuts());
+    }
     shareWidth();
 }
 

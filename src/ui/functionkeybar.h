@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shortcuts/shortcutaction.h"
+#include "shortcuts/command.h"
 
 #include <QAbstractButton>
 #include <QWidget>

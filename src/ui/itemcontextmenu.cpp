@@ -1,18 +1,13 @@
 #include "ui/itemcontextmenu.h"
 
 #include "controller/bivanestate.h"
+#include "controller/commandrules.h"
 #include "model/panemodel.h"
 #include "platform/desktopservices.h"
-#include "platform/localization.h"
-#include "transfer/archivetools.h"
 #include "ui/panetablemodel.h"
 #include "ui/symbolicons.h"
 
 #include <QAbstractItemView>
-#include <QClipboard>
-#include <QGuiApplication>
-#include <QMimeData>
-#include <algorithm>
 
 ItemContextMenu::ItemContextMenu(BivaneState &state,
                                  PaneModel &pane,
@@ -22,6 +17,7 @@ ItemContextMenu::ItemContextMenu(BivaneState &state,
     , m_state(state)
     , m_pane(pane)
     , m_items(items)
+    , m_context(commandContext(pane, items))
 {
     if (m_items.isEmpty())
         addFolderEntries();
@@ -63,74 +59,54 @@ void ItemContextMenu::popUp(BivaneState &state,
 
 void ItemContextMenu::addFolderEntries()
 {
-    addEntry(
-        Bv::tr("Neuer Ordner"),
-        [this] { m_state.newFolder(m_pane); },
-        QStringLiteral("folder.badge.plus"));
-    const QMimeData *clipboard = QGuiApplication::clipboard()->mimeData();
-    addEntry(
-        Bv::tr("Einsetzen"),
-        [this] { m_state.pasteFiles(m_pane); },
-        QStringLiteral("arrow.right.doc.on.clipboard"))
-        ->setEnabled(clipboard && clipboard->hasUrls());
+    addEntry(Command::newFolder, [this] { m_state.newFolder(m_pane); });
+    addEntry(Command::pasteFiles, [this] { m_state.pasteFiles(m_pane); });
     addSeparator();
     const QString folder = m_pane.url();
-    if (m_state.isFavorite(folder))
-        addEntry(
-            Bv::tr("Aktuellen Ordner aus Favoriten entfernen"),
-            [this, folder] { m_state.removeFavorite(folder); },
-            QStringLiteral("star"));
-    else
-        addEntry(
-            Bv::tr("Aktuellen Ordner zu Favoriten"),
-            [this, folder] { m_state.addFavorites({folder}); },
-            QStringLiteral("star"));
+    const bool favorite = m_state.isFavorite(folder);
+    addEntry(
+        Command::favorite,
+        [this, folder, favorite] {
+            if (favorite)
+                m_state.removeFavorite(folder);
+            else
+                m_state.addFavorites({folder});
+        },
+        favorite);
 }
 
 void ItemContextMenu::addItemEntries()
 {
     const QStringList sorted = BivaneState::sortedByPath(m_items);
-    addEntry(Bv::tr("Öffnen"), [this] { m_state.openSelection(m_items, m_pane); });
+    addEntry(Command::open, [this] { m_state.openSelection(m_items, m_pane); });
     addOpenWithMenu();
-    addEntry(Bv::tr("Schnellvorschau"), [this] { m_state.quickLook(m_items, m_pane); });
+    addEntry(Command::quickLook, [this] { m_state.quickLook(m_items, m_pane); });
     addSeparator();
-    addEntry(Bv::tr("Informationen"), [this] { m_state.showInfo(m_items, m_pane); });
-    // Renaming works on one item only; the entry stays in its place for a steady layout.
-    addEntry(Bv::tr("Umbenennen"), [this] {
-        m_state.startRename(m_items, m_pane);
-    })->setEnabled(m_items.size() == 1);
-    addEntry(Bv::tr("Duplizieren"), [this] { m_state.duplicate(m_items); });
-    addEntry(Bv::tr("Packen"), [this] { m_state.packSelection(m_items, m_pane); });
-    if (holdsArchive())
-        addEntry(Bv::tr("Entpacken"), [this] { m_state.unpackSelection(m_items, m_pane); });
+    addEntry(Command::info, [this] { m_state.showInfo(m_items, m_pane); });
+    addEntry(Command::rename, [this] { m_state.startRename(m_items, m_pane); });
+    addEntry(Command::duplicate, [this] { m_state.duplicate(m_items); });
+    addEntry(Command::pack, [this] { m_state.packSelection(m_items, m_pane); });
+    addEntry(Command::unpack, [this] { m_state.unpackSelection(m_items, m_pane); });
     addSeparator();
-    addEntry(
-        Bv::tr("Kopieren"), [this] { m_state.copyFiles(m_items); }, QStringLiteral("doc.on.doc"));
-    addEntry(Bv::tr("Ins andere Panel kopieren"), [this, sorted] {
+    addEntry(Command::copyFiles, [this] { m_state.copyFiles(m_items); });
+    addEntry(Command::copyToOther, [this, sorted] {
         m_state.confirmTransfer(sorted, otherPane().url(), TransferKind::copy);
     });
-    addEntry(Bv::tr("Ins andere Panel verschieben"), [this, sorted] {
+    addEntry(Command::moveToOther, [this, sorted] {
         m_state.confirmTransfer(sorted, otherPane().url(), TransferKind::move);
     });
     addSeparator();
-    if (holdsFolder())
-        addEntry(
-            Bv::tr("Zu Favoriten hinzufügen"),
-            [this, sorted] { m_state.addFavorites(sorted); },
-            QStringLiteral("star"));
-    addEntry(Bv::tr("Pfad kopieren"), [this] { m_state.copyPaths(m_items); });
-    addEntry(Bv::tr("Im Dateimanager zeigen"), [this] { m_state.revealSelection(m_items); });
+    addEntry(Command::addFavorites, [this, sorted] { m_state.addFavorites(sorted); });
+    addEntry(Command::copyPath, [this] { m_state.copyPaths(m_items); });
+    addEntry(Command::reveal, [this] { m_state.revealSelection(m_items); });
     addSeparator();
-    addEntry(
-        Bv::tr("In den Papierkorb legen"),
-        [this] { m_state.trashSelection(m_items, m_pane); },
-        QStringLiteral("trash"));
+    addEntry(Command::trash, [this] { m_state.trashSelection(m_items, m_pane); });
 }
 
 void ItemContextMenu::addOpenWithMenu()
 {
     const QStringList sorted = BivaneState::sortedByPath(m_items);
-    QMenu *applications = addMenu(Bv::tr("Öffnen mit"));
+    QMenu *applications = addMenu(menuTitle(Command::openWith));
     for (const DesktopApplication &application : m_state.applicationsForAll(sorted)) {
         const QString desktopFile = application.desktopFile;
         applications->addAction(application.name, this, [this, sorted, desktopFile] {
@@ -140,27 +116,19 @@ void ItemContextMenu::addOpenWithMenu()
     applications->setEnabled(!applications->isEmpty());
 }
 
-QAction *
-ItemContextMenu::addEntry(const QString &text, std::function<void()> run, const QString &symbol)
+// Commands that could never apply to these items are left out (unpacking without an archive,
+// a favourite without a folder); the others stay in their places for a steady layout and are
+// greyed while they cannot be chosen (renaming more than one item, pasting without files).
+void ItemContextMenu::addEntry(Command command, std::function<void()> run, bool on)
 {
-    QAction *action = addAction(text, this, std::move(run));
-    if (!symbol.isEmpty())
-        action->setIcon(symbolIcon(symbol));
-    return action;
-}
-
-bool ItemContextMenu::holdsFolder() const
-{
-    // An item no longer among the pane's items counts as no folder.
-    const QList<FileItem> items = m_pane.items();
-    return std::any_of(items.cbegin(), items.cend(), [this](const FileItem &item) {
-        return item.isDirectory && m_items.contains(item.url);
-    });
-}
-
-bool ItemContextMenu::holdsArchive() const
-{
-    return std::any_of(m_items.cbegin(), m_items.cend(), &ArchiveTools::isArchive);
+    const bool possible = canPerform(command, m_context);
+    if (!possible && (command == Command::unpack || command == Command::addFavorites))
+        return;
+    QAction *action = addAction(menuTitle(command, on), this, std::move(run));
+    const QString name = symbol(command);
+    if (!name.isEmpty())
+        action->setIcon(symbolIcon(name));
+    action->setEnabled(possible);
 }
 
 PaneModel &ItemContextMenu::otherPane() const

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "controller/commandrules.h"
+
 #include <QMenu>
 #include <QSet>
 #include <functional>
@@ -40,12 +42,12 @@ private:
     void addFolderEntries();
     void addItemEntries();
     void addOpenWithMenu();
-    QAction *addEntry(const QString &text, std::function<void()> run, const QString &symbol = {});
-    bool holdsFolder() const;
-    bool holdsArchive() const;
+    // Adds the entry of `command`, named for the state `on` of a switch.
+    void addEntry(Command command, std::function<void()> run, bool on = false);
     PaneModel &otherPane() const;
 
     BivaneState &m_state;
     PaneModel &m_pane;
     const QSet<QString> m_items;
+    const CommandContext m_context;
 };

@@ -30,8 +30,8 @@ void MainMenuBar::refresh()
 void MainMenuBar::fill(QMenu &menu, const CommandMenu &content)
 {
     menu.clear();
-    for (const MenuCommand &command : content.commands) {
-        if (command.kind == MenuCommand::Kind::separator) {
+    for (const MenuCommand &entry : content.commands) {
+        if (!entry.command) {
             menu.addSeparator();
             continue;
         }
@@ -40,21 +40,19 @@ void MainMenuBar::fill(QMenu &menu, const CommandMenu &content)
         // quitting, which no action does, has its key here. The text after the tab is the
         // program's own for every entry, in its language, which Qt's text of a key sequence
         // does not follow.
-        QString text = command.title;
-        const bool ownKeys = command.kind == MenuCommand::Kind::quit;
-        if (command.keys)
-            text += QLatin1Char('\t') + command.keys->displayText();
-        QAction *action = menu.addAction(text, this, [this, command] { m_commands.run(command); });
-        action->setEnabled(command.enabled);
-        if (ownKeys) {
-            m_quitKeys = command.keys ? command.keys->menuShortcut().value_or(QKeySequence())
-                                      : QKeySequence();
+        QString text = entry.title;
+        if (entry.keys)
+            text += QLatin1Char('\t') + entry.keys->displayText();
+        QAction *action = menu.addAction(text, this, [this, entry] { m_commands.run(entry); });
+        action->setEnabled(entry.enabled);
+        if (*entry.command == Command::quit) {
+            m_quitKeys =
+                entry.keys ? entry.keys->menuShortcut().value_or(QKeySequence()) : QKeySequence();
             action->setShortcut(m_quitKeys);
-        }
-        if (command.kind == MenuCommand::Kind::about)
+        } else if (*entry.command == Command::about) {
             action->setMenuRole(QAction::AboutRole);
-        else if (command.kind == MenuCommand::Kind::action &&
-                 command.action == ShortcutAction::settings)
+        } else if (*entry.command == Command::settings) {
             action->setMenuRole(QAction::PreferencesRole);
+        }
     }
 }

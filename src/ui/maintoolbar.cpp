@@ -3,14 +3,13 @@
 #include "controller/bivanestate.h"
 #include "model/panemodel.h"
 #include "platform/localization.h"
-#include "shortcuts/fixedkeys.h"
 #include "shortcuts/shortcutstore.h"
+#include "ui/commandpresentation.h"
 #include "ui/symbolicons.h"
 
 #include <QAction>
 #include <QButtonGroup>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QShortcut>
 #include <QToolButton>
@@ -22,13 +21,13 @@ constexpr int kMaximumSearchFieldWidth = 240;
 struct ViewModeSegment
 {
     ViewMode mode;
-    const char *symbol;
+    Command command;
 };
 
 constexpr ViewModeSegment kViewModeSegments[] = {
-    {ViewMode::icons, "square.grid.2x2"},
-    {ViewMode::list, "list.bullet"},
-    {ViewMode::columns, "rectangle.split.3x1"},
+    {ViewMode::icons, Command::viewIcons},
+    {ViewMode::list, Command::viewList},
+    {ViewMode::columns, Command::viewColumns},
 };
 
 } // namespace
@@ -50,29 +49,13 @@ MainToolBar::MainToolBar(BivaneState &state, QWidget *parent)
 
     addWidget(makeViewModeControl());
     addSeparator();
-    addCommand(Bv::tr("Kopieren"),
-               "doc.on.doc",
-               ShortcutAction::copyToOther,
-               QT_TRANSLATE_NOOP("Bivane", "Ins andere Panel kopieren (%1)"));
-    addCommand(Bv::tr("Verschieben"),
-               "arrow.right.doc.on.clipboard",
-               ShortcutAction::moveToOther,
-               QT_TRANSLATE_NOOP("Bivane", "Ins andere Panel verschieben (%1)"));
-    addCommand(Bv::tr("Neuer Ordner"),
-               "folder.badge.plus",
-               ShortcutAction::newFolder,
-               QT_TRANSLATE_NOOP("Bivane", "Neuer Ordner (%1)"));
-    addCommand(Bv::tr("Löschen"),
-               "trash",
-               ShortcutAction::trash,
-               QT_TRANSLATE_NOOP("Bivane", "In den Papierkorb legen (%1)"));
+    for (Command command :
+         {Command::copyToOther, Command::moveToOther, Command::newFolder, Command::trash})
+        addCommand(command);
     addSeparator();
 
     // Shows its symbol only and stays pressed while the shortcut list is wanted.
-    QAction *shortcutList = addCommand({},
-                                       "keyboard",
-                                       ShortcutAction::showShortcuts,
-                                       QT_TRANSLATE_NOOP("Bivane", "Liste der Tastenkürzel (%1)"));
+    QAction *shortcutList = addCommand(Command::showShortcuts);
     shortcutList->setCheckable(true);
     auto *shortcutButton = qobject_cast<QToolButton *>(widgetForAction(shortcutList));
     shortcutButton->setToolButtonStyle(Qt::ToolButtonIconOnly);
@@ -86,7 +69,7 @@ MainToolBar::MainToolBar(BivaneState &state, QWidget *parent)
     spacer->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     addWidget(spacer);
     m_search->setObjectName(QStringLiteral("searchField"));
-    m_search->setPlaceholderText(Bv::tr("Suchen"));
+    m_search->setPlaceholderText(title(Command::find));
     m_search->setClearButtonEnabled(true);
     m_search->setMaximumWidth(kMaximumSearchFieldWidth);
     m_search->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
@@ -94,9 +77,8 @@ MainToolBar::MainToolBar(BivaneState &state, QWidget *parent)
     connect(m_search, &QLineEdit::textEdited, this, [this](const QString &text) {
         m_state.activePane().setSearchText(text);
     });
-    m_search->installEventFilter(this);
     // A fixed key, not one of the bindings: the shortcut list names it with the other fixed keys.
-    auto *find = new QShortcut(*FixedKey::find.menuShortcut(), this);
+    auto *find = new QShortcut(*fixedKey(Command::find)->menuShortcut(), this);
     connect(find, &QShortcut::activated, this, &MainToolBar::focusSearchField);
 
     connect(&state, &BivaneState::activeChanged, this, &MainToolBar::showActivePane);
@@ -116,14 +98,14 @@ QWidget *MainToolBar::makeViewModeControl()
 {
     auto *control = new QWidget(this);
     control->setObjectName(QStringLiteral("viewModeControl"));
-    control->setAccessibleName(Bv::tr("Darstellung"));
-    control->setToolTip(Bv::tr("Darstellung: Symbole, Liste, Spalten"));
+    presentCommand(*control, Command::viewMode, m_state.shortcuts());
     auto *layout = new QHBoxLayout(control);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     for (const ViewModeSegment &segment : kViewModeSegments) {
         auto *button = new QToolButton(control);
-        button->setIcon(symbolIcon(QString::fromLatin1(segment.symbol)));
+        button->setIcon(symbolIcon(symbol(segment.command)));
+        m_presented.append({button, segment.command});
         button->setCheckable(true);
         button->setAutoRaise(true);
         button->setFocusPolicy(Qt::NoFocus);
@@ -136,14 +118,16 @@ QWidget *MainToolBar::makeViewModeControl()
     return control;
 }
 
-QAction *MainToolBar::addCommand(const QString &text,
-                                 const char *symbol,
-                                 ShortcutAction shortcut,
-                                 const char *toolTip)
+QAction *MainToolBar::addCommand(Command command)
 {
-    QAction *action = addAction(symbolIcon(QString::fromLatin1(symbol)), text);
-    connect(action, &QAction::triggered, this, [this, shortcut] { m_state.perform(shortcut); });
-    m_commands.append({action, shortcut, toolTip});
+    QAction *action = addAction(symbolIcon(symbol(command)), toolLabel(command));
+    // The keyboard button shows its symbol alone.
+    if (command == Command::showShortcuts)
+        action->setText({});
+    connect(action, &QAction::triggered, this, [this, command] {
+        m_state.perform(*shortcutAction(command));
+    });
+    m_presented.append({widgetForAction(action), command});
     return action;
 }
 
@@ -162,39 +146,13 @@ void MainToolBar::focusSearchField()
     m_search->selectAll();
 }
 
-// The field lets go of the keyboard at once, so that the next key already reaches the list.
-void MainToolBar::returnToList()
-{
-    m_search->clearFocus();
-    m_state.focus(listZoneOf(m_state.active()));
-}
-
-bool MainToolBar::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched != m_search || event->type() != QEvent::KeyPress)
-        return QToolBar::eventFilter(watched, event);
-    const auto *press = static_cast<QKeyEvent *>(event);
-    if (press->modifiers() & ~Qt::KeypadModifier)
-        return false;
-    switch (press->key()) {
-    case Qt::Key_Escape:
-        m_state.activePane().setSearchText({});
-        returnToList();
-        return true;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_Down:
-        returnToList();
-        return true;
-    default:
-        return false;
-    }
-}
-
 void MainToolBar::updateToolTips()
 {
-    const ShortcutStore &shortcuts = m_state.shortcuts();
-    for (const Command &command : std::as_const(m_commands))
-        command.action->setToolTip(
-            Bv::tr(command.toolTip).arg(shortcuts.keyBarLabel(command.shortcut)));
+    for (const auto &[control, command] : std::as_const(m_presented)) {
+        presentCommand(*control, command, m_state.shortcuts());
+        // A toolbar button takes its tool tip from its action whenever the action changes.
+        if (auto *button = qobject_cast<QToolButton *>(control); button && button->defaultAction())
+            button->defaultAction()->setToolTip(button->toolTip());
+    }
+    presentCommand(*m_search, Command::find, m_state.shortcuts());
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shortcuts/shortcutaction.h"
+#include "shortcuts/command.h"
 
 #include <QList>
 #include <QToolBar>
@@ -13,8 +13,9 @@ class QLineEdit;
 // The main window's toolbar: the view-mode control and the search field, which show and set
 // the active pane's view mode and search text; the copy, move, new-folder and trash buttons and
 // the shortcut-list button, which run their actions through the controller exactly as their
-// keys do. The tooltips name the keys as they are bound now. The desktop's find key puts the
-// keyboard into the search field; Escape, Return and Down there hand it back to the list.
+// keys do. Every control is named after its command in the catalogue; the tooltips name the
+// keys as they are bound now. The desktop's find key puts the keyboard into the search field;
+// the controller's key dispatch hands it back to the list.
 class MainToolBar : public QToolBar
 {
     Q_OBJECT
@@ -22,29 +23,17 @@ class MainToolBar : public QToolBar
 public:
     explicit MainToolBar(BivaneState &state, QWidget *parent = nullptr);
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
 private:
-    struct Command
-    {
-        QAction *action;
-        ShortcutAction shortcut;
-        const char *toolTip; // the localisation key, "%1" is the key label
-    };
-
     QWidget *makeViewModeControl();
-    QAction *addCommand(const QString &text,
-                        const char *symbol,
-                        ShortcutAction shortcut,
-                        const char *toolTip);
+    // A button that runs the bindable `command` through the controller, as its key does.
+    QAction *addCommand(Command command);
     void showActivePane();
     void updateToolTips();
     void focusSearchField();
-    void returnToList();
 
     BivaneState &m_state;
     QButtonGroup *m_viewModes;
     QLineEdit *m_search;
-    QList<Command> m_commands;
+    // The controls named after their commands.
+    QList<std::pair<QWidget *, Command>> m_presented;
 };

@@ -189,47 +189,49 @@ void MainWindow::updateTitle()
 // A click into a table moves the controller's focus zone along.
 void MainWindow::followFocusedWidget(QWidget *widget)
 {
-    const std::optional<FocusZone> zone = m_focus.listZoneOf(widget);
-    if (zone && *zone != m_state.focusZone())
+    const std::optional<FocusZone> zone = m_focus.zoneOf(widget);
+    if (zone && isListZone(*zone) && *zone != m_state.focusZone())
         m_state.focus(*zone);
 }
 
-// Only the latest request counts, and it lands on the zone the controller names by then:
-// focusing a zone that an earlier change left would move the controller back to it, and two
-// quick Tab presses would then keep the keyboard swinging between the panes.
 void MainWindow::requestFocus(FocusZone zone)
 {
-    m_focus.focusLater(zone);
+    m_focus.focus(zone);
 }
 
-bool MainWindow::isMainWindowKeyPress(const QObject *receiver) const
+KeyContext MainWindow::keyContext(const QObject *receiver) const
 {
+    KeyContext context;
     const QWindow *window = windowHandle();
     // A press delivered to this window has the keyboard; a sheet or dialog would have received
     // it in its own window.
-    return window && receiver == static_cast<const QObject *>(window) &&
-           !QApplication::activeModalWidget();
-}
+    if (m_question && m_question->windowHandle() &&
+        receiver == static_cast<const QObject *>(m_question->windowHandle()))
+        context.target = KeyTarget::question;
+    else if (window && receiver == static_cast<const QObject *>(window) &&
+             !QApplication::activeModalWidget())
+        context.target = KeyTarget::mainWindow;
+    else
+        context.target = KeyTarget::elsewhere;
 
-bool MainWindow::isEditingText() const
-{
     const QWidget *focused = QApplication::focusWidget();
-    return focused && isAncestorOf(focused) &&
-           (qobject_cast<const QLineEdit *>(focused) || qobject_cast<const QTextEdit *>(focused) ||
-            qobject_cast<const QPlainTextEdit *>(focused));
+    const bool ours = focused && isAncestorOf(focused);
+    // The keyboard outside the zones (in the search field) belongs to the controller's zone.
+    context.zone =
+        ours ? m_focus.zoneOf(focused).value_or(m_state.focusZone()) : m_state.focusZone();
+    context.view = shownViewKind(m_state.pane(sideOf(context.zone)), m_state.isRetro());
+    const bool textField = qobject_cast<const QLineEdit *>(focused) ||
+                           qobject_cast<const QTextEdit *>(focused) ||
+                           qobject_cast<const QPlainTextEdit *>(focused);
+    if (ours && textField)
+        context.editing = m_focus.zoneOf(focused) ? EditedField::rename : EditedField::search;
+    return context;
 }
 
 void MainWindow::endTextEditing()
 {
     if (QWidget *focused = QApplication::focusWidget(); focused && isAncestorOf(focused))
         focused->clearFocus();
-}
-
-bool MainWindow::isTableFocused() const
-{
-    // The icon grid leaves Up and Down to the controller, which steps one item through it.
-    const QWidget *focused = QApplication::focusWidget();
-    return isFileView(focused) && !qobject_cast<const PaneIconsView *>(focused);
 }
 
 bool MainWindow::showQuestion(const Question &question)
@@ -247,12 +249,6 @@ bool MainWindow::showQuestion(const Question &question)
     m_question = sheet;
     sheet->open();
     return true;
-}
-
-bool MainWindow::isQuestionKeyPress(const QObject *receiver) const
-{
-    return m_question && m_question->windowHandle() &&
-           receiver == static_cast<const QObject *>(m_question->windowHandle());
 }
 
 void MainWindow::endQuestion(int answer)

@@ -22,12 +22,9 @@ public:
     ~MainWindow() override;
 
     void requestFocus(FocusZone zone) override;
-    bool isMainWindowKeyPress(const QObject *receiver) const override;
-    bool isEditingText() const override;
+    KeyContext keyContext(const QObject *receiver) const override;
     void endTextEditing() override;
-    bool isTableFocused() const override;
     bool showQuestion(const Question &question) override;
-    bool isQuestionKeyPress(const QObject *receiver) const override;
     void endQuestion(int answer) override;
 
     // Opens the About window, or brings the open one to the front.

@@ -3,6 +3,7 @@
 #include "appearance/theme.h"
 #include "controller/bivanestate.h"
 #include "platform/localization.h"
+#include "shortcuts/command.h"
 #include "shortcuts/fixedkeys.h"
 #include "shortcuts/shortcutstore.h"
 #include "ui/formtext.h"
@@ -29,20 +30,20 @@ constexpr int kSettingsDelayMs = 300;
 struct FixedKeyRow
 {
     QList<KeyCombo> combos;
-    const char *description; // localisation key
+    QString description;
 };
 
-const QList<FixedKeyRow> &fixedKeyRows()
+QList<FixedKeyRow> fixedKeyRows()
 {
-    static const QList<FixedKeyRow> rows{
-        {{FixedKey::up, FixedKey::down}, QT_TRANSLATE_NOOP("Bivane", "Auswahl bewegen")},
-        {{FixedKey::left}, QT_TRANSLATE_NOOP("Bivane", "Eine Ebene höher / Spalte zurück")},
-        {{FixedKey::right}, QT_TRANSLATE_NOOP("Bivane", "Ordner betreten / Spalte vor")},
-        {{FixedKey::copy, FixedKey::paste}, QT_TRANSLATE_NOOP("Bivane", "Kopieren / Einsetzen")},
-        {{FixedKey::settings}, QT_TRANSLATE_NOOP("Bivane", "Einstellungen (System)")},
-        {{FixedKey::find}, QT_TRANSLATE_NOOP("Bivane", "Suchen")},
+    return {
+        {{FixedKey::up, FixedKey::down}, Bv::tr("Auswahl bewegen")},
+        {{FixedKey::left}, Bv::tr("Eine Ebene höher / Spalte zurück")},
+        {{FixedKey::right}, Bv::tr("Ordner betreten / Spalte vor")},
+        {{*fixedKey(Command::copyFiles), *fixedKey(Command::pasteFiles)},
+         title(Command::copyFiles) + QStringLiteral(" / ") + title(Command::pasteFiles)},
+        {{*fixedKey(Command::settings)}, Bv::tr("Einstellungen (System)")},
+        {{*fixedKey(Command::find)}, title(Command::find)},
     };
-    return rows;
 }
 
 QStringList displayTexts(const QList<KeyCombo> &combos)
@@ -185,7 +186,7 @@ void ShortcutsListView::fillBlocks()
     }
     QList<std::pair<QString, QStringList>> fixedRows;
     for (const FixedKeyRow &fixed : fixedKeyRows())
-        fixedRows.append({Bv::tr(fixed.description), displayTexts(fixed.combos)});
+        fixedRows.append({fixed.description, displayTexts(fixed.combos)});
     m_blocks->addWidget(makeBlock(Bv::tr("Feste Tasten"), fixedRows));
 }
 

@@ -76,6 +76,7 @@ struct ControllerFixture
         if (!controller) {
             controller = std::make_unique<BivaneState>(preferences, shortcuts, desktop);
             controller->setWindowHooks(&window);
+            window.state = controller.get();
         }
         return *controller;
     }

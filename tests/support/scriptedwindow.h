@@ -1,6 +1,8 @@
 #pragma once
 
+#include "controller/bivanestate.h"
 #include "controller/windowhooks.h"
+#include "model/panemodel.h"
 
 #include <QList>
 
@@ -10,31 +12,35 @@ class ScriptedWindow : public WindowHooks
 {
 public:
     void requestFocus(FocusZone zone) override { focusRequests.append(zone); }
-    bool isMainWindowKeyPress(const QObject *receiver) const override
+    // The zone and the view as the controller names them, as a real window would show them.
+    KeyContext keyContext(const QObject *receiver) const override
     {
-        return mainWindow != nullptr && receiver == mainWindow;
+        KeyContext context;
+        context.target = receiver && receiver == questionWindow ? KeyTarget::question
+                         : receiver && receiver == mainWindow   ? KeyTarget::mainWindow
+                                                                : KeyTarget::elsewhere;
+        if (state) {
+            context.zone = state->focusZone();
+            context.view = shownViewKind(state->pane(sideOf(context.zone)), state->isRetro());
+        }
+        context.editing = editing;
+        return context;
     }
-    bool isEditingText() const override { return editing; }
     void endTextEditing() override
     {
-        editing = false;
+        editing = EditedField::none;
         ++endedEditing;
     }
-    bool isTableFocused() const override { return tableFocused; }
     bool showQuestion(const Question &question) override
     {
         questions.append(question);
         return hasWindow;
     }
-    bool isQuestionKeyPress(const QObject *receiver) const override
-    {
-        return questionWindow != nullptr && receiver == questionWindow;
-    }
     void endQuestion(int answer) override { endedQuestions.append(answer); }
 
     const QObject *mainWindow = nullptr;
-    bool editing = false;
-    bool tableFocused = false;
+    const BivaneState *state = nullptr;
+    EditedField editing = EditedField::none;
     int endedEditing = 0;
     QList<FocusZone> focusRequests;
     bool hasWindow = true;
