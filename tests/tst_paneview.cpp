@@ -1,7 +1,12 @@
 #include "bivanestate.h"
+#include "columnlist.h"
+#include "columnsview.h"
+#include "controller/clickrules.h"
 #include "controllerfixture.h"
 #include "fileitem.h"
+#include "itemcontextmenu.h"
 #include "maintoolbar.h"
+#include "paneiconsview.h"
 #include "paneitemdelegate.h"
 #include "panelistview.h"
 #include "panemodel.h"
@@ -9,9 +14,12 @@
 #include "paneview.h"
 #include "pathcodec.h"
 #include "questionsheet.h"
+#include "retrolistview.h"
 #include "testmain.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -80,7 +88,59 @@ bool existsAt(const QByteArray &path)
 
 const QByteArray kBrokenName = "caf\xe9.txt"; // Latin-1 é: not valid UTF-8
 
+// Items named by single letters, for the click rules: "bd" is {b, d}.
+QSet<QString> letters(const QString &names)
+{
+    QSet<QString> items;
+    for (QChar name : names)
+        items.insert(QString(name));
+    return items;
+}
+
+// The four content views, as the pane shows them.
+enum class ContentView { list, icons, columns, retro };
+
+// The content view a pane view shows for `kind`, and the view's model.
+QAbstractItemView *contentView(PaneView &view, ContentView kind)
+{
+    switch (kind) {
+    case ContentView::list:
+        return view.listView();
+    case ContentView::icons:
+        return view.findChild<PaneIconsView *>();
+    case ContentView::columns:
+        return view.findChild<ColumnsView *>()->columns().first();
+    case ContentView::retro:
+        return view.findChild<RetroListView *>();
+    }
+    return nullptr;
+}
+
+// One press of the mouse in a click case: the item's name (empty: beside the items).
+struct Press
+{
+    QString item;
+    Qt::MouseButton button = Qt::LeftButton;
+    Qt::KeyboardModifiers modifiers = {};
+    bool twice = false;
+};
+
+// Expected in the list, the icon grid, the column browser and the retro list.
+using PerView = std::array<QStringList, 4>;
+PerView allViews(const QStringList &names)
+{
+    return {names, names, names, names};
+}
+
 } // namespace
+
+Q_DECLARE_METATYPE(Press)
+Q_DECLARE_METATYPE(PerView)
+Q_DECLARE_METATYPE(ContentView)
+Q_DECLARE_METATYPE(ClickRules::Style)
+Q_DECLARE_METATYPE(ClickRules::Click)
+
+namespace {} // namespace
 
 class PaneViewTest : public QObject
 {
@@ -104,6 +164,10 @@ private slots:
     void treeModeShowsDepths();
     void statusCountsWhatTheFilterShows_data();
     void statusCountsWhatTheFilterShows();
+    void clickRules_data();
+    void clickRules();
+    void clicksInEveryView_data();
+    void clicksInEveryView();
 };
 
 void PaneViewTest::viewModeShowsItsView_data()
@@ -466,6 +530,265 @@ void PaneViewTest::statusCountsWhatTheFilterShows()
     QCOMPARE(shown.view.findChild<QLabel *>(QStringLiteral("statusLine"))->text(), status);
     // The hidden items stay selected: the commands still act on them.
     QCOMPARE(shown.pane().selection(), selected);
+}
+
+void PaneViewTest::clickRules_data()
+{
+    using ClickRules::Kind;
+    using ClickRules::Style;
+    QTest::addColumn<Style>("style");
+    QTest::addColumn<QString>("selected");
+    QTest::addColumn<QString>("anchor");
+    QTest::addColumn<ClickRules::Click>("click");
+    QTest::addColumn<QString>("after"); // "=": left as it is
+    QTest::addColumn<bool>("waits");
+    QTest::addColumn<QString>("opened");
+    const auto press = [](int row, bool ctrl = false, bool shift = false) {
+        return ClickRules::Click{Kind::press, row, ctrl, shift};
+    };
+    // The items are a to e in that order.
+    QTest::newRow("plain selects alone") << Style::table << "ab"
+                                         << "" << press(2) << "c" << false << "";
+    QTest::newRow("plain on a selected item waits for the release")
+        << Style::grid << "abc"
+        << "" << press(1) << "=" << true << "";
+    QTest::newRow("the release then selects it alone")
+        << Style::grid << "abc"
+        << "" << ClickRules::Click{Kind::release, 1} << "b" << false << "";
+    QTest::newRow("ctrl adds") << Style::table << "a"
+                               << "a" << press(2, true) << "ac" << false << "";
+    QTest::newRow("ctrl removes") << Style::retro << "ac"
+                                  << "a" << press(2, true) << "a" << false << "";
+    QTest::newRow("table: shift ranges from the anchor")
+        << Style::table << "bd"
+        << "b" << press(4, false, true) << "bcde" << false << "";
+    QTest::newRow("table: shift upwards") << Style::table << "d"
+                                          << "d" << press(1, false, true) << "bcd" << false << "";
+    QTest::newRow("table: shift without an anchor acts plain")
+        << Style::table << "b"
+        << "" << press(3, false, true) << "d" << false << "";
+    QTest::newRow("retro: shift ranges from the last selected")
+        << Style::retro << "bd"
+        << "b" << press(4, false, true) << "de" << false << "";
+    QTest::newRow("retro: shift without a selection acts plain")
+        << Style::retro << ""
+        << "" << press(2, false, true) << "c" << false << "";
+    QTest::newRow("grid: shift adds, no range")
+        << Style::grid << "a"
+        << "a" << press(3, false, true) << "ad" << false << "";
+    QTest::newRow("column: modifiers select alone")
+        << Style::column << "a"
+        << "a" << press(3, true, true) << "d" << false << "";
+    QTest::newRow("beside the items clears") << Style::grid << "ab"
+                                             << "" << press(-1) << "" << false << "";
+    QTest::newRow("ctrl beside the items keeps") << Style::table << "ab"
+                                                 << "" << press(-1, true) << "=" << false << "";
+    QTest::newRow("column: beside the entries keeps") << Style::column << "a"
+                                                      << "" << press(-1) << "=" << false << "";
+    for (Style style : {Style::table, Style::retro, Style::grid, Style::column}) {
+        const QByteArray name = QByteArray::number(int(style));
+        QTest::addRow("%s: secondary on an unselected item keeps", name.constData())
+            << style << "ab"
+            << "a" << ClickRules::Click{Kind::secondary, 3} << "=" << false << "";
+        QTest::addRow("%s: secondary on a selected item keeps", name.constData())
+            << style << "ab"
+            << "a" << ClickRules::Click{Kind::secondary, 1, true} << "=" << false << "";
+        QTest::addRow("%s: double click opens the selection it hits", name.constData())
+            << style << "ab"
+            << "" << ClickRules::Click{Kind::doubleClick, 1} << "=" << false << "ab";
+    }
+    QTest::newRow("double click outside the selection opens the item")
+        << Style::table << "ab"
+        << "" << ClickRules::Click{Kind::doubleClick, 4} << "=" << false << "e";
+    QTest::newRow("double click beside the items opens nothing")
+        << Style::table << "ab"
+        << "" << ClickRules::Click{Kind::doubleClick, -1} << "=" << false << "";
+}
+
+// The click rules alone, without a widget.
+void PaneViewTest::clickRules()
+{
+    QFETCH(ClickRules::Style, style);
+    QFETCH(QString, selected);
+    QFETCH(QString, anchor);
+    QFETCH(ClickRules::Click, click);
+    QFETCH(QString, after);
+    QFETCH(bool, waits);
+    QFETCH(QString, opened);
+    const ClickRules::Before before{{"a", "b", "c", "d", "e"}, letters(selected), anchor};
+    const ClickRules::Outcome outcome = ClickRules::outcome(style, before, click);
+    QCOMPARE(outcome.selection.value_or(before.selection),
+             after == QLatin1String("=") ? before.selection : letters(after));
+    QCOMPARE(outcome.selection.has_value(), after != QLatin1String("="));
+    QCOMPARE(outcome.waitsForRelease, waits);
+    QCOMPARE(outcome.open, letters(opened));
+}
+
+void PaneViewTest::clicksInEveryView_data()
+{
+    QTest::addColumn<ContentView>("kind");
+    QTest::addColumn<QStringList>("before");
+    QTest::addColumn<QList<Press>>("presses");
+    QTest::addColumn<QStringList>("after");
+    // What the secondary click's menu is for: "folder" (the pane's folder), item names, or
+    // "none" for no menu; empty when no menu is asked for.
+    QTest::addColumn<QStringList>("menu");
+    QTest::addColumn<QStringList>("opened");
+
+    struct Case
+    {
+        const char *name;
+        QStringList before;
+        QList<Press> presses;
+        PerView after; // list, icons, columns, retro
+        PerView menu;
+        QStringList opened;
+    };
+    const Qt::KeyboardModifiers ctrl = Qt::ControlModifier;
+    const Qt::KeyboardModifiers shift = Qt::ShiftModifier;
+    const QStringList ab{"a.txt", "b.txt"};
+    const QList<Case> cases{
+        {"plain click selects alone", ab, {{"c.txt"}}, allViews({"c.txt"}), {}, {}},
+        {"plain click in the selection selects alone",
+         {"a.txt", "b.txt", "c.txt"},
+         {{"b.txt"}},
+         allViews({"b.txt"}),
+         {},
+         {}},
+        {"ctrl toggles",
+         {"a.txt", "c.txt"},
+         {{"c.txt", Qt::LeftButton, ctrl}, {"d.txt", Qt::LeftButton, ctrl}},
+         {QStringList{"a.txt", "d.txt"}, {"a.txt", "d.txt"}, {"d.txt"}, {"a.txt", "d.txt"}},
+         {},
+         {}},
+        {"shift",
+         {},
+         {{"b.txt"}, {"d.txt", Qt::LeftButton, shift}},
+         {QStringList{"b.txt", "c.txt", "d.txt"},
+          {"b.txt", "d.txt"},
+          {"d.txt"},
+          {"b.txt", "c.txt", "d.txt"}},
+         {},
+         {}},
+        {"shift from the anchor",
+         {},
+         {{"d.txt"}, {"b.txt", Qt::LeftButton, ctrl}, {"e.txt", Qt::LeftButton, shift}},
+         {QStringList{"b.txt", "c.txt", "d.txt", "e.txt"},
+          {"b.txt", "d.txt", "e.txt"},
+          {"e.txt"},
+          {"d.txt", "e.txt"}},
+         {},
+         {}},
+        {"beside the items", ab, {{""}}, {QStringList{}, {}, ab, {}}, {}, {}},
+        {"ctrl beside the items", ab, {{"", Qt::LeftButton, ctrl}}, allViews(ab), {}, {}},
+        {"secondary on an unselected item",
+         ab,
+         {{"c.txt", Qt::RightButton}},
+         allViews(ab),
+         allViews({"c.txt"}),
+         {}},
+        {"secondary on a selected item",
+         ab,
+         {{"b.txt", Qt::RightButton}},
+         allViews(ab),
+         allViews(ab),
+         {}},
+        {"secondary beside the items",
+         ab,
+         {{"", Qt::RightButton}},
+         allViews(ab),
+         {QStringList{"folder"}, {"folder"}, {"none"}, {"folder"}},
+         {}},
+        {"double click opens",
+         {},
+         {{"c.txt", Qt::LeftButton, {}, true}},
+         allViews({"c.txt"}),
+         {},
+         {"c.txt"}},
+    };
+    const std::pair<ContentView, const char *> views[] = {{ContentView::list, "list"},
+                                                          {ContentView::icons, "icons"},
+                                                          {ContentView::columns, "columns"},
+                                                          {ContentView::retro, "retro"}};
+    for (const Case &click : cases) {
+        for (const auto &[kind, viewName] : views) {
+            QTest::addRow("%s: %s", viewName, click.name)
+                << kind << click.before << click.presses << click.after[int(kind)]
+                << click.menu[int(kind)] << click.opened;
+        }
+    }
+}
+
+// Real presses, as the window system sends them, through the window onto the view's viewport.
+void PaneViewTest::clicksInEveryView()
+{
+    QFETCH(ContentView, kind);
+    QFETCH(QStringList, before);
+    QFETCH(QList<Press>, presses);
+    QFETCH(QStringList, after);
+    QFETCH(QStringList, menu);
+    QFETCH(QStringList, opened);
+    for (const char *name : {"a.txt", "b.txt", "c.txt", "d.txt", "e.txt"})
+        writeFile(home(QString::fromLatin1(name)));
+    ShownPane shown;
+    shown.fixture.state().setIsRetro(kind == ContentView::retro);
+    shown.pane().setViewMode(kind == ContentView::icons     ? ViewMode::icons
+                             : kind == ContentView::columns ? ViewMode::columns
+                                                            : ViewMode::list);
+    QAbstractItemView *view = contentView(shown.view, kind);
+    QVERIFY(view);
+    QTRY_VERIFY(view->isVisible() && view->model()->rowCount() == 6);
+    shown.pane().setSelection(inHome(before));
+    QGuiApplication::clipboard()->clear();
+
+    QWindow *window = shown.view.windowHandle();
+    QWidget *viewport = view->viewport();
+    for (const Press &press : presses) {
+        const auto *model = static_cast<const PaneTableModel *>(view->model());
+        const QPoint at =
+            press.item.isEmpty()
+                ? QPoint(10, viewport->height() - 5)
+                : view->visualRect(model->index(model->rowOf(home(press.item)), 0)).center();
+        const QPoint inWindow = viewport->mapTo(&shown.view, at);
+        if (press.twice)
+            QTest::mouseDClick(window, press.button, press.modifiers, inWindow);
+        else
+            QTest::mouseClick(window, press.button, press.modifiers, inWindow);
+    }
+    QCOMPARE(shown.pane().selection(), inHome(after));
+    // The view draws the pane's selection; a column draws only the entry of its path.
+    QStringList drawn;
+    for (const QModelIndex &index : view->selectionModel()->selectedIndexes()) {
+        if (index.column() == 0)
+            drawn << index.data().toString();
+    }
+    drawn.sort();
+    if (kind != ContentView::columns)
+        QCOMPARE(drawn, after);
+
+    auto *shownMenu = shown.view.findChild<ItemContextMenu *>();
+    QCOMPARE(shownMenu != nullptr, !menu.isEmpty() && menu != QStringList{"none"});
+    if (shownMenu) {
+        QStringList entries;
+        for (const QAction *action : shownMenu->actions())
+            entries << action->text();
+        if (menu == QStringList{"folder"}) {
+            QVERIFY(entries.contains(QStringLiteral("Neuer Ordner")));
+        } else {
+            for (QAction *action : shownMenu->actions()) {
+                if (action->text() == QStringLiteral("Pfad kopieren"))
+                    action->trigger();
+            }
+            QStringList paths(inHome(menu).cbegin(), inHome(menu).cend());
+            paths.sort();
+            QCOMPARE(QGuiApplication::clipboard()->text(), paths.join(QLatin1Char('\n')));
+        }
+        shownMenu->close();
+    }
+    QList<DesktopCall> calls;
+    for (const QString &name : opened)
+        calls.append({DesktopCall::Kind::open, {home(name)}, {}});
+    QCOMPARE(shown.fixture.desktop.calls, calls);
 }
 
 BIVANE_GUI_TEST_MAIN(PaneViewTest)

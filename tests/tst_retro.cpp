@@ -74,8 +74,6 @@ private slots:
     void presetShowsListAndBar();
     void keyLabelsFitOrEndInEllipsis_data() { presetShowsListAndBar_data(); }
     void keyLabelsFitOrEndInEllipsis();
-    void clicksSelectLikeTheSelection_data();
-    void clicksSelectLikeTheSelection();
     void titlesSortAndShowDirection();
     void treeRowsAndOpening();
     void desktopPresetKeepsSelection();
@@ -169,41 +167,6 @@ void RetroTest::presetShowsListAndBar()
     QCOMPARE(sidebarImage.pixelColor(current.left() + 2, current.center().y()),
              colors.selectionBackground);
     QCOMPARE(sidebarImage.pixelColor(title.left() + 2, title.center().y()), colors.background);
-}
-
-void RetroTest::clicksSelectLikeTheSelection_data()
-{
-    // Rows are item1 to item9; each click is a row and its modifier.
-    QTest::addColumn<QList<int>>("rows");
-    QTest::addColumn<QList<int>>("modifiers");
-    QTest::addColumn<QList<int>>("selected");
-    const int none = Qt::NoModifier;
-    const int ctrl = Qt::ControlModifier;
-    const int shift = Qt::ShiftModifier;
-    QTest::newRow("plain click replaces") << QList{2, 5} << QList{none, none} << QList{5};
-    QTest::newRow("ctrl adds and removes") << QList{2, 5, 2} << QList{none, ctrl, ctrl} << QList{5};
-    QTest::newRow("shift ranges from the last selected")
-        << QList{2, 5, 8} << QList{none, ctrl, shift} << QList{5, 6, 7, 8};
-    QTest::newRow("shift ranges upwards")
-        << QList{7, 3} << QList{none, shift} << QList{3, 4, 5, 6, 7};
-    QTest::newRow("shift without selection acts plain") << QList{4} << QList{shift} << QList{4};
-}
-
-void RetroTest::clicksSelectLikeTheSelection()
-{
-    QFETCH(QList<int>, rows);
-    QFETCH(QList<int>, modifiers);
-    QFETCH(QList<int>, selected);
-    for (int n = 1; n <= 9; ++n)
-        writeFile(home(QStringLiteral("item%1").arg(n)));
-    RetroPane shown;
-    for (qsizetype click = 0; click < rows.size(); ++click)
-        shown.click(shown.rowOf(QStringLiteral("item%1").arg(rows[click])),
-                    Qt::KeyboardModifiers(modifiers[click]));
-    QSet<QString> expected;
-    for (int n : selected)
-        expected.insert(home(QStringLiteral("item%1").arg(n)));
-    QCOMPARE(shown.pane().selection(), expected);
 }
 
 void RetroTest::titlesSortAndShowDirection()

@@ -19,6 +19,17 @@ PaneTableModel::PaneTableModel(PaneModel *pane, QObject *parent)
     refresh();
 }
 
+PaneTableModel::PaneTableModel(QObject *parent)
+    : QAbstractTableModel(parent)
+{}
+
+void PaneTableModel::setItems(const QList<FileItem> &items)
+{
+    beginResetModel();
+    m_items = items;
+    endResetModel();
+}
+
 int PaneTableModel::rowCount(const QModelIndex &parent) const
 {
     return parent.isValid() ? 0 : int(m_items.size());
@@ -98,7 +109,7 @@ Qt::DropActions PaneTableModel::supportedDragActions() const
 
 int PaneTableModel::rowOf(const QString &url) const
 {
-    for (qsizetype row = 0; row < m_items.size(); ++row) {
+    for (qsizetype row = 0; !url.isEmpty() && row < m_items.size(); ++row) {
         if (m_items[row].url == url)
             return int(row);
     }

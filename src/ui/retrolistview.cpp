@@ -3,21 +3,16 @@
 #include "bivanestate.h"
 #include "fileicons.h"
 #include "fileitem.h"
-#include "itemcontextmenu.h"
 #include "localization.h"
 #include "panemodel.h"
 #include "panetablemodel.h"
-#include "themedroot.h"
+#include "ui/viewbehaviour.h"
 
-#include <QApplication>
-#include <QClipboard>
-#include <QDrag>
 #include <QFontMetrics>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLocale>
-#include <QMimeData>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QStackedWidget>
@@ -78,7 +73,6 @@ private:
 
 RetroListView::RetroListView(BivaneState &state, PaneModel &pane, QWidget *parent)
     : QListView(parent)
-    , m_state(state)
     , m_pane(pane)
     , m_model(new PaneTableModel(&pane, this))
     , m_header(makeHeader())
@@ -102,13 +96,17 @@ RetroListView::RetroListView(BivaneState &state, PaneModel &pane, QWidget *paren
     m_errorText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_errorText->setContentsMargins(kMargin, 1, kMargin, 1);
 
-    connect(&pane, &PaneModel::selectionChanged, this, &RetroListView::showPaneSelection);
     connect(&pane, &PaneModel::sortOrderChanged, this, &RetroListView::showSortOrder);
     connect(&pane, &PaneModel::errorMessageChanged, this, &RetroListView::showError);
-    ItemContextMenu::attachTo(*this, m_state, m_pane);
     showSortOrder();
     showError();
-    followTheme();
+    auto *behaviour = new ViewBehaviour(*this, *m_model, state, pane, ClickRules::Style::retro);
+    behaviour->setOwnPresses([this](const QPoint &at) {
+        const int row = indexAt(at).row();
+        return row >= 0 && isOnDisclosure(row, at.x());
+    });
+    behaviour->followTheme(
+        [this](const Theme &theme, const Palette &colors) { followTheme(theme, colors); });
 }
 
 QWidget *RetroListView::makeHeader()
@@ -159,16 +157,9 @@ void RetroListView::sortBy(Column column)
     m_pane.rebuildItems();
 }
 
-void RetroListView::showEvent(QShowEvent *event)
+void RetroListView::followTheme(const Theme &theme, const Palette &colors)
 {
-    QListView::showEvent(event);
-    ThemedRoot::follow(*this, m_themedRoot, [this] { followTheme(); });
-}
-
-void RetroListView::followTheme()
-{
-    const Theme theme = m_themedRoot ? m_themedRoot->theme() : Theme();
-    m_colors = m_themedRoot ? m_themedRoot->palette() : theme.palette(QApplication::palette());
+    m_colors = colors;
     m_showIcons = theme.showIcons;
     // The theme's font, not the widget's: the application's font reaches the widget later.
     const QString widestDate =
@@ -176,11 +167,11 @@ void RetroListView::followTheme()
     m_dateWidth = QFontMetrics(theme.font()).horizontalAdvance(widestDate) + kSpacing;
     m_titles.at(int(Column::date))->setFixedWidth(m_dateWidth);
     for (QWidget *area : {viewport(), m_header, static_cast<QWidget *>(m_parentRow)}) {
-        QPalette colors = area->palette();
-        colors.setColor(QPalette::Base, m_colors.background);
-        colors.setColor(QPalette::Window, m_colors.background);
-        colors.setColor(QPalette::WindowText, m_colors.folder);
-        area->setPalette(colors);
+        QPalette areaColors = area->palette();
+        areaColors.setColor(QPalette::Base, m_colors.background);
+        areaColors.setColor(QPalette::Window, m_colors.background);
+        areaColors.setColor(QPalette::WindowText, m_colors.folder);
+        area->setPalette(areaColors);
     }
     QPalette errorColors = m_errorText->palette();
     errorColors.setColor(QPalette::WindowText, m_colors.text);
@@ -193,7 +184,6 @@ void RetroListView::followTheme()
                            "text-align: %1; color: %2; }")
                 .arg(align, m_colors.header.name(QColor::HexArgb)));
     }
-    viewport()->update();
 }
 
 // An unreadable folder shows, instead of the rows, why it cannot be listed.
@@ -325,94 +315,16 @@ bool RetroListView::isOnDisclosure(int row, int x) const
            x < kMargin + fontMetrics().horizontalAdvance(prefix);
 }
 
+// A press on a folder's disclosure mark opens or closes it; the view behaviour leaves it here.
 void RetroListView::mousePressEvent(QMouseEvent *event)
 {
-    if (event->button() != Qt::LeftButton) {
-        QListView::mousePressEvent(event);
-        return;
-    }
     const QPoint at = event->position().toPoint();
     const int row = indexAt(at).row();
-    m_pressedRow = row;
-    m_pressPoint = at;
-    if (row < 0)
-        return;
-    if (isOnDisclosure(row, at.x())) {
-        m_pressedRow = -1;
+    if (event->button() == Qt::LeftButton && row >= 0 && isOnDisclosure(row, at.x())) {
         m_pane.toggleExpanded(m_model->itemAt(row).url);
         return;
     }
-    selectByClick(row, event->modifiers());
-}
-
-void RetroListView::selectByClick(int row, Qt::KeyboardModifiers modifiers)
-{
-    const QString url = m_model->itemAt(row).url;
-    QSet<QString> selection = m_pane.selection();
-    int anchor = -1;
-    for (int candidate = m_model->rowCount() - 1; anchor < 0 && candidate >= 0; --candidate) {
-        if (selection.contains(m_model->itemAt(candidate).url))
-            anchor = candidate;
-    }
-    // Ctrl is the Command key here.
-    if (modifiers & Qt::ControlModifier) {
-        if (!selection.remove(url))
-            selection.insert(url);
-    } else if ((modifiers & Qt::ShiftModifier) && anchor >= 0) {
-        selection.clear();
-        for (int between = std::min(anchor, row); between <= std::max(anchor, row); ++between)
-            selection.insert(m_model->itemAt(between).url);
-    } else {
-        selection = {url};
-    }
-    m_pane.setSelection(selection);
-}
-
-void RetroListView::mouseMoveEvent(QMouseEvent *event)
-{
-    if (m_pressedRow < 0 || !(event->buttons() & Qt::LeftButton) ||
-        (event->position().toPoint() - m_pressPoint).manhattanLength() <
-            QApplication::startDragDistance())
-        return;
-    auto *drag = new QDrag(this);
-    drag->setMimeData(m_model->mimeData({m_model->index(m_pressedRow, 0)}));
-    m_pressedRow = -1;
-    drag->exec(m_model->supportedDragActions());
-}
-
-void RetroListView::mouseReleaseEvent(QMouseEvent *event)
-{
-    m_pressedRow = -1;
-    QListView::mouseReleaseEvent(event);
-}
-
-void RetroListView::mouseDoubleClickEvent(QMouseEvent *event)
-{
-    const int row = indexAt(event->position().toPoint()).row();
-    if (event->button() != Qt::LeftButton || row < 0)
-        return;
-    const QString url = m_model->itemAt(row).url;
-    const QSet<QString> selection = m_pane.selection();
-    m_state.openSelection(selection.contains(url) ? selection : QSet<QString>{url}, m_pane);
-}
-
-// Navigation keys belong to the controller's key dispatch; the list only copies and pastes.
-void RetroListView::keyPressEvent(QKeyEvent *event)
-{
-    if (event == QKeySequence::Copy) {
-        QModelIndexList rows;
-        const QSet<QString> selection = m_pane.selection();
-        for (int row = 0; row < m_model->rowCount(); ++row) {
-            if (selection.contains(m_model->itemAt(row).url))
-                rows.append(m_model->index(row, 0));
-        }
-        if (!rows.isEmpty())
-            QApplication::clipboard()->setMimeData(m_model->mimeData(rows));
-    } else if (event == QKeySequence::Paste) {
-        m_state.pasteFiles(m_pane);
-    } else {
-        event->ignore();
-    }
+    QListView::mousePressEvent(event);
 }
 
 bool RetroListView::eventFilter(QObject *watched, QEvent *event)
@@ -422,17 +334,6 @@ bool RetroListView::eventFilter(QObject *watched, QEvent *event)
         return true;
     }
     return QListView::eventFilter(watched, event);
-}
-
-void RetroListView::showPaneSelection()
-{
-    viewport()->update();
-    for (int row = 0; row < m_model->rowCount(); ++row) {
-        if (m_pane.selection().contains(m_model->itemAt(row).url)) {
-            scrollTo(m_model->index(row, 0));
-            return;
-        }
-    }
 }
 
 QWidget *withRetroList(BivaneState &state, PaneModel &pane, QWidget *table)

@@ -3,7 +3,6 @@
 #include "theme.h"
 
 #include <QListView>
-#include <QPointer>
 
 class BivaneState;
 struct FileItem;
@@ -11,12 +10,11 @@ class PaneModel;
 class PaneTableModel;
 class QAbstractButton;
 class QLabel;
-class ThemedRoot;
 
 // The text-mode list of the retro presets: a header of three sortable titles, the parent row
 // and one line per visible item of the pane in name, size and date columns, coloured from the
 // theme's palette. Selection, sort order and tree expansion live in the pane; clicks go to the
-// pane and the controller, keys to the controller's key dispatch.
+// pane and the controller through the view behaviour, keys to the controller's key dispatch.
 class RetroListView : public QListView
 {
     Q_OBJECT
@@ -43,31 +41,22 @@ public:
     void paintRow(QPainter &painter, const QRect &line, int row) const;
 
 protected:
-    void showEvent(QShowEvent *event) override;
     void updateGeometries() override;
     void mousePressEvent(QMouseEvent *event) override;
-    void mouseMoveEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
-    void mouseDoubleClickEvent(QMouseEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     QWidget *makeHeader();
     void showSortOrder();
     void sortBy(Column column);
-    void followTheme();
+    void followTheme(const Theme &theme, const Palette &colors);
     void showError();
-    void selectByClick(int row, Qt::KeyboardModifiers modifiers);
     bool isOnDisclosure(int row, int x) const;
     QString treePrefix(int row) const;
     static QString nameText(const FileItem &item);
-    void showPaneSelection();
 
-    BivaneState &m_state;
     PaneModel &m_pane;
     PaneTableModel *m_model;
-    QPointer<ThemedRoot> m_themedRoot;
     QList<QAbstractButton *> m_titles;
     // Wide enough for the longest date of the locale in the theme's font.
     int m_dateWidth = 140;
@@ -76,9 +65,6 @@ private:
     QLabel *m_errorText;
     Palette m_colors;
     bool m_showIcons = true;
-    // The row a left press landed on, for dragging it out.
-    int m_pressedRow = -1;
-    QPoint m_pressPoint;
 };
 
 // `table` and a retro list on the same pane, showing the retro list while the controller's
