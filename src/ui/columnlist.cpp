@@ -5,14 +5,13 @@
 #include "fileitem.h"
 #include "panemodel.h"
 #include "symbolicons.h"
+#include "ui/paneitemdelegate.h"
 #include "ui/panetablemodel.h"
 #include "ui/viewbehaviour.h"
 
-#include <QApplication>
 #include <QPainter>
 #include <QScopedValueRollback>
 #include <QScrollBar>
-#include <QStyledItemDelegate>
 
 namespace {
 
@@ -34,10 +33,10 @@ QPixmap tinted(const QIcon &icon, int size, qreal pixelRatio, const QColor &colo
 
 // Icon and name as any list row, without a focus rectangle, and a chevron at the end of folder
 // rows.
-class ColumnList::Delegate : public QStyledItemDelegate
+class ColumnList::Delegate : public PaneItemDelegate
 {
 public:
-    using QStyledItemDelegate::QStyledItemDelegate;
+    using PaneItemDelegate::PaneItemDelegate;
 
     void setChevronColor(const QColor &color)
     {
@@ -47,7 +46,7 @@ public:
 
     QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override
     {
-        const QSize size = QStyledItemDelegate::sizeHint(option, index);
+        const QSize size = PaneItemDelegate::sizeHint(option, index);
         const int height = std::max(kIconSize, option.fontMetrics.height()) + kRowPadding;
         return {size.width(), std::max(size.height(), height)};
     }
@@ -59,18 +58,12 @@ public:
         QStyleOptionViewItem row = option;
         row.state &= ~QStyle::State_HasFocus;
         if (!index.data(PaneTableModel::IsFolderRole).toBool()) {
-            QStyledItemDelegate::paint(painter, row, index);
+            PaneItemDelegate::paint(painter, row, index);
             return;
         }
-        // The row's background spans the whole width; the name ends before the chevron.
-        QStyleOptionViewItem background = row;
-        initStyleOption(&background, index);
-        const QWidget *widget = option.widget;
-        QStyle *style = widget ? widget->style() : QApplication::style();
-        style->drawPrimitive(QStyle::PE_PanelItemViewItem, &background, painter, widget);
-        QStyleOptionViewItem content = row;
-        content.rect.setRight(row.rect.right() - kChevronSize - 2 * kChevronMargin);
-        QStyledItemDelegate::paint(painter, content, index);
+        // The name ends before the chevron.
+        paintIn(
+            painter, row, index, row.rect.adjusted(0, 0, -kChevronSize - 2 * kChevronMargin, 0));
 
         const bool selected = option.state & QStyle::State_Selected;
         const QColor color = selected || !m_color.isValid()

@@ -97,13 +97,8 @@ void PaneItemDelegate::paint(QPainter *painter,
         QStyledItemDelegate::paint(painter, option, index);
         return;
     }
-    // The row's background spans the whole cell; the content moves right by the indentation.
-    QStyleOptionViewItem background = option;
-    initStyleOption(&background, index);
-    const QWidget *widget = option.widget;
-    QStyle *style = widget ? widget->style() : QApplication::style();
-    style->drawPrimitive(QStyle::PE_PanelItemViewItem, &background, painter, widget);
-
+    // The content moves right by the indentation.
+    paintIn(painter, option, index, option.rect.adjusted(indent, 0, 0, 0));
     const Disclosure disclosure = disclosureOf(index);
     if (disclosure == Disclosure::collapsed || disclosure == Disclosure::expanded) {
         const bool selected = option.state & QStyle::State_Selected;
@@ -112,9 +107,21 @@ void PaneItemDelegate::paint(QPainter *painter,
                      disclosure == Disclosure::expanded,
                      option.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
     }
-    QStyleOptionViewItem content = option;
-    content.rect.setLeft(option.rect.left() + indent);
-    QStyledItemDelegate::paint(painter, content, index);
+}
+
+void PaneItemDelegate::paintIn(QPainter *painter,
+                               const QStyleOptionViewItem &option,
+                               const QModelIndex &index,
+                               const QRect &content) const
+{
+    QStyleOptionViewItem background = option;
+    initStyleOption(&background, index);
+    const QWidget *widget = option.widget;
+    QStyle *style = widget ? widget->style() : QApplication::style();
+    style->drawPrimitive(QStyle::PE_PanelItemViewItem, &background, painter, widget);
+    QStyleOptionViewItem inside = option;
+    inside.rect = content;
+    QStyledItemDelegate::paint(painter, inside, index);
 }
 
 bool PaneItemDelegate::editorEvent(QEvent *event,

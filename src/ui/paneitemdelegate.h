@@ -44,6 +44,11 @@ signals:
     void renameCancelled();
 
 protected:
+    // Draws the cell's background across the whole cell, its icon and text within `content`.
+    void paintIn(QPainter *painter,
+                 const QStyleOptionViewItem &option,
+                 const QModelIndex &index,
+                 const QRect &content) const;
     void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override;
     bool editorEvent(QEvent *event,
                      QAbstractItemModel *model,
