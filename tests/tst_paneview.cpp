@@ -67,16 +67,18 @@ int dividerOf(QHeaderView &header, FileColumn column)
     return header.sectionViewportPosition(int(column)) + header.sectionSize(int(column));
 }
 
-// Drags `data` over the list and drops it there, as the window system would; true when accepted.
-bool dropOnto(PaneListView &list, const QMimeData &data, Qt::KeyboardModifiers modifiers)
+// Drags `data` over the view and drops it there, as the window system would: the action the
+// view chose, or none when it refused.
+Qt::DropAction
+dropOnto(QAbstractItemView &view, const QMimeData &data, Qt::KeyboardModifiers modifiers)
 {
-    const QPoint at(50, 50);
+    const QPoint at(view.viewport()->width() / 2, view.viewport()->height() - 5);
     const Qt::DropActions actions = Qt::CopyAction | Qt::MoveAction;
     QDragEnterEvent enter(at, actions, &data, Qt::LeftButton, modifiers);
-    QApplication::sendEvent(list.viewport(), &enter);
+    QApplication::sendEvent(view.viewport(), &enter);
     QDropEvent drop(at, actions, &data, Qt::LeftButton, modifiers);
-    QApplication::sendEvent(list.viewport(), &drop);
-    return enter.isAccepted() && drop.isAccepted();
+    QApplication::sendEvent(view.viewport(), &drop);
+    return enter.isAccepted() && drop.isAccepted() ? drop.dropAction() : Qt::IgnoreAction;
 }
 
 // Whether an entry with exactly these path bytes exists (QFile would decode them first).
@@ -114,6 +116,21 @@ QAbstractItemView *contentView(PaneView &view, ContentView kind)
         return view.findChild<RetroListView *>();
     }
     return nullptr;
+}
+
+// Makes the pane show `kind` and waits for its rows: the home folder's Downloads and `files`.
+QAbstractItemView *
+showContent(PaneView &view, ControllerFixture &fixture, ContentView kind, int files)
+{
+    fixture.state().setIsRetro(kind == ContentView::retro);
+    fixture.state().left().setViewMode(kind == ContentView::icons     ? ViewMode::icons
+                                       : kind == ContentView::columns ? ViewMode::columns
+                                                                      : ViewMode::list);
+    QAbstractItemView *shown = contentView(view, kind);
+    if (!QTest::qWaitFor(
+            [&] { return shown->isVisible() && shown->model()->rowCount() == files + 1; }))
+        return nullptr;
+    return shown;
 }
 
 // One press of the mouse in a click case: the item's name (empty: beside the items).
@@ -168,6 +185,10 @@ private slots:
     void clickRules();
     void clicksInEveryView_data();
     void clicksInEveryView();
+    void viewsLeaveCommandKeysToTheController_data();
+    void viewsLeaveCommandKeysToTheController();
+    void dropsIntoEveryView_data();
+    void dropsIntoEveryView();
 };
 
 void PaneViewTest::viewModeShowsItsView_data()
@@ -418,7 +439,7 @@ void PaneViewTest::dropIntoItselfIsRefused()
     shown.pane().navigate(home(QStringLiteral("q/inner")));
     QMimeData data;
     data.setUrls({PathCodec::fileUrl(home(QStringLiteral("q")))});
-    QVERIFY(dropOnto(shown.list(), data, Qt::NoModifier));
+    QCOMPARE(dropOnto(shown.list(), data, Qt::NoModifier), Qt::MoveAction);
     QCOMPARE(shown.fixture.state().errorMessage(),
              QStringLiteral("„q“ kann nicht in sich selbst abgelegt werden."));
     QVERIFY(QDir(home(QStringLiteral("q/inner"))).exists());
@@ -731,13 +752,8 @@ void PaneViewTest::clicksInEveryView()
     for (const char *name : {"a.txt", "b.txt", "c.txt", "d.txt", "e.txt"})
         writeFile(home(QString::fromLatin1(name)));
     ShownPane shown;
-    shown.fixture.state().setIsRetro(kind == ContentView::retro);
-    shown.pane().setViewMode(kind == ContentView::icons     ? ViewMode::icons
-                             : kind == ContentView::columns ? ViewMode::columns
-                                                            : ViewMode::list);
-    QAbstractItemView *view = contentView(shown.view, kind);
+    QAbstractItemView *view = showContent(shown.view, shown.fixture, kind, 5);
     QVERIFY(view);
-    QTRY_VERIFY(view->isVisible() && view->model()->rowCount() == 6);
     shown.pane().setSelection(inHome(before));
     QGuiApplication::clipboard()->clear();
 
@@ -789,6 +805,103 @@ void PaneViewTest::clicksInEveryView()
     for (const QString &name : opened)
         calls.append({DesktopCall::Kind::open, {home(name)}, {}});
     QCOMPARE(shown.fixture.desktop.calls, calls);
+}
+
+void PaneViewTest::viewsLeaveCommandKeysToTheController_data()
+{
+    QTest::addColumn<ContentView>("kind");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+    QTest::addColumn<QString>("after"); // the selection after the press
+    const std::pair<ContentView, const char *> views[] = {{ContentView::list, "list"},
+                                                          {ContentView::icons, "icons"},
+                                                          {ContentView::columns, "columns"},
+                                                          {ContentView::retro, "retro"}};
+    const Qt::KeyboardModifiers none;
+    for (const auto &[kind, name] : views) {
+        QTest::addRow("%s: Ctrl+C", name)
+            << kind << int(Qt::Key_C) << Qt::KeyboardModifiers(Qt::ControlModifier) << "b.txt";
+        QTest::addRow("%s: Ctrl+V", name)
+            << kind << int(Qt::Key_V) << Qt::KeyboardModifiers(Qt::ControlModifier) << "b.txt";
+        QTest::addRow("%s: Return", name) << kind << int(Qt::Key_Return) << none << "b.txt";
+        QTest::addRow("%s: F2", name) << kind << int(Qt::Key_F2) << none << "b.txt";
+        // Only the table moves its own cursor.
+        QTest::addRow("%s: Down", name)
+            << kind << int(Qt::Key_Down) << none << (kind == ContentView::list ? "c.txt" : "b.txt");
+    }
+}
+
+// Without the controller's key dispatch, a view does nothing with a command key: no view copies,
+// pastes, opens or renames by itself. Only the table's cursor keys are the table's.
+void PaneViewTest::viewsLeaveCommandKeysToTheController()
+{
+    QFETCH(ContentView, kind);
+    QFETCH(int, key);
+    QFETCH(Qt::KeyboardModifiers, modifiers);
+    QFETCH(QString, after);
+    for (const char *name : {"a.txt", "b.txt", "c.txt"})
+        writeFile(home(QString::fromLatin1(name)));
+    writeFile(home(QStringLiteral("Downloads/pasted.txt")));
+    ShownPane shown;
+    QAbstractItemView *view = showContent(shown.view, shown.fixture, kind, 3);
+    QVERIFY(view);
+    const auto *model = static_cast<const PaneTableModel *>(view->model());
+    const QPoint onB = view->visualRect(model->index(model->rowOf(home("b.txt")), 0)).center();
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, onB);
+    QCOMPARE(shown.pane().selection(), inHome({"b.txt"}));
+    auto *clipboard = new QMimeData;
+    clipboard->setUrls({PathCodec::fileUrl(home("Downloads/pasted.txt"))});
+    QGuiApplication::clipboard()->setMimeData(clipboard);
+
+    view->setFocus();
+    QTest::keyClick(view, Qt::Key(key), modifiers);
+    QCOMPARE(shown.pane().selection(), inHome({after}));
+    QCOMPARE(QGuiApplication::clipboard()->mimeData()->urls(),
+             QList<QUrl>{PathCodec::fileUrl(home("Downloads/pasted.txt"))});
+    QVERIFY(!QFile::exists(home("pasted.txt")));
+    QCOMPARE(shown.pane().url(), home());
+    QVERIFY(!shown.pane().isRenaming());
+    QVERIFY(shown.fixture.desktop.calls.isEmpty());
+}
+
+void PaneViewTest::dropsIntoEveryView_data()
+{
+    QTest::addColumn<ContentView>("kind");
+    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+    QTest::addColumn<bool>("copied");
+    const std::pair<ContentView, const char *> views[] = {{ContentView::list, "list"},
+                                                          {ContentView::icons, "icons"},
+                                                          {ContentView::columns, "columns"},
+                                                          {ContentView::retro, "retro"}};
+    for (const auto &[kind, name] : views) {
+        QTest::addRow("%s: moves", name) << kind << Qt::KeyboardModifiers() << false;
+        QTest::addRow("%s: Alt copies", name)
+            << kind << Qt::KeyboardModifiers(Qt::AltModifier) << true;
+    }
+}
+
+// Files dropped onto any view go into the pane's folder; those already there stay where they are.
+void PaneViewTest::dropsIntoEveryView()
+{
+    QFETCH(ContentView, kind);
+    QFETCH(Qt::KeyboardModifiers, modifiers);
+    QFETCH(bool, copied);
+    writeFile(home(QStringLiteral("here.txt")));
+    writeFile(home(QStringLiteral("Downloads/dropped.txt")));
+    ShownPane shown;
+    shown.fixture.preferences.setValue(Pref::confirmCopyMove, false);
+    QAbstractItemView *view = showContent(shown.view, shown.fixture, kind, 1);
+    QVERIFY(view);
+    QMimeData data;
+    data.setUrls(
+        {PathCodec::fileUrl(home("Downloads/dropped.txt")), PathCodec::fileUrl(home("here.txt"))});
+    QCOMPARE(dropOnto(*view, data, modifiers), copied ? Qt::CopyAction : Qt::MoveAction);
+    QTRY_VERIFY(QFile::exists(home("dropped.txt")));
+    QTRY_VERIFY(!shown.fixture.state().activeTransfer());
+    QCOMPARE(QFile::exists(home("Downloads/dropped.txt")), copied);
+    QVERIFY(QFile::exists(home("here.txt")));
+    QVERIFY2(shown.fixture.state().errorMessage().isNull(),
+             qPrintable(shown.fixture.state().errorMessage()));
 }
 
 BIVANE_GUI_TEST_MAIN(PaneViewTest)

@@ -87,6 +87,8 @@ private slots:
     void titlesSortAndShowDirection();
     void treeRowsAndOpening();
     void desktopPresetKeepsSelection();
+    void narrowPaneDropsDateThenSize_data();
+    void narrowPaneDropsDateThenSize();
     void keysRunTheirActions_data();
     void keysRunTheirActions();
     void headerArrowsFollowTheme();
@@ -241,6 +243,46 @@ void RetroTest::treeRowsAndOpening()
     QCOMPARE(shown.pane().url(), home(QStringLiteral("A")));
     QTest::mouseDClick(shown.list().parentRow(), Qt::LeftButton);
     QCOMPARE(shown.pane().url(), home());
+}
+
+void RetroTest::narrowPaneDropsDateThenSize_data()
+{
+    QTest::addColumn<int>("width");
+    QTest::addColumn<QStringList>("titles");
+    QTest::newRow("wide") << 900 << QStringList{"Name ▲", "Größe", "Datum"};
+    QTest::newRow("narrow") << 250 << QStringList{"Name ▲", "Größe"};
+    QTest::newRow("narrowest") << 120 << QStringList{"Name ▲"};
+}
+
+// In a narrow pane the date, then the size give way; the name keeps at least ten characters.
+void RetroTest::narrowPaneDropsDateThenSize()
+{
+    QFETCH(int, width);
+    QFETCH(QStringList, titles);
+    writeFile(home(QStringLiteral("notes.txt")), "12345");
+    RetroPane shown;
+    shown.view.resize(width, 400);
+    RetroListView &list = shown.list();
+    QHeaderView *header = list.horizontalHeader();
+    QStringList shownTitles;
+    QTRY_VERIFY(header->isSectionHidden(RetroListView::sectionOf(RetroListView::Column::date)) ==
+                (titles.size() < 3));
+    for (RetroListView::Column column :
+         {RetroListView::Column::name, RetroListView::Column::size, RetroListView::Column::date}) {
+        if (!header->isSectionHidden(RetroListView::sectionOf(column)))
+            shownTitles << list.titleText(column);
+    }
+    QCOMPARE(shownTitles, titles);
+    // The shown cells fill the line, and the name has room for ten characters or all there is.
+    int cells = 0;
+    for (int section = 0; section < header->count(); ++section) {
+        if (!header->isSectionHidden(section))
+            cells += header->sectionSize(section);
+    }
+    QCOMPARE(cells, list.viewport()->width());
+    if (titles.size() > 1)
+        QVERIFY(header->sectionSize(RetroListView::sectionOf(RetroListView::Column::name)) >=
+                RetroListView::kNameLeastCharacters * list.fontMetrics().averageCharWidth());
 }
 
 void RetroTest::desktopPresetKeepsSelection()

@@ -20,16 +20,21 @@ namespace {
 constexpr int kDragIconSize = 32;
 
 // The keys a view handles itself: what only the widget can do. The table moves its own cursor,
-// a column searches its entries as the user types; every other key, and every key of the other
-// views, goes on to the controller's key dispatch.
-bool viewTakesKey(ClickRules::Style style, int key)
+// the table and a column jump to the entry whose name the user types; every other key, and
+// every key of the other views, goes on to the controller's key dispatch.
+bool viewTakesKey(ClickRules::Style style, const QKeyEvent &event)
 {
+    const int key = event.key();
+    const bool typing =
+        !event.text().trimmed().isEmpty() && event.text().at(0).isPrint() &&
+        !(event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+    const bool paging = key == Qt::Key_PageUp || key == Qt::Key_PageDown || key == Qt::Key_Home ||
+                        key == Qt::Key_End;
     switch (style) {
     case ClickRules::Style::table:
-        return true;
+        return typing || paging || key == Qt::Key_Up || key == Qt::Key_Down;
     case ClickRules::Style::column:
-        return key != Qt::Key_Left && key != Qt::Key_Right && key != Qt::Key_Up &&
-               key != Qt::Key_Down;
+        return typing || paging;
     case ClickRules::Style::grid:
     case ClickRules::Style::retro:
         return false;
@@ -144,7 +149,7 @@ bool ViewBehaviour::eventFilter(QObject *watched, QEvent *event)
         if (event->type() == QEvent::Show)
             ThemedRoot::follow(m_view, m_themedRoot, [this] { applyTheme(); });
         if (event->type() == QEvent::KeyPress &&
-            !viewTakesKey(m_style, static_cast<QKeyEvent *>(event)->key())) {
+            !viewTakesKey(m_style, *static_cast<QKeyEvent *>(event))) {
             event->ignore();
             return true;
         }

@@ -22,8 +22,9 @@ class ThemedRoot;
 // click, dragging items out, dropping files in, and following the window's theme. The view
 // itself only lays out and draws its items.
 //
-// Keys are not handled here: the controller's key dispatch serves every view. Only the table
-// moves its own cursor, which no other view has.
+// Command keys are not handled here: the controller's key dispatch serves every view. The view
+// keeps only what a widget alone can do (the table's cursor keys, jumping to a typed name); every
+// other key press is passed on unhandled.
 class ViewBehaviour : public QObject
 {
     Q_OBJECT
