@@ -102,6 +102,11 @@ QSet<QString> letters(const QString &names)
 // The four content views, as the pane shows them.
 enum class ContentView { list, icons, columns, retro };
 
+const std::pair<ContentView, const char *> kContentViews[] = {{ContentView::list, "list"},
+                                                              {ContentView::icons, "icons"},
+                                                              {ContentView::columns, "columns"},
+                                                              {ContentView::retro, "retro"}};
+
 // The content view a pane view shows for `kind`, and the view's model.
 QAbstractItemView *contentView(PaneView &view, ContentView kind)
 {
@@ -727,12 +732,8 @@ void PaneViewTest::clicksInEveryView_data()
          {},
          {"c.txt"}},
     };
-    const std::pair<ContentView, const char *> views[] = {{ContentView::list, "list"},
-                                                          {ContentView::icons, "icons"},
-                                                          {ContentView::columns, "columns"},
-                                                          {ContentView::retro, "retro"}};
     for (const Case &click : cases) {
-        for (const auto &[kind, viewName] : views) {
+        for (const auto &[kind, viewName] : kContentViews) {
             QTest::addRow("%s: %s", viewName, click.name)
                 << kind << click.before << click.presses << click.after[int(kind)]
                 << click.menu[int(kind)] << click.opened;
@@ -813,12 +814,8 @@ void PaneViewTest::viewsLeaveCommandKeysToTheController_data()
     QTest::addColumn<int>("key");
     QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
     QTest::addColumn<QString>("after"); // the selection after the press
-    const std::pair<ContentView, const char *> views[] = {{ContentView::list, "list"},
-                                                          {ContentView::icons, "icons"},
-                                                          {ContentView::columns, "columns"},
-                                                          {ContentView::retro, "retro"}};
     const Qt::KeyboardModifiers none;
-    for (const auto &[kind, name] : views) {
+    for (const auto &[kind, name] : kContentViews) {
         QTest::addRow("%s: Ctrl+C", name)
             << kind << int(Qt::Key_C) << Qt::KeyboardModifiers(Qt::ControlModifier) << "b.txt";
         QTest::addRow("%s: Ctrl+V", name)
@@ -869,11 +866,7 @@ void PaneViewTest::dropsIntoEveryView_data()
     QTest::addColumn<ContentView>("kind");
     QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
     QTest::addColumn<bool>("copied");
-    const std::pair<ContentView, const char *> views[] = {{ContentView::list, "list"},
-                                                          {ContentView::icons, "icons"},
-                                                          {ContentView::columns, "columns"},
-                                                          {ContentView::retro, "retro"}};
-    for (const auto &[kind, name] : views) {
+    for (const auto &[kind, name] : kContentViews) {
         QTest::addRow("%s: moves", name) << kind << Qt::KeyboardModifiers() << false;
         QTest::addRow("%s: Alt copies", name)
             << kind << Qt::KeyboardModifiers(Qt::AltModifier) << true;

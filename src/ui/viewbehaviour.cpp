@@ -80,7 +80,14 @@ ViewBehaviour::ViewBehaviour(QAbstractItemView &view,
         const auto showPane = [this] {
             showSelection(m_pane.selection());
         };
-        connect(&pane, &PaneModel::selectionChanged, this, showPane);
+        connect(&pane, &PaneModel::selectionChanged, this, [this, showPane] {
+            // An item chosen alone by the keyboard or the controller anchors the next Shift
+            // click, as one clicked alone does.
+            const QSet<QString> selection = m_pane.selection();
+            if (!m_clicking && selection.size() == 1)
+                m_anchor = *selection.cbegin();
+            showPane();
+        });
         connect(&model, &QAbstractItemModel::modelReset, this, showPane);
         showPane();
     }
