@@ -192,6 +192,7 @@ private slots:
     void clicksInEveryView();
     void viewsLeaveCommandKeysToTheController_data();
     void viewsLeaveCommandKeysToTheController();
+    void tableExtendsItsSelectionWithShiftArrows();
     void dropsIntoEveryView_data();
     void dropsIntoEveryView();
 };
@@ -859,6 +860,28 @@ void PaneViewTest::viewsLeaveCommandKeysToTheController()
     QCOMPARE(shown.pane().url(), home());
     QVERIFY(!shown.pane().isRenaming());
     QVERIFY(shown.fixture.desktop.calls.isEmpty());
+}
+
+// The table's own cursor keys select as a table does: Shift extends from the clicked row, and a
+// Shift click after a plain Down ranges from the row Down chose.
+void PaneViewTest::tableExtendsItsSelectionWithShiftArrows()
+{
+    for (const char *name : {"a.txt", "b.txt", "c.txt", "d.txt", "e.txt"})
+        writeFile(home(QString::fromLatin1(name)));
+    ShownPane shown;
+    PaneListView &list = shown.list();
+    const auto centreOf = [&](const QString &name) {
+        return list.visualRect(shown.nameIndexOf(name)).center();
+    };
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, centreOf("b.txt"));
+    list.setFocus();
+    QTest::keyClick(&list, Qt::Key_Down, Qt::ShiftModifier);
+    QTest::keyClick(&list, Qt::Key_Down, Qt::ShiftModifier);
+    QCOMPARE(shown.pane().selection(), inHome({"b.txt", "c.txt", "d.txt"}));
+    QTest::keyClick(&list, Qt::Key_Up);
+    QCOMPARE(shown.pane().selection(), inHome({"c.txt"}));
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, Qt::ShiftModifier, centreOf("e.txt"));
+    QCOMPARE(shown.pane().selection(), inHome({"c.txt", "d.txt", "e.txt"}));
 }
 
 void PaneViewTest::dropsIntoEveryView_data()

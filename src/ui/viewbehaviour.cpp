@@ -73,6 +73,7 @@ ViewBehaviour::ViewBehaviour(QAbstractItemView &view,
         QSet<QString> selected;
         for (const QModelIndex &index : m_view.selectionModel()->selectedIndexes())
             selected.insert(m_model.itemAt(index.row()).url);
+        QScopedValueRollback guard(m_taking, true);
         if (!selected.isEmpty() || m_style != ClickRules::Style::column)
             m_select(selected);
     });
@@ -86,7 +87,9 @@ ViewBehaviour::ViewBehaviour(QAbstractItemView &view,
             const QSet<QString> selection = m_pane.selection();
             if (!m_clicking && selection.size() == 1)
                 m_anchor = *selection.cbegin();
-            showPane();
+            // What the view selected itself it shows already, with its cursor where it is.
+            if (!m_taking)
+                showPane();
         });
         connect(&model, &QAbstractItemModel::modelReset, this, showPane);
         showPane();

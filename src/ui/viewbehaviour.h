@@ -82,6 +82,8 @@ private:
     bool m_clicking = false;
     // The selection model is being set from the pane: not a selection of the view's own.
     bool m_showing = false;
+    // The pane takes what the view selected itself.
+    bool m_taking = false;
 };
 
 // Whether a view is asked what to select for a mouse event: the click rules choose instead, so
