@@ -1,12 +1,12 @@
-#include "columnlist.h"
+#include "ui/columnlist.h"
 
-#include "bivanestate.h"
-#include "fileicons.h"
-#include "fileitem.h"
-#include "panemodel.h"
-#include "symbolicons.h"
+#include "controller/bivanestate.h"
+#include "model/fileitem.h"
+#include "model/panemodel.h"
+#include "ui/fileicons.h"
 #include "ui/paneitemdelegate.h"
 #include "ui/panetablemodel.h"
+#include "ui/symbolicons.h"
 #include "ui/viewbehaviour.h"
 
 #include <QPainter>

@@ -1,11 +1,11 @@
-#include "columnsview.h"
+#include "ui/columnsview.h"
 
-#include "bivanestate.h"
-#include "columnlist.h"
-#include "filepreviewcolumn.h"
-#include "panemodel.h"
-#include "themedpieces.h"
-#include "themedroot.h"
+#include "controller/bivanestate.h"
+#include "model/panemodel.h"
+#include "ui/columnlist.h"
+#include "ui/filepreviewcolumn.h"
+#include "ui/themedpieces.h"
+#include "ui/themedroot.h"
 
 #include <QApplication>
 #include <QHBoxLayout>

@@ -1,9 +1,9 @@
-#include "iconcelldelegate.h"
+#include "ui/iconcelldelegate.h"
 
-#include "fileicons.h"
-#include "formtext.h"
-#include "panetablemodel.h"
-#include "thumbnailloader.h"
+#include "model/thumbnailloader.h"
+#include "ui/fileicons.h"
+#include "ui/formtext.h"
+#include "ui/panetablemodel.h"
 
 #include <QPainter>
 #include <QTextLayout>

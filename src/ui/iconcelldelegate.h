@@ -1,6 +1,6 @@
 #pragma once
 
-#include "theme.h"
+#include "appearance/theme.h"
 
 #include <QStyledItemDelegate>
 

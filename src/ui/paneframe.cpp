@@ -1,6 +1,6 @@
-#include "paneframe.h"
+#include "ui/paneframe.h"
 
-#include "themedpieces.h"
+#include "ui/themedpieces.h"
 
 #include <QPainter>
 #include <QVBoxLayout>

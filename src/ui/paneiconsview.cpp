@@ -1,10 +1,8 @@
-#include "paneiconsview.h"
+#include "ui/paneiconsview.h"
 
-#include "bivanestate.h"
-#include "fileicons.h"
-#include "iconcelldelegate.h"
-#include "panemodel.h"
-#include "panetablemodel.h"
+#include "model/panemodel.h"
+#include "ui/iconcelldelegate.h"
+#include "ui/panetablemodel.h"
 #include "ui/viewbehaviour.h"
 
 #include <QEvent>

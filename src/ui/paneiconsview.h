@@ -1,7 +1,7 @@
 #pragma once
 
-#include "theme.h"
-#include "thumbnailloader.h"
+#include "appearance/theme.h"
+#include "model/thumbnailloader.h"
 
 #include <QHash>
 #include <QListView>

@@ -1,8 +1,8 @@
-#include "paneitemdelegate.h"
+#include "ui/paneitemdelegate.h"
 
-#include "filecolumn.h"
-#include "localization.h"
-#include "panetablemodel.h"
+#include "model/filecolumn.h"
+#include "platform/localization.h"
+#include "ui/panetablemodel.h"
 
 #include <QApplication>
 #include <QKeyEvent>

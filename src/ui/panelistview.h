@@ -1,6 +1,6 @@
 #pragma once
 
-#include "filecolumn.h"
+#include "model/filecolumn.h"
 
 #include <QFont>
 #include <QHash>

@@ -1,8 +1,8 @@
-#include "panetablemodel.h"
+#include "ui/panetablemodel.h"
 
-#include "fileicons.h"
-#include "panemodel.h"
-#include "pathcodec.h"
+#include "model/panemodel.h"
+#include "platform/pathcodec.h"
+#include "ui/fileicons.h"
 
 #include <QMimeData>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "fileitem.h"
+#include "model/fileitem.h"
 
 #include <QAbstractTableModel>
 #include <QHash>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "focuszone.h"
+#include "controller/focuszone.h"
 
 #include <QPointer>
 #include <QWidget>
