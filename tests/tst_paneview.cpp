@@ -908,6 +908,7 @@ void PaneViewTest::dropsIntoEveryView()
     shown.fixture.preferences.setValue(Pref::confirmCopyMove, false);
     QAbstractItemView *view = showContent(shown.view, shown.fixture, kind, 1);
     QVERIFY(view);
+    QVERIFY(view->viewport()->acceptDrops());
     QMimeData data;
     data.setUrls(
         {PathCodec::fileUrl(home("Downloads/dropped.txt")), PathCodec::fileUrl(home("here.txt"))});

@@ -59,10 +59,10 @@ ViewBehaviour::ViewBehaviour(QAbstractItemView &view,
 {
     view.installEventFilter(this);
     view.viewport()->installEventFilter(this);
-    new PaneDropTarget(*view.viewport(), state, pane);
     // Drags start here, from the press the click rules saw; the view's own would drag its
-    // selection model, which only mirrors the pane.
+    // selection model, which only mirrors the pane. Drops go to the pane's folder.
     view.setDragDropMode(QAbstractItemView::NoDragDrop);
+    new PaneDropTarget(*view.viewport(), state, pane);
     view.setContextMenuPolicy(Qt::CustomContextMenu);
     connect(&view, &QWidget::customContextMenuRequested, this, &ViewBehaviour::showMenu);
     // What the view selects by itself (the table's cursor keys, a column's keyboard search)
