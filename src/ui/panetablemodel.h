@@ -48,6 +48,8 @@ public:
     const FileItem &itemAt(int row) const { return m_items.at(row); }
     // The row showing `url`, or -1.
     int rowOf(const QString &url) const;
+    // The rows showing `urls`, in ascending order; those not shown are left out.
+    QList<int> rowsOf(const QSet<QString> &urls) const;
     int depthAt(int row) const { return m_depths.value(m_items.at(row).url); }
 
 private:

@@ -118,19 +118,15 @@ void ViewBehaviour::showSelection(const QSet<QString> &selected)
     const bool wholeRows = m_view.selectionBehavior() == QAbstractItemView::SelectRows;
     const int lastColumn = wholeRows ? m_model.columnCount() - 1 : 0;
     QItemSelection rows;
-    int firstRow = -1;
-    int runStart = -1;
-    const int count = m_model.rowCount();
-    for (int row = 0; !selected.isEmpty() && row <= count; ++row) {
-        const bool isSelected = row < count && selected.contains(m_model.itemAt(row).url);
-        if (isSelected && runStart < 0)
-            runStart = row;
-        if (isSelected && firstRow < 0)
-            firstRow = row;
-        if (!isSelected && runStart >= 0) {
-            rows.select(m_model.index(runStart, 0), m_model.index(row - 1, lastColumn));
-            runStart = -1;
-        }
+    const QList<int> selectedRows = m_model.rowsOf(selected);
+    const int firstRow = selectedRows.isEmpty() ? -1 : selectedRows.first();
+    for (qsizetype run = 0; run < selectedRows.size();) {
+        qsizetype end = run + 1;
+        while (end < selectedRows.size() && selectedRows[end] == selectedRows[end - 1] + 1)
+            ++end;
+        rows.select(m_model.index(selectedRows[run], 0),
+                    m_model.index(selectedRows[end - 1], lastColumn));
+        run = end;
     }
     QItemSelectionModel &model = *m_view.selectionModel();
     const QModelIndex first = m_model.index(firstRow, 0);
