@@ -22,6 +22,11 @@ constexpr int kDragIconSize = 32;
 // The keys a view handles itself: what only the widget can do. The table moves its own cursor,
 // the table and a column jump to the entry whose name the user types; every other key, and
 // every key of the other views, goes on to the controller's key dispatch.
+bool isArrow(int key)
+{
+    return key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up || key == Qt::Key_Down;
+}
+
 bool viewTakesKey(ClickRules::Style style, const QKeyEvent &event)
 {
     const int key = event.key();
@@ -154,9 +159,13 @@ bool ViewBehaviour::eventFilter(QObject *watched, QEvent *event)
     if (watched == &m_view) {
         if (event->type() == QEvent::Show)
             ThemedRoot::follow(m_view, m_themedRoot, [this] { applyTheme(); });
-        if (event->type() == QEvent::KeyPress &&
-            !viewTakesKey(m_style, *static_cast<QKeyEvent *>(event))) {
-            event->ignore();
+        if (event->type() == QEvent::KeyPress) {
+            const auto &key = *static_cast<QKeyEvent *>(event);
+            if (viewTakesKey(m_style, key))
+                return false;
+            // An arrow the controller passed on moves nothing in a column, nor scrolls the row
+            // of columns around it; the other views pass every key on.
+            event->setAccepted(m_style == ClickRules::Style::column && isArrow(key.key()));
             return true;
         }
         return false;
