@@ -7,12 +7,10 @@
 #include "ui/columnsview.h"
 #include "ui/filepreviewcolumn.h"
 #include "ui/focusregistry.h"
-#include "ui/itemcontextmenu.h"
 #include "ui/paneview.h"
 #include "unprivileged.h"
 
 #include <QApplication>
-#include <QContextMenuEvent>
 #include <QLabel>
 #include <QMimeData>
 #include <QPushButton>
@@ -377,19 +375,6 @@ void ColumnsViewTest::previewAndEntryActions()
         column->model()->mimeData({column->model()->index(oddRow, 0)}));
     QCOMPARE(dragged->urls(), QList<QUrl>{PathCodec::fileUrl(odd)});
     QVERIFY(dragged->urls().first().toEncoded().endsWith("caf%E9.txt"));
-
-    // A secondary click on an entry opens the item menu; beside the entries it opens none.
-    for (const bool onEntry : {false, true}) {
-        const QPoint at = onEntry ? onReport : QPoint(10, column->viewport()->height() - 5);
-        QContextMenuEvent event(QContextMenuEvent::Mouse, at, column->viewport()->mapToGlobal(at));
-        QApplication::sendEvent(column->viewport(), &event);
-        auto *menu = column->findChild<ItemContextMenu *>();
-        QCOMPARE(menu != nullptr, onEntry);
-        if (menu) {
-            QCOMPARE(menu->actions().first()->text(), QStringLiteral("Öffnen"));
-            menu->close();
-        }
-    }
 }
 
 BIVANE_GUI_TEST_MAIN(ColumnsViewTest)

@@ -11,10 +11,7 @@
 #include "ui/panetablemodel.h"
 
 #include <QApplication>
-#include <QClipboard>
-#include <QContextMenuEvent>
 #include <QImage>
-#include <QMimeData>
 #include <atomic>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -114,11 +111,8 @@ private slots:
 
     void gridFillsTheWidth_data();
     void gridFillsTheWidth();
-    void clicksChangeTheSelection_data();
-    void clicksChangeTheSelection();
     void paneSelectionIsShownAndScrolledTo();
     void doubleClickOpens();
-    void secondaryClickKeepsTheSelection();
     void keysInTheWindow();
 
     void thumbnailsOfFiles_data();
@@ -169,51 +163,6 @@ void IconViewTest::gridFillsTheWidth()
     QVERIFY(20 + (columns + 1) * 92 + columns * 8 > viewport);
 }
 
-void IconViewTest::clicksChangeTheSelection_data()
-{
-    QTest::addColumn<QStringList>("before");
-    QTest::addColumn<QString>("clicked"); // empty: beside the cells
-    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
-    QTest::addColumn<QStringList>("after");
-
-    const Qt::KeyboardModifiers none;
-    QTest::newRow("plain") << QStringList{"a.txt", "b.txt"} << "c.txt" << none
-                           << QStringList{"c.txt"};
-    QTest::newRow("ctrl adds") << QStringList{"a.txt"} << "c.txt"
-                               << Qt::KeyboardModifiers(Qt::ControlModifier)
-                               << QStringList{"a.txt", "c.txt"};
-    QTest::newRow("ctrl removes") << QStringList{"a.txt", "c.txt"} << "c.txt"
-                                  << Qt::KeyboardModifiers(Qt::ControlModifier)
-                                  << QStringList{"a.txt"};
-    QTest::newRow("shift adds, no range")
-        << QStringList{"a.txt"} << "d.txt" << Qt::KeyboardModifiers(Qt::ShiftModifier)
-        << QStringList{"a.txt", "d.txt"};
-    QTest::newRow("beside the cells")
-        << QStringList{"a.txt", "b.txt"} << QString() << none << QStringList{};
-}
-
-void IconViewTest::clicksChangeTheSelection()
-{
-    QFETCH(QStringList, before);
-    QFETCH(QString, clicked);
-    QFETCH(Qt::KeyboardModifiers, modifiers);
-    QFETCH(QStringList, after);
-    for (const char *name : {"a.txt", "b.txt", "c.txt", "d.txt"})
-        writeFile(home(QString::fromLatin1(name)));
-    ShownGrid shown;
-    shown.pane().setSelection(inHome(before));
-
-    const QPoint at = clicked.isEmpty() ? QPoint(shown.grid.viewport()->width() / 2, 390)
-                                        : shown.centreOf(clicked);
-    QTest::mouseClick(shown.grid.viewport(), Qt::LeftButton, modifiers, at);
-    QCOMPARE(shown.pane().selection(), inHome(after));
-    QStringList drawnSelected;
-    for (const QModelIndex &index : shown.grid.selectionModel()->selectedIndexes())
-        drawnSelected << index.data().toString();
-    drawnSelected.sort();
-    QCOMPARE(drawnSelected, after);
-}
-
 void IconViewTest::paneSelectionIsShownAndScrolledTo()
 {
     for (int number = 0; number < 60; ++number)
@@ -246,38 +195,14 @@ void IconViewTest::doubleClickOpens()
     QCOMPARE(shown.pane().selection(), inHome({"Work/plan.txt"}));
 }
 
-// The menu of an unselected cell is for that cell alone; the selection stays as it was.
-void IconViewTest::secondaryClickKeepsTheSelection()
-{
-    for (const char *name : {"a.txt", "b.txt", "c.txt"})
-        writeFile(home(QString::fromLatin1(name)));
-    ShownGrid shown;
-    shown.pane().setSelection(inHome({"a.txt", "b.txt"}));
-    const QPoint at = shown.centreOf("c.txt");
-    QTest::mousePress(shown.grid.viewport(), Qt::RightButton, {}, at);
-    QContextMenuEvent event(QContextMenuEvent::Mouse, at, shown.grid.viewport()->mapToGlobal(at));
-    QApplication::sendEvent(shown.grid.viewport(), &event);
-    QTest::mouseRelease(shown.grid.viewport(), Qt::RightButton, {}, at);
-    auto *menu = shown.grid.findChild<ItemContextMenu *>();
-    QVERIFY(menu);
-    for (QAction *action : menu->actions()) {
-        if (action->text() == QStringLiteral("Pfad kopieren"))
-            action->trigger();
-    }
-    QCOMPARE(QGuiApplication::clipboard()->text(), home("c.txt"));
-    QCOMPARE(shown.pane().selection(), inHome({"a.txt", "b.txt"}));
-    menu->close();
-}
-
 // Through the window's key monitor: all four arrows step one item through the grid, Down and
-// Up start at the first and the last item; Ctrl+C and Ctrl+V copy and paste files.
+// Up start at the first and the last item.
 void IconViewTest::keysInTheWindow()
 {
     for (const char *name : {"a.txt", "b.txt", "c.txt"})
         writeFile(home(QString::fromLatin1(name)));
-    writeFile(home(QStringLiteral("Elsewhere/pasted.txt")), "pasted");
+    QDir().mkpath(home(QStringLiteral("Elsewhere")));
     ControllerFixture fixture;
-    fixture.preferences.setValue(Pref::confirmCopyMove, false);
     BivaneState &state = fixture.state();
     MainWindow window(state);
     window.show();
@@ -312,16 +237,6 @@ void IconViewTest::keysInTheWindow()
     press(Qt::Key_Up, Qt::ShiftModifier);
     QCOMPARE(pane.selection(), inHome({"c.txt"}));
     QCOMPARE(grid->currentIndex(), current);
-
-    press(Qt::Key_C, Qt::ControlModifier);
-    QCOMPARE(QGuiApplication::clipboard()->mimeData()->urls(),
-             QList<QUrl>{PathCodec::fileUrl(home("c.txt"))});
-    auto *pasted = new QMimeData;
-    pasted->setUrls({PathCodec::fileUrl(home("Elsewhere/pasted.txt"))});
-    QGuiApplication::clipboard()->setMimeData(pasted);
-    press(Qt::Key_V, Qt::ControlModifier);
-    QTRY_VERIFY(QFile::exists(home("pasted.txt")));
-    QTRY_VERIFY(!state.transfers().active());
 }
 
 void IconViewTest::thumbnailsOfFiles_data()

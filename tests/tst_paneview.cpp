@@ -1,17 +1,26 @@
 #include "controller/bivanestate.h"
+#include "controller/clickrules.h"
+#include "controller/transfers.h"
 #include "controllerfixture.h"
 #include "model/fileitem.h"
 #include "model/panemodel.h"
 #include "platform/pathcodec.h"
 #include "testmain.h"
+#include "ui/columnlist.h"
+#include "ui/columnsview.h"
+#include "ui/itemcontextmenu.h"
 #include "ui/maintoolbar.h"
+#include "ui/paneiconsview.h"
 #include "ui/paneitemdelegate.h"
 #include "ui/panelistview.h"
 #include "ui/panetablemodel.h"
 #include "ui/paneview.h"
 #include "ui/questionsheet.h"
+#include "ui/retrolistview.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -59,16 +68,18 @@ int dividerOf(QHeaderView &header, FileColumn column)
     return header.sectionViewportPosition(int(column)) + header.sectionSize(int(column));
 }
 
-// Drags `data` over the list and drops it there, as the window system would; true when accepted.
-bool dropOnto(PaneListView &list, const QMimeData &data, Qt::KeyboardModifiers modifiers)
+// Drags `data` over the view and drops it there, as the window system would: the action the
+// view chose, or none when it refused.
+Qt::DropAction
+dropOnto(QAbstractItemView &view, const QMimeData &data, Qt::KeyboardModifiers modifiers)
 {
-    const QPoint at(50, 50);
+    const QPoint at(view.viewport()->width() / 2, view.viewport()->height() - 5);
     const Qt::DropActions actions = Qt::CopyAction | Qt::MoveAction;
     QDragEnterEvent enter(at, actions, &data, Qt::LeftButton, modifiers);
-    QApplication::sendEvent(list.viewport(), &enter);
+    QApplication::sendEvent(view.viewport(), &enter);
     QDropEvent drop(at, actions, &data, Qt::LeftButton, modifiers);
-    QApplication::sendEvent(list.viewport(), &drop);
-    return enter.isAccepted() && drop.isAccepted();
+    QApplication::sendEvent(view.viewport(), &drop);
+    return enter.isAccepted() && drop.isAccepted() ? drop.dropAction() : Qt::IgnoreAction;
 }
 
 // Whether an entry with exactly these path bytes exists (QFile would decode them first).
@@ -80,7 +91,79 @@ bool existsAt(const QByteArray &path)
 
 const QByteArray kBrokenName = "caf\xe9.txt"; // Latin-1 é: not valid UTF-8
 
+// Items named by single letters, for the click rules: "bd" is {b, d}.
+QSet<QString> letters(const QString &names)
+{
+    QSet<QString> items;
+    for (QChar name : names)
+        items.insert(QString(name));
+    return items;
+}
+
+// The four content views, as the pane shows them.
+enum class ContentView { list, icons, columns, retro };
+
+const std::pair<ContentView, const char *> kContentViews[] = {{ContentView::list, "list"},
+                                                              {ContentView::icons, "icons"},
+                                                              {ContentView::columns, "columns"},
+                                                              {ContentView::retro, "retro"}};
+
+// The content view a pane view shows for `kind`, and the view's model.
+QAbstractItemView *contentView(PaneView &view, ContentView kind)
+{
+    switch (kind) {
+    case ContentView::list:
+        return view.listView();
+    case ContentView::icons:
+        return view.findChild<PaneIconsView *>();
+    case ContentView::columns:
+        return view.findChild<ColumnsView *>()->columns().first();
+    case ContentView::retro:
+        return view.findChild<RetroListView *>();
+    }
+    return nullptr;
+}
+
+// Makes the pane show `kind` and waits for its rows: the home folder's Downloads and `files`.
+QAbstractItemView *
+showContent(PaneView &view, ControllerFixture &fixture, ContentView kind, int files)
+{
+    fixture.chooseRetroTheme(kind == ContentView::retro);
+    fixture.state().left().setViewMode(kind == ContentView::icons     ? ViewMode::icons
+                                       : kind == ContentView::columns ? ViewMode::columns
+                                                                      : ViewMode::list);
+    QAbstractItemView *shown = contentView(view, kind);
+    if (!QTest::qWaitFor(
+            [&] { return shown->isVisible() && shown->model()->rowCount() == files + 1; }))
+        return nullptr;
+    return shown;
+}
+
+// One press of the mouse in a click case: the item's name (empty: beside the items).
+struct Press
+{
+    QString item;
+    Qt::MouseButton button = Qt::LeftButton;
+    Qt::KeyboardModifiers modifiers = {};
+    bool twice = false;
+};
+
+// Expected in the list, the icon grid, the column browser and the retro list.
+using PerView = std::array<QStringList, 4>;
+PerView allViews(const QStringList &names)
+{
+    return {names, names, names, names};
+}
+
 } // namespace
+
+Q_DECLARE_METATYPE(Press)
+Q_DECLARE_METATYPE(PerView)
+Q_DECLARE_METATYPE(ContentView)
+Q_DECLARE_METATYPE(ClickRules::Style)
+Q_DECLARE_METATYPE(ClickRules::Click)
+
+namespace {} // namespace
 
 class PaneViewTest : public QObject
 {
@@ -104,6 +187,15 @@ private slots:
     void treeModeShowsDepths();
     void statusCountsWhatTheFilterShows_data();
     void statusCountsWhatTheFilterShows();
+    void clickRules_data();
+    void clickRules();
+    void clicksInEveryView_data();
+    void clicksInEveryView();
+    void viewsLeaveCommandKeysToTheController_data();
+    void viewsLeaveCommandKeysToTheController();
+    void tableExtendsItsSelectionWithShiftArrows();
+    void dropsIntoEveryView_data();
+    void dropsIntoEveryView();
 };
 
 void PaneViewTest::viewModeShowsItsView_data()
@@ -354,7 +446,7 @@ void PaneViewTest::dropIntoItselfIsRefused()
     shown.pane().navigate(home(QStringLiteral("q/inner")));
     QMimeData data;
     data.setUrls({PathCodec::fileUrl(home(QStringLiteral("q")))});
-    QVERIFY(dropOnto(shown.list(), data, Qt::NoModifier));
+    QCOMPARE(dropOnto(shown.list(), data, Qt::NoModifier), Qt::MoveAction);
     QCOMPARE(shown.fixture.state().errorMessage(),
              QStringLiteral("„q“ kann nicht in sich selbst abgelegt werden."));
     QVERIFY(QDir(home(QStringLiteral("q/inner"))).exists());
@@ -466,6 +558,368 @@ void PaneViewTest::statusCountsWhatTheFilterShows()
     QCOMPARE(shown.view.findChild<QLabel *>(QStringLiteral("statusLine"))->text(), status);
     // The hidden items stay selected: the commands still act on them.
     QCOMPARE(shown.pane().selection(), selected);
+}
+
+void PaneViewTest::clickRules_data()
+{
+    using ClickRules::Kind;
+    using ClickRules::Style;
+    QTest::addColumn<Style>("style");
+    QTest::addColumn<QString>("selected");
+    QTest::addColumn<QString>("anchor");
+    QTest::addColumn<ClickRules::Click>("click");
+    QTest::addColumn<QString>("after"); // "=": left as it is
+    QTest::addColumn<bool>("waits");
+    QTest::addColumn<QString>("opened");
+    const auto press = [](int row, bool ctrl = false, bool shift = false) {
+        return ClickRules::Click{Kind::press, row, ctrl, shift};
+    };
+    // The items are a to e in that order.
+    QTest::newRow("plain selects alone") << Style::table << "ab"
+                                         << "" << press(2) << "c" << false << "";
+    QTest::newRow("plain on a selected item waits for the release")
+        << Style::grid << "abc"
+        << "" << press(1) << "=" << true << "";
+    QTest::newRow("the release then selects it alone")
+        << Style::grid << "abc"
+        << "" << ClickRules::Click{Kind::release, 1} << "b" << false << "";
+    QTest::newRow("ctrl adds") << Style::table << "a"
+                               << "a" << press(2, true) << "ac" << false << "";
+    QTest::newRow("ctrl removes") << Style::retro << "ac"
+                                  << "a" << press(2, true) << "a" << false << "";
+    QTest::newRow("table: shift ranges from the anchor")
+        << Style::table << "bd"
+        << "b" << press(4, false, true) << "bcde" << false << "";
+    QTest::newRow("table: shift upwards") << Style::table << "d"
+                                          << "d" << press(1, false, true) << "bcd" << false << "";
+    QTest::newRow("table: shift without an anchor acts plain")
+        << Style::table << "b"
+        << "" << press(3, false, true) << "d" << false << "";
+    QTest::newRow("retro: shift ranges from the last selected")
+        << Style::retro << "bd"
+        << "b" << press(4, false, true) << "de" << false << "";
+    QTest::newRow("retro: shift without a selection acts plain")
+        << Style::retro << ""
+        << "" << press(2, false, true) << "c" << false << "";
+    QTest::newRow("grid: shift adds, no range")
+        << Style::grid << "a"
+        << "a" << press(3, false, true) << "ad" << false << "";
+    QTest::newRow("column: modifiers select alone")
+        << Style::column << "a"
+        << "a" << press(3, true, true) << "d" << false << "";
+    QTest::newRow("beside the items clears") << Style::grid << "ab"
+                                             << "" << press(-1) << "" << false << "";
+    QTest::newRow("ctrl beside the items keeps") << Style::table << "ab"
+                                                 << "" << press(-1, true) << "=" << false << "";
+    QTest::newRow("column: beside the entries keeps") << Style::column << "a"
+                                                      << "" << press(-1) << "=" << false << "";
+    for (Style style : {Style::table, Style::retro, Style::grid, Style::column}) {
+        const QByteArray name = QByteArray::number(int(style));
+        QTest::addRow("%s: secondary on an unselected item keeps", name.constData())
+            << style << "ab"
+            << "a" << ClickRules::Click{Kind::secondary, 3} << "=" << false << "";
+        QTest::addRow("%s: secondary on a selected item keeps", name.constData())
+            << style << "ab"
+            << "a" << ClickRules::Click{Kind::secondary, 1, true} << "=" << false << "";
+        QTest::addRow("%s: double click opens the selection it hits", name.constData())
+            << style << "ab"
+            << "" << ClickRules::Click{Kind::doubleClick, 1} << "=" << false << "ab";
+    }
+    QTest::newRow("double click outside the selection opens the item")
+        << Style::table << "ab"
+        << "" << ClickRules::Click{Kind::doubleClick, 4} << "=" << false << "e";
+    QTest::newRow("double click beside the items opens nothing")
+        << Style::table << "ab"
+        << "" << ClickRules::Click{Kind::doubleClick, -1} << "=" << false << "";
+}
+
+// The click rules alone, without a widget.
+void PaneViewTest::clickRules()
+{
+    QFETCH(ClickRules::Style, style);
+    QFETCH(QString, selected);
+    QFETCH(QString, anchor);
+    QFETCH(ClickRules::Click, click);
+    QFETCH(QString, after);
+    QFETCH(bool, waits);
+    QFETCH(QString, opened);
+    const ClickRules::Before before{{"a", "b", "c", "d", "e"}, letters(selected), anchor};
+    const ClickRules::Outcome outcome = ClickRules::outcome(style, before, click);
+    QCOMPARE(outcome.selection.value_or(before.selection),
+             after == QLatin1String("=") ? before.selection : letters(after));
+    QCOMPARE(outcome.selection.has_value(), after != QLatin1String("="));
+    QCOMPARE(outcome.waitsForRelease, waits);
+    QCOMPARE(outcome.open, letters(opened));
+}
+
+void PaneViewTest::clicksInEveryView_data()
+{
+    QTest::addColumn<ContentView>("kind");
+    QTest::addColumn<QStringList>("before");
+    QTest::addColumn<QList<Press>>("presses");
+    QTest::addColumn<QStringList>("after");
+    // What the secondary click's menu is for: "folder" (the pane's folder), item names, or
+    // "none" for no menu; empty when no menu is asked for.
+    QTest::addColumn<QStringList>("menu");
+    QTest::addColumn<QStringList>("opened");
+
+    struct Case
+    {
+        const char *name;
+        QStringList before;
+        QList<Press> presses;
+        PerView after; // list, icons, columns, retro
+        PerView menu;
+        QStringList opened;
+    };
+    const Qt::KeyboardModifiers ctrl = Qt::ControlModifier;
+    const Qt::KeyboardModifiers shift = Qt::ShiftModifier;
+    const QStringList ab{"a.txt", "b.txt"};
+    const QList<Case> cases{
+        {"plain click selects alone", ab, {{"c.txt"}}, allViews({"c.txt"}), {}, {}},
+        {"plain click in the selection selects alone",
+         {"a.txt", "b.txt", "c.txt"},
+         {{"b.txt"}},
+         allViews({"b.txt"}),
+         {},
+         {}},
+        {"ctrl toggles",
+         {"a.txt", "c.txt"},
+         {{"c.txt", Qt::LeftButton, ctrl}, {"d.txt", Qt::LeftButton, ctrl}},
+         {QStringList{"a.txt", "d.txt"}, {"a.txt", "d.txt"}, {"d.txt"}, {"a.txt", "d.txt"}},
+         {},
+         {}},
+        {"shift",
+         {},
+         {{"b.txt"}, {"d.txt", Qt::LeftButton, shift}},
+         {QStringList{"b.txt", "c.txt", "d.txt"},
+          {"b.txt", "d.txt"},
+          {"d.txt"},
+          {"b.txt", "c.txt", "d.txt"}},
+         {},
+         {}},
+        {"shift from the anchor",
+         {},
+         {{"d.txt"}, {"b.txt", Qt::LeftButton, ctrl}, {"e.txt", Qt::LeftButton, shift}},
+         {QStringList{"b.txt", "c.txt", "d.txt", "e.txt"},
+          {"b.txt", "d.txt", "e.txt"},
+          {"e.txt"},
+          {"d.txt", "e.txt"}},
+         {},
+         {}},
+        {"beside the items", ab, {{""}}, {QStringList{}, {}, ab, {}}, {}, {}},
+        {"ctrl beside the items", ab, {{"", Qt::LeftButton, ctrl}}, allViews(ab), {}, {}},
+        {"secondary on an unselected item",
+         ab,
+         {{"c.txt", Qt::RightButton}},
+         allViews(ab),
+         allViews({"c.txt"}),
+         {}},
+        {"secondary on a selected item",
+         ab,
+         {{"b.txt", Qt::RightButton}},
+         allViews(ab),
+         allViews(ab),
+         {}},
+        {"secondary beside the items",
+         ab,
+         {{"", Qt::RightButton}},
+         allViews(ab),
+         {QStringList{"folder"}, {"folder"}, {"none"}, {"folder"}},
+         {}},
+        {"double click opens",
+         {},
+         {{"c.txt", Qt::LeftButton, {}, true}},
+         allViews({"c.txt"}),
+         {},
+         {"c.txt"}},
+    };
+    for (const Case &click : cases) {
+        for (const auto &[kind, viewName] : kContentViews) {
+            QTest::addRow("%s: %s", viewName, click.name)
+                << kind << click.before << click.presses << click.after[int(kind)]
+                << click.menu[int(kind)] << click.opened;
+        }
+    }
+}
+
+// Real presses, as the window system sends them, through the window onto the view's viewport.
+void PaneViewTest::clicksInEveryView()
+{
+    QFETCH(ContentView, kind);
+    QFETCH(QStringList, before);
+    QFETCH(QList<Press>, presses);
+    QFETCH(QStringList, after);
+    QFETCH(QStringList, menu);
+    QFETCH(QStringList, opened);
+    for (const char *name : {"a.txt", "b.txt", "c.txt", "d.txt", "e.txt"})
+        writeFile(home(QString::fromLatin1(name)));
+    ShownPane shown;
+    QAbstractItemView *view = showContent(shown.view, shown.fixture, kind, 5);
+    QVERIFY(view);
+    shown.pane().setSelection(inHome(before));
+    QGuiApplication::clipboard()->clear();
+
+    QWindow *window = shown.view.windowHandle();
+    QWidget *viewport = view->viewport();
+    for (const Press &press : presses) {
+        const auto *model = static_cast<const PaneTableModel *>(view->model());
+        const QPoint at =
+            press.item.isEmpty()
+                ? QPoint(10, viewport->height() - 5)
+                : view->visualRect(model->index(model->rowOf(home(press.item)), 0)).center();
+        const QPoint inWindow = viewport->mapTo(&shown.view, at);
+        if (press.twice)
+            QTest::mouseDClick(window, press.button, press.modifiers, inWindow);
+        else
+            QTest::mouseClick(window, press.button, press.modifiers, inWindow);
+    }
+    QCOMPARE(shown.pane().selection(), inHome(after));
+    // The view draws the pane's selection; a column draws only the entry of its path.
+    QStringList drawn;
+    for (const QModelIndex &index : view->selectionModel()->selectedIndexes()) {
+        if (index.column() == 0)
+            drawn << index.data().toString();
+    }
+    drawn.sort();
+    if (kind != ContentView::columns)
+        QCOMPARE(drawn, after);
+
+    auto *shownMenu = shown.view.findChild<ItemContextMenu *>();
+    QCOMPARE(shownMenu != nullptr, !menu.isEmpty() && menu != QStringList{"none"});
+    if (shownMenu) {
+        QStringList entries;
+        for (const QAction *action : shownMenu->actions())
+            entries << action->text();
+        if (menu == QStringList{"folder"}) {
+            QVERIFY(entries.contains(QStringLiteral("Neuer Ordner")));
+        } else {
+            for (QAction *action : shownMenu->actions()) {
+                if (action->text() == QStringLiteral("Pfad kopieren"))
+                    action->trigger();
+            }
+            QStringList paths(inHome(menu).cbegin(), inHome(menu).cend());
+            paths.sort();
+            QCOMPARE(QGuiApplication::clipboard()->text(), paths.join(QLatin1Char('\n')));
+        }
+        shownMenu->close();
+    }
+    QList<DesktopCall> calls;
+    for (const QString &name : opened)
+        calls.append({DesktopCall::Kind::open, {home(name)}, {}});
+    QCOMPARE(shown.fixture.desktop.calls, calls);
+}
+
+void PaneViewTest::viewsLeaveCommandKeysToTheController_data()
+{
+    QTest::addColumn<ContentView>("kind");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+    QTest::addColumn<QString>("after"); // the selection after the press
+    const Qt::KeyboardModifiers none;
+    for (const auto &[kind, name] : kContentViews) {
+        QTest::addRow("%s: Ctrl+C", name)
+            << kind << int(Qt::Key_C) << Qt::KeyboardModifiers(Qt::ControlModifier) << "b.txt";
+        QTest::addRow("%s: Ctrl+V", name)
+            << kind << int(Qt::Key_V) << Qt::KeyboardModifiers(Qt::ControlModifier) << "b.txt";
+        QTest::addRow("%s: Return", name) << kind << int(Qt::Key_Return) << none << "b.txt";
+        QTest::addRow("%s: F2", name) << kind << int(Qt::Key_F2) << none << "b.txt";
+        // Only the table moves its own cursor.
+        QTest::addRow("%s: Down", name)
+            << kind << int(Qt::Key_Down) << none << (kind == ContentView::list ? "c.txt" : "b.txt");
+    }
+}
+
+// Without the controller's key dispatch, a view does nothing with a command key: no view copies,
+// pastes, opens or renames by itself. Only the table's cursor keys are the table's.
+void PaneViewTest::viewsLeaveCommandKeysToTheController()
+{
+    QFETCH(ContentView, kind);
+    QFETCH(int, key);
+    QFETCH(Qt::KeyboardModifiers, modifiers);
+    QFETCH(QString, after);
+    for (const char *name : {"a.txt", "b.txt", "c.txt"})
+        writeFile(home(QString::fromLatin1(name)));
+    writeFile(home(QStringLiteral("Downloads/pasted.txt")));
+    ShownPane shown;
+    QAbstractItemView *view = showContent(shown.view, shown.fixture, kind, 3);
+    QVERIFY(view);
+    const auto *model = static_cast<const PaneTableModel *>(view->model());
+    const QPoint onB = view->visualRect(model->index(model->rowOf(home("b.txt")), 0)).center();
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, onB);
+    QCOMPARE(shown.pane().selection(), inHome({"b.txt"}));
+    auto *clipboard = new QMimeData;
+    clipboard->setUrls({PathCodec::fileUrl(home("Downloads/pasted.txt"))});
+    QGuiApplication::clipboard()->setMimeData(clipboard);
+
+    view->setFocus();
+    QTest::keyClick(view, Qt::Key(key), modifiers);
+    QCOMPARE(shown.pane().selection(), inHome({after}));
+    QCOMPARE(QGuiApplication::clipboard()->mimeData()->urls(),
+             QList<QUrl>{PathCodec::fileUrl(home("Downloads/pasted.txt"))});
+    QVERIFY(!QFile::exists(home("pasted.txt")));
+    QCOMPARE(shown.pane().url(), home());
+    QVERIFY(!shown.pane().isRenaming());
+    QVERIFY(shown.fixture.desktop.calls.isEmpty());
+}
+
+// The table's own cursor keys select as a table does: Shift extends from the clicked row, and a
+// Shift click after a plain Down ranges from the row Down chose.
+void PaneViewTest::tableExtendsItsSelectionWithShiftArrows()
+{
+    for (const char *name : {"a.txt", "b.txt", "c.txt", "d.txt", "e.txt"})
+        writeFile(home(QString::fromLatin1(name)));
+    ShownPane shown;
+    PaneListView &list = shown.list();
+    const auto centreOf = [&](const QString &name) {
+        return list.visualRect(shown.nameIndexOf(name)).center();
+    };
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, centreOf("b.txt"));
+    list.setFocus();
+    QTest::keyClick(&list, Qt::Key_Down, Qt::ShiftModifier);
+    QTest::keyClick(&list, Qt::Key_Down, Qt::ShiftModifier);
+    QCOMPARE(shown.pane().selection(), inHome({"b.txt", "c.txt", "d.txt"}));
+    QTest::keyClick(&list, Qt::Key_Up);
+    QCOMPARE(shown.pane().selection(), inHome({"c.txt"}));
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, Qt::ShiftModifier, centreOf("e.txt"));
+    QCOMPARE(shown.pane().selection(), inHome({"c.txt", "d.txt", "e.txt"}));
+}
+
+void PaneViewTest::dropsIntoEveryView_data()
+{
+    QTest::addColumn<ContentView>("kind");
+    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+    QTest::addColumn<bool>("copied");
+    for (const auto &[kind, name] : kContentViews) {
+        QTest::addRow("%s: moves", name) << kind << Qt::KeyboardModifiers() << false;
+        QTest::addRow("%s: Alt copies", name)
+            << kind << Qt::KeyboardModifiers(Qt::AltModifier) << true;
+    }
+}
+
+// Files dropped onto any view go into the pane's folder; those already there stay where they are.
+void PaneViewTest::dropsIntoEveryView()
+{
+    QFETCH(ContentView, kind);
+    QFETCH(Qt::KeyboardModifiers, modifiers);
+    QFETCH(bool, copied);
+    writeFile(home(QStringLiteral("here.txt")));
+    writeFile(home(QStringLiteral("Downloads/dropped.txt")));
+    ShownPane shown;
+    shown.fixture.preferences.setValue(Pref::confirmCopyMove, false);
+    QAbstractItemView *view = showContent(shown.view, shown.fixture, kind, 1);
+    QVERIFY(view);
+    QVERIFY(view->viewport()->acceptDrops());
+    QMimeData data;
+    data.setUrls(
+        {PathCodec::fileUrl(home("Downloads/dropped.txt")), PathCodec::fileUrl(home("here.txt"))});
+    QCOMPARE(dropOnto(*view, data, modifiers), copied ? Qt::CopyAction : Qt::MoveAction);
+    QTRY_VERIFY(QFile::exists(home("dropped.txt")));
+    QTRY_VERIFY(!shown.fixture.state().transfers().active());
+    QCOMPARE(QFile::exists(home("Downloads/dropped.txt")), copied);
+    QVERIFY(QFile::exists(home("here.txt")));
+    QVERIFY2(shown.fixture.state().errorMessage().isNull(),
+             qPrintable(shown.fixture.state().errorMessage()));
 }
 
 BIVANE_GUI_TEST_MAIN(PaneViewTest)

@@ -13,6 +13,7 @@
 #include "windowat.h"
 
 #include <QAbstractButton>
+#include <QHeaderView>
 #include <QLabel>
 #include <QTest>
 #include <QToolButton>
@@ -48,7 +49,16 @@ struct RetroPane
     {
         QTest::mouseClick(list().viewport(), Qt::LeftButton, modifiers, pointOf(row));
     }
-    QString title(RetroListView::Column column) { return list().titleButton(column)->text(); }
+    QString title(RetroListView::Column column) { return list().titleText(column); }
+    void clickTitle(RetroListView::Column column)
+    {
+        QHeaderView *header = list().horizontalHeader();
+        const int section = RetroListView::sectionOf(column);
+        QTest::mouseClick(header->viewport(),
+                          Qt::LeftButton,
+                          {},
+                          QPoint(header->sectionViewportPosition(section) + 10, 5));
+    }
 
     ControllerFixture fixture;
     PaneView view;
@@ -74,11 +84,11 @@ private slots:
     void presetShowsListAndBar();
     void keyLabelsFitOrEndInEllipsis_data() { presetShowsListAndBar_data(); }
     void keyLabelsFitOrEndInEllipsis();
-    void clicksSelectLikeTheSelection_data();
-    void clicksSelectLikeTheSelection();
     void titlesSortAndShowDirection();
     void treeRowsAndOpening();
     void desktopPresetKeepsSelection();
+    void narrowPaneDropsDateThenSize_data();
+    void narrowPaneDropsDateThenSize();
     void keysRunTheirActions_data();
     void keysRunTheirActions();
     void headerArrowsFollowTheme();
@@ -171,41 +181,6 @@ void RetroTest::presetShowsListAndBar()
     QCOMPARE(sidebarImage.pixelColor(title.left() + 2, title.center().y()), colors.background);
 }
 
-void RetroTest::clicksSelectLikeTheSelection_data()
-{
-    // Rows are item1 to item9; each click is a row and its modifier.
-    QTest::addColumn<QList<int>>("rows");
-    QTest::addColumn<QList<int>>("modifiers");
-    QTest::addColumn<QList<int>>("selected");
-    const int none = Qt::NoModifier;
-    const int ctrl = Qt::ControlModifier;
-    const int shift = Qt::ShiftModifier;
-    QTest::newRow("plain click replaces") << QList{2, 5} << QList{none, none} << QList{5};
-    QTest::newRow("ctrl adds and removes") << QList{2, 5, 2} << QList{none, ctrl, ctrl} << QList{5};
-    QTest::newRow("shift ranges from the last selected")
-        << QList{2, 5, 8} << QList{none, ctrl, shift} << QList{5, 6, 7, 8};
-    QTest::newRow("shift ranges upwards")
-        << QList{7, 3} << QList{none, shift} << QList{3, 4, 5, 6, 7};
-    QTest::newRow("shift without selection acts plain") << QList{4} << QList{shift} << QList{4};
-}
-
-void RetroTest::clicksSelectLikeTheSelection()
-{
-    QFETCH(QList<int>, rows);
-    QFETCH(QList<int>, modifiers);
-    QFETCH(QList<int>, selected);
-    for (int n = 1; n <= 9; ++n)
-        writeFile(home(QStringLiteral("item%1").arg(n)));
-    RetroPane shown;
-    for (qsizetype click = 0; click < rows.size(); ++click)
-        shown.click(shown.rowOf(QStringLiteral("item%1").arg(rows[click])),
-                    Qt::KeyboardModifiers(modifiers[click]));
-    QSet<QString> expected;
-    for (int n : selected)
-        expected.insert(home(QStringLiteral("item%1").arg(n)));
-    QCOMPARE(shown.pane().selection(), expected);
-}
-
 void RetroTest::titlesSortAndShowDirection()
 {
     writeFile(home(QStringLiteral("old.txt")));
@@ -220,17 +195,17 @@ void RetroTest::titlesSortAndShowDirection()
     using Column = RetroListView::Column;
     QCOMPARE(shown.title(Column::name), QStringLiteral("Name ▲"));
 
-    shown.list().titleButton(Column::date)->click();
+    shown.clickTitle(Column::date);
     QCOMPARE(shown.pane().sortOrder(), (SortOrder{{FileColumn::modified, Qt::AscendingOrder}}));
     QCOMPARE(shown.title(Column::date), QStringLiteral("Datum ▲"));
     QCOMPARE(shown.title(Column::name), QStringLiteral("Name"));
     QVERIFY(shown.rowOf(QStringLiteral("old.txt")) < shown.rowOf(QStringLiteral("new.txt")));
 
-    shown.list().titleButton(Column::date)->click();
+    shown.clickTitle(Column::date);
     QCOMPARE(shown.title(Column::date), QStringLiteral("Datum ▼"));
     QVERIFY(shown.rowOf(QStringLiteral("old.txt")) > shown.rowOf(QStringLiteral("new.txt")));
 
-    shown.list().titleButton(Column::name)->click();
+    shown.clickTitle(Column::name);
     QCOMPARE(shown.pane().sortOrder(), (SortOrder{{FileColumn::name, Qt::AscendingOrder}}));
     QCOMPARE(shown.title(Column::name), QStringLiteral("Name ▲"));
     QCOMPARE(shown.title(Column::date), QStringLiteral("Datum"));
@@ -268,6 +243,46 @@ void RetroTest::treeRowsAndOpening()
     QCOMPARE(shown.pane().url(), home(QStringLiteral("A")));
     QTest::mouseDClick(shown.list().parentRow(), Qt::LeftButton);
     QCOMPARE(shown.pane().url(), home());
+}
+
+void RetroTest::narrowPaneDropsDateThenSize_data()
+{
+    QTest::addColumn<int>("width");
+    QTest::addColumn<QStringList>("titles");
+    QTest::newRow("wide") << 900 << QStringList{"Name ▲", "Größe", "Datum"};
+    QTest::newRow("narrow") << 250 << QStringList{"Name ▲", "Größe"};
+    QTest::newRow("narrowest") << 120 << QStringList{"Name ▲"};
+}
+
+// In a narrow pane the date, then the size give way; the name keeps at least ten characters.
+void RetroTest::narrowPaneDropsDateThenSize()
+{
+    QFETCH(int, width);
+    QFETCH(QStringList, titles);
+    writeFile(home(QStringLiteral("notes.txt")), "12345");
+    RetroPane shown;
+    shown.view.resize(width, 400);
+    RetroListView &list = shown.list();
+    QHeaderView *header = list.horizontalHeader();
+    QStringList shownTitles;
+    QTRY_VERIFY(header->isSectionHidden(RetroListView::sectionOf(RetroListView::Column::date)) ==
+                (titles.size() < 3));
+    for (RetroListView::Column column :
+         {RetroListView::Column::name, RetroListView::Column::size, RetroListView::Column::date}) {
+        if (!header->isSectionHidden(RetroListView::sectionOf(column)))
+            shownTitles << list.titleText(column);
+    }
+    QCOMPARE(shownTitles, titles);
+    // The shown cells fill the line, and the name has room for ten characters or all there is.
+    int cells = 0;
+    for (int section = 0; section < header->count(); ++section) {
+        if (!header->isSectionHidden(section))
+            cells += header->sectionSize(section);
+    }
+    QCOMPARE(cells, list.viewport()->width());
+    if (titles.size() > 1)
+        QVERIFY(header->sectionSize(RetroListView::sectionOf(RetroListView::Column::name)) >=
+                RetroListView::kNameLeastCharacters * list.fontMetrics().averageCharWidth());
 }
 
 void RetroTest::desktopPresetKeepsSelection()

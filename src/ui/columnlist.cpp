@@ -6,23 +6,20 @@
 #include "platform/pathcodec.h"
 #include "ui/fileicons.h"
 #include "ui/itemcontextmenu.h"
+#include "ui/paneitemdelegate.h"
+#include "ui/panetablemodel.h"
 #include "ui/symbolicons.h"
+#include "ui/viewbehaviour.h"
 
-#include <QApplication>
-#include <QKeyEvent>
-#include <QMimeData>
 #include <QPainter>
 #include <QScopedValueRollback>
 #include <QScrollBar>
-#include <QStyledItemDelegate>
 
 namespace {
 
 constexpr int kRowPadding = 6;
 constexpr int kChevronSize = 12;
 constexpr int kChevronMargin = 6;
-
-enum Role { IsFolderRole = Qt::UserRole + 1 };
 
 // `icon` as a silhouette in `color`, for marks that take the theme's colours.
 QPixmap tinted(const QIcon &icon, int size, qreal pixelRatio, const QColor &color)
@@ -36,88 +33,12 @@ QPixmap tinted(const QIcon &icon, int size, qreal pixelRatio, const QColor &colo
 
 } // namespace
 
-// The column's entries. Every cell is read from the item's fields, so painting a row of a huge
-// folder never touches the file system.
-class ColumnList::Model : public QAbstractListModel
-{
-public:
-    using QAbstractListModel::QAbstractListModel;
-
-    void setItems(const QList<FileItem> &items)
-    {
-        beginResetModel();
-        m_items = items;
-        endResetModel();
-    }
-
-    const FileItem &itemAt(int row) const { return m_items.at(row); }
-
-    int rowOf(const QString &url) const
-    {
-        for (qsizetype row = 0; !url.isEmpty() && row < m_items.size(); ++row) {
-            if (m_items[row].url == url)
-                return int(row);
-        }
-        return -1;
-    }
-
-    int rowCount(const QModelIndex &parent = {}) const override
-    {
-        return parent.isValid() ? 0 : int(m_items.size());
-    }
-
-    QVariant data(const QModelIndex &index, int role) const override
-    {
-        if (!index.isValid() || index.row() >= m_items.size())
-            return {};
-        const FileItem &item = m_items[index.row()];
-        switch (role) {
-        case Qt::DisplayRole:
-            return PathCodec::displayText(item.name);
-        case Qt::DecorationRole:
-            return FileIcons::forItem(item);
-        case IsFolderRole:
-            return item.isDirectory;
-        default:
-            return {};
-        }
-    }
-
-    Qt::ItemFlags flags(const QModelIndex &index) const override
-    {
-        return QAbstractListModel::flags(index) | Qt::ItemIsDragEnabled;
-    }
-
-    QStringList mimeTypes() const override { return {QStringLiteral("text/uri-list")}; }
-
-    // The entries' file URLs, percent-encoded from the exact bytes of their paths.
-    QMimeData *mimeData(const QModelIndexList &indexes) const override
-    {
-        QList<QUrl> urls;
-        for (const QModelIndex &index : indexes) {
-            if (index.isValid() && index.row() < m_items.size())
-                urls.append(PathCodec::fileUrl(m_items[index.row()].url));
-        }
-        auto *data = new QMimeData;
-        data->setUrls(urls);
-        return data;
-    }
-
-    Qt::DropActions supportedDragActions() const override
-    {
-        return Qt::CopyAction | Qt::MoveAction;
-    }
-
-private:
-    QList<FileItem> m_items;
-};
-
 // Icon and name as any list row, without a focus rectangle, and a chevron at the end of folder
 // rows.
-class ColumnList::Delegate : public QStyledItemDelegate
+class ColumnList::Delegate : public PaneItemDelegate
 {
 public:
-    using QStyledItemDelegate::QStyledItemDelegate;
+    using PaneItemDelegate::PaneItemDelegate;
 
     void setChevronColor(const QColor &color)
     {
@@ -127,7 +48,7 @@ public:
 
     QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override
     {
-        const QSize size = QStyledItemDelegate::sizeHint(option, index);
+        const QSize size = PaneItemDelegate::sizeHint(option, index);
         const int height = std::max(kIconSize, option.fontMetrics.height()) + kRowPadding;
         return {size.width(), std::max(size.height(), height)};
     }
@@ -138,19 +59,13 @@ public:
     {
         QStyleOptionViewItem row = option;
         row.state &= ~QStyle::State_HasFocus;
-        if (!index.data(IsFolderRole).toBool()) {
-            QStyledItemDelegate::paint(painter, row, index);
+        if (!index.data(PaneTableModel::IsFolderRole).toBool()) {
+            PaneItemDelegate::paint(painter, row, index);
             return;
         }
-        // The row's background spans the whole width; the name ends before the chevron.
-        QStyleOptionViewItem background = row;
-        initStyleOption(&background, index);
-        const QWidget *widget = option.widget;
-        QStyle *style = widget ? widget->style() : QApplication::style();
-        style->drawPrimitive(QStyle::PE_PanelItemViewItem, &background, painter, widget);
-        QStyleOptionViewItem content = row;
-        content.rect.setRight(row.rect.right() - kChevronSize - 2 * kChevronMargin);
-        QStyledItemDelegate::paint(painter, content, index);
+        // The name ends before the chevron.
+        paintIn(
+            painter, row, index, row.rect.adjusted(0, 0, -kChevronSize - 2 * kChevronMargin, 0));
 
         const bool selected = option.state & QStyle::State_Selected;
         const QColor color = selected || !m_color.isValid()
@@ -191,7 +106,7 @@ ColumnList::ColumnList(BivaneState &state,
     , m_pane(pane)
     , m_folder(folder)
     , m_columnIndex(columnIndex)
-    , m_model(new Model(this))
+    , m_model(new PaneTableModel(this))
     , m_delegate(new Delegate(this))
 {
     setModel(m_model);
@@ -201,25 +116,23 @@ ColumnList::ColumnList(BivaneState &state,
     setAttribute(Qt::WA_MacShowFocusRect, false);
     setSelectionMode(SingleSelection);
     setEditTriggers(NoEditTriggers);
-    setDragDropMode(DragOnly);
     setIconSize(QSize(kIconSize, kIconSize));
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     // Every row has the same height, which keeps a 100,000-entry column as quick as a short one.
     setUniformItemSizes(true);
 
-    connect(selectionModel(),
-            &QItemSelectionModel::selectionChanged,
-            this,
-            &ColumnList::takeUserSelection);
-    connect(this, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex &index) {
-        m_state.openSelection({urlAt(index)}, m_pane);
+    m_behaviour = new ViewBehaviour(*this, *m_model, state, pane, ClickRules::Style::column);
+    m_behaviour->setSelect([this](const QSet<QString> &selected) {
+        if (selected.isEmpty() || m_syncing)
+            return;
+        m_selected = *selected.cbegin();
+        m_pane.selectInColumn(m_selected, m_columnIndex);
+        // The browser follows the pane at its next turn; the clicked entry shows at once.
+        showSelected();
     });
-    setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(this, &QWidget::customContextMenuRequested, this, [this](QPoint at) {
-        const QModelIndex index = indexAt(at);
-        if (index.isValid())
-            ItemContextMenu::popUp(
-                m_state, m_pane, urlAt(index), *this, viewport()->mapToGlobal(at));
+    m_behaviour->setMenuBesideItems(false);
+    m_behaviour->followTheme([this](const Theme &, const Palette &colors) {
+        m_delegate->setChevronColor(colors.header);
     });
     // The pane's own folder is watched by the pane, whose reloads reach every column.
     if (m_columnIndex > 0)
@@ -232,12 +145,6 @@ void ColumnList::setSelected(const QString &url)
 {
     m_selected = url;
     showSelected();
-}
-
-void ColumnList::setSecondaryColor(const QColor &color)
-{
-    m_delegate->setChevronColor(color);
-    viewport()->update();
 }
 
 ColumnListingKey ColumnList::key() const
@@ -288,53 +195,14 @@ void ColumnList::showSelected()
     QScopedValueRollback guard(m_syncing, true);
     const int row = m_model->rowOf(m_selected);
     m_shownSelection = row < 0 ? QString() : m_selected;
-    if (row < 0) {
-        selectionModel()->clear();
-        return;
-    }
-    const QModelIndex index = m_model->index(row);
-    if (currentIndex() == index && selectionModel()->isSelected(index))
-        return; // already shown; keep where the user scrolled to
-    selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
-    scrollTo(index);
+    m_behaviour->showSelection(row < 0 ? QSet<QString>() : QSet<QString>{m_selected});
 }
 
-void ColumnList::takeUserSelection()
-{
-    if (m_syncing)
-        return;
-    const QModelIndexList selected = selectionModel()->selectedIndexes();
-    if (selected.isEmpty())
-        return;
-    m_selected = urlAt(selected.first());
-    m_pane.selectInColumn(m_selected, m_columnIndex);
-}
-
-QString ColumnList::urlAt(const QModelIndex &index) const
-{
-    return m_model->itemAt(index.row()).url;
-}
-
-// A column always shows the entry the pane's path names: a click beside the entries or a
-// Ctrl+click on the selected one takes nothing away.
+// A column always shows the entry the pane's path names: the keyboard's search selects another,
+// the mouse selects through the click rules.
 QItemSelectionModel::SelectionFlags ColumnList::selectionCommand(const QModelIndex &index,
-                                                                 const QEvent *) const
+                                                                 const QEvent *event) const
 {
-    return index.isValid() ? QItemSelectionModel::ClearAndSelect : QItemSelectionModel::NoUpdate;
-}
-
-// Only the controller moves between entries and columns; the list's own arrow handling would
-// move the selection a second time, or without the controller when it passes a press on.
-void ColumnList::keyPressEvent(QKeyEvent *event)
-{
-    switch (event->key()) {
-    case Qt::Key_Left:
-    case Qt::Key_Right:
-    case Qt::Key_Up:
-    case Qt::Key_Down:
-        event->accept();
-        return;
-    default:
-        QListView::keyPressEvent(event);
-    }
+    return index.isValid() && !isMouseEvent(event) ? QItemSelectionModel::ClearAndSelect
+                                                   : QItemSelectionModel::NoUpdate;
 }

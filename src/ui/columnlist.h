@@ -7,6 +7,8 @@
 
 class BivaneState;
 class PaneModel;
+class PaneTableModel;
+class ViewBehaviour;
 
 // One folder column of the column browser. Reads its folder itself (folders first, then by
 // name) when it is first shown and again whenever its key changes: the folder, the pane's
@@ -36,17 +38,13 @@ public:
     void setSelected(const QString &url);
     // Reads the folder again when the column is shown and its key changed since the last read.
     void refresh();
-    // The colour of the marks that tell folders apart.
-    void setSecondaryColor(const QColor &color);
 
 protected:
     void showEvent(QShowEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
     QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex &index,
                                                          const QEvent *event) const override;
 
 private:
-    class Model;
     class Delegate;
 
     ColumnListingKey key() const;
@@ -54,15 +52,14 @@ private:
     // Its folder changed: read it again now when shown, else once it is shown.
     void folderChanged();
     void showSelected();
-    void takeUserSelection();
-    QString urlAt(const QModelIndex &index) const;
 
     BivaneState &m_state;
     PaneModel &m_pane;
     const QString m_folder;
     const qsizetype m_columnIndex;
-    Model *m_model;
+    PaneTableModel *m_model;
     Delegate *m_delegate;
+    ViewBehaviour *m_behaviour;
     std::optional<ColumnListingKey> m_loadedKey;
     QString m_selected;
     QString m_shownSelection; // the entry shown selected, empty when none is

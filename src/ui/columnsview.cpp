@@ -86,7 +86,6 @@ void ColumnsView::sync()
     for (qsizetype index = kept; index < folders.size(); ++index) {
         auto *list = new ColumnList(m_state, m_pane, folders[index], index);
         auto *divider = new ThemedDivider(ThemedDivider::Orientation::vertical);
-        list->setSecondaryColor(m_secondary);
         m_row->insertWidget(int(2 * index), list);
         m_row->insertWidget(int(2 * index + 1), divider);
         // At once, not at the layout's next turn: the new column may take the keyboard below.
@@ -165,8 +164,5 @@ void ColumnsView::followTheme()
 {
     const Palette colors =
         m_themedRoot ? m_themedRoot->palette() : Theme().palette(QApplication::palette());
-    m_secondary = colors.header;
-    for (const Column &column : m_columns)
-        column.list->setSecondaryColor(m_secondary);
-    m_preview->setSecondaryColor(m_secondary);
+    m_preview->setSecondaryColor(colors.header);
 }

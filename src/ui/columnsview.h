@@ -57,6 +57,5 @@ private:
     std::vector<Column> m_columns;
     FilePreviewColumn *m_preview = nullptr;
     QPointer<ThemedRoot> m_themedRoot;
-    QColor m_secondary;
     bool m_syncPending = false;
 };

@@ -1,22 +1,16 @@
 #include "ui/paneiconsview.h"
 
-#include "controller/bivanestate.h"
 #include "model/panemodel.h"
-#include "ui/fileicons.h"
 #include "ui/iconcelldelegate.h"
-#include "ui/itemcontextmenu.h"
 #include "ui/panetablemodel.h"
+#include "ui/viewbehaviour.h"
 
-#include <QDrag>
-#include <QKeyEvent>
-#include <QScopedValueRollback>
+#include <QEvent>
 #include <QScrollBar>
 #include <QStyle>
 
 PaneIconsView::PaneIconsView(BivaneState &state, PaneModel &pane, QWidget *parent)
     : QListView(parent)
-    , m_state(state)
-    , m_pane(pane)
     , m_model(new PaneTableModel(&pane, this))
     , m_thumbnails(ThumbnailLoader::shared())
     , m_delegate(new IconCellDelegate(m_thumbnails, this))
@@ -27,7 +21,6 @@ PaneIconsView::PaneIconsView(BivaneState &state, PaneModel &pane, QWidget *paren
     setViewMode(IconMode);
     // Icon mode lets items be moved around inside the view; here they only leave it.
     setMovement(Static);
-    setDragDropMode(DragOnly);
     setFlow(LeftToRight);
     setWrapping(true);
     setResizeMode(Fixed); // the grid lays itself out again when its width changes
@@ -49,23 +42,15 @@ PaneIconsView::PaneIconsView(BivaneState &state, PaneModel &pane, QWidget *paren
     connect(&m_requestTimer, &QTimer::timeout, this, &PaneIconsView::requestThumbnails);
     connect(&m_thumbnails, &ThumbnailLoader::thumbnailReady, this, &PaneIconsView::showThumbnail);
 
-    connect(&pane, &PaneModel::selectionChanged, this, &PaneIconsView::showPaneSelection);
     connect(&pane, &PaneModel::urlChanged, this, &QAbstractItemView::scrollToTop);
     connect(m_model, &QAbstractItemModel::modelReset, this, [this] {
         m_thumbnailRows.clear();
         m_requestedRows.reset();
-        showPaneSelection();
     });
-    connect(this, &QAbstractItemView::doubleClicked, this, &PaneIconsView::openItem);
-    ItemContextMenu::attachTo(*this, m_state, m_pane);
     layOutGrid();
-    showPaneSelection();
-}
-
-void PaneIconsView::setThemeColors(const Palette &colors)
-{
-    m_delegate->setColors(colors);
-    viewport()->update();
+    auto *behaviour = new ViewBehaviour(*this, *m_model, state, pane, ClickRules::Style::grid);
+    behaviour->followTheme(
+        [this](const Theme &, const Palette &colors) { m_delegate->setColors(colors); });
 }
 
 // QListView wraps its items within the width that is left when a vertical scroll bar shows,
@@ -124,95 +109,6 @@ void PaneIconsView::hideEvent(QHideEvent *event)
     m_requestTimer.stop();
     m_requestedRows.reset();
     m_thumbnails.request(this, {});
-}
-
-void PaneIconsView::showPaneSelection()
-{
-    const QSet<QString> selected = m_pane.selection();
-    QItemSelection rows;
-    int lastRow = -1;
-    int runStart = -1;
-    for (int row = 0; !selected.isEmpty() && row <= m_model->rowCount(); ++row) {
-        const bool isSelected =
-            row < m_model->rowCount() && selected.contains(m_model->itemAt(row).url);
-        if (isSelected) {
-            lastRow = row;
-            if (runStart < 0)
-                runStart = row;
-        } else if (runStart >= 0) {
-            rows.select(m_model->index(runStart, 0), m_model->index(row - 1, 0));
-            runStart = -1;
-        }
-    }
-    selectionModel()->select(rows, QItemSelectionModel::ClearAndSelect);
-    if (lastRow >= 0 && !m_clicking)
-        scrollTo(m_model->index(lastRow, 0));
-}
-
-void PaneIconsView::mousePressEvent(QMouseEvent *event)
-{
-    // Other buttons select nothing; the secondary one opens the context menu on its own.
-    if (event->button() != Qt::LeftButton)
-        return;
-    {
-        QScopedValueRollback guard(m_clicking, true);
-        selectByClick(indexAt(event->position().toPoint()).row(), event->modifiers());
-    }
-    // The base class remembers the pressed cell, for dragging it and for the double click.
-    QListView::mousePressEvent(event);
-}
-
-// Ctrl (the Command key) toggles the item, Shift adds it (no range), a plain click selects it
-// alone; a click beside the cells clears the selection.
-void PaneIconsView::selectByClick(int row, Qt::KeyboardModifiers modifiers)
-{
-    if (row < 0) {
-        m_pane.setSelection({});
-        return;
-    }
-    const QString url = m_model->itemAt(row).url;
-    QSet<QString> selection = m_pane.selection();
-    if (modifiers & Qt::ControlModifier) {
-        if (!selection.remove(url))
-            selection.insert(url);
-    } else if (modifiers & Qt::ShiftModifier) {
-        selection.insert(url);
-    } else {
-        selection = {url};
-    }
-    m_pane.setSelection(selection);
-}
-
-void PaneIconsView::startDrag(Qt::DropActions supportedActions)
-{
-    // Each cell leaves as its own file: the one pressed.
-    const QModelIndex pressed = currentIndex();
-    if (!pressed.isValid())
-        return;
-    auto *drag = new QDrag(this);
-    drag->setMimeData(m_model->mimeData({pressed}));
-    drag->setPixmap(FileIcons::forItem(m_model->itemAt(pressed.row()))
-                        .pixmap(IconCellDelegate::kIconSize, devicePixelRatioF()));
-    drag->exec(supportedActions);
-}
-
-// Navigation is the controller's key dispatch; the grid takes only copy and paste of files.
-void PaneIconsView::keyPressEvent(QKeyEvent *event)
-{
-    if (event == QKeySequence::Copy) {
-        if (!m_pane.selection().isEmpty())
-            m_state.copyFiles(m_pane.selection());
-    } else if (event == QKeySequence::Paste) {
-        m_state.pasteFiles(m_pane);
-    } else {
-        event->ignore();
-    }
-}
-
-void PaneIconsView::openItem(const QModelIndex &index)
-{
-    m_state.openSelection(ItemContextMenu::itemsFor(m_pane, m_model->itemAt(index.row()).url),
-                          m_pane);
 }
 
 PaneIconsView::RowRange PaneIconsView::visibleRows() const

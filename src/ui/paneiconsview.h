@@ -15,7 +15,7 @@ class PaneTableModel;
 // The icon grid of a pane: one cell per visible item of the pane, in its order, in as many
 // columns of at least 92 pixels as fit, the spare width shared between them. The selection is
 // the pane's: clicks change it by the grid's rules, and the grid shows and scrolls to it.
-// Arrow keys belong to the controller's key dispatch; the grid only copies and pastes files.
+// Keys belong to the controller's key dispatch.
 // Pictures show thumbnails, made off the main thread for the rows on screen.
 class PaneIconsView : public QListView
 {
@@ -28,7 +28,6 @@ public:
 
     PaneIconsView(BivaneState &state, PaneModel &pane, QWidget *parent = nullptr);
 
-    void setThemeColors(const Palette &colors);
     int columnCount() const { return m_columns; }
     int columnWidth() const { return m_columnWidth; }
 
@@ -37,9 +36,6 @@ protected:
     void changeEvent(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void hideEvent(QHideEvent *event) override;
-    void mousePressEvent(QMouseEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
-    void startDrag(Qt::DropActions supportedActions) override;
 
 private:
     // The rows on screen (a half-open range) and the thumbnail size they are shown at.
@@ -53,15 +49,10 @@ private:
 
     int layoutWidth() const;
     void layOutGrid();
-    void showPaneSelection();
-    void selectByClick(int row, Qt::KeyboardModifiers modifiers);
-    void openItem(const QModelIndex &index);
     RowRange visibleRows() const;
     void requestThumbnails();
     void showThumbnail(const ThumbnailKey &key);
 
-    BivaneState &m_state;
-    PaneModel &m_pane;
     PaneTableModel *m_model;
     ThumbnailLoader &m_thumbnails;
     IconCellDelegate *m_delegate;
@@ -72,6 +63,4 @@ private:
     QHash<ThumbnailKey, int> m_thumbnailRows;
     std::optional<RowRange> m_requestedRows;
     QTimer m_requestTimer;
-    // A click changes the selection at the pointer: the grid must not scroll away from it.
-    bool m_clicking = false;
 };

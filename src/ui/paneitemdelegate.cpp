@@ -62,10 +62,18 @@ int PaneItemDelegate::indentOf(const QModelIndex &index)
     return index.data(PaneTableModel::DepthRole).toInt() * kIndentPerLevel + kDisclosureWidth;
 }
 
-QRect PaneItemDelegate::disclosureRect(const QStyleOptionViewItem &option, const QModelIndex &index)
+QRect PaneItemDelegate::disclosureRect(const QRect &cell, const QModelIndex &index)
 {
-    const int left = option.rect.left() + indentOf(index) - kDisclosureWidth;
-    return QRect(left, option.rect.top(), kDisclosureWidth, option.rect.height());
+    const int left = cell.left() + indentOf(index) - kDisclosureWidth;
+    return QRect(left, cell.top(), kDisclosureWidth, cell.height());
+}
+
+bool PaneItemDelegate::isOnDisclosure(const QRect &cell, const QModelIndex &index, QPoint point)
+{
+    const Disclosure disclosure = disclosureOf(index);
+    return isNameCell(index) &&
+           (disclosure == Disclosure::collapsed || disclosure == Disclosure::expanded) &&
+           disclosureRect(cell, index).contains(point);
 }
 
 void PaneItemDelegate::initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const
@@ -89,24 +97,31 @@ void PaneItemDelegate::paint(QPainter *painter,
         QStyledItemDelegate::paint(painter, option, index);
         return;
     }
-    // The row's background spans the whole cell; the content moves right by the indentation.
+    // The content moves right by the indentation.
+    paintIn(painter, option, index, option.rect.adjusted(indent, 0, 0, 0));
+    const Disclosure disclosure = disclosureOf(index);
+    if (disclosure == Disclosure::collapsed || disclosure == Disclosure::expanded) {
+        const bool selected = option.state & QStyle::State_Selected;
+        paintChevron(*painter,
+                     disclosureRect(option.rect, index),
+                     disclosure == Disclosure::expanded,
+                     option.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
+    }
+}
+
+void PaneItemDelegate::paintIn(QPainter *painter,
+                               const QStyleOptionViewItem &option,
+                               const QModelIndex &index,
+                               const QRect &content) const
+{
     QStyleOptionViewItem background = option;
     initStyleOption(&background, index);
     const QWidget *widget = option.widget;
     QStyle *style = widget ? widget->style() : QApplication::style();
     style->drawPrimitive(QStyle::PE_PanelItemViewItem, &background, painter, widget);
-
-    const Disclosure disclosure = disclosureOf(index);
-    if (disclosure == Disclosure::collapsed || disclosure == Disclosure::expanded) {
-        const bool selected = option.state & QStyle::State_Selected;
-        paintChevron(*painter,
-                     disclosureRect(option, index),
-                     disclosure == Disclosure::expanded,
-                     option.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
-    }
-    QStyleOptionViewItem content = option;
-    content.rect.setLeft(option.rect.left() + indent);
-    QStyledItemDelegate::paint(painter, content, index);
+    QStyleOptionViewItem inside = option;
+    inside.rect = content;
+    QStyledItemDelegate::paint(painter, inside, index);
 }
 
 bool PaneItemDelegate::editorEvent(QEvent *event,
@@ -116,10 +131,8 @@ bool PaneItemDelegate::editorEvent(QEvent *event,
 {
     const bool press =
         event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick;
-    const Disclosure disclosure = disclosureOf(index);
-    if (press && (disclosure == Disclosure::collapsed || disclosure == Disclosure::expanded) &&
-        disclosureRect(option, index)
-            .contains(static_cast<QMouseEvent *>(event)->position().toPoint())) {
+    if (press && isOnDisclosure(
+                     option.rect, index, static_cast<QMouseEvent *>(event)->position().toPoint())) {
         // Only the press toggles: a double click on the mark toggles once and opens nothing.
         if (event->type() == QEvent::MouseButtonPress)
             emit disclosureClicked(index);

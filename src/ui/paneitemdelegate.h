@@ -35,6 +35,8 @@ public:
 
     // Where the name cell's text starts, from the cell's left edge: indentation, disclosure slot.
     static int indentOf(const QModelIndex &index);
+    // Whether `point` is on the disclosure mark of the name cell `index` drawn at `cell`.
+    static bool isOnDisclosure(const QRect &cell, const QModelIndex &index, QPoint point);
 
 signals:
     void disclosureClicked(const QModelIndex &index);
@@ -42,6 +44,11 @@ signals:
     void renameCancelled();
 
 protected:
+    // Draws the cell's background across the whole cell, its icon and text within `content`.
+    void paintIn(QPainter *painter,
+                 const QStyleOptionViewItem &option,
+                 const QModelIndex &index,
+                 const QRect &content) const;
     void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override;
     bool editorEvent(QEvent *event,
                      QAbstractItemModel *model,
@@ -50,7 +57,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    static QRect disclosureRect(const QStyleOptionViewItem &option, const QModelIndex &index);
+    static QRect disclosureRect(const QRect &cell, const QModelIndex &index);
 
     QColor m_folder;
     QColor m_secondary;

@@ -6,10 +6,10 @@
 #include "model/panemodel.h"
 #include "platform/pathcodec.h"
 #include "platform/pathnames.h"
-#include "ui/itemcontextmenu.h"
 #include "ui/paneitemdelegate.h"
 #include "ui/panetablemodel.h"
 #include "ui/renamealert.h"
+#include "ui/viewbehaviour.h"
 
 #include <QHeaderView>
 #include <QLineEdit>
@@ -85,11 +85,11 @@ PaneListView::PaneListView(BivaneState &state, PaneModel &pane, QWidget *parent)
     , m_delegate(new PaneItemDelegate(this))
 {
     setModel(m_model);
+    m_behaviour = new ViewBehaviour(*this, *m_model, state, pane, ClickRules::Style::table);
     setItemDelegate(m_delegate);
     setSelectionBehavior(SelectRows);
     setSelectionMode(ExtendedSelection);
     setEditTriggers(NoEditTriggers);
-    setDragDropMode(DragOnly);
     setShowGrid(false);
     setWordWrap(false);
     setIconSize(QSize(PaneItemDelegate::kIconSize, PaneItemDelegate::kIconSize));
@@ -132,7 +132,6 @@ PaneListView::PaneListView(BivaneState &state, PaneModel &pane, QWidget *parent)
     connect(&pane, &PaneModel::sortOrderChanged, this, &PaneListView::showSortOrder);
     showSortOrder();
 
-    connect(&pane, &PaneModel::selectionChanged, this, &PaneListView::showPaneSelection);
     connect(m_model, &QAbstractItemModel::modelAboutToBeReset, this, [this] {
         m_resetting = true;
         // The name field goes with the rows; the keyboard stays in the table instead of moving
@@ -143,23 +142,23 @@ PaneListView::PaneListView(BivaneState &state, PaneModel &pane, QWidget *parent)
     connect(m_model, &QAbstractItemModel::modelReset, this, [this] {
         m_resetting = false;
         m_renameIndex = QPersistentModelIndex();
-        showPaneSelection();
         // The rows were replaced while a name was being edited (a reload): edit it again.
         followRenaming();
     });
-    connect(selectionModel(),
-            &QItemSelectionModel::selectionChanged,
-            this,
-            &PaneListView::takeTableSelection);
-    connect(this, &QAbstractItemView::doubleClicked, this, &PaneListView::openItems);
-    ItemContextMenu::attachTo(*this, m_state, m_pane);
+    // Only the clicks in the name cell's disclosure mark are the delegate's.
+    m_behaviour->setOwnPresses([this](const QPoint &at) {
+        const QModelIndex name = indexAt(at).siblingAtColumn(int(FileColumn::name));
+        return name.isValid() && PaneItemDelegate::isOnDisclosure(visualRect(name), name, at);
+    });
+    m_behaviour->followTheme([this](const Theme &theme, const Palette &colors) {
+        m_delegate->setColors(colors.folder, theme.isRetro() ? colors.text : colors.header);
+    });
     connect(m_delegate, &PaneItemDelegate::disclosureClicked, this, [this](const QModelIndex &i) {
         m_pane.toggleExpanded(m_model->itemAt(i.row()).url);
     });
     connect(&pane, &PaneModel::isRenamingChanged, this, &PaneListView::followRenaming);
     connect(m_delegate, &PaneItemDelegate::renameConfirmed, this, &PaneListView::confirmRename);
     connect(m_delegate, &PaneItemDelegate::renameCancelled, this, &PaneListView::cancelRename);
-    showPaneSelection();
     followRenaming();
 }
 
@@ -169,51 +168,19 @@ PaneListView::~PaneListView()
         storeColumnLayout();
 }
 
-void PaneListView::setThemeColors(const QColor &folder, const QColor &secondary)
-{
-    m_delegate->setColors(folder, secondary);
-    viewport()->update();
-}
-
 QLineEdit *PaneListView::renameField() const
 {
     return m_renameIndex.isValid() ? qobject_cast<QLineEdit *>(indexWidget(m_renameIndex))
                                    : nullptr;
 }
 
-void PaneListView::showPaneSelection()
+// The table's own selection follows the keyboard only (its cursor keys); the mouse selects
+// through the pane's click rules.
+QItemSelectionModel::SelectionFlags PaneListView::selectionCommand(const QModelIndex &index,
+                                                                   const QEvent *event) const
 {
-    if (m_syncing)
-        return;
-    QScopedValueRollback guard(m_syncing, true);
-    const QSet<QString> selected = m_pane.selection();
-    QItemSelection rows;
-    int firstRow = -1;
-    const int lastColumn = m_model->columnCount() - 1;
-    for (int row = 0; !selected.isEmpty() && row < m_model->rowCount(); ++row) {
-        if (!selected.contains(m_model->itemAt(row).url))
-            continue;
-        rows.select(m_model->index(row, 0), m_model->index(row, lastColumn));
-        if (firstRow < 0)
-            firstRow = row;
-    }
-    selectionModel()->select(rows, QItemSelectionModel::ClearAndSelect);
-    if (firstRow >= 0) {
-        selectionModel()->setCurrentIndex(m_model->index(firstRow, 0),
-                                          QItemSelectionModel::NoUpdate);
-        scrollTo(m_model->index(firstRow, 0));
-    }
-}
-
-void PaneListView::takeTableSelection()
-{
-    if (m_syncing)
-        return;
-    QScopedValueRollback guard(m_syncing, true);
-    QSet<QString> selected;
-    for (const QModelIndex &row : selectionModel()->selectedRows())
-        selected.insert(m_model->itemAt(row.row()).url);
-    m_pane.setSelection(selected);
+    return isMouseEvent(event) ? QItemSelectionModel::NoUpdate
+                               : QTableView::selectionCommand(index, event);
 }
 
 void PaneListView::showSortOrder()
@@ -533,11 +500,4 @@ void PaneListView::closeRenameField()
     closePersistentEditor(index);
     if (hadFocus)
         setFocus(Qt::OtherFocusReason);
-}
-
-void PaneListView::openItems(const QModelIndex &index)
-{
-    const QString url = m_model->itemAt(index.row()).url;
-    const QSet<QString> selection = m_pane.selection();
-    m_state.openSelection(selection.contains(url) ? selection : QSet<QString>{url}, m_pane);
 }

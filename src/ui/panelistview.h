@@ -14,6 +14,7 @@ class PaneItemDelegate;
 class PaneModel;
 class PaneTableModel;
 class QLineEdit;
+class ViewBehaviour;
 
 // The table of a pane's items. Its selection, sort order, tree expansion and rename field follow
 // the pane, its column layout follows the controller's column customisation; what the user does
@@ -30,7 +31,6 @@ public:
     PaneListView(BivaneState &state, PaneModel &pane, QWidget *parent = nullptr);
     ~PaneListView() override;
 
-    void setThemeColors(const QColor &folder, const QColor &secondary);
     // Fits the column to the widest text it shows for the pane's items. The name and the kind
     // need no fitting: they take the width the other columns leave.
     void fitColumn(FileColumn column);
@@ -41,10 +41,10 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void changeEvent(QEvent *event) override;
+    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex &index,
+                                                         const QEvent *event) const override;
 
 private:
-    void showPaneSelection();
-    void takeTableSelection();
     void showSortOrder();
     void sortBy(int section, Qt::SortOrder order);
     void applyColumnLayout();
@@ -67,16 +67,15 @@ private:
     void confirmRename();
     void cancelRename();
     void closeRenameField();
-    void openItems(const QModelIndex &index);
 
     BivaneState &m_state;
     PaneModel &m_pane;
     PaneTableModel *m_model;
     PaneItemDelegate *m_delegate;
+    ViewBehaviour *m_behaviour = nullptr;
     // The user's resizing is stored once the dragging pauses, not at every pixel.
     QTimer m_layoutStore;
     QPersistentModelIndex m_renameIndex;
-    bool m_syncing = false;
     bool m_applyingLayout = false;
     mutable std::optional<MeasuredWidths> m_measured;
     // Shown columns hidden while the pane is too narrow for them, with the widths they had.

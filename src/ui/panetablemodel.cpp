@@ -5,6 +5,7 @@
 #include "ui/fileicons.h"
 
 #include <QMimeData>
+#include <algorithm>
 
 PaneTableModel::PaneTableModel(PaneModel *pane, QObject *parent)
     : QAbstractTableModel(parent)
@@ -17,6 +18,17 @@ PaneTableModel::PaneTableModel(PaneModel *pane, QObject *parent)
     connect(pane, &PaneModel::depthsChanged, this, &PaneTableModel::refreshNameColumn);
     connect(pane, &PaneModel::expandedChanged, this, &PaneTableModel::refreshNameColumn);
     refresh();
+}
+
+PaneTableModel::PaneTableModel(QObject *parent)
+    : QAbstractTableModel(parent)
+{}
+
+void PaneTableModel::setItems(const QList<FileItem> &items)
+{
+    beginResetModel();
+    m_items = items;
+    endResetModel();
 }
 
 int PaneTableModel::rowCount(const QModelIndex &parent) const
@@ -98,11 +110,32 @@ Qt::DropActions PaneTableModel::supportedDragActions() const
 
 int PaneTableModel::rowOf(const QString &url) const
 {
-    for (qsizetype row = 0; row < m_items.size(); ++row) {
+    for (qsizetype row = 0; !url.isEmpty() && row < m_items.size(); ++row) {
         if (m_items[row].url == url)
             return int(row);
     }
     return -1;
+}
+
+QList<int> PaneTableModel::rowsOf(const QSet<QString> &urls) const
+{
+    // A few items are found by comparing paths, which mostly differ in length at once; many
+    // by looking each row up in the set.
+    constexpr qsizetype kFew = 4;
+    QList<int> rows;
+    if (urls.size() <= kFew) {
+        for (const QString &url : urls) {
+            if (const int row = rowOf(url); row >= 0)
+                rows.append(row);
+        }
+        std::sort(rows.begin(), rows.end());
+        return rows;
+    }
+    for (qsizetype row = 0; row < m_items.size(); ++row) {
+        if (urls.contains(m_items[row].url))
+            rows.append(int(row));
+    }
+    return rows;
 }
 
 void PaneTableModel::refresh()

@@ -9,9 +9,10 @@
 
 class PaneModel;
 
-// The nine list columns over a pane's visible items. Holds the pane's own list (implicitly
-// shared, so no row is copied) and reads each cell from the item's fields only: scrolling never
-// touches the file system. The pane stays the single source of truth; this model only follows it.
+// The nine list columns over a pane's visible items, or over a list of items given to it (a
+// column of the column browser). Holds the pane's own list (implicitly shared, so no row is
+// copied) and reads each cell from the item's fields only: scrolling never touches the file
+// system. The pane stays the single source of truth; this model only follows it.
 class PaneTableModel : public QAbstractTableModel
 {
     Q_OBJECT
@@ -29,6 +30,10 @@ public:
     enum class Disclosure { none, leaf, collapsed, expanded };
 
     explicit PaneTableModel(PaneModel *pane, QObject *parent = nullptr);
+    // Shows the items `setItems` gives, in their order, without a tree.
+    explicit PaneTableModel(QObject *parent = nullptr);
+
+    void setItems(const QList<FileItem> &items);
 
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;
@@ -43,6 +48,8 @@ public:
     const FileItem &itemAt(int row) const { return m_items.at(row); }
     // The row showing `url`, or -1.
     int rowOf(const QString &url) const;
+    // The rows showing `urls`, in ascending order; those not shown are left out.
+    QList<int> rowsOf(const QSet<QString> &urls) const;
     int depthAt(int row) const { return m_depths.value(m_items.at(row).url); }
 
 private:

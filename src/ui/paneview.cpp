@@ -8,6 +8,7 @@
 #include "ui/columnsview.h"
 #include "ui/elidedlabel.h"
 #include "ui/formtext.h"
+#include "ui/panedroptarget.h"
 #include "ui/paneframe.h"
 #include "ui/paneiconsview.h"
 #include "ui/panelistview.h"
@@ -18,10 +19,8 @@
 #include "ui/themedroot.h"
 
 #include <QApplication>
-#include <QDragEnterEvent>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QMimeData>
 #include <QStackedWidget>
 #include <QStyle>
 #include <QToolButton>
@@ -103,7 +102,8 @@ PaneView::PaneView(BivaneState &state, PaneModel &pane, QWidget *parent)
     layout->addWidget(new ThemedDivider(ThemedDivider::Orientation::horizontal));
     layout->addWidget(m_frame, 1);
     layout->addLayout(bottom);
-    setAcceptDrops(true);
+    // Files dropped anywhere in the pane go into its folder.
+    new PaneDropTarget(*this, state, pane);
 
     connect(m_pathBar, &PathBar::folderClicked, &pane, &PaneModel::navigate);
     for (auto changed : {&PaneModel::urlChanged,
@@ -263,8 +263,6 @@ void PaneView::followTheme()
         m_themedRoot ? m_themedRoot->palette() : theme.palette(QApplication::palette());
     const bool retro = theme.isRetro();
     const QColor secondary = retro ? colors.text : colors.header;
-    m_list->setThemeColors(colors.folder, secondary);
-    m_icons->setThemeColors(colors);
     m_frame->setLook(m_state.active() == m_side, retro, colors.activeBorder, colors.border);
     m_pathBar->showPath(m_pane.url(), theme.showIcons, secondary);
     for (QWidget *segment : m_pathBar->findChildren<QWidget *>())
@@ -296,37 +294,4 @@ void PaneView::takeClick()
 {
     if (sideOf(m_state.focusZone()) != m_side)
         m_state.focus(listZoneOf(m_side));
-}
-
-void PaneView::dragEnterEvent(QDragEnterEvent *event)
-{
-    if (event->mimeData()->hasUrls())
-        event->acceptProposedAction();
-}
-
-void PaneView::dragMoveEvent(QDragMoveEvent *event)
-{
-    if (!event->mimeData()->hasUrls())
-        return;
-    // Alt (the Option key) copies; anything else moves.
-    event->setDropAction(event->modifiers() & Qt::AltModifier ? Qt::CopyAction : Qt::MoveAction);
-    event->accept();
-}
-
-void PaneView::dropEvent(QDropEvent *event)
-{
-    const bool copy = event->modifiers() & Qt::AltModifier;
-    event->setDropAction(copy ? Qt::CopyAction : Qt::MoveAction);
-    event->accept();
-    std::optional<QStringList> paths = m_state.localFilePaths(event->mimeData()->urls());
-    if (!paths)
-        return;
-    // Items dropped onto the folder that already holds them have nowhere to go.
-    const QString folder = PathNames::standardized(m_pane.url());
-    paths->removeIf([&folder](const QString &path) {
-        return PathNames::parentFolder(PathNames::standardized(path)) == folder;
-    });
-    if (!paths->isEmpty())
-        m_state.confirmTransfer(
-            *paths, m_pane.url(), copy ? TransferKind::copy : TransferKind::move);
 }

@@ -5,21 +5,15 @@
 #include "model/panemodel.h"
 #include "platform/localization.h"
 #include "ui/fileicons.h"
-#include "ui/itemcontextmenu.h"
 #include "ui/panetablemodel.h"
-#include "ui/themedroot.h"
+#include "ui/viewbehaviour.h"
 
-#include <QApplication>
-#include <QClipboard>
-#include <QDrag>
 #include <QFontMetrics>
-#include <QHBoxLayout>
-#include <QKeyEvent>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLocale>
-#include <QMimeData>
+#include <QMouseEvent>
 #include <QPainter>
-#include <QPushButton>
 #include <QStackedWidget>
 #include <QStyledItemDelegate>
 
@@ -27,18 +21,34 @@ namespace {
 
 constexpr int kIconSize = 14;
 constexpr int kIconGap = 4;
+// Above and below a title.
+constexpr int kTitleMargin = 2;
 
-FileColumn sortFieldOf(RetroListView::Column column)
+using Column = RetroListView::Column;
+
+FileColumn fieldOf(Column column)
 {
     switch (column) {
-    case RetroListView::Column::name:
+    case Column::name:
         return FileColumn::name;
-    case RetroListView::Column::size:
+    case Column::size:
         return FileColumn::size;
-    case RetroListView::Column::date:
+    case Column::date:
         return FileColumn::modified;
     }
     return FileColumn::name;
+}
+
+Column columnOf(int section)
+{
+    switch (FileColumn(section)) {
+    case FileColumn::size:
+        return Column::size;
+    case FileColumn::modified:
+        return Column::date;
+    default:
+        return Column::name;
+    }
 }
 
 // The numeric date and the short time, which fit the narrow date column.
@@ -49,11 +59,11 @@ QString retroDateText(Timestamp timestamp)
     return QLocale().toString(timestamp.toDateTime(), QLocale::ShortFormat);
 }
 
-// Every row is drawn by the list itself, which knows the pane's selection and the colours.
-class RetroRowDelegate : public QStyledItemDelegate
+// Every cell is drawn by the list, which knows the pane's selection and the colours.
+class RetroCellDelegate : public QStyledItemDelegate
 {
 public:
-    explicit RetroRowDelegate(RetroListView &view)
+    explicit RetroCellDelegate(RetroListView &view)
         : QStyledItemDelegate(&view)
         , m_view(view)
     {}
@@ -62,12 +72,7 @@ public:
                const QStyleOptionViewItem &option,
                const QModelIndex &index) const override
     {
-        m_view.paintRow(*painter, option.rect, index.row());
-    }
-
-    QSize sizeHint(const QStyleOptionViewItem &, const QModelIndex &) const override
-    {
-        return {0, m_view.fontMetrics().height() + 2};
+        m_view.paintCell(*painter, option.rect, index);
     }
 
 private:
@@ -76,24 +81,91 @@ private:
 
 } // namespace
 
+// The three titles in the palette's header colour, the sorting one with its mark, and below
+// them the parent row. A click on a title sorts by its column.
+class RetroHeader : public QHeaderView
+{
+public:
+    RetroHeader(RetroListView &view, QLabel &parentRow)
+        : QHeaderView(Qt::Horizontal, &view)
+        , m_view(view)
+        , m_parentRow(parentRow)
+    {
+        parentRow.setParent(this);
+    }
+
+    int titleHeight() const { return fontMetrics().height() + 2 * kTitleMargin; }
+
+    QSize sizeHint() const override
+    {
+        return {QHeaderView::sizeHint().width(), titleHeight() + m_parentRow.sizeHint().height()};
+    }
+
+protected:
+    void paintSection(QPainter *painter, const QRect &rect, int section) const override
+    {
+        painter->fillRect(rect, m_view.colors().background);
+        const Column column = columnOf(section);
+        QRect title = rect;
+        title.setHeight(titleHeight());
+        painter->setPen(m_view.colors().header);
+        painter->drawText(m_view.textRect(title, section),
+                          (column == Column::name ? Qt::AlignLeft : Qt::AlignRight) |
+                              Qt::AlignVCenter,
+                          m_view.titleText(column));
+    }
+
+    void resizeEvent(QResizeEvent *event) override
+    {
+        QHeaderView::resizeEvent(event);
+        m_parentRow.setGeometry(0, titleHeight(), width(), height() - titleHeight());
+    }
+
+private:
+    RetroListView &m_view;
+    QLabel &m_parentRow;
+};
+
 RetroListView::RetroListView(BivaneState &state, PaneModel &pane, QWidget *parent)
-    : QListView(parent)
-    , m_state(state)
+    : QTableView(parent)
     , m_pane(pane)
     , m_model(new PaneTableModel(&pane, this))
-    , m_header(makeHeader())
-    , m_parentRow(new QLabel(QStringLiteral("<UP--DIR>"), this))
+    , m_parentRow(new QLabel(QStringLiteral("<UP--DIR>")))
     , m_errorText(new QLabel(viewport()))
 {
     setModel(m_model);
-    setItemDelegate(new RetroRowDelegate(*this));
+    m_header = new RetroHeader(*this, *m_parentRow);
+    setHorizontalHeader(m_header);
+    setItemDelegate(new RetroCellDelegate(*this));
     // The pane holds the selection; the list only draws it.
+    setSelectionBehavior(SelectRows);
     setSelectionMode(NoSelection);
     setEditTriggers(NoEditTriggers);
-    setUniformItemSizes(true);
+    setShowGrid(false);
+    setWordWrap(false);
     setFrameShape(QFrame::NoFrame);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setAttribute(Qt::WA_MacShowFocusRect, false);
+    verticalHeader()->hide();
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+
+    m_header->setSectionsClickable(true);
+    m_header->setSectionsMovable(false);
+    m_header->setHighlightSections(false);
+    m_header->setStretchLastSection(false);
+    m_header->setMinimumSectionSize(0);
+    for (FileColumn field : allFileColumns())
+        m_header->setSectionHidden(int(field), true);
+    for (Column column : {Column::name, Column::size, Column::date}) {
+        m_header->setSectionHidden(sectionOf(column), false);
+        m_header->moveSection(m_header->visualIndex(sectionOf(column)), int(column));
+        m_header->setSectionResizeMode(
+            sectionOf(column), column == Column::name ? QHeaderView::Stretch : QHeaderView::Fixed);
+    }
+    connect(m_header, &QHeaderView::sectionClicked, this, [this](int section) {
+        sortBy(columnOf(section));
+    });
+
     m_parentRow->setContentsMargins(kMargin, 1, kMargin, 1);
     m_parentRow->setAutoFillBackground(true);
     m_parentRow->installEventFilter(this);
@@ -102,54 +174,39 @@ RetroListView::RetroListView(BivaneState &state, PaneModel &pane, QWidget *paren
     m_errorText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_errorText->setContentsMargins(kMargin, 1, kMargin, 1);
 
-    connect(&pane, &PaneModel::selectionChanged, this, &RetroListView::showPaneSelection);
-    connect(&pane, &PaneModel::sortOrderChanged, this, &RetroListView::showSortOrder);
+    connect(
+        &pane, &PaneModel::sortOrderChanged, m_header->viewport(), qOverload<>(&QWidget::update));
     connect(&pane, &PaneModel::errorMessageChanged, this, &RetroListView::showError);
-    ItemContextMenu::attachTo(*this, m_state, m_pane);
-    showSortOrder();
     showError();
-    followTheme();
+    auto *behaviour = new ViewBehaviour(*this, *m_model, state, pane, ClickRules::Style::retro);
+    behaviour->setOwnPresses([this](const QPoint &at) {
+        const int row = indexAt(at).row();
+        return row >= 0 && isOnDisclosure(row, at.x());
+    });
+    behaviour->followTheme(
+        [this](const Theme &theme, const Palette &colors) { followTheme(theme, colors); });
 }
 
-QWidget *RetroListView::makeHeader()
+int RetroListView::sectionOf(Column column)
 {
-    auto *header = new QWidget(this);
-    header->setAutoFillBackground(true);
-    auto *row = new QHBoxLayout(header);
-    row->setSpacing(kSpacing);
-    row->setContentsMargins(kMargin, 2, kMargin, 2);
-    for (Column column : {Column::name, Column::size, Column::date}) {
-        auto *title = new QPushButton;
-        title->setFlat(true);
-        title->setFocusPolicy(Qt::NoFocus);
-        connect(title, &QPushButton::clicked, this, [this, column] { sortBy(column); });
-        if (column == Column::size)
-            title->setFixedWidth(kSizeWidth);
-        row->addWidget(title, column == Column::name ? 1 : 0);
-        m_titles.append(title);
-    }
-    return header;
+    return int(fieldOf(column));
 }
 
-void RetroListView::showSortOrder()
+QString RetroListView::titleText(Column column) const
 {
     const SortOrder order = m_pane.sortOrder();
-    const std::optional<SortComparator> first =
-        order.isEmpty() ? std::nullopt : std::optional(order.first());
     const QString titles[] = {Bv::tr("Name"), Bv::tr("Größe"), Bv::tr("Datum")};
-    for (Column column : {Column::name, Column::size, Column::date}) {
-        QString text = titles[int(column)];
-        if (first && first->field == sortFieldOf(column))
-            text += first->direction == Qt::AscendingOrder ? QStringLiteral(" ▲")
-                                                           : QStringLiteral(" ▼");
-        m_titles.at(int(column))->setText(text);
-    }
+    QString text = titles[int(column)];
+    if (!order.isEmpty() && order.first().field == fieldOf(column))
+        text += order.first().direction == Qt::AscendingOrder ? QStringLiteral(" ▲")
+                                                              : QStringLiteral(" ▼");
+    return text;
 }
 
 // The sorting column reverses; any other becomes the only key, ascending.
 void RetroListView::sortBy(Column column)
 {
-    const FileColumn field = sortFieldOf(column);
+    const FileColumn field = fieldOf(column);
     const SortOrder order = m_pane.sortOrder();
     Qt::SortOrder direction = Qt::AscendingOrder;
     if (!order.isEmpty() && order.first().field == field &&
@@ -159,41 +216,26 @@ void RetroListView::sortBy(Column column)
     m_pane.rebuildItems();
 }
 
-void RetroListView::showEvent(QShowEvent *event)
+void RetroListView::followTheme(const Theme &theme, const Palette &colors)
 {
-    QListView::showEvent(event);
-    ThemedRoot::follow(*this, m_themedRoot, [this] { followTheme(); });
-}
-
-void RetroListView::followTheme()
-{
-    const Theme theme = m_themedRoot ? m_themedRoot->theme() : Theme();
-    m_colors = m_themedRoot ? m_themedRoot->palette() : theme.palette(QApplication::palette());
+    m_colors = colors;
     m_showIcons = theme.showIcons;
     // The theme's font, not the widget's: the application's font reaches the widget later.
     const QString widestDate =
         QLocale().toString(QDateTime(QDate(2026, 12, 28), QTime(23, 58)), QLocale::ShortFormat);
     m_dateWidth = QFontMetrics(theme.font()).horizontalAdvance(widestDate) + kSpacing;
-    m_titles.at(int(Column::date))->setFixedWidth(m_dateWidth);
-    for (QWidget *area : {viewport(), m_header, static_cast<QWidget *>(m_parentRow)}) {
-        QPalette colors = area->palette();
-        colors.setColor(QPalette::Base, m_colors.background);
-        colors.setColor(QPalette::Window, m_colors.background);
-        colors.setColor(QPalette::WindowText, m_colors.folder);
-        area->setPalette(colors);
+    for (QWidget *area : {viewport(), m_header->viewport(), static_cast<QWidget *>(m_parentRow)}) {
+        QPalette areaColors = area->palette();
+        areaColors.setColor(QPalette::Base, m_colors.background);
+        areaColors.setColor(QPalette::Window, m_colors.background);
+        areaColors.setColor(QPalette::WindowText, m_colors.folder);
+        area->setPalette(areaColors);
     }
     QPalette errorColors = m_errorText->palette();
     errorColors.setColor(QPalette::WindowText, m_colors.text);
     m_errorText->setPalette(errorColors);
-    for (QAbstractButton *title : m_titles) {
-        const QString align =
-            title == m_titles.first() ? QStringLiteral("left") : QStringLiteral("right");
-        title->setStyleSheet(
-            QStringLiteral("QPushButton { border: none; padding: 0; background: transparent; "
-                           "text-align: %1; color: %2; }")
-                .arg(align, m_colors.header.name(QColor::HexArgb)));
-    }
-    viewport()->update();
+    fitColumns();
+    m_header->viewport()->update();
 }
 
 // An unreadable folder shows, instead of the rows, why it cannot be listed.
@@ -206,20 +248,66 @@ void RetroListView::showError()
 
 void RetroListView::updateGeometries()
 {
-    // The header and the parent row stand above the rows, in the viewport's top margin.
-    const int headerHeight = m_header->sizeHint().height();
-    const int parentHeight = m_parentRow->sizeHint().height();
-    if (viewportMargins().top() != headerHeight + parentHeight)
-        setViewportMargins(0, headerHeight + parentHeight, 0, 0);
-    const QRect area = contentsRect();
-    m_header->setGeometry(area.left(), area.top(), viewport()->width(), headerHeight);
-    m_parentRow->setGeometry(
-        area.left(), area.top() + headerHeight, viewport()->width(), parentHeight);
+    QTableView::updateGeometries();
+    fitColumns();
     m_errorText->setGeometry(viewport()->rect());
+}
+
+void RetroListView::changeEvent(QEvent *event)
+{
+    QTableView::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 2);
+}
+
+// The size and the date keep their widths, the name takes the rest; in a narrow pane the date,
+// then the size give way, so that the names stay readable.
+void RetroListView::fitColumns()
+{
+    if (!m_header)
+        return;
+    if (verticalHeader()->defaultSectionSize() != fontMetrics().height() + 2)
+        verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 2);
     const int shown = shownSideColumns(viewport()->width() - 2 * kMargin);
-    m_titles.at(int(Column::size))->setVisible(shown >= 1);
-    m_titles.at(int(Column::date))->setVisible(shown >= 2);
-    QListView::updateGeometries();
+    const int size = sectionOf(Column::size);
+    const int date = sectionOf(Column::date);
+    const int sizeWidth = kSpacing + kSizeWidth + (shown == 1 ? kMargin : 0);
+    const int dateWidth = kSpacing + m_dateWidth + kMargin;
+    if (m_header->isSectionHidden(size) != (shown < 1))
+        m_header->setSectionHidden(size, shown < 1);
+    if (m_header->isSectionHidden(date) != (shown < 2))
+        m_header->setSectionHidden(date, shown < 2);
+    if (shown >= 1 && m_header->sectionSize(size) != sizeWidth)
+        m_header->resizeSection(size, sizeWidth);
+    if (shown >= 2 && m_header->sectionSize(date) != dateWidth)
+        m_header->resizeSection(date, dateWidth);
+}
+
+int RetroListView::shownSideColumns(int innerWidth) const
+{
+    const int nameLeast = kNameLeastCharacters * fontMetrics().averageCharWidth() + kIconSize;
+    int shown = 2;
+    int room = innerWidth - kSizeWidth - m_dateWidth - 2 * kSpacing;
+    if (room < nameLeast) {
+        shown = 1;
+        room += m_dateWidth + kSpacing;
+    }
+    if (room < nameLeast)
+        shown = 0;
+    return shown;
+}
+
+// The line's outer margins belong to its first and last cells, the spacing to the cells after
+// the first.
+QRect RetroListView::textRect(const QRect &cell, int section) const
+{
+    int last = sectionOf(Column::name);
+    for (Column column : {Column::size, Column::date}) {
+        if (!m_header->isSectionHidden(sectionOf(column)))
+            last = sectionOf(column);
+    }
+    const int left = columnOf(section) == Column::name ? kMargin : kSpacing;
+    return cell.adjusted(left, 1, section == last ? -kMargin : 0, -1);
 }
 
 // In tree mode: two spaces per level, then the folder's disclosure mark or a space.
@@ -252,68 +340,33 @@ QStringList RetroListView::cellTexts(int row) const
             retroDateText(item.modified)};
 }
 
-// In a narrow pane the date, then the size give way, so that the names stay readable.
-int RetroListView::shownSideColumns(int innerWidth) const
+void RetroListView::paintCell(QPainter &painter, const QRect &cell, const QModelIndex &index) const
 {
-    const int nameLeast = kNameLeastCharacters * fontMetrics().averageCharWidth() + kIconSize;
-    int shown = 2;
-    int room = innerWidth - kSizeWidth - m_dateWidth - 2 * kSpacing;
-    if (room < nameLeast) {
-        shown = 1;
-        room += m_dateWidth + kSpacing;
-    }
-    if (room < nameLeast)
-        shown = 0;
-    return shown;
-}
-
-QList<QRect> RetroListView::cellRects(const QRect &line) const
-{
-    const QRect inner = line.adjusted(kMargin, 1, -kMargin, -1);
-    const int shown = shownSideColumns(inner.width());
-    int end = inner.right() + 1;
-    QRect date;
-    QRect size;
-    if (shown >= 2) {
-        date = QRect(end - m_dateWidth, inner.top(), m_dateWidth, inner.height());
-        end = date.left() - kSpacing;
-    }
-    if (shown >= 1) {
-        size = QRect(end - kSizeWidth, inner.top(), kSizeWidth, inner.height());
-        end = size.left() - kSpacing;
-    }
-    const QRect name(inner.left(), inner.top(), end - inner.left(), inner.height());
-    return {name, size, date};
-}
-
-void RetroListView::paintRow(QPainter &painter, const QRect &line, int row) const
-{
+    const int row = index.row();
     const FileItem &item = m_model->itemAt(row);
     const bool selected = m_pane.selection().contains(item.url);
     if (selected)
-        painter.fillRect(line, m_colors.selectionBackground);
+        painter.fillRect(cell, m_colors.selectionBackground);
     painter.setPen(selected           ? m_colors.selectionForeground
                    : item.isDirectory ? m_colors.folder
                                       : m_colors.text);
-    const QStringList texts = cellTexts(row);
-    const QList<QRect> cells = cellRects(line);
+    QRect text = textRect(cell, index.column());
+    const Column column = columnOf(index.column());
+    if (column != Column::name) {
+        painter.drawText(text, Qt::AlignRight | Qt::AlignVCenter, cellTexts(row)[int(column)]);
+        return;
+    }
     // The icon goes between the tree prefix and the name.
     const QString prefix = treePrefix(row);
-    QRect nameCell = cells[0];
-    painter.drawText(nameCell, Qt::AlignLeft | Qt::AlignVCenter, prefix);
-    nameCell.setLeft(nameCell.left() + fontMetrics().horizontalAdvance(prefix));
+    painter.drawText(text, Qt::AlignLeft | Qt::AlignVCenter, prefix);
+    text.setLeft(text.left() + fontMetrics().horizontalAdvance(prefix));
     if (m_showIcons) {
-        const QRect icon(
-            nameCell.left(), nameCell.center().y() - kIconSize / 2, kIconSize, kIconSize);
+        const QRect icon(text.left(), text.center().y() - kIconSize / 2, kIconSize, kIconSize);
         FileIcons::forItem(item).paint(&painter, icon);
-        nameCell.setLeft(icon.right() + 1 + kIconGap);
+        text.setLeft(icon.right() + 1 + kIconGap);
     }
-    const QString name = fontMetrics().elidedText(nameText(item), Qt::ElideRight, nameCell.width());
-    painter.drawText(nameCell, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, name);
-    for (int cell : {1, 2}) {
-        if (!cells[cell].isEmpty())
-            painter.drawText(cells[cell], Qt::AlignRight | Qt::AlignVCenter, texts[cell]);
-    }
+    const QString name = fontMetrics().elidedText(nameText(item), Qt::ElideRight, text.width());
+    painter.drawText(text, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, name);
 }
 
 bool RetroListView::isOnDisclosure(int row, int x) const
@@ -325,94 +378,16 @@ bool RetroListView::isOnDisclosure(int row, int x) const
            x < kMargin + fontMetrics().horizontalAdvance(prefix);
 }
 
+// A press on a folder's disclosure mark opens or closes it; the view behaviour leaves it here.
 void RetroListView::mousePressEvent(QMouseEvent *event)
 {
-    if (event->button() != Qt::LeftButton) {
-        QListView::mousePressEvent(event);
-        return;
-    }
     const QPoint at = event->position().toPoint();
     const int row = indexAt(at).row();
-    m_pressedRow = row;
-    m_pressPoint = at;
-    if (row < 0)
-        return;
-    if (isOnDisclosure(row, at.x())) {
-        m_pressedRow = -1;
+    if (event->button() == Qt::LeftButton && row >= 0 && isOnDisclosure(row, at.x())) {
         m_pane.toggleExpanded(m_model->itemAt(row).url);
         return;
     }
-    selectByClick(row, event->modifiers());
-}
-
-void RetroListView::selectByClick(int row, Qt::KeyboardModifiers modifiers)
-{
-    const QString url = m_model->itemAt(row).url;
-    QSet<QString> selection = m_pane.selection();
-    int anchor = -1;
-    for (int candidate = m_model->rowCount() - 1; anchor < 0 && candidate >= 0; --candidate) {
-        if (selection.contains(m_model->itemAt(candidate).url))
-            anchor = candidate;
-    }
-    // Ctrl is the Command key here.
-    if (modifiers & Qt::ControlModifier) {
-        if (!selection.remove(url))
-            selection.insert(url);
-    } else if ((modifiers & Qt::ShiftModifier) && anchor >= 0) {
-        selection.clear();
-        for (int between = std::min(anchor, row); between <= std::max(anchor, row); ++between)
-            selection.insert(m_model->itemAt(between).url);
-    } else {
-        selection = {url};
-    }
-    m_pane.setSelection(selection);
-}
-
-void RetroListView::mouseMoveEvent(QMouseEvent *event)
-{
-    if (m_pressedRow < 0 || !(event->buttons() & Qt::LeftButton) ||
-        (event->position().toPoint() - m_pressPoint).manhattanLength() <
-            QApplication::startDragDistance())
-        return;
-    auto *drag = new QDrag(this);
-    drag->setMimeData(m_model->mimeData({m_model->index(m_pressedRow, 0)}));
-    m_pressedRow = -1;
-    drag->exec(m_model->supportedDragActions());
-}
-
-void RetroListView::mouseReleaseEvent(QMouseEvent *event)
-{
-    m_pressedRow = -1;
-    QListView::mouseReleaseEvent(event);
-}
-
-void RetroListView::mouseDoubleClickEvent(QMouseEvent *event)
-{
-    const int row = indexAt(event->position().toPoint()).row();
-    if (event->button() != Qt::LeftButton || row < 0)
-        return;
-    const QString url = m_model->itemAt(row).url;
-    const QSet<QString> selection = m_pane.selection();
-    m_state.openSelection(selection.contains(url) ? selection : QSet<QString>{url}, m_pane);
-}
-
-// Navigation keys belong to the controller's key dispatch; the list only copies and pastes.
-void RetroListView::keyPressEvent(QKeyEvent *event)
-{
-    if (event == QKeySequence::Copy) {
-        QModelIndexList rows;
-        const QSet<QString> selection = m_pane.selection();
-        for (int row = 0; row < m_model->rowCount(); ++row) {
-            if (selection.contains(m_model->itemAt(row).url))
-                rows.append(m_model->index(row, 0));
-        }
-        if (!rows.isEmpty())
-            QApplication::clipboard()->setMimeData(m_model->mimeData(rows));
-    } else if (event == QKeySequence::Paste) {
-        m_state.pasteFiles(m_pane);
-    } else {
-        event->ignore();
-    }
+    QTableView::mousePressEvent(event);
 }
 
 bool RetroListView::eventFilter(QObject *watched, QEvent *event)
@@ -421,18 +396,7 @@ bool RetroListView::eventFilter(QObject *watched, QEvent *event)
         m_pane.goUp();
         return true;
     }
-    return QListView::eventFilter(watched, event);
-}
-
-void RetroListView::showPaneSelection()
-{
-    viewport()->update();
-    for (int row = 0; row < m_model->rowCount(); ++row) {
-        if (m_pane.selection().contains(m_model->itemAt(row).url)) {
-            scrollTo(m_model->index(row, 0));
-            return;
-        }
-    }
+    return QTableView::eventFilter(watched, event);
 }
 
 QWidget *withRetroList(BivaneState &state, PaneModel &pane, QWidget *table)

@@ -2,22 +2,21 @@
 
 #include "appearance/theme.h"
 
-#include <QListView>
-#include <QPointer>
+#include <QTableView>
 
 class BivaneState;
 struct FileItem;
 class PaneModel;
 class PaneTableModel;
-class QAbstractButton;
 class QLabel;
-class ThemedRoot;
+class RetroHeader;
 
-// The text-mode list of the retro presets: a header of three sortable titles, the parent row
-// and one line per visible item of the pane in name, size and date columns, coloured from the
-// theme's palette. Selection, sort order and tree expansion live in the pane; clicks go to the
-// pane and the controller, keys to the controller's key dispatch.
-class RetroListView : public QListView
+// The text-mode list of the retro presets: the pane's table with three of its columns (name,
+// size, date), a retro header of three sortable titles with the parent row below them, and
+// cells drawn as text in the theme's palette. Selection, sort order and tree expansion live in
+// the pane; clicks go to the pane and the controller through the view behaviour, keys to the
+// controller's key dispatch.
+class RetroListView : public QTableView
 {
     Q_OBJECT
 
@@ -31,54 +30,47 @@ public:
 
     RetroListView(BivaneState &state, PaneModel &pane, QWidget *parent = nullptr);
 
-    QAbstractButton *titleButton(Column column) const { return m_titles.at(int(column)); }
+    // The title as shown, with the mark of the sorting column.
+    QString titleText(Column column) const;
+    // The header section that shows `column`.
+    static int sectionOf(Column column);
     QLabel *parentRow() const { return m_parentRow; }
     // Shown in place of the rows while the pane's folder cannot be read.
     QLabel *errorText() const { return m_errorText; }
     // The three cell texts of a row as drawn: name with its tree prefix, size and date.
     QStringList cellTexts(int row) const;
-    // Where the row's three cells are drawn inside `line`.
+    // How many of the size and the date fit beside a readable name in `innerWidth`.
     int shownSideColumns(int innerWidth) const;
-    QList<QRect> cellRects(const QRect &line) const;
-    void paintRow(QPainter &painter, const QRect &line, int row) const;
+    // Draws the cell `index` into `cell`; the header draws its titles with the same margins.
+    void paintCell(QPainter &painter, const QRect &cell, const QModelIndex &index) const;
+    // Where a cell's text goes inside the cell of `section`.
+    QRect textRect(const QRect &cell, int section) const;
+    const Palette &colors() const { return m_colors; }
 
 protected:
-    void showEvent(QShowEvent *event) override;
     void updateGeometries() override;
+    void changeEvent(QEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
-    void mouseMoveEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
-    void mouseDoubleClickEvent(QMouseEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    QWidget *makeHeader();
-    void showSortOrder();
     void sortBy(Column column);
-    void followTheme();
+    void followTheme(const Theme &theme, const Palette &colors);
     void showError();
-    void selectByClick(int row, Qt::KeyboardModifiers modifiers);
+    void fitColumns();
     bool isOnDisclosure(int row, int x) const;
     QString treePrefix(int row) const;
     static QString nameText(const FileItem &item);
-    void showPaneSelection();
 
-    BivaneState &m_state;
     PaneModel &m_pane;
     PaneTableModel *m_model;
-    QPointer<ThemedRoot> m_themedRoot;
-    QList<QAbstractButton *> m_titles;
-    // Wide enough for the longest date of the locale in the theme's font.
-    int m_dateWidth = 140;
-    QWidget *m_header;
+    RetroHeader *m_header = nullptr; // made once the table has its model
     QLabel *m_parentRow;
     QLabel *m_errorText;
+    // Wide enough for the longest date of the locale in the theme's font.
+    int m_dateWidth = 140;
     Palette m_colors;
     bool m_showIcons = true;
-    // The row a left press landed on, for dragging it out.
-    int m_pressedRow = -1;
-    QPoint m_pressPoint;
 };
 
 // `table` and a retro list on the same pane, showing the retro list while the controller's
