@@ -54,8 +54,8 @@ QStringList everythingIn(const QString &folder)
         QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
 }
 
-// Writes the archive `name` in `folder` with Python's zipfile or tarfile: `members` is Python
-// code that adds members to the archive object `a`.
+// Writes the archive `name` in `folder` with the system Python's zipfile or tarfile: `members` is
+// Python code that adds members to the archive object `a`.
 void writeArchive(const QString &folder, const QString &name, const QString &members)
 {
     const QString open =
@@ -63,7 +63,7 @@ void writeArchive(const QString &folder, const QString &name, const QString &mem
         : name.endsWith(QLatin1String(".gz")) ? QStringLiteral("a = tarfile.open(NAME, 'w:gz')")
                                               : QStringLiteral("a = tarfile.open(NAME, 'w')");
     QDir().mkpath(folder);
-    tool(QStringLiteral("python3"),
+    tool(QStringLiteral("/usr/bin/python3"),
          {"-c",
           QStringLiteral("import io, sys, tarfile, zipfile; NAME = sys.argv[1]; ") + open +
               QStringLiteral("\n") + members + QStringLiteral("\na.close()"),
@@ -287,7 +287,7 @@ void ArchivesTest::unpackingStaysInItsFolder()
     const QString out = home(QStringLiteral("out"));
     writeFile(out + QStringLiteral("/wache"), "unberührt");
     QDir().mkpath(home(QStringLiteral("archive")));
-    tool(QStringLiteral("python3"),
+    tool(QStringLiteral("/usr/bin/python3"),
          {"-c", QStringLiteral("import io, tarfile, zipfile; OUT = '%1'; ").arg(out) + script},
          home(QStringLiteral("archive")));
     const QString archive = home(QStringLiteral("archive/boese") + suffix);
