@@ -449,15 +449,15 @@ void RetroTest::headerArrowsFollowTheme()
     const Palette colors = ThemedRoot::of(&window)->palette();
     auto *pane = window.findChildren<PaneView *>().value(0);
     QVERIFY(pane);
-    const auto button = [pane](const QString &toolTip) {
+    const auto button = [pane](const QString &name) {
         for (QToolButton *candidate : pane->findChildren<QToolButton *>())
-            if (candidate->toolTip() == toolTip)
+            if (candidate->accessibleName() == name)
                 return candidate;
         return static_cast<QToolButton *>(nullptr);
     };
     const QList<QToolButton *> arrows = {button(QStringLiteral("Zurück")),
                                          button(QStringLiteral("Vorwärts")),
-                                         button(QStringLiteral("Übergeordneter Ordner"))};
+                                         button(QStringLiteral("Eine Ebene höher"))};
     QVERIFY(arrows[0] && arrows[1]);
     QTRY_VERIFY(arrows[0]->isEnabled());
     QVERIFY(!arrows[1]->isEnabled());

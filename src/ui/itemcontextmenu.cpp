@@ -1,6 +1,7 @@
 #include "ui/itemcontextmenu.h"
 
 #include "controller/bivanestate.h"
+#include "controller/clickrules.h"
 #include "controller/commandrules.h"
 #include "model/panemodel.h"
 #include "platform/desktopservices.h"
@@ -25,34 +26,14 @@ ItemContextMenu::ItemContextMenu(BivaneState &state,
         addItemEntries();
 }
 
-QSet<QString> ItemContextMenu::itemsFor(const PaneModel &pane, const QString &clicked)
-{
-    if (clicked.isEmpty())
-        return {};
-    if (pane.selection().contains(clicked))
-        return pane.selection();
-    return {clicked};
-}
-
-void ItemContextMenu::attachTo(QAbstractItemView &view, BivaneState &state, PaneModel &pane)
-{
-    view.setContextMenuPolicy(Qt::CustomContextMenu);
-    QObject::connect(
-        &view, &QWidget::customContextMenuRequested, &view, [&view, &state, &pane](QPoint at) {
-            const QModelIndex index = view.indexAt(at);
-            const auto *model = static_cast<const PaneTableModel *>(view.model());
-            const QString clicked = index.isValid() ? model->itemAt(index.row()).url : QString();
-            popUp(state, pane, clicked, view, view.viewport()->mapToGlobal(at));
-        });
-}
-
 void ItemContextMenu::popUp(BivaneState &state,
                             PaneModel &pane,
                             const QString &clicked,
                             QWidget &owner,
                             const QPoint &globalPosition)
 {
-    auto *menu = new ItemContextMenu(state, pane, itemsFor(pane, clicked), &owner);
+    auto *menu = new ItemContextMenu(
+        state, pane, ClickRules::itemsConcerned(pane.selection(), clicked), &owner);
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->popup(globalPosition);
 }

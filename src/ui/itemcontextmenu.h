@@ -23,13 +23,6 @@ public:
                     const QSet<QString> &items,
                     QWidget *parent = nullptr);
 
-    // The items a secondary click on `clicked` is for: the whole selection when the item belongs
-    // to it, else the item alone; none for an empty `clicked` (a click beside the items).
-    static QSet<QString> itemsFor(const PaneModel &pane, const QString &clicked);
-    // Makes a secondary click in `view` (on a PaneTableModel of `pane`) open the menu for the
-    // clicked items, or for the folder when it hits no item. The menu does not block and deletes
-    // itself when it closes.
-    static void attachTo(QAbstractItemView &view, BivaneState &state, PaneModel &pane);
     // Opens the menu for a secondary click on `clicked` (empty: beside the items) at
     // `globalPosition`, without blocking; it deletes itself when it closes.
     static void popUp(BivaneState &state,

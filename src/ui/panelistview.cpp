@@ -200,7 +200,6 @@ void PaneListView::sortBy(int section, Qt::SortOrder direction)
     order.removeIf([field](const SortComparator &c) { return c.field == field; });
     order.prepend({field, direction});
     m_pane.setSortOrder(order);
-    m_pane.rebuildItems();
 }
 
 void PaneListView::applyColumnLayout()

@@ -5,7 +5,9 @@
 #include "platform/localization.h"
 #include "platform/pathcodec.h"
 #include "platform/pathnames.h"
+#include "shortcuts/shortcutstore.h"
 #include "ui/columnsview.h"
+#include "ui/commandpresentation.h"
 #include "ui/elidedlabel.h"
 #include "ui/formtext.h"
 #include "ui/panedroptarget.h"
@@ -31,12 +33,11 @@ namespace {
 
 enum Page { listPage, iconsPage, columnsPage, emptyStatePage };
 
-QToolButton *toolButton(const QString &toolTip)
+QToolButton *toolButton()
 {
     auto *button = new QToolButton;
     button->setAutoRaise(true);
     button->setFocusPolicy(Qt::NoFocus);
-    button->setToolTip(toolTip);
     return button;
 }
 
@@ -146,9 +147,18 @@ QWidget *PaneView::makeHeader()
     auto *row = new QHBoxLayout(header);
     row->setSpacing(8);
     row->setContentsMargins(10, 6, 10, 6);
-    m_back = toolButton(Bv::tr("Zurück"));
-    m_forward = toolButton(Bv::tr("Vorwärts"));
-    m_up = toolButton(Bv::tr("Übergeordneter Ordner"));
+    m_back = toolButton();
+    m_forward = toolButton();
+    m_up = toolButton();
+    // The buttons take their names and tool tips from the commands they run; the tool tips name
+    // the keys as bound now.
+    const auto present = [this] {
+        presentCommand(*m_back, Command::back, m_state.shortcuts());
+        presentCommand(*m_forward, Command::forward, m_state.shortcuts());
+        presentCommand(*m_up, Command::goUp, m_state.shortcuts());
+    };
+    present();
+    connect(&m_state.shortcuts(), &ShortcutStore::bindingsChanged, this, present);
     connect(m_back, &QToolButton::clicked, &m_pane, &PaneModel::goBack);
     connect(m_forward, &QToolButton::clicked, &m_pane, &PaneModel::goForward);
     connect(m_up, &QToolButton::clicked, &m_pane, &PaneModel::goUp);
@@ -158,9 +168,8 @@ QWidget *PaneView::makeHeader()
     QFont headline = scaledFont(m_title->font(), 1.2);
     headline.setBold(true);
     m_title->setFont(headline);
-    m_star = new QToolButton;
-    m_star->setAutoRaise(true);
-    m_star->setFocusPolicy(Qt::NoFocus);
+    m_star = toolButton();
+    m_star->setAccessibleName(title(Command::favorite));
     connect(
         m_star, &QToolButton::clicked, this, [this] { m_state.favorites().toggle(m_pane.url()); });
     for (QWidget *widget : std::initializer_list<QWidget *>{m_back, m_forward, m_up, m_title})

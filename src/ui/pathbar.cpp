@@ -57,6 +57,8 @@ void PathBar::showPath(const QString &folder, bool showIcons, const QColor &sepa
         button->setAutoRaise(true);
         button->setFocusPolicy(Qt::NoFocus);
         button->setText(PathCodec::displayText(PathNames::lastComponent(target)));
+        // The whole path, also for a segment shortened to "…".
+        button->setToolTip(PathCodec::displayText(target));
         if (showIcons) {
             button->setIcon(FileIcons::folder());
             button->setIconSize(QSize(14, 14));

@@ -213,7 +213,6 @@ void RetroListView::sortBy(Column column)
         order.first().direction == Qt::AscendingOrder)
         direction = Qt::DescendingOrder;
     m_pane.setSortOrder({SortComparator{field, direction}});
-    m_pane.rebuildItems();
 }
 
 void RetroListView::followTheme(const Theme &theme, const Palette &colors)
