@@ -10,7 +10,6 @@
 #include "controller/keydispatch.h"
 #include "controller/question.h"
 #include "controller/selectionmovement.h"
-#include "controller/selectionorder.h"
 #include "controller/sidebaritem.h"
 #include "controller/toollauncher.h"
 #include "controller/transfers.h"
@@ -27,12 +26,10 @@
 #include <QStringList>
 #include <functional>
 #include <memory>
-#include <optional>
 
 class PaneModel;
 class Preferences;
 class QuickLookController;
-class QUrl;
 class SelectionPreview;
 class ShortcutStore;
 class WindowHooks;
