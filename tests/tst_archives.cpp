@@ -1,3 +1,4 @@
+#include "controller/archivetasks.h"
 #include "controller/selectionorder.h"
 #include "controllerfixture.h"
 #include "itemnames.h"
@@ -150,18 +151,18 @@ void ArchivesTest::packingNamesTheArchive()
     ControllerFixture fixture;
     BivaneState &state = fixture.state();
 
-    state.packSelection({home(QStringLiteral("Fotos"))}, state.left());
+    state.archives().pack({home(QStringLiteral("Fotos"))}, state.left());
     QVERIFY(waitForTasks(state));
-    state.packSelection({home(QStringLiteral("Fotos"))}, state.left());
+    state.archives().pack({home(QStringLiteral("Fotos"))}, state.left());
     QVERIFY(waitForTasks(state));
     const QStringList fotos = {"Fotos/", "Fotos/Urlaub/", "Fotos/Urlaub/b.jpg", "Fotos/a.jpg"};
     QCOMPARE(membersOf(home(QStringLiteral("Fotos.zip"))), fotos);
     QCOMPARE(membersOf(home(QStringLiteral("Fotos 2.zip"))), fotos);
 
-    state.packSelection({home(QStringLiteral("eins.txt")),
-                         home(QStringLiteral("zwei.txt")),
-                         home(QStringLiteral("drei.txt"))},
-                        state.left());
+    state.archives().pack({home(QStringLiteral("eins.txt")),
+                           home(QStringLiteral("zwei.txt")),
+                           home(QStringLiteral("drei.txt"))},
+                          state.left());
     QVERIFY(waitForTasks(state));
     QCOMPARE(membersOf(home(QStringLiteral("Archiv.zip"))),
              QStringList({"drei.txt", "eins.txt", "zwei.txt"}));
@@ -211,9 +212,9 @@ void ArchivesTest::unpackingMakesNewFolders()
     ControllerFixture fixture;
     BivaneState &state = fixture.state();
 
-    state.unpackSelection({home(archive)}, state.left());
+    state.archives().unpack({home(archive)}, state.left());
     QVERIFY(waitForTasks(state));
-    state.unpackSelection({home(archive)}, state.left());
+    state.archives().unpack({home(archive)}, state.left());
     QVERIFY(waitForTasks(state));
     QVERIFY2(state.errorMessage().isNull(), qPrintable(state.errorMessage()));
     QCOMPARE(contentOf(home(folder + QStringLiteral("/sub/datei.txt"))), QByteArray("Inhalt"));
@@ -229,14 +230,14 @@ void ArchivesTest::oddNamesRoundTrip()
     BivaneState &state = fixture.state();
 
     // Alone, the name starting with "-" is an item, not an option of zip.
-    state.packSelection({home(QStringLiteral("-r.txt"))}, state.left());
+    state.archives().pack({home(QStringLiteral("-r.txt"))}, state.left());
     QVERIFY(waitForTasks(state));
     QCOMPARE(membersOf(home(QStringLiteral("-r.txt.zip"))), QStringList({"-r.txt"}));
 
-    state.packSelection({home(QStringLiteral("-r.txt")), home(PathCodec::decode(raw))},
-                        state.left());
+    state.archives().pack({home(QStringLiteral("-r.txt")), home(PathCodec::decode(raw))},
+                          state.left());
     QVERIFY(waitForTasks(state));
-    state.unpackSelection({home(QStringLiteral("Archiv.zip"))}, state.left());
+    state.archives().unpack({home(QStringLiteral("Archiv.zip"))}, state.left());
     QVERIFY(waitForTasks(state));
     QVERIFY2(state.errorMessage().isNull(), qPrintable(state.errorMessage()));
     QCOMPARE(contentOf(home(QStringLiteral("Archiv/-r.txt"))), QByteArray("Option?"));
@@ -294,7 +295,7 @@ void ArchivesTest::unpackingStaysInItsFolder()
     ControllerFixture fixture;
     BivaneState &state = fixture.state();
 
-    state.unpackSelection({archive}, state.left());
+    state.archives().unpack({archive}, state.left());
     QVERIFY(waitForTasks(state));
     QCOMPARE(namesIn(out), QStringList({"wache"}));
     QCOMPARE(contentOf(out + QStringLiteral("/wache")), QByteArray("unberührt"));
@@ -311,7 +312,7 @@ void ArchivesTest::unpackingStaysInItsFolder()
 
     // A file that is no archive at all fails the same way.
     writeFile(home(QStringLiteral("archive/kaputt") + suffix), "kein Archiv");
-    state.unpackSelection({home(QStringLiteral("archive/kaputt") + suffix)}, state.left());
+    state.archives().unpack({home(QStringLiteral("archive/kaputt") + suffix)}, state.left());
     QVERIFY(waitForTasks(state));
     QCOMPARE(everythingIn(home(QStringLiteral("archive"))).filter(QStringLiteral("kaputt")),
              QStringList({"kaputt" + suffix}));
@@ -364,14 +365,14 @@ void ArchivesTest::namesAreTakenLiterally()
     BivaneState &state = fixture.state();
 
     // Packing: the item alone, its name no pattern and no option.
-    state.packSelection({sources + QLatin1Char('/') + name}, state.left());
+    state.archives().pack({sources + QLatin1Char('/') + name}, state.left());
     QVERIFY(waitForTasks(state));
     QVERIFY2(state.errorMessage().isNull(), qPrintable(state.errorMessage()));
     QCOMPARE(membersOf(sources + QLatin1Char('/') + name + QStringLiteral(".zip")),
              QStringList({name + '/', name + QStringLiteral("/echt.txt")}));
 
     // Unpacking: this archive, none of the others.
-    state.unpackSelection({home(name + suffix)}, state.left());
+    state.archives().unpack({home(name + suffix)}, state.left());
     QVERIFY(waitForTasks(state));
     QVERIFY2(state.errorMessage().isNull(), qPrintable(state.errorMessage()));
     QCOMPARE(everythingIn(home(name)), QStringList({"echt.txt"}));
@@ -449,7 +450,7 @@ void ArchivesTest::unpackingLeavesOutDevicesAndSetIdBits()
     ControllerFixture fixture;
     BivaneState &state = fixture.state();
 
-    state.unpackSelection({home(archive)}, state.left());
+    state.archives().unpack({home(archive)}, state.left());
     QVERIFY(waitForTasks(state));
     const QString folder = home(QStringLiteral("boese"));
     QCOMPARE(contentOf(folder + QStringLiteral("/ok")), QByteArray("ok"));
@@ -503,7 +504,7 @@ void ArchivesTest::packingStoresLinksAsLinks()
     ControllerFixture fixture;
     BivaneState &state = fixture.state();
 
-    state.packSelection({home(QStringLiteral("projekt"))}, state.left());
+    state.archives().pack({home(QStringLiteral("projekt"))}, state.left());
     QVERIFY(waitForTasks(state));
     QVERIFY2(state.errorMessage().isNull(), qPrintable(state.errorMessage()));
     const QString archive = home(QStringLiteral("projekt.zip"));
@@ -540,7 +541,7 @@ void ArchivesTest::quittingStopsTheTools()
 
     ControllerFixture fixture;
     BivaneState &state = fixture.state();
-    state.unpackSelection({pipe}, state.left());
+    state.archives().unpack({pipe}, state.left());
     int fd = -1;
     QTRY_VERIFY((fd = ::open(PathCodec::encode(pipe).constData(), O_WRONLY | O_NONBLOCK)) >= 0);
     ::fcntl(fd, F_SETFL, 0);
@@ -550,7 +551,7 @@ void ArchivesTest::quittingStopsTheTools()
     QTRY_VERIFY(!everythingIn(home(QStringLiteral("langsam")))
                      .filter(QStringLiteral(".bivane-unpack-"))
                      .isEmpty());
-    state.packSelection({home(QStringLiteral("gross/daten.bin"))}, state.left());
+    state.archives().pack({home(QStringLiteral("gross/daten.bin"))}, state.left());
     QTRY_COMPARE(processesMentioning(PathCodec::encode(home(QStringLiteral("gross")))), 1);
 
     fixture.controller.reset();
@@ -576,7 +577,7 @@ void ArchivesTest::toolsNeverReachATerminal()
     QFile::remove(home(QStringLiteral("geheim.txt")));
     ControllerFixture fixture;
     BivaneState &state = fixture.state();
-    state.unpackSelection({home(QStringLiteral("geheim.zip"))}, state.left());
+    state.archives().unpack({home(QStringLiteral("geheim.zip"))}, state.left());
     QVERIFY(waitForTasks(state));
     QVERIFY(!state.errorMessage().isEmpty());
     QCOMPARE(everythingIn(home()).filter(QStringLiteral("geheim")), QStringList({"geheim.zip"}));
@@ -588,8 +589,8 @@ void ArchivesTest::failedPackLeavesNoArchive()
     writeFile(home(QStringLiteral("da.txt")));
     ControllerFixture fixture;
     BivaneState &state = fixture.state();
-    state.packSelection({home(QStringLiteral("da.txt")), home(QStringLiteral("weg.txt"))},
-                        state.left());
+    state.archives().pack({home(QStringLiteral("da.txt")), home(QStringLiteral("weg.txt"))},
+                          state.left());
     QVERIFY(waitForTasks(state));
     QVERIFY(!state.errorMessage().isEmpty());
     QCOMPARE(namesIn(home()), QStringList({"da.txt", "Downloads"}));
@@ -624,12 +625,12 @@ void ArchivesTest::otherKindsAndAssignedPrograms()
 
     // Kinds without a built-in way go to the desktop's default application, one by one; a text
     // file is no archive.
-    state.unpackSelection(selection, state.left());
+    state.archives().unpack(selection, state.left());
     QCOMPARE(fixture.desktop.calls,
              QList<DesktopCall>({{DesktopCall::Kind::open, {home(QStringLiteral("notes.gz"))}, {}},
                                  {DesktopCall::Kind::open, {home(QStringLiteral("x.rar"))}, {}}}));
     fixture.desktop.calls.clear();
-    state.unpackSelection({home(QStringLiteral("liesmich.txt"))}, state.left());
+    state.archives().unpack({home(QStringLiteral("liesmich.txt"))}, state.left());
     QVERIFY(fixture.desktop.calls.isEmpty());
     QVERIFY(state.left().activityText().isEmpty());
 
@@ -637,10 +638,10 @@ void ArchivesTest::otherKindsAndAssignedPrograms()
     const QString program = home(QStringLiteral("bin/programm"));
     fixture.preferences.setValue(Pref::externalTool(QStringLiteral("unpacker")), program);
     fixture.preferences.setValue(Pref::externalTool(QStringLiteral("packer")), program);
-    state.unpackSelection(
+    state.archives().unpack(
         selection + QSet<QString>{home(QStringLiteral("y.zip")), home(QStringLiteral("z.tar.gz"))},
         state.left());
-    state.packSelection(selection, state.left());
+    state.archives().pack(selection, state.left());
     const QStringList archives = {home(QStringLiteral("notes.gz")),
                                   home(QStringLiteral("x.rar")),
                                   home(QStringLiteral("y.zip")),
@@ -668,7 +669,7 @@ void ArchivesTest::statusLineNamesRunningTasks()
     state.left().navigate(home(QStringLiteral("Downloads")));
     const qint64 reloads = state.left().reloadToken();
 
-    state.unpackSelection({pipes[0], pipes[1]}, state.right());
+    state.archives().unpack({pipes[0], pipes[1]}, state.right());
     QVERIFY(state.left().activityText().isEmpty());
     for (int ended = 0; ended < 2; ++ended) {
         QCOMPARE(state.right().activityText(), QStringLiteral("Wird entpackt …"));

@@ -1,4 +1,5 @@
 #include "controller/bivanestate.h"
+#include "controller/favorites.h"
 #include "controllerfixture.h"
 #include "model/panemodel.h"
 #include "testmain.h"
@@ -139,7 +140,7 @@ void ContextMenuTest::entriesFollowTheItems()
     QFETCH(QStringList, expected);
     MenuFixture shown;
     if (favoriteFolder)
-        shown.fixture.state().addFavorites({home()});
+        shown.fixture.state().favorites().add({home()});
 
     ItemContextMenu menu(shown.fixture.state(), shown.pane(), inHome(items));
     QCOMPARE(entriesOf(menu), expected);
@@ -172,8 +173,8 @@ void ContextMenuTest::entriesRunTheirCommand()
              home(QStringLiteral("c.txt")) + '\n' + home(QStringLiteral("Ordner")));
     // Only the folder among the items becomes a favourite.
     entryOf(items, "Zu Favoriten hinzufügen")->trigger();
-    QVERIFY(state.isFavorite(home(QStringLiteral("Ordner"))));
-    QVERIFY(!state.isFavorite(home(QStringLiteral("c.txt"))));
+    QVERIFY(state.favorites().isFavorite(home(QStringLiteral("Ordner"))));
+    QVERIFY(!state.favorites().isFavorite(home(QStringLiteral("c.txt"))));
 
     // The copy goes into the other pane's folder, also when the menu's pane is not the active one.
     state.focus(FocusZone::rightList);
@@ -187,7 +188,7 @@ void ContextMenuTest::entriesRunTheirCommand()
 
     ItemContextMenu folder(state, shown.pane(), {});
     entryOf(folder, "Aktuellen Ordner zu Favoriten")->trigger();
-    QVERIFY(state.isFavorite(home()));
+    QVERIFY(state.favorites().isFavorite(home()));
 }
 
 void ContextMenuTest::secondaryClickChoosesTheItems_data()

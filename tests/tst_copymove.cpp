@@ -1,3 +1,5 @@
+#include "controller/filecommands.h"
+#include "controller/transfers.h"
 #include "controllerfixture.h"
 #include "model/panemodel.h"
 #include "platform/filesystem.h"
@@ -323,8 +325,9 @@ void CopyMoveTest::pastingAlwaysCopies()
     ::close(::open(oddBytes.constData(), O_CREAT | O_WRONLY, 0644));
     ControllerFixture fixture;
     BivaneState &state = fixture.state();
-    state.copyFiles({home(QStringLiteral("kopier mich.txt")), PathCodec::decode(oddBytes)});
-    state.pasteFiles(state.right());
+    state.fileCommands().copyFiles(
+        {home(QStringLiteral("kopier mich.txt")), PathCodec::decode(oddBytes)});
+    state.transfers().paste(state.right());
     QCOMPARE(fixture.window.questions.last().message, QStringLiteral("2 Objekte kopieren?"));
     state.finishQuestion({Question::kConfirm, {}});
     QVERIFY(waitForRun(state));
@@ -337,7 +340,7 @@ void CopyMoveTest::pastingAlwaysCopies()
         auto *data = new QMimeData;
         data->setUrls(urls);
         QGuiApplication::clipboard()->setMimeData(data);
-        state.pasteFiles(state.right());
+        state.transfers().paste(state.right());
     };
     const QString local = home(QStringLiteral("kopier mich.txt"));
     const qsizetype before = fixture.window.questions.size();
@@ -354,7 +357,7 @@ void CopyMoveTest::pastingAlwaysCopies()
     // Text on the clipboard is no file.
     QGuiApplication::clipboard()->setText(home(QStringLiteral("kopier mich.txt")));
     const qsizetype asked = fixture.window.questions.size();
-    state.pasteFiles(state.right());
+    state.transfers().paste(state.right());
     QCOMPARE(fixture.window.questions.size(), asked);
 }
 

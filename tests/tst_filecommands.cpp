@@ -1,3 +1,5 @@
+#include "controller/filecommands.h"
+#include "controller/selectionmovement.h"
 #include "controller/uniquenames.h"
 #include "controllerfixture.h"
 #include "model/panemodel.h"
@@ -56,8 +58,8 @@ void FileCommandsTest::newFoldersGetFreeNames()
     ControllerFixture fixture;
     BivaneState &state = fixture.state();
     PaneModel &pane = state.left();
-    state.newFolder(pane);
-    state.newFolder(pane);
+    state.fileCommands().newFolder(pane);
+    state.fileCommands().newFolder(pane);
     QVERIFY(QFileInfo(home(QStringLiteral("Neuer Ordner"))).isDir());
     const QString second = home(QStringLiteral("Neuer Ordner 2"));
     QVERIFY(QFileInfo(second).isDir());
@@ -76,7 +78,7 @@ void FileCommandsTest::newFoldersGetFreeNames()
     // A folder that cannot be made reports why and starts no rename.
     pane.setIsRenaming(false);
     pane.navigate(home(QStringLiteral("missing")));
-    state.newFolder(pane);
+    state.fileCommands().newFolder(pane);
     QVERIFY(!state.errorMessage().isEmpty());
     QVERIFY(!pane.isRenaming());
 }
@@ -89,11 +91,11 @@ void FileCommandsTest::duplicatesNameTheirCopies()
     writeFile(home(QStringLiteral("Fotos/urlaub.jpg")), "jpg");
     ControllerFixture fixture;
     BivaneState &state = fixture.state();
-    state.duplicate({home(QStringLiteral("Bericht.txt"))});
-    state.duplicate({home(QStringLiteral("Bericht.txt")),
-                     home(QStringLiteral("Paket.tar.gz")),
-                     home(QStringLiteral("README")),
-                     home(QStringLiteral("Fotos"))});
+    state.fileCommands().duplicate({home(QStringLiteral("Bericht.txt"))});
+    state.fileCommands().duplicate({home(QStringLiteral("Bericht.txt")),
+                                    home(QStringLiteral("Paket.tar.gz")),
+                                    home(QStringLiteral("README")),
+                                    home(QStringLiteral("Fotos"))});
     QCOMPARE(contentOf(home(QStringLiteral("Bericht Kopie.txt"))), QByteArray("Bericht"));
     QCOMPARE(contentOf(home(QStringLiteral("Bericht Kopie 2.txt"))), QByteArray("Bericht"));
     QCOMPARE(contentOf(home(QStringLiteral("Paket.tar Kopie.gz"))), QByteArray("gz"));
@@ -113,8 +115,8 @@ void FileCommandsTest::duplicatesNameTheirCopies()
         const QString folder = home(QStringLiteral("lang"));
         QDir(folder).removeRecursively();
         writeFile(folder + QLatin1Char('/') + stem + QStringLiteral(".txt"), "lang");
-        state.duplicate({folder + QLatin1Char('/') + stem + QStringLiteral(".txt")});
-        state.duplicate({folder + QLatin1Char('/') + stem + QStringLiteral(".txt")});
+        state.fileCommands().duplicate({folder + QLatin1Char('/') + stem + QStringLiteral(".txt")});
+        state.fileCommands().duplicate({folder + QLatin1Char('/') + stem + QStringLiteral(".txt")});
         QVERIFY2(state.errorMessage().isNull(), qPrintable(state.errorMessage()));
         QStringList copies = namesIn(folder);
         copies.removeOne(stem + QStringLiteral(".txt"));
@@ -186,9 +188,9 @@ void FileCommandsTest::renameChecksTheNewName()
     ControllerFixture fixture;
     BivaneState &state = fixture.state();
     PaneModel &pane = state.left();
-    state.startRename({home(original)}, pane);
+    state.fileCommands().startRename({home(original)}, pane);
     pane.setRenameText(typed);
-    state.commitRename(pane);
+    state.fileCommands().commitRename(pane);
 
     if (resultName.isEmpty()) {
         QCOMPARE(namesIn(home()), QStringList({original, "Downloads"}));
@@ -213,9 +215,9 @@ void FileCommandsTest::renameNeverReplaces()
     BivaneState &state = fixture.state();
     PaneModel &pane = state.left();
     for (const QString &target : {QStringLiteral("b.txt"), QStringLiteral("folder")}) {
-        state.startRename({home(QStringLiteral("a.txt"))}, pane);
+        state.fileCommands().startRename({home(QStringLiteral("a.txt"))}, pane);
         pane.setRenameText(target);
-        state.commitRename(pane);
+        state.fileCommands().commitRename(pane);
         QVERIFY(state.errorMessage().contains(target));
     }
     QCOMPARE(contentOf(home(QStringLiteral("a.txt"))), QByteArray("A"));
@@ -263,7 +265,7 @@ void FileCommandsTest::trashAsksUnlessTurnedOff()
     ControllerFixture fixture;
     BivaneState &state = fixture.state();
     const QSet<QString> one{home(QStringLiteral("eins"))};
-    state.trashSelection(one, state.left());
+    state.fileCommands().trash(one, state.left());
     QCOMPARE(fixture.window.questions.size(), 1);
     const Question asked = fixture.window.questions.last();
     QCOMPARE(asked.message, QStringLiteral("„eins“ in den Papierkorb legen?"));
@@ -272,14 +274,14 @@ void FileCommandsTest::trashAsksUnlessTurnedOff()
     QCOMPARE(asked.confirmTitle, QStringLiteral("In den Papierkorb"));
     QVERIFY(asked.destructive);
     // A second request while the question is open neither asks nor trashes.
-    state.trashSelection(one, state.left());
+    state.fileCommands().trash(one, state.left());
     QCOMPARE(fixture.window.questions.size(), 1);
     state.finishQuestion({Question::kCancel, {}});
     QVERIFY(QFile::exists(home(QStringLiteral("eins"))));
 
     const QSet<QString> three{
         home(QStringLiteral("eins")), home(QStringLiteral("zwei")), home(QStringLiteral("drei"))};
-    state.trashSelection(three, state.left());
+    state.fileCommands().trash(three, state.left());
     QCOMPARE(fixture.window.questions.last().message,
              QStringLiteral("3 Objekte in den Papierkorb legen?"));
     state.finishQuestion({Question::kConfirm, {}});
@@ -288,13 +290,13 @@ void FileCommandsTest::trashAsksUnlessTurnedOff()
     // Turned off: no question. Without a main window: no question either.
     writeFile(home(QStringLiteral("vier")), "x");
     fixture.preferences.setValue(Pref::confirmDelete, false);
-    state.trashSelection({home(QStringLiteral("vier"))}, state.left());
+    state.fileCommands().trash({home(QStringLiteral("vier"))}, state.left());
     QCOMPARE(fixture.window.questions.size(), 2);
     QVERIFY(!QFile::exists(home(QStringLiteral("vier"))));
     fixture.preferences.remove(Pref::confirmDelete);
     writeFile(home(QStringLiteral("fünf")), "x");
     state.setWindowHooks(nullptr);
-    state.trashSelection({home(QStringLiteral("fünf"))}, state.left());
+    state.fileCommands().trash({home(QStringLiteral("fünf"))}, state.left());
     QVERIFY(!QFile::exists(home(QStringLiteral("fünf"))));
 }
 
@@ -439,13 +441,13 @@ void FileCommandsTest::failuresNameTheItemAndTheReason()
         if (place == QLatin1String("locked"))
             asNobody.emplace();
         if (command == QLatin1String("newFolder")) {
-            state.newFolder(pane);
+            state.fileCommands().newFolder(pane);
         } else if (command == QLatin1String("rename")) {
-            state.startRename({path}, pane);
+            state.fileCommands().startRename({path}, pane);
             pane.setRenameText(item);
-            state.commitRename(pane);
+            state.fileCommands().commitRename(pane);
         } else if (command == QLatin1String("duplicate")) {
-            state.duplicate({folder + QLatin1Char('/') + item});
+            state.fileCommands().duplicate({folder + QLatin1Char('/') + item});
         } else {
             state.fileCommands().performTrash({folder + QLatin1Char('/') + item}, pane);
         }
@@ -459,11 +461,11 @@ void FileCommandsTest::clipboardGetsPathsAndFiles()
 {
     ControllerFixture fixture;
     BivaneState &state = fixture.state();
-    state.copyPaths({QStringLiteral("/a/c"), QStringLiteral("/a/b")});
+    state.fileCommands().copyPaths({QStringLiteral("/a/c"), QStringLiteral("/a/b")});
     QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("/a/b\n/a/c"));
 
     const QString odd = PathCodec::decode(QByteArray("/tmp/caf\xe9 1.txt"));
-    state.copyFiles({QStringLiteral("/a/b"), odd});
+    state.fileCommands().copyFiles({QStringLiteral("/a/b"), odd});
     const QMimeData *data = QGuiApplication::clipboard()->mimeData();
     QVERIFY(data);
     QCOMPARE(data->urls().size(), 2);
@@ -483,17 +485,17 @@ void FileCommandsTest::oddNamesAreActedOnExactly()
     BivaneState &state = fixture.state();
     PaneModel &pane = state.left();
 
-    state.openSelection({odd}, pane);
+    state.selectionMovement().open({odd}, pane);
     QCOMPARE(fixture.desktop.calls.last().paths, QStringList({odd}));
 
-    state.duplicate({odd});
+    state.fileCommands().duplicate({odd});
     const QString copy = PathCodec::decode(PathCodec::encode(home()) + "/caf\xe9\nx Kopie.txt");
     QVERIFY(entryExists(copy));
 
-    state.startRename({odd}, pane);
+    state.fileCommands().startRename({odd}, pane);
     QCOMPARE(pane.renameText(), PathCodec::decode(QByteArray("caf\xe9\nx.txt")));
     pane.setRenameText(PathCodec::decode(QByteArray("neu\xff.txt")));
-    state.commitRename(pane);
+    state.fileCommands().commitRename(pane);
     const QString renamed = PathCodec::decode(PathCodec::encode(home()) + "/neu\xff.txt");
     QVERIFY(entryExists(renamed));
     QVERIFY(!entryExists(odd));

@@ -1,5 +1,6 @@
 #include "controller/bivanestate.h"
 #include "controller/clickrules.h"
+#include "controller/filecommands.h"
 #include "controller/transfers.h"
 #include "controllerfixture.h"
 #include "model/fileitem.h"
@@ -251,7 +252,8 @@ void PaneViewTest::otherViewsRenameInAnAlert()
     ShownPane shown;
     shown.fixture.chooseRetroTheme(retro);
     shown.pane().setViewMode(mode);
-    shown.fixture.state().startRename({home(QStringLiteral("old.txt"))}, shown.pane());
+    shown.fixture.state().fileCommands().startRename({home(QStringLiteral("old.txt"))},
+                                                     shown.pane());
 
     // The alert's field holds the name with its stem selected, ready to be typed over.
     QuestionSheet *alert = nullptr;
@@ -375,7 +377,7 @@ void PaneViewTest::inlineRename()
     writeFile(home(QStringLiteral("other.txt")), "theirs");
     ShownPane shown;
     BivaneState &state = shown.fixture.state();
-    state.startRename({home(QStringLiteral("notes.txt"))}, shown.pane());
+    state.fileCommands().startRename({home(QStringLiteral("notes.txt"))}, shown.pane());
 
     QLineEdit *field = shown.list().renameField();
     QVERIFY(field);
@@ -426,7 +428,7 @@ void PaneViewTest::nameThatIsNotUtf8()
 
     // Renamed through the field, which shows the replacement mark: the file itself is renamed.
     shown.pane().navigate(tree.root());
-    state.startRename({broken}, shown.pane());
+    state.fileCommands().startRename({broken}, shown.pane());
     QLineEdit *field = shown.list().renameField();
     QVERIFY(field);
     QCOMPARE(field->text(), replaced);

@@ -1,4 +1,5 @@
 #include "appearance/theme.h"
+#include "controller/favorites.h"
 #include "controller/quicklookcontroller.h"
 #include "controllerfixture.h"
 #include "model/panemodel.h"
@@ -382,7 +383,7 @@ void RetroTest::keysRunTheirActions()
         QCOMPARE(f.desktop.trashed, QStringList{notes});
         break;
     case 8:
-        QVERIFY(state.isFavorite(home(QStringLiteral("Work"))));
+        QVERIFY(state.favorites().isFavorite(home(QStringLiteral("Work"))));
         break;
     case 9:
         QCOMPARE(settingsOpened, 1);

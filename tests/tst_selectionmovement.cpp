@@ -1,4 +1,6 @@
 #include "controller/columnnavigation.h"
+#include "controller/favorites.h"
+#include "controller/selectionmovement.h"
 #include "controllerfixture.h"
 #include "model/panemodel.h"
 #include "testmain.h"
@@ -81,17 +83,18 @@ void SelectionMovementTest::openingTheSelection()
     BivaneState &state = fixture.state();
     PaneModel &pane = state.left();
 
-    state.openSelection({}, pane);
+    state.selectionMovement().open({}, pane);
     QVERIFY(fixture.desktop.calls.isEmpty());
 
     // A folder and a file: both go to the desktop, in path order.
-    state.openSelection({home(QStringLiteral("z.txt")), home(QStringLiteral("Ordner"))}, pane);
+    state.selectionMovement().open({home(QStringLiteral("z.txt")), home(QStringLiteral("Ordner"))},
+                                   pane);
     QCOMPARE(fixture.desktop.calls.size(), 1);
     QCOMPARE(fixture.desktop.calls.first().paths,
              QStringList({home(QStringLiteral("Ordner")), home(QStringLiteral("z.txt"))}));
 
     // One folder is entered, with its first entry selected.
-    state.openSelection({home(QStringLiteral("Ordner"))}, pane);
+    state.selectionMovement().open({home(QStringLiteral("Ordner"))}, pane);
     QCOMPARE(pane.url(), home(QStringLiteral("Ordner")));
     QCOMPARE(selectedName(pane), QStringLiteral("a"));
     QCOMPARE(fixture.desktop.calls.size(), 1);

@@ -1,4 +1,5 @@
 #include "appearance/theme.h"
+#include "controller/favorites.h"
 #include "controller/places.h"
 #include "controllerfixture.h"
 #include "model/panemodel.h"
@@ -382,9 +383,9 @@ void SidebarTest::favoriteMenu()
     QFETCH(QStringList, rows);
     ControllerFixture f;
     BivaneState &state = f.state();
-    state.addFavorites({home(QStringLiteral("Projekte")),
-                        home(QStringLiteral("Fotos")),
-                        home(QStringLiteral("Musik"))});
+    state.favorites().add({home(QStringLiteral("Projekte")),
+                           home(QStringLiteral("Fotos")),
+                           home(QStringLiteral("Musik"))});
     SidebarView view(state, state.left());
     view.show();
     QVERIFY(QTest::qWaitForWindowExposed(&view));

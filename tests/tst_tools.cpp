@@ -1,6 +1,8 @@
 // Viewing and editing with assigned programs or the fallbacks, and the quick preview that
 // follows the selection.
 #include "controller/quicklookcontroller.h"
+#include "controller/selectionmovement.h"
+#include "controller/selectionpreview.h"
 #include "controllerfixture.h"
 #include "model/panemodel.h"
 #include "testmain.h"
@@ -79,7 +81,7 @@ void ToolsTest::viewUsesTheViewerForFilesOnly()
 
     // Several items preview just themselves; nothing selected does nothing.
     pane.setSelection({home(QStringLiteral("c.txt")), home(QStringLiteral("a.txt"))});
-    state.quickLook(pane.selection(), pane);
+    state.selectionPreview().toggle(pane.selection(), pane);
     QCOMPARE(preview.items(),
              QStringList({home(QStringLiteral("a.txt")), home(QStringLiteral("c.txt"))}));
     preview.setIsVisible(false);

@@ -285,13 +285,8 @@ void BivaneState::askForRestart()
     });
 }
 
-void BivaneState::quickLook(const QSet<QString> &selection, PaneModel &pane)
-{
-    m_preview->toggle(selection, pane);
-}
-
 void BivaneState::viewSelection(const QSet<QString> &selection, PaneModel &pane)
 {
     if (!m_tools->view(selection))
-        quickLook(selection, pane);
+        m_preview->toggle(selection, pane);
 }

@@ -10,7 +10,6 @@
 #include "controller/keydispatch.h"
 #include "controller/question.h"
 #include "controller/selectionmovement.h"
-#include "controller/selectionorder.h"
 #include "controller/sidebaritem.h"
 #include "controller/toollauncher.h"
 #include "controller/transfers.h"
@@ -27,12 +26,10 @@
 #include <QStringList>
 #include <functional>
 #include <memory>
-#include <optional>
 
 class PaneModel;
 class Preferences;
 class QuickLookController;
-class QUrl;
 class SelectionPreview;
 class ShortcutStore;
 class WindowHooks;
@@ -111,6 +108,7 @@ public:
     ArchiveTasks &archives() const { return *m_archives; }
     Transfers &transfers() const { return *m_transfers; }
     QuickLookController &quickLookController() const { return *m_quickLook; }
+    SelectionPreview &selectionPreview() const { return *m_preview; }
 
     // The window on screen; the controller works without one (then keys are not taken).
     void setWindowHooks(WindowHooks *hooks) { m_windowHooks = hooks; }
@@ -148,64 +146,6 @@ public:
     KeyDispatch &keys() { return m_keys; }
     // Runs an action; false when it did nothing, so that its key press goes on to the view.
     bool perform(ShortcutAction action);
-
-    // The commands the menus and the views run on a selection of a pane.
-    bool isFavorite(const QString &folder) const { return m_favorites->isFavorite(folder); }
-    void addFavorites(const QStringList &urls) { m_favorites->add(urls); }
-    void removeFavorite(const QString &folder) { m_favorites->remove(folder); }
-    void openSelection(const QSet<QString> &selection, PaneModel &pane)
-    {
-        m_movement->open(selection, pane);
-    }
-    static QStringList sortedByPath(const QSet<QString> &selection)
-    {
-        return ::sortedByPath(selection);
-    }
-    void newFolder(PaneModel &pane) { m_files->newFolder(pane); }
-    void startRename(const QSet<QString> &selection, PaneModel &pane)
-    {
-        m_files->startRename(selection, pane);
-    }
-    void commitRename(PaneModel &pane) { m_files->commitRename(pane); }
-    void duplicate(const QSet<QString> &selection) { m_files->duplicate(selection); }
-    void trashSelection(const QSet<QString> &selection, PaneModel &pane)
-    {
-        m_files->trash(selection, pane);
-    }
-    void revealSelection(const QSet<QString> &selection) { m_files->reveal(selection); }
-    void showInfo(const QSet<QString> &selection, PaneModel &pane)
-    {
-        m_files->showInfo(selection, pane);
-    }
-    void copyPaths(const QSet<QString> &selection) { m_files->copyPaths(selection); }
-    void copyFiles(const QSet<QString> &selection) { m_files->copyFiles(selection); }
-    void openWith(const QStringList &paths, const QString &application)
-    {
-        m_tools->openWith(paths, application);
-    }
-    QList<DesktopApplication> applicationsForAll(const QStringList &paths) const
-    {
-        return m_tools->applicationsForAll(paths);
-    }
-    // Opens the preview on the selection, or closes the open preview.
-    void quickLook(const QSet<QString> &selection, PaneModel &pane);
-    void packSelection(const QSet<QString> &selection, PaneModel &pane)
-    {
-        m_archives->pack(selection, pane);
-    }
-    void unpackSelection(const QSet<QString> &selection, PaneModel &pane)
-    {
-        m_archives->unpack(selection, pane);
-    }
-    void pasteFiles(PaneModel &pane) { m_transfers->paste(pane); }
-    void confirmTransfer(const QStringList &urls, const QString &targetFolder, TransferKind kind)
-    {
-        m_transfers->confirm(urls, targetFolder, kind);
-    }
-    std::optional<QStringList> localFilePaths(const QList<QUrl> &urls)
-    {
-        return m_transfers->localFilePaths(urls);
-    }
 
 signals:
     void activeChanged();

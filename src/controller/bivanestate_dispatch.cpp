@@ -1,6 +1,7 @@
 // What each action does, for its key, its menu entry and its buttons alike.
 #include "controller/bivanestate.h"
 #include "controller/places.h"
+#include "controller/selectionpreview.h"
 #include "model/panemodel.h"
 
 bool BivaneState::perform(ShortcutAction action)
@@ -12,7 +13,7 @@ bool BivaneState::perform(ShortcutAction action)
         if (isSidebarZone())
             focus(listZoneOf(m_active));
         else
-            openSelection(selection, pane);
+            m_movement->open(selection, pane);
         return true;
     case ShortcutAction::goUp:
         if (isSidebarZone())
@@ -32,28 +33,28 @@ bool BivaneState::perform(ShortcutAction action)
         cycleZone(Direction::backward);
         return true;
     case ShortcutAction::newFolder:
-        newFolder(pane);
+        m_files->newFolder(pane);
         return true;
     case ShortcutAction::rename:
         if (!isSidebarZone()) {
-            startRename(selection, pane);
+            m_files->startRename(selection, pane);
             return true;
         }
-        if (!isFavorite(pane.url()))
+        if (!m_favorites->isFavorite(pane.url()))
             return false;
         m_favorites->rename(pane.url());
         return true;
     case ShortcutAction::info:
-        showInfo(selection, pane);
+        m_files->showInfo(selection, pane);
         return true;
     case ShortcutAction::duplicate:
-        duplicate(selection);
+        m_files->duplicate(selection);
         return true;
     case ShortcutAction::reveal:
-        revealSelection(selection);
+        m_files->reveal(selection);
         return true;
     case ShortcutAction::trash:
-        trashSelection(selection, pane);
+        m_files->trash(selection, pane);
         return true;
     case ShortcutAction::favorite:
         m_favorites->toggle(pane.url());
@@ -105,7 +106,7 @@ bool BivaneState::perform(ShortcutAction action)
     case ShortcutAction::quickLook:
         if (isSidebarZone())
             return false;
-        quickLook(selection, pane);
+        m_preview->toggle(selection, pane);
         return true;
     case ShortcutAction::view:
         viewSelection(selection, pane);
@@ -114,10 +115,10 @@ bool BivaneState::perform(ShortcutAction action)
         m_tools->edit(selection);
         return true;
     case ShortcutAction::pack:
-        packSelection(selection, pane);
+        m_archives->pack(selection, pane);
         return true;
     case ShortcutAction::unpack:
-        unpackSelection(selection, pane);
+        m_archives->unpack(selection, pane);
         return true;
     }
     return false;

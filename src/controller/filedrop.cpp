@@ -1,12 +1,13 @@
 #include "controller/filedrop.h"
 
 #include "controller/bivanestate.h"
+#include "controller/transfers.h"
 #include "model/panemodel.h"
 #include "platform/pathnames.h"
 
 void dropFiles(BivaneState &state, PaneModel &target, const QList<QUrl> &urls, bool copy)
 {
-    std::optional<QStringList> paths = state.localFilePaths(urls);
+    std::optional<QStringList> paths = state.transfers().localFilePaths(urls);
     if (!paths)
         return;
     const QString folder = PathNames::standardized(target.url());
@@ -14,5 +15,6 @@ void dropFiles(BivaneState &state, PaneModel &target, const QList<QUrl> &urls, b
         return PathNames::parentFolder(PathNames::standardized(path)) == folder;
     });
     if (!paths->isEmpty())
-        state.confirmTransfer(*paths, target.url(), copy ? TransferKind::copy : TransferKind::move);
+        state.transfers().confirm(
+            *paths, target.url(), copy ? TransferKind::copy : TransferKind::move);
 }

@@ -2,8 +2,10 @@
 
 #include "controller/bivanestate.h"
 #include "controller/columnnavigation.h"
+#include "controller/filecommands.h"
 #include "controller/quicklookcontroller.h"
 #include "controller/selectionmovement.h"
+#include "controller/transfers.h"
 #include "controller/windowhooks.h"
 #include "model/panemodel.h"
 #include "shortcuts/fixedkeys.h"
@@ -132,11 +134,11 @@ bool KeyDispatch::handleClipboardKey(const KeyPress &key, const KeyContext &cont
     PaneModel &pane = m_state.pane(sideOf(context.zone));
     if (FixedKey::copy.matches(*key.keyCode, key.modifiers)) {
         if (!pane.selection().isEmpty())
-            m_state.copyFiles(pane.selection());
+            m_state.fileCommands().copyFiles(pane.selection());
         return true;
     }
     if (FixedKey::paste.matches(*key.keyCode, key.modifiers)) {
-        m_state.pasteFiles(pane);
+        m_state.transfers().paste(pane);
         return true;
     }
     return false;
@@ -205,7 +207,7 @@ bool KeyDispatch::handleListArrowKey(quint16 keyCode, ViewKind view, PaneModel &
         else if (pane.treeMode())
             m_state.selectionMovement().expandOrOpen(pane);
         else
-            m_state.openSelection(pane.selection(), pane);
+            m_state.selectionMovement().open(pane.selection(), pane);
         return true;
     case KeyCode::down:
     case KeyCode::up:

@@ -1,6 +1,7 @@
 #include "ui/columnsview.h"
 
 #include "controller/bivanestate.h"
+#include "controller/selectionmovement.h"
 #include "model/panemodel.h"
 #include "ui/columnlist.h"
 #include "ui/filepreviewcolumn.h"
@@ -35,7 +36,7 @@ ColumnsView::ColumnsView(BivaneState &state, PaneModel &pane, QWidget *parent)
     setWidget(row);
 
     connect(m_preview, &FilePreviewColumn::openRequested, this, [this](const QString &url) {
-        m_state.openSelection({url}, m_pane);
+        m_state.selectionMovement().open({url}, m_pane);
     });
     for (auto changed : {&PaneModel::urlChanged,
                          &PaneModel::columnPathChanged,

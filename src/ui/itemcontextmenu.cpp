@@ -1,8 +1,16 @@
 #include "ui/itemcontextmenu.h"
 
+#include "controller/archivetasks.h"
 #include "controller/bivanestate.h"
 #include "controller/clickrules.h"
 #include "controller/commandrules.h"
+#include "controller/favorites.h"
+#include "controller/filecommands.h"
+#include "controller/selectionmovement.h"
+#include "controller/selectionorder.h"
+#include "controller/selectionpreview.h"
+#include "controller/toollauncher.h"
+#include "controller/transfers.h"
 #include "model/panemodel.h"
 #include "platform/desktopservices.h"
 #include "ui/panetablemodel.h"
@@ -40,58 +48,58 @@ void ItemContextMenu::popUp(BivaneState &state,
 
 void ItemContextMenu::addFolderEntries()
 {
-    addEntry(Command::newFolder, [this] { m_state.newFolder(m_pane); });
-    addEntry(Command::pasteFiles, [this] { m_state.pasteFiles(m_pane); });
+    addEntry(Command::newFolder, [this] { m_state.fileCommands().newFolder(m_pane); });
+    addEntry(Command::pasteFiles, [this] { m_state.transfers().paste(m_pane); });
     addSeparator();
     const QString folder = m_pane.url();
-    const bool favorite = m_state.isFavorite(folder);
+    const bool favorite = m_state.favorites().isFavorite(folder);
     addEntry(
         Command::favorite,
         [this, folder, favorite] {
             if (favorite)
-                m_state.removeFavorite(folder);
+                m_state.favorites().remove(folder);
             else
-                m_state.addFavorites({folder});
+                m_state.favorites().add({folder});
         },
         favorite);
 }
 
 void ItemContextMenu::addItemEntries()
 {
-    const QStringList sorted = BivaneState::sortedByPath(m_items);
-    addEntry(Command::open, [this] { m_state.openSelection(m_items, m_pane); });
+    const QStringList sorted = sortedByPath(m_items);
+    addEntry(Command::open, [this] { m_state.selectionMovement().open(m_items, m_pane); });
     addOpenWithMenu();
-    addEntry(Command::quickLook, [this] { m_state.quickLook(m_items, m_pane); });
+    addEntry(Command::quickLook, [this] { m_state.selectionPreview().toggle(m_items, m_pane); });
     addSeparator();
-    addEntry(Command::info, [this] { m_state.showInfo(m_items, m_pane); });
-    addEntry(Command::rename, [this] { m_state.startRename(m_items, m_pane); });
-    addEntry(Command::duplicate, [this] { m_state.duplicate(m_items); });
-    addEntry(Command::pack, [this] { m_state.packSelection(m_items, m_pane); });
-    addEntry(Command::unpack, [this] { m_state.unpackSelection(m_items, m_pane); });
+    addEntry(Command::info, [this] { m_state.fileCommands().showInfo(m_items, m_pane); });
+    addEntry(Command::rename, [this] { m_state.fileCommands().startRename(m_items, m_pane); });
+    addEntry(Command::duplicate, [this] { m_state.fileCommands().duplicate(m_items); });
+    addEntry(Command::pack, [this] { m_state.archives().pack(m_items, m_pane); });
+    addEntry(Command::unpack, [this] { m_state.archives().unpack(m_items, m_pane); });
     addSeparator();
-    addEntry(Command::copyFiles, [this] { m_state.copyFiles(m_items); });
+    addEntry(Command::copyFiles, [this] { m_state.fileCommands().copyFiles(m_items); });
     addEntry(Command::copyToOther, [this, sorted] {
-        m_state.confirmTransfer(sorted, otherPane().url(), TransferKind::copy);
+        m_state.transfers().confirm(sorted, otherPane().url(), TransferKind::copy);
     });
     addEntry(Command::moveToOther, [this, sorted] {
-        m_state.confirmTransfer(sorted, otherPane().url(), TransferKind::move);
+        m_state.transfers().confirm(sorted, otherPane().url(), TransferKind::move);
     });
     addSeparator();
-    addEntry(Command::addFavorites, [this, sorted] { m_state.addFavorites(sorted); });
-    addEntry(Command::copyPath, [this] { m_state.copyPaths(m_items); });
-    addEntry(Command::reveal, [this] { m_state.revealSelection(m_items); });
+    addEntry(Command::addFavorites, [this, sorted] { m_state.favorites().add(sorted); });
+    addEntry(Command::copyPath, [this] { m_state.fileCommands().copyPaths(m_items); });
+    addEntry(Command::reveal, [this] { m_state.fileCommands().reveal(m_items); });
     addSeparator();
-    addEntry(Command::trash, [this] { m_state.trashSelection(m_items, m_pane); });
+    addEntry(Command::trash, [this] { m_state.fileCommands().trash(m_items, m_pane); });
 }
 
 void ItemContextMenu::addOpenWithMenu()
 {
-    const QStringList sorted = BivaneState::sortedByPath(m_items);
+    const QStringList sorted = sortedByPath(m_items);
     QMenu *applications = addMenu(menuTitle(Command::openWith));
-    for (const DesktopApplication &application : m_state.applicationsForAll(sorted)) {
+    for (const DesktopApplication &application : m_state.tools().applicationsForAll(sorted)) {
         const QString desktopFile = application.desktopFile;
         applications->addAction(application.name, this, [this, sorted, desktopFile] {
-            m_state.openWith(sorted, desktopFile);
+            m_state.tools().openWith(sorted, desktopFile);
         });
     }
     applications->setEnabled(!applications->isEmpty());

@@ -2,6 +2,7 @@
 
 #include "controller/bivanestate.h"
 #include "controller/columncustomization.h"
+#include "controller/filecommands.h"
 #include "model/fileitem.h"
 #include "model/panemodel.h"
 #include "platform/pathcodec.h"
@@ -478,7 +479,7 @@ void PaneListView::confirmRename()
     if (!m_pane.isRenaming())
         return;
     m_pane.setIsRenaming(false);
-    m_state.commitRename(m_pane);
+    m_state.fileCommands().commitRename(m_pane);
 }
 
 void PaneListView::cancelRename()

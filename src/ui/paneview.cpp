@@ -1,6 +1,7 @@
 #include "ui/paneview.h"
 
 #include "controller/bivanestate.h"
+#include "controller/favorites.h"
 #include "model/panemodel.h"
 #include "platform/localization.h"
 #include "platform/pathcodec.h"
@@ -216,7 +217,7 @@ void PaneView::showFolder()
 
 void PaneView::showFavorite()
 {
-    const bool favorite = m_state.isFavorite(m_pane.url());
+    const bool favorite = m_state.favorites().isFavorite(m_pane.url());
     m_star->setText(favorite ? QStringLiteral("★") : QStringLiteral("☆"));
     m_star->setToolTip(favorite ? Bv::tr("Aus Favoriten entfernen")
                                 : Bv::tr("Ordner zu Favoriten hinzufügen"));
@@ -288,7 +289,7 @@ void PaneView::followTheme()
     showArrow(*m_up, QStyle::SP_ArrowUp, QStringLiteral("↑"), retro, colors);
     colorize(m_title, retro ? colors.header : colors.text);
     colorize(m_status, secondary);
-    const bool favorite = m_state.isFavorite(m_pane.url());
+    const bool favorite = m_state.favorites().isFavorite(m_pane.url());
     colorize(m_star, favorite ? QColor(0xf5, 0xc2, 0x11) : (retro ? colors.text : secondary));
 }
 

@@ -1,6 +1,7 @@
 #include "ui/renamealert.h"
 
 #include "controller/bivanestate.h"
+#include "controller/filecommands.h"
 #include "model/fileitem.h"
 #include "model/panemodel.h"
 #include "platform/localization.h"
@@ -36,7 +37,7 @@ void showRenameAlert(BivaneState &state, PaneModel &pane, QWidget &parent)
             return;
         pane.setIsRenaming(false);
         if (result == Question::kConfirm)
-            state.commitRename(pane);
+            state.fileCommands().commitRename(pane);
     });
     // A rename ended elsewhere takes its alert with it.
     QObject::connect(&pane, &PaneModel::isRenamingChanged, sheet, [sheet, &pane] {

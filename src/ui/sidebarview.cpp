@@ -2,6 +2,8 @@
 
 #include "appearance/theme.h"
 #include "controller/bivanestate.h"
+#include "controller/favorites.h"
+#include "controller/transfers.h"
 #include "model/panemodel.h"
 #include "platform/localization.h"
 #include "platform/pathnames.h"
@@ -257,7 +259,7 @@ void SidebarView::dragMoveEvent(QDragMoveEvent *event)
 void SidebarView::dropEvent(QDropEvent *event)
 {
     if (const std::optional<QStringList> paths =
-            m_state.localFilePaths(event->mimeData()->urls())) {
+            m_state.transfers().localFilePaths(event->mimeData()->urls())) {
         m_state.favorites().add(*paths);
         event->acceptProposedAction();
     }

@@ -1,6 +1,7 @@
 #include "ui/viewbehaviour.h"
 
 #include "controller/bivanestate.h"
+#include "controller/selectionmovement.h"
 #include "model/panemodel.h"
 #include "ui/fileicons.h"
 #include "ui/itemcontextmenu.h"
@@ -246,7 +247,7 @@ void ViewBehaviour::click(ClickRules::Kind kind, const QMouseEvent &event)
         m_select(*outcome.selection);
     }
     if (!outcome.open.isEmpty())
-        m_state.openSelection(outcome.open, m_pane);
+        m_state.selectionMovement().open(outcome.open, m_pane);
 }
 
 // The items the press concerns leave as their file URLs, with the pressed item's icon.
