@@ -58,7 +58,6 @@ void BivaneStateTest::rightPaneStartsOnTheUsersDownloadsFolder_data()
     QTest::addColumn<QString>("expected");
     QTest::newRow("french") << QStringLiteral("Téléchargements")
                             << QStringLiteral("Téléchargements");
-    QTest::newRow("turkish") << QStringLiteral("İndirilenler") << QStringLiteral("İndirilenler");
     QTest::newRow("missing") << QString() << QString();
 }
 

@@ -4,15 +4,10 @@
 #include "model/panemodel.h"
 #include "testmain.h"
 #include "ui/itemcontextmenu.h"
-#include "ui/panelistview.h"
-#include "ui/panetablemodel.h"
-#include "ui/retrolistview.h"
 
 #include <QApplication>
 #include <QClipboard>
-#include <QContextMenuEvent>
 #include <QTest>
-#include <memory>
 
 namespace {
 
@@ -99,8 +94,6 @@ private slots:
     void entriesFollowTheItems();
     void openWithOffersWhatTakesAllItems();
     void entriesRunTheirCommand();
-    void secondaryClickChoosesTheItems_data();
-    void secondaryClickChoosesTheItems();
 };
 
 void ContextMenuTest::entriesFollowTheItems_data()
@@ -189,67 +182,6 @@ void ContextMenuTest::entriesRunTheirCommand()
     ItemContextMenu folder(state, shown.pane(), {});
     entryOf(folder, "Aktuellen Ordner zu Favoriten")->trigger();
     QVERIFY(state.favorites().isFavorite(home()));
-}
-
-void ContextMenuTest::secondaryClickChoosesTheItems_data()
-{
-    QTest::addColumn<bool>("retro");
-    QTest::addColumn<QString>("clicked");           // empty: beside the items
-    QTest::addColumn<QStringList>("trashQuestion"); // what trashing from the menu asks about
-
-    for (const bool retro : {false, true}) {
-        const char *view = retro ? "retro" : "table";
-        QTest::addRow("%s, unselected file", view)
-            << retro << "d.txt" << QStringList{"„d.txt“ in den Papierkorb legen?"};
-        QTest::addRow("%s, selected file", view)
-            << retro << "b.txt" << QStringList{"3 Objekte in den Papierkorb legen?"};
-        QTest::addRow("%s, beside the items", view) << retro << QString() << QStringList();
-    }
-}
-
-void ContextMenuTest::secondaryClickChoosesTheItems()
-{
-    QFETCH(bool, retro);
-    QFETCH(QString, clicked);
-    QFETCH(QStringList, trashQuestion);
-    MenuFixture shown;
-    BivaneState &state = shown.fixture.state();
-    std::unique_ptr<QAbstractItemView> view;
-    if (retro)
-        view = std::make_unique<RetroListView>(state, shown.pane());
-    else
-        view = std::make_unique<PaneListView>(state, shown.pane());
-    view->resize(600, 400);
-    view->show();
-    QVERIFY(QTest::qWaitForWindowExposed(view.get()));
-    const QSet<QString> selected = inHome({"a.txt", "b.txt", "c.txt"});
-    shown.pane().setSelection(selected);
-
-    QPoint at(view->viewport()->width() / 2, view->viewport()->height() - 5);
-    if (!clicked.isEmpty()) {
-        const int row = static_cast<PaneTableModel *>(view->model())->rowOf(home(clicked));
-        at = view->visualRect(view->model()->index(row, 0)).center();
-    }
-    QContextMenuEvent event(QContextMenuEvent::Mouse, at, view->viewport()->mapToGlobal(at));
-    QApplication::sendEvent(view->viewport(), &event);
-    ItemContextMenu *menu = view->findChild<ItemContextMenu *>();
-    QVERIFY(menu);
-    QTRY_VERIFY(menu->isVisible());
-
-    QAction *trash = entryOf(*menu, "In den Papierkorb legen");
-    QCOMPARE(trash != nullptr, !trashQuestion.isEmpty());
-    if (trash) {
-        trash->trigger();
-        QStringList asked;
-        for (const Question &question : shown.fixture.window.questions)
-            asked << question.message;
-        QCOMPARE(asked, trashQuestion);
-    } else {
-        QCOMPARE(menu->actions().first()->text(), QStringLiteral("Neuer Ordner"));
-    }
-    // The menu works on its own items; the pane's selection stays.
-    QCOMPARE(shown.pane().selection(), selected);
-    menu->close();
 }
 
 BIVANE_GUI_TEST_MAIN(ContextMenuTest)

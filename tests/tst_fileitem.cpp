@@ -262,20 +262,6 @@ void FileItemTest::textsFollowTheChosenLanguage_data()
                         << "PDF document"
                         << "Zero bytes"
                         << "Name";
-    QTest::newRow("tr") << "tr"
-                        << "Ara"
-                        << "2 bayt"
-                        << "1,5 MB"
-                        << "PDF belgesi"
-                        << "Sıfır bayt"
-                        << "Ad";
-    QTest::newRow("fr") << "fr"
-                        << "déc."
-                        << "2 octets"
-                        << "1,5 Mo"
-                        << "document PDF"
-                        << "Zéro octet"
-                        << "Nom";
 }
 
 // On a German desktop, the chosen language decides dates, numbers and type descriptions too.

@@ -4,9 +4,6 @@
 #include "model/thumbnailloader.h"
 #include "platform/pathcodec.h"
 #include "testmain.h"
-#include "ui/focusregistry.h"
-#include "ui/itemcontextmenu.h"
-#include "ui/mainwindow.h"
 #include "ui/paneiconsview.h"
 #include "ui/panetablemodel.h"
 
@@ -113,7 +110,6 @@ private slots:
     void gridFillsTheWidth();
     void paneSelectionIsShownAndScrolledTo();
     void doubleClickOpens();
-    void keysInTheWindow();
 
     void thumbnailsOfFiles_data();
     void thumbnailsOfFiles();
@@ -193,50 +189,6 @@ void IconViewTest::doubleClickOpens()
     doubleClick("Work");
     QCOMPARE(shown.pane().url(), home("Work"));
     QCOMPARE(shown.pane().selection(), inHome({"Work/plan.txt"}));
-}
-
-// Through the window's key monitor: all four arrows step one item through the grid, Down and
-// Up start at the first and the last item.
-void IconViewTest::keysInTheWindow()
-{
-    for (const char *name : {"a.txt", "b.txt", "c.txt"})
-        writeFile(home(QString::fromLatin1(name)));
-    QDir().mkpath(home(QStringLiteral("Elsewhere")));
-    ControllerFixture fixture;
-    BivaneState &state = fixture.state();
-    MainWindow window(state);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QTRY_VERIFY(isFileView(QApplication::focusWidget()));
-    PaneModel &pane = state.left();
-    pane.setViewMode(ViewMode::icons);
-    auto *grid = new PaneIconsView(state, pane, window.centralWidget());
-    grid->setGeometry(0, 0, 500, 300);
-    grid->show();
-    grid->setFocus();
-    QTRY_COMPARE(QApplication::focusWidget(), grid);
-    pane.setSelection({});
-
-    const auto press = [](Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
-        QTest::keyClick(QGuiApplication::focusWindow(), key, modifiers);
-    };
-    const QList<std::pair<Qt::Key, const char *>> steps{{Qt::Key_Down, "Downloads"},
-                                                        {Qt::Key_Down, "Elsewhere"},
-                                                        {Qt::Key_Right, "a.txt"},
-                                                        {Qt::Key_Up, "Elsewhere"},
-                                                        {Qt::Key_Left, "Downloads"}};
-    for (const auto &[key, expected] : steps) {
-        press(key);
-        QCOMPARE(pane.selection(), inHome({QString::fromLatin1(expected)}));
-    }
-    pane.setSelection({});
-    press(Qt::Key_Up);
-    QCOMPARE(pane.selection(), inHome({"c.txt"}));
-    // A press the controller leaves alone does not move anything in the grid either.
-    const QModelIndex current = grid->currentIndex();
-    press(Qt::Key_Up, Qt::ShiftModifier);
-    QCOMPARE(pane.selection(), inHome({"c.txt"}));
-    QCOMPARE(grid->currentIndex(), current);
 }
 
 void IconViewTest::thumbnailsOfFiles_data()

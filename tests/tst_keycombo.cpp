@@ -206,28 +206,6 @@ void KeyComboTest::displayText_data()
                                             "Ctrl+Backspace",
                                             "Enter",
                                             "Ctrl+↓"};
-    QTest::newRow("French") << "fr"
-                            << QStringList{"Ctrl+Alt+K",
-                                           "Maj+F6",
-                                           "Alt+F5",
-                                           "Suppr",
-                                           "Ctrl+,",
-                                           "Ctrl+Alt+Maj+Super+A",
-                                           "Espace",
-                                           "Ctrl+Retour arrière",
-                                           "Entrée",
-                                           "Ctrl+↓"};
-    QTest::newRow("Turkish") << "tr"
-                             << QStringList{"Ctrl+Alt+K",
-                                            "Shift+F6",
-                                            "Alt+F5",
-                                            "Delete",
-                                            "Ctrl+,",
-                                            "Ctrl+Alt+Shift+Super+A",
-                                            "Boşluk",
-                                            "Ctrl+Backspace",
-                                            "Enter",
-                                            "Ctrl+↓"};
 }
 
 void KeyComboTest::displayText()

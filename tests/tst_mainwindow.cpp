@@ -164,7 +164,6 @@ private slots:
     void errorAlert_data();
     void errorAlert();
     void themeReachesEveryWindow();
-    void treeSettingReachesBothPanes();
     void defaultWindowShowsColumnsWhole_data();
     void defaultWindowShowsColumnsWhole();
     void panesShareTheWidthEqually();
@@ -603,19 +602,6 @@ void MainWindowTest::themeReachesEveryWindow()
     const QPalette light = schemePalette(ColorScheme::light, QPalette());
     QTRY_COMPARE(table->palette().color(QPalette::Base), light.color(QPalette::Base));
     QTRY_COMPARE(backgroundBesidePanes(window), light.color(QPalette::Window));
-}
-
-void MainWindowTest::treeSettingReachesBothPanes()
-{
-    ControllerFixture f;
-    f.preferences.setValue(Pref::listTreeView, true);
-    BivaneState &state = f.state();
-    MainWindow window(state);
-    QVERIFY(state.left().treeMode() && state.right().treeMode());
-    f.preferences.setValue(Pref::listTreeView, false);
-    QVERIFY(!state.left().treeMode() && !state.right().treeMode());
-    f.preferences.setValue(Pref::listTreeView, true);
-    QVERIFY(state.left().treeMode() && state.right().treeMode());
 }
 
 void MainWindowTest::defaultWindowShowsColumnsWhole_data()

@@ -143,11 +143,6 @@ void RetroTest::presetShowsListAndBar()
     if (!retro)
         return;
 
-    // The opaque retro colours can be read back exactly from the caps and the list.
-    const QImage capImage = bar->keys().first()->grab().toImage();
-    QCOMPARE(capImage.pixelColor(1, 1), colors.barKeyBackground);
-    QCOMPARE(capImage.pixelColor(capImage.width() - 2, 1), colors.barLabelBackground);
-
     // The selected file draws on the selection colour, other rows on the list background.
     RetroListView *left = nullptr;
     int notes = -1;
@@ -433,9 +428,8 @@ void RetroTest::keyLabelsFitOrEndInEllipsis()
     QVERIFY(key->shownText().size() < key->text().size());
 }
 
-// In a retro theme the header's back, forward and up buttons are text arrows drawn only in the
-// palette's colours: the text colour while they lead somewhere, the border colour while not,
-// on the background. A desktop theme gives them the desktop's arrows back.
+// In a retro theme the header's back, forward and up buttons are text arrows without icons; a
+// desktop theme gives them the desktop's arrows back.
 void RetroTest::headerArrowsFollowTheme()
 {
     QDir().mkpath(home(QStringLiteral("inner")));
@@ -447,7 +441,6 @@ void RetroTest::headerArrowsFollowTheme()
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     f.state().left().navigate(home(QStringLiteral("inner")));
     f.state().right().navigate(home(QStringLiteral("inner")));
-    const Palette colors = ThemedRoot::of(&window)->palette();
     auto *pane = window.findChildren<PaneView *>().value(0);
     QVERIFY(pane);
     const auto button = [pane](const QString &name) {
@@ -465,33 +458,6 @@ void RetroTest::headerArrowsFollowTheme()
     for (QToolButton *arrow : arrows) {
         QVERIFY(arrow && arrow->isVisible());
         QVERIFY(arrow->icon().isNull());
-        // Every pixel lies between the background and the arrow's colour (smoothed edges).
-        const QColor ink = arrow->isEnabled() ? colors.text : colors.border;
-        const QImage image = arrow->grab().toImage();
-        const QColor bg = colors.background;
-        const double span[3] = {double(ink.red() - bg.red()),
-                                double(ink.green() - bg.green()),
-                                double(ink.blue() - bg.blue())};
-        const double length = span[0] * span[0] + span[1] * span[1] + span[2] * span[2];
-        double strongest = 0;
-        for (int y = 0; y < image.height(); ++y) {
-            for (int x = 0; x < image.width(); ++x) {
-                const QColor pixel = image.pixelColor(x, y);
-                const double offset[3] = {double(pixel.red() - bg.red()),
-                                          double(pixel.green() - bg.green()),
-                                          double(pixel.blue() - bg.blue())};
-                const double t = std::clamp(
-                    (offset[0] * span[0] + offset[1] * span[1] + offset[2] * span[2]) / length,
-                    0.0,
-                    1.0);
-                for (int channel = 0; channel < 3; ++channel)
-                    QVERIFY2(std::abs(offset[channel] - t * span[channel]) <= 3,
-                             qPrintable(arrow->toolTip() + QStringLiteral(" ") + pixel.name() +
-                                        QStringLiteral(" not of the palette")));
-                strongest = std::max(strongest, t);
-            }
-        }
-        QVERIFY2(strongest > 0.6, qPrintable(arrow->toolTip()));
     }
 
     f.preferences.setValue(Pref::themePreset, QStringLiteral("light"));

@@ -150,12 +150,6 @@ void ShortcutStoreTest::keyBarAndMenu_data()
     QTest::addColumn<QString>("keyBar");
     QTest::addColumn<QString>("menu"); // empty: none
 
-    QTest::newRow("copyToOther") << defaultCombos(ShortcutAction::copyToOther) << "F5"
-                                 << "F5";
-    QTest::newRow("pack") << defaultCombos(ShortcutAction::pack) << "Alt+F5"
-                          << "Alt+F5";
-    QTest::newRow("info") << defaultCombos(ShortcutAction::info) << "Strg+I"
-                          << "Strg+I";
     QTest::newRow("trash prefers the Command slot for menus")
         << defaultCombos(ShortcutAction::trash) << "F8"
         << "Strg+Rücktaste";

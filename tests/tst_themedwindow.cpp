@@ -33,16 +33,8 @@ void ThemedWindowTest::presetsRepaintTheWindow_data()
     QTest::addColumn<bool>("fixedPitch");
     QTest::newRow("system") << "system"
                             << "" << false;
-    QTest::newRow("unknown") << "Amber"
-                             << "" << false;
     QTest::newRow("light") << "light"
                            << "#ffffff" << false;
-    QTest::newRow("dark") << "dark"
-                          << "#1e1e1e" << false;
-    QTest::newRow("azurin") << "azurin"
-                            << "#0000aa" << true;
-    QTest::newRow("green terminal") << "greenTerminal"
-                                    << "#000000" << true;
     QTest::newRow("amber") << "amber"
                            << "#000000" << true;
 }
