@@ -93,11 +93,16 @@ ViewBehaviour::ViewBehaviour(QAbstractItemView &view,
             const QSet<QString> selection = m_pane.selection();
             if (!m_clicking && selection.size() == 1)
                 m_anchor = *selection.cbegin();
-            // What the view selected itself it shows already, with its cursor where it is.
-            if (!m_taking)
+            // What the view selected itself it shows already, with its cursor where it is. A
+            // hidden view catches up when it is shown: the pane's other views cost nothing at
+            // each step through a large folder.
+            if (!m_taking && m_view.isVisible())
                 showPane();
         });
-        connect(&model, &QAbstractItemModel::modelReset, this, showPane);
+        connect(&model, &QAbstractItemModel::modelReset, this, [this, showPane] {
+            if (m_view.isVisible())
+                showPane();
+        });
         showPane();
     }
 }
@@ -158,8 +163,11 @@ QString ViewBehaviour::urlAt(const QPoint &point) const
 bool ViewBehaviour::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == &m_view) {
-        if (event->type() == QEvent::Show)
+        if (event->type() == QEvent::Show) {
             ThemedRoot::follow(m_view, m_themedRoot, [this] { applyTheme(); });
+            if (m_style != ClickRules::Style::column)
+                showSelection(m_pane.selection());
+        }
         if (event->type() == QEvent::KeyPress) {
             const auto &key = *static_cast<QKeyEvent *>(event);
             if (viewTakesKey(m_style, key))
