@@ -13,10 +13,7 @@
 #include "controller/transfers.h"
 #include "model/panemodel.h"
 #include "platform/desktopservices.h"
-#include "ui/panetablemodel.h"
 #include "ui/symbolicons.h"
-
-#include <QAbstractItemView>
 
 ItemContextMenu::ItemContextMenu(BivaneState &state,
                                  PaneModel &pane,

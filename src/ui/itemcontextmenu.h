@@ -8,7 +8,6 @@
 
 class BivaneState;
 class PaneModel;
-class QAbstractItemView;
 
 // The menu of a secondary click in a pane's item views: the commands for a set of items, or for
 // the pane's folder when the click hit no item. Each entry hands the menu's items to the
