@@ -10,6 +10,7 @@
 #include "controller/windowhooks.h"
 #include "model/panemodel.h"
 #include "platform/desktopservices.h"
+#include "platform/filesystemexecutor.h"
 #include "platform/localization.h"
 #include "platform/pathcodec.h"
 #include "platform/pathnames.h"
@@ -100,7 +101,10 @@ BivaneState::BivaneState(Preferences &preferences,
     // leave it.
     m_favorites = std::make_unique<Favorites>(*this, preferences, desktop);
     connect(m_favorites.get(), &Favorites::volumesGone, this, &BivaneState::leaveVolumes);
-    m_desktop.watchMounts([this] { m_favorites->refreshVolumes(); });
+    m_desktop.watchMounts([this] {
+        FileSystemExecutor::instance().refreshMounts();
+        m_favorites->refreshVolumes();
+    });
     m_columns = std::make_unique<ColumnNavigation>(desktop);
     m_movement = std::make_unique<SelectionMovement>(desktop, *m_favorites);
     m_files = std::make_unique<FileCommands>(*this, desktop);

@@ -5,14 +5,10 @@
 #include "platform/posixpath.h"
 #include "platform/textcompare.h"
 
-#include <QDir>
 #include <QPointer>
 #include <algorithm>
-#include <numeric>
 
 using PathNames::standardized;
-
-namespace {} // namespace
 
 PaneModel::PaneModel(const QString &folderUrl, QObject *parent)
     : QObject(parent)
@@ -31,8 +27,8 @@ void PaneModel::setSortOrder(const SortOrder &sortOrder)
     if (m_sortOrder == sortOrder)
         return;
     m_sortOrder = sortOrder;
-    rebuildItems();
     emit sortOrderChanged();
+    rearrange();
 }
 
 void PaneModel::setViewMode(ViewMode viewMode)
@@ -133,28 +129,117 @@ void PaneModel::setActivityText(const QString &activityText)
 
 void PaneModel::reload()
 {
+    if (m_pending)
+        startRead(m_pending->url, m_pending->purpose);
+    else
+        startRead(m_url, ReadPurpose::refresh);
+}
+
+void PaneModel::startRead(const QString &folderUrl, ReadPurpose purpose)
+{
+    const bool refresh = purpose == ReadPurpose::refresh;
+    // A new folder starts collapsed, with nothing selected.
+    const FolderReadRequest request{folderUrl,
+                                    m_showHidden,
+                                    m_sortOrder,
+                                    refresh ? m_expanded : QSet<QString>(),
+                                    refresh ? m_selection : QSet<QString>()};
+    const bool again = m_pending && m_pending->url == folderUrl && m_pending->purpose == purpose;
+    if (!again)
+        m_afterRead.clear();
+    const PendingRead pending{folderUrl, purpose, request};
+    setPending(pending);
+    m_read.start(
+        folderUrl,
+        this,
+        [request] { return readFolder(request); },
+        [this, pending](FolderRead read) { takeRead(pending, std::move(read)); });
+}
+
+void PaneModel::setPending(std::optional<PendingRead> pending)
+{
+    const bool changed =
+        pending.has_value() != m_pending.has_value() || (pending && pending->url != m_pending->url);
+    m_pending = std::move(pending);
+    if (changed)
+        emit isReadingChanged();
+}
+
+void PaneModel::takeRead(const PendingRead &pending, FolderRead read)
+{
+    switch (pending.purpose) {
+    case ReadPurpose::refresh:
+        break;
+    case ReadPurpose::open:
+        m_backStack.append(m_url);
+        emit backStackChanged();
+        assign(m_forwardStack, {}, &PaneModel::forwardStackChanged);
+        break;
+    case ReadPurpose::back:
+        m_backStack.removeLast();
+        emit backStackChanged();
+        m_forwardStack.append(m_url);
+        emit forwardStackChanged();
+        break;
+    case ReadPurpose::forward:
+        m_forwardStack.removeLast();
+        emit forwardStackChanged();
+        m_backStack.append(m_url);
+        emit backStackChanged();
+        break;
+    }
+    if (pending.purpose != ReadPurpose::refresh) {
+        assign(m_url, pending.url, &PaneModel::urlChanged);
+        setSelection({});
+        setColumnPath({});
+        setExpanded({});
+        setSearchText({});
+    }
     updateWatcher();
     ++m_reloadToken;
     emit reloadTokenChanged();
 
-    FolderListing listing = FileItem::listFolder(m_url, m_showHidden);
-    m_rootItems = std::move(listing.items);
-    m_rootRank.resize(m_rootItems.size());
-    std::iota(m_rootRank.begin(), m_rootRank.end(), 0);
-    if (listing.error) {
+    m_root = std::move(read.root);
+    m_children = std::move(read.children);
+    if (read.error) {
         m_foldedNames = {};
         m_visibleItems.reset();
         assign(m_items, {}, &PaneModel::itemsChanged);
         assign(m_depths, {}, &PaneModel::depthsChanged);
-        assign(m_errorMessage, listing.error->description(), &PaneModel::errorMessageChanged);
+        assign(m_errorMessage, read.error->description(), &PaneModel::errorMessageChanged);
     } else {
         assign(m_errorMessage, QString(), &PaneModel::errorMessageChanged);
-        rebuildItems();
+        // Sorted by the order the read was asked for; the user may have changed it since.
+        if (pending.request.sortOrder == m_sortOrder)
+            rebuildItems();
+        else
+            rearrange();
+    }
+    if (!read.missing.isEmpty()) {
+        QSet<QString> existing = m_selection;
+        existing.removeIf([&read](const QString &url) { return read.missing.contains(url); });
+        setSelection(existing);
     }
 
-    QSet<QString> existing = m_selection;
-    existing.removeIf([](const QString &url) { return !entryExists(url); });
-    setSelection(existing);
+    setPending(std::nullopt);
+    const QList<std::function<void()>> waiting = std::exchange(m_afterRead, {});
+    for (const std::function<void()> &then : waiting)
+        then();
+}
+
+void PaneModel::whenRead(std::function<void()> then)
+{
+    if (m_pending)
+        m_afterRead.append(std::move(then));
+    else
+        then();
+}
+
+void PaneModel::dropRead()
+{
+    m_read.drop();
+    m_afterRead.clear();
+    setPending(std::nullopt);
 }
 
 void PaneModel::updateWatcher()
@@ -168,116 +253,102 @@ void PaneModel::updateWatcher()
     });
 }
 
-void PaneModel::showFolder(const QString &folderUrl)
-{
-    assign(m_url, folderUrl, &PaneModel::urlChanged);
-    setSelection({});
-    setColumnPath({});
-    setExpanded({});
-    setSearchText({});
-    reload();
-}
-
 void PaneModel::navigate(const QString &folderUrl)
 {
-    if (standardized(folderUrl) == standardized(m_url))
+    if (standardized(folderUrl) == standardized(m_url)) {
+        if (m_pending && m_pending->purpose != ReadPurpose::refresh)
+            dropRead();
         return;
-    m_backStack.append(m_url);
-    emit backStackChanged();
-    assign(m_forwardStack, {}, &PaneModel::forwardStackChanged);
-    showFolder(folderUrl);
+    }
+    startRead(folderUrl, ReadPurpose::open);
 }
 
 void PaneModel::goUp()
 {
     const QString left = standardized(m_url);
     navigate(PathNames::parentFolder(left));
-    for (const FileItem &item : std::as_const(m_items)) {
-        if (standardized(item.url) == left) {
-            setSelection({item.url});
-            return;
+    whenRead([this, left] {
+        for (const FileItem &item : std::as_const(m_items)) {
+            if (standardized(item.url) == left) {
+                setSelection({item.url});
+                return;
+            }
         }
-    }
+    });
 }
 
-void PaneModel::stepHistory(QStringList &from,
-                            void (PaneModel::*fromChanged)(),
-                            QStringList &to,
-                            void (PaneModel::*toChanged)())
+void PaneModel::stepHistory(QStringList &from, ReadPurpose purpose)
 {
-    if (from.isEmpty())
-        return;
-    const QString target = from.takeLast();
-    emit(this->*fromChanged)();
-    to.append(m_url);
-    emit(this->*toChanged)();
-    showFolder(target);
+    if (!from.isEmpty())
+        startRead(from.last(), purpose);
 }
 
 void PaneModel::goBack()
 {
-    stepHistory(
-        m_backStack, &PaneModel::backStackChanged, m_forwardStack, &PaneModel::forwardStackChanged);
+    stepHistory(m_backStack, ReadPurpose::back);
 }
 
 void PaneModel::goForward()
 {
-    stepHistory(
-        m_forwardStack, &PaneModel::forwardStackChanged, m_backStack, &PaneModel::backStackChanged);
+    stepHistory(m_forwardStack, ReadPurpose::forward);
 }
 
-void PaneModel::sortRootItems()
+void PaneModel::rearrange()
 {
-    const QList<qsizetype> order = foldersFirstOrder(m_rootItems, m_sortOrder, m_rootRank);
-    if (std::is_sorted(order.cbegin(), order.cend()))
-        return;
-    QList<FileItem> items;
-    std::vector<int> rank;
-    items.reserve(order.size());
-    rank.reserve(order.size());
-    for (qsizetype position : order) {
-        items.append(m_rootItems[position]);
-        rank.push_back(m_rootRank[position]);
-    }
-    m_rootItems = std::move(items);
-    m_rootRank = std::move(rank);
+    const SortOrder order = m_sortOrder;
+    const ArrangedListing root = m_root;
+    const QHash<QString, ArrangedListing> children = m_children;
+    using Arranged = std::pair<ArrangedListing, QHash<QString, ArrangedListing>>;
+    m_arrange.start(
+        m_url,
+        this,
+        [order, root, children] {
+            Arranged result{arranged(root.items, root.rank, order), {}};
+            for (auto it = children.cbegin(); it != children.cend(); ++it)
+                result.second.insert(it.key(), arranged(it->items, it->rank, order));
+            return result;
+        },
+        [this, order](Arranged result) {
+            if (order != m_sortOrder)
+                return; // another change of the order is on its way
+            m_root = std::move(result.first);
+            m_children = std::move(result.second);
+            rebuildItems();
+        });
 }
 
 void PaneModel::rebuildItems()
 {
-    sortRootItems();
-    QList<FileItem> items = m_rootItems;
+    QList<FileItem> items = m_root.items;
+    QStringList folded = m_root.foldedNames;
     QHash<QString, int> depths;
     if (m_treeMode) {
         items = {};
-        layOutTree(m_rootItems, 0, items, depths);
+        folded = {};
+        layOutTree(m_root, 0, items, folded, depths);
     }
-    // Folded once per read, so that the first keystroke of a search is as quick as the next.
-    QStringList folded;
-    folded.reserve(items.size());
-    for (const FileItem &item : std::as_const(items))
-        folded.append(foldForSearch(item.name));
     m_foldedNames = std::move(folded);
     m_visibleItems.reset();
     assign(m_items, items, &PaneModel::itemsChanged);
     assign(m_depths, depths, &PaneModel::depthsChanged);
 }
 
-void PaneModel::layOutTree(const QList<FileItem> &level,
+void PaneModel::layOutTree(const ArrangedListing &level,
                            int depth,
                            QList<FileItem> &items,
+                           QStringList &folded,
                            QHash<QString, int> &depths) const
 {
-    for (const FileItem &item : level) {
+    for (qsizetype i = 0; i < level.items.size(); ++i) {
+        const FileItem &item = level.items[i];
         items.append(item);
+        folded.append(level.foldedNames[i]);
         depths.insert(item.url, depth);
         if (!item.isDirectory || m_expanded.isEmpty() || !m_expanded.contains(item.url))
             continue;
-        // An expanded folder that cannot be read is shown without children.
-        const FolderListing children = FileItem::listFolder(item.url, m_showHidden);
-        if (!children.error)
-            layOutTree(
-                FileItem::sortFoldersFirst(children.items, m_sortOrder), depth + 1, items, depths);
+        const auto children = m_children.constFind(item.url);
+        if (children != m_children.cend())
+            layOutTree(*children, depth + 1, items, folded, depths);
     }
 }
 
@@ -319,10 +390,16 @@ qsizetype PaneModel::hiddenSelectionCount() const
 void PaneModel::toggleExpanded(const QString &folderUrl)
 {
     QSet<QString> expanded = m_expanded;
-    if (!expanded.remove(folderUrl))
-        expanded.insert(folderUrl);
+    if (expanded.remove(folderUrl)) {
+        setExpanded(expanded);
+        rebuildItems();
+        return;
+    }
+    // The folder's entries (and those of folders in it that were expanded before) come with a
+    // read of the pane's folder.
+    expanded.insert(folderUrl);
     setExpanded(expanded);
-    rebuildItems();
+    reload();
 }
 
 QStringList PaneModel::columnFolders() const

@@ -2,18 +2,26 @@
 
 #include "model/directorywatcher.h"
 #include "model/fileitem.h"
+#include "model/folderread.h"
 #include "model/viewmode.h"
+#include "platform/latestrequest.h"
 
 #include <QHash>
 #include <QObject>
 #include <QSet>
 #include <QStringList>
+#include <functional>
 #include <optional>
 #include <vector>
 
 // The state of one pane: its folder, the entries read from it, selection, sort order, view mode,
 // history, tree expansion, column path and rename state. Lives on the main thread. Every
 // property notifies only when its value really changes.
+//
+// Folders are read on the file system executor's workers. While a read is pending the pane keeps
+// what it showed; when the read comes, the folder, its items, the history and the selection
+// change together, exactly as if the read had been instant. A newer read supersedes a pending
+// one, whose result is dropped.
 class PaneModel : public QObject
 {
     Q_OBJECT
@@ -43,9 +51,11 @@ class PaneModel : public QObject
         QString activityText READ activityText WRITE setActivityText NOTIFY activityTextChanged)
     Q_PROPERTY(QStringList backStack READ backStack NOTIFY backStackChanged)
     Q_PROPERTY(QStringList forwardStack READ forwardStack NOTIFY forwardStackChanged)
+    Q_PROPERTY(bool isReading READ isReading NOTIFY isReadingChanged)
+    Q_PROPERTY(QString readingUrl READ readingUrl NOTIFY isReadingChanged)
 
 public:
-    // Reads `folderUrl` once before returning, so a new pane is never empty by accident.
+    // Starts reading `folderUrl`, which becomes the pane's folder when the read comes.
     explicit PaneModel(const QString &folderUrl, QObject *parent = nullptr);
 
     QString url() const { return m_url; }
@@ -79,6 +89,9 @@ public:
     QStringList backStack() const { return m_backStack; }
     QStringList forwardStack() const { return m_forwardStack; }
     const DirectoryWatcher &watcher() const { return m_watcher; }
+    // Whether a read is pending; `readingUrl` is the folder it reads (`url` for a reload).
+    bool isReading() const { return m_pending.has_value(); }
+    QString readingUrl() const { return m_pending ? m_pending->url : QString(); }
 
     void setSelection(const QSet<QString> &selection);
     // Sorts the items at once.
@@ -100,15 +113,22 @@ public:
     void setActivityText(const QString &activityText);
 
     // Re-reads the folder, keeps the tree expansion, and drops selected paths that no longer
-    // exist. A folder that cannot be read leaves no items and sets errorMessage.
+    // exist. A folder that cannot be read leaves no items and sets errorMessage. While another
+    // read is pending, that read starts again instead, so that its result is fresh.
     void reload();
     // Shows another folder and records the current one in the history. A target that is the
-    // current folder written differently ("x/.", "x/y/..", "x/") changes nothing.
+    // current folder written differently ("x/.", "x/y/..", "x/") changes nothing but to drop a
+    // pending read of another folder.
     void navigate(const QString &folderUrl);
     // Shows the parent folder with the folder just left selected; nothing at the root.
     void goUp();
     void goBack();
     void goForward();
+    // Calls `then` once the pending read has come (at once when none is pending). A read that
+    // is superseded by one of another folder, or dropped, drops what waits for it.
+    void whenRead(std::function<void()> then);
+    // Drops the pending read: the pane stays where it is.
+    void dropRead();
 
     // Derives items and depths from rootItems, sortOrder, treeMode and expanded.
     void rebuildItems();
@@ -155,8 +175,18 @@ signals:
     void activityTextChanged();
     void backStackChanged();
     void forwardStackChanged();
+    void isReadingChanged();
 
 private:
+    // Why a read was started, which decides what changes when it comes.
+    enum class ReadPurpose { refresh, open, back, forward };
+    struct PendingRead
+    {
+        QString url;
+        ReadPurpose purpose = ReadPurpose::refresh;
+        FolderReadRequest request;
+    };
+
     void letRenameTargetThroughFilter();
     // Stores `value` and notifies only when it differs. An equal value is stored too, so that
     // lists built anew share their data with the lists they equal instead of doubling it.
@@ -170,16 +200,17 @@ private:
     }
 
     void updateWatcher();
-    // Moves to `folderUrl` without touching the history stacks.
-    void showFolder(const QString &folderUrl);
-    void stepHistory(QStringList &from,
-                     void (PaneModel::*fromChanged)(),
-                     QStringList &to,
-                     void (PaneModel::*toChanged)());
-    void sortRootItems();
-    void layOutTree(const QList<FileItem> &level,
+    void startRead(const QString &folderUrl, ReadPurpose purpose);
+    // Takes over what a read found: the folder, the history, the items and the selection.
+    void takeRead(const PendingRead &pending, FolderRead read);
+    void setPending(std::optional<PendingRead> pending);
+    void stepHistory(QStringList &from, ReadPurpose purpose);
+    // Arranges the items again after a change of the sort order, on a worker.
+    void rearrange();
+    void layOutTree(const ArrangedListing &level,
                     int depth,
                     QList<FileItem> &items,
+                    QStringList &folded,
                     QHash<QString, int> &depths) const;
 
     QString m_url;
@@ -202,10 +233,9 @@ private:
     QSet<QString> m_expanded;
     QHash<QString, int> m_depths;
     // The entries of `url` as last read, kept in the order of the last sort so that outside tree
-    // mode m_items shares their storage; m_rootRank holds each one's position in the listing,
-    // which decides between entries that sort equal.
-    QList<FileItem> m_rootItems;
-    std::vector<int> m_rootRank;
+    // mode m_items shares their storage, and in tree mode the expanded folders' entries.
+    ArrangedListing m_root;
+    QHash<QString, ArrangedListing> m_children;
     bool m_isRenaming = false;
     QString m_renameTarget;
     QString m_renameText;
@@ -215,4 +245,8 @@ private:
     QStringList m_forwardStack;
     DirectoryWatcher m_watcher;
     QString m_watchedUrl;
+    std::optional<PendingRead> m_pending;
+    QList<std::function<void()>> m_afterRead;
+    LatestRequest m_read;
+    LatestRequest m_arrange;
 };

@@ -1,5 +1,6 @@
 #include "testmain.h"
 
+#include "platform/filesystemexecutor.h"
 #include "testtree.h"
 #include "unprivileged.h"
 
@@ -44,6 +45,8 @@ int runIsolatedTest(int argc, char **argv, QObject *(*makeTest)(), bool withGui)
         qputenv("QT_QPA_PLATFORM", "offscreen");
 
     const std::unique_ptr<QCoreApplication> app = makeApplication(argc, argv, withGui);
+    // Reads and commands answer at once unless a test asks for the workers.
+    FileSystemExecutor::instance().setRunsInline(true);
     std::unique_ptr<QObject> test(makeTest());
     const int result = QTest::qExec(test.get(), argc, argv);
     // QTemporaryDir cannot remove names that are not valid UTF-8, which tests leave in the home.
