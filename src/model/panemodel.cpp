@@ -193,8 +193,8 @@ void PaneModel::goUp()
     const QString left = standardized(m_url);
     navigate(PathNames::parentFolder(left));
     for (const FileItem &item : std::as_const(m_items)) {
-        if (standardized(item.url) == left) {
-            setSelection({item.url});
+        if (standardized(item.url()) == left) {
+            setSelection({item.url()});
             return;
         }
     }
@@ -270,11 +270,11 @@ void PaneModel::layOutTree(const QList<FileItem> &level,
 {
     for (const FileItem &item : level) {
         items.append(item);
-        depths.insert(item.url, depth);
-        if (!item.isDirectory || m_expanded.isEmpty() || !m_expanded.contains(item.url))
+        depths.insert(item.url(), depth);
+        if (!item.isDirectory || m_expanded.isEmpty() || !m_expanded.contains(item.url()))
             continue;
         // An expanded folder that cannot be read is shown without children.
-        const FolderListing children = FileItem::listFolder(item.url, m_showHidden);
+        const FolderListing children = FileItem::listFolder(item.url(), m_showHidden);
         if (!children.error)
             layOutTree(
                 FileItem::sortFoldersFirst(children.items, m_sortOrder), depth + 1, items, depths);
@@ -292,7 +292,7 @@ QList<FileItem> PaneModel::visibleItems() const
         QList<FileItem> visible;
         for (qsizetype i = 0; i < m_items.size(); ++i) {
             if (m_foldedNames[i].contains(needle) ||
-                (m_isRenaming && m_items[i].url == m_renameTarget))
+                (m_isRenaming && m_items[i].url() == m_renameTarget))
                 visible.append(m_items[i]);
         }
         m_visibleItems = std::move(visible);
