@@ -1,11 +1,14 @@
 #include "itemnames.h"
 #include "model/panemodel.h"
+#include "platform/filesystemexecutor.h"
 #include "platform/pathcodec.h"
 #include "testmain.h"
 #include "testtree.h"
 #include "unprivileged.h"
 
 #include <QFile>
+#include <QScopeGuard>
+#include <QSemaphore>
 #include <QSignalSpy>
 #include <sys/stat.h>
 
@@ -48,6 +51,7 @@ private slots:
 
     void columnPathAndPreview();
     void oddNamesInAPane();
+    void reloadsDuringAPendingReadFollowIt();
 };
 
 void PaneModelTest::creationReadsOnce()
@@ -459,6 +463,40 @@ void PaneModelTest::oddNamesInAPane()
     QCOMPARE(PathCodec::encode(pane.items().first().url()), PathCodec::encode(inside));
     pane.goUp();
     QCOMPARE(pane.selection(), QSet<QString>({folder}));
+}
+
+// A change that asks for a reload while a read is pending gets a read after it: the pending
+// one is delivered (a folder that keeps changing still shows), then the fresh one, and what
+// waited for the reload sees the fresh items.
+void PaneModelTest::reloadsDuringAPendingReadFollowIt()
+{
+    TestTree tree;
+    tree.makeFile(QStringLiteral("a"));
+    PaneModel pane(tree.root());
+    FileSystemExecutor &executor = FileSystemExecutor::instance();
+    executor.setRunsInline(false);
+    auto release = std::make_shared<QSemaphore>();
+    executor.setDelay([release](const QString &) { release->acquire(); });
+    const auto restore = qScopeGuard([&executor] {
+        executor.setDelay({});
+        executor.setRunsInline(true);
+    });
+
+    pane.reload();
+    QVERIFY(pane.isReading());
+    tree.makeFile(QStringLiteral("b"));
+    pane.reload();
+    pane.reload();
+    QStringList seen;
+    pane.whenRead([&] { seen = namesOf(pane.items()); });
+    release->release(); // the first read, which may or may not have listed "b"
+    QTRY_COMPARE(pane.reloadToken(), 2);
+    QVERIFY(pane.isReading());
+    QVERIFY(seen.isEmpty());
+    release->release();
+    QTRY_VERIFY(!pane.isReading());
+    QCOMPARE(pane.reloadToken(), 3);
+    QCOMPARE(seen, QStringList({"a", "b"}));
 }
 
 BIVANE_TEST_MAIN(PaneModelTest)
