@@ -253,11 +253,7 @@ void PaneModel::rebuildItems()
         layOutTree(m_rootItems, 0, items, depths);
     }
     // Folded once per read, so that the first keystroke of a search is as quick as the next.
-    QStringList folded;
-    folded.reserve(items.size());
-    for (const FileItem &item : std::as_const(items))
-        folded.append(foldForSearch(item.name));
-    m_foldedNames = std::move(folded);
+    m_foldedNames = FoldedNames(items);
     m_visibleItems.reset();
     assign(m_items, items, &PaneModel::itemsChanged);
     assign(m_depths, depths, &PaneModel::depthsChanged);
@@ -291,7 +287,7 @@ QList<FileItem> PaneModel::visibleItems() const
         const QString needle = foldForSearch(m_searchText);
         QList<FileItem> visible;
         for (qsizetype i = 0; i < m_items.size(); ++i) {
-            if (m_foldedNames[i].contains(needle) ||
+            if (m_foldedNames.contains(i, needle) ||
                 (m_isRenaming && m_items[i].url() == m_renameTarget))
                 visible.append(m_items[i]);
         }

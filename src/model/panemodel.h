@@ -2,6 +2,7 @@
 
 #include "model/directorywatcher.h"
 #include "model/fileitem.h"
+#include "model/foldednames.h"
 #include "model/viewmode.h"
 
 #include <QHash>
@@ -186,7 +187,7 @@ private:
     QList<FileItem> m_items;
     // The search form of each name in m_items, made when the first search after a change of
     // m_items needs it; empty until then.
-    QStringList m_foldedNames; // the items' names folded for the search, in item order
+    FoldedNames m_foldedNames; // the items' names folded for the search, in item order
     mutable std::optional<QList<FileItem>> m_visibleItems; // the filtered items while searching
     QSet<QString> m_selection;
     SortOrder m_sortOrder = defaultSortOrder();
