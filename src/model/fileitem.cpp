@@ -2,6 +2,7 @@
 
 #include "model/fileattributes.h"
 #include "model/itemorder.h"
+#include "model/kindtexts.h"
 #include "platform/bytecounttext.h"
 #include "platform/localization.h"
 #include "platform/pathcodec.h"
@@ -12,17 +13,61 @@
 #include <QRegularExpression>
 #include <cmath>
 
-void FileItem::setUrl(const QString &url)
+QString FileItem::url() const
 {
-    m_url = url;
-    name = PathNames::lastComponent(url);
+    if (!m_folder)
+        return {};
+    if (m_folderIsUrl)
+        return m_folder->text;
+    return m_folder->text + QLatin1Char('/') + name;
 }
 
-void FileItem::setExamined(mode_t mode, uid_t uid, gid_t)
+void FileItem::setUrl(const QString &url)
 {
-    m_kind = kindDescription(name, mode);
-    m_permissions = permissionString(mode);
-    m_owner = ownerName(uid);
+    name = PathNames::lastComponent(url);
+    const qsizetype folderLength = url.size() - name.size() - 1;
+    m_folderIsUrl =
+        folderLength < 0 || !url.endsWith(name) || url[folderLength] != QLatin1Char('/');
+    m_folder = SharedFolder(new Folder(m_folderIsUrl ? url : url.left(folderLength)));
+}
+
+void FileItem::setExamined(mode_t mode, uid_t uid, gid_t gid)
+{
+    m_mode = mode;
+    m_uid = uid;
+    m_gid = gid;
+    m_kind = KindTexts::indexOf(kindDescription(name, mode));
+    m_examined = true;
+    ownerName(uid); // into the process's cache, so that drawing the owner never waits
+}
+
+QString FileItem::kind() const
+{
+    return KindTexts::at(m_kind);
+}
+
+QString FileItem::permissions() const
+{
+    return m_examined ? permissionString(m_mode) : QString();
+}
+
+QString FileItem::owner() const
+{
+    return m_examined ? ownerName(m_uid) : QString();
+}
+
+bool FileItem::operator==(const FileItem &other) const
+{
+    const auto folderText = [](const SharedFolder &folder) {
+        return folder ? folder->text : QString();
+    };
+    return name == other.name && size == other.size && modified == other.modified &&
+           created == other.created && lastOpened == other.lastOpened && added == other.added &&
+           isDirectory == other.isDirectory && isPackage == other.isPackage &&
+           m_mode == other.m_mode && m_uid == other.m_uid && m_gid == other.m_gid &&
+           m_kind == other.m_kind && m_examined == other.m_examined &&
+           m_folderIsUrl == other.m_folderIsUrl &&
+           (m_folder == other.m_folder || folderText(m_folder) == folderText(other.m_folder));
 }
 
 QList<FileItem> FileItem::sortFoldersFirst(const QList<FileItem> &items, const SortOrder &order)
@@ -69,18 +114,19 @@ QString FileItem::text(FileColumn column) const
 size_t qHash(const FileItem &item, size_t seed)
 {
     return qHashMulti(seed,
-                      item.url(),
+                      item.m_folder ? item.m_folder->text : QString(),
                       item.name,
-                      item.isDirectory,
-                      item.isPackage,
+                      bool(item.isDirectory),
+                      bool(item.isPackage),
                       item.size,
                       item.modified.msecsSinceEpoch,
                       item.created.msecsSinceEpoch,
                       item.lastOpened.msecsSinceEpoch,
                       item.added.msecsSinceEpoch,
-                      item.kind(),
-                      item.permissions(),
-                      item.owner());
+                      item.m_mode,
+                      item.m_uid,
+                      item.m_gid,
+                      item.m_kind);
 }
 
 namespace {

@@ -6,8 +6,10 @@
 #include "platform/fileerror.h"
 
 #include <QDateTime>
+#include <QExplicitlySharedDataPointer>
 #include <QList>
 #include <QMetaType>
+#include <QSharedData>
 #include <QString>
 #include <optional>
 #include <sys/types.h>
@@ -16,30 +18,35 @@ struct FolderListing;
 
 // One directory entry, read once from the file system. Its identity is `url()`, the absolute path
 // exactly as it was handed to `read` (decoded by PathCodec, so it maps back to the entry's bytes).
+// A folder holds up to hundreds of thousands of these, so an item keeps only what it cannot
+// share: the folder text is shared by all items of one listing, and the texts for its kind,
+// permissions and owner are made when asked for.
 struct FileItem
 {
     QString name;
-    bool isDirectory = false; // also for a symbolic link whose target is a folder
-    bool isPackage = false;   // bundles do not exist on Linux; kept for the rules that read it
     qint64 size = 0;
     Timestamp modified;
     Timestamp created;
     Timestamp lastOpened;
     Timestamp added;
+    bool isDirectory : 1 = false; // also for a symbolic link whose target is a folder
+    bool isPackage : 1 = false;   // bundles do not exist on Linux; kept for the rules that read it
 
-    QString url() const { return m_url; }
+    QString url() const;
     // The entry at `url`: its name is the url's last component.
     void setUrl(const QString &url);
     // Records the entry's type and access bits and its owner, and looks up the texts shown for
     // them now, on the calling thread, so that drawing never reads a database.
     void setExamined(mode_t mode, uid_t uid, gid_t gid);
 
-    QString kind() const { return m_kind; }
+    QString kind() const;
     // "drwxr-xr-x"; empty when the entry could not be examined.
-    QString permissions() const { return m_permissions; }
-    QString owner() const { return m_owner; }
+    QString permissions() const;
+    // The owner's login name, or the user number when it has none; empty when not examined.
+    QString owner() const;
 
-    bool operator==(const FileItem &) const = default;
+    // Equal folder texts count as one folder, whichever listing they came from.
+    bool operator==(const FileItem &other) const;
 
     // The entry at `url`, or nothing when it cannot be examined at all (gone, unreachable).
     static std::optional<FileItem> read(const QString &url);
@@ -54,7 +61,7 @@ struct FileItem
 
     // False for an entry that was listed but could not be examined (its folder may be read but
     // not searched): only its name, and from the listing whether it is a folder, are known.
-    bool wasExamined() const { return !m_permissions.isEmpty(); }
+    bool wasExamined() const { return m_examined; }
 
     // "--" for folders, packages and entries not examined, else the size in decimal units
     // ("Null Byte" for nothing).
@@ -62,10 +69,26 @@ struct FileItem
     QString text(FileColumn column) const;
 
 private:
-    QString m_url;
-    QString m_kind;
-    QString m_permissions;
-    QString m_owner;
+    // The text before the name's separating "/" ("" for an item at the root), or the whole url
+    // when that is not folder + "/" + name ("/", "/a/b/").
+    struct Folder : QSharedData
+    {
+        explicit Folder(QString path)
+            : text(std::move(path))
+        {}
+        const QString text;
+    };
+    using SharedFolder = QExplicitlySharedDataPointer<const Folder>;
+
+    SharedFolder m_folder;
+    mode_t m_mode = 0; // type and access bits
+    uid_t m_uid = 0;
+    gid_t m_gid = 0;
+    quint16 m_kind = 0; // position in the table of kind texts
+    bool m_examined : 1 = false;
+    bool m_folderIsUrl : 1 = false;
+
+    friend size_t qHash(const FileItem &item, size_t seed);
 };
 
 struct FolderListing

@@ -6,12 +6,15 @@
 #include "platform/posixpath.h"
 #include "platform/statat.h"
 
-#include <QDir>
 #include <QSet>
+#include <algorithm>
 #include <cerrno>
 #include <dirent.h>
 #include <fcntl.h>
+#include <memory>
 #include <sys/stat.h>
+#include <thread>
+#include <vector>
 
 namespace {
 
@@ -40,14 +43,6 @@ FileItem makeItem(FileItem item, const struct statx &st, int dirFd, const char *
     item.created = timestampOf(st.stx_btime, st.stx_mask & STATX_BTIME);
     item.lastOpened = timestampOf(st.stx_atime, st.stx_mask & STATX_ATIME);
     item.setExamined(mode, st.stx_uid, st.stx_gid);
-    return item;
-}
-
-// An entry that was listed but cannot be examined (a folder with read but no search
-// permission): the name, and whether the listing calls it a folder, are all there is to show.
-FileItem unexaminedItem(FileItem item, const dirent &entry)
-{
-    item.isDirectory = entry.d_type == DT_DIR;
     return item;
 }
 
@@ -80,6 +75,55 @@ QSet<QByteArray> hiddenNames(int folderFd)
     return names;
 }
 
+// The names a folder lists, all read before any entry is examined, so that the examining can be
+// shared out.
+struct ListedNames
+{
+    struct Entry
+    {
+        qsizetype offset; // into `bytes`
+        qsizetype length;
+        unsigned char type; // as the listing reports it (DT_DIR ...)
+    };
+    QByteArray bytes; // each name followed by a zero byte
+    std::vector<Entry> entries;
+
+    const char *name(const Entry &entry) const { return bytes.constData() + entry.offset; }
+};
+
+// Reads the names of `dir`, without "." and "..", and without hidden names unless `showHidden`.
+// Returns 0, or the error that ended the listing.
+int readNames(DIR *dir, bool showHidden, const QSet<QByteArray> &hidden, ListedNames &names)
+{
+    for (;;) {
+        errno = 0;
+        const dirent *entry = ::readdir(dir);
+        if (!entry)
+            return errno;
+        const char *rawName = entry->d_name;
+        if (rawName[0] == '.' && (rawName[1] == 0 || (rawName[1] == '.' && rawName[2] == 0)))
+            continue;
+        const qsizetype length = qsizetype(qstrlen(rawName));
+        if (!showHidden &&
+            (rawName[0] == '.' ||
+             (!hidden.isEmpty() && hidden.contains(QByteArray::fromRawData(rawName, length)))))
+            continue;
+        names.entries.push_back({names.bytes.size(), length, entry->d_type});
+        names.bytes.append(rawName, length + 1);
+    }
+}
+
+// Examining the entries (one statx each) is most of the time a large folder takes to list, and
+// the calls wait on the file system, so a large folder is examined by a few threads at once.
+unsigned examiningThreads(size_t entryCount)
+{
+    constexpr size_t kWorthMoreThreads = 2000;
+    constexpr unsigned kMostThreads = 4;
+    if (entryCount <= kWorthMoreThreads)
+        return 1;
+    return std::clamp(std::thread::hardware_concurrency(), 1u, kMostThreads);
+}
+
 } // namespace
 
 std::optional<FileItem> FileItem::read(const QString &url)
@@ -108,41 +152,63 @@ FolderListing FileItem::listFolder(const QString &folderUrl, bool showHidden)
         listing.error = FileError{errno, folderUrl};
         return listing;
     }
-    DIR *dir = ::fdopendir(fd); // takes over fd
+    const std::unique_ptr<DIR, int (*)(DIR *)> dir(::fdopendir(fd), ::closedir); // takes over fd
     if (!dir) {
         listing.error = FileError{errno, folderUrl};
         ::close(fd);
         return listing;
     }
-    const QSet<QByteArray> hidden = showHidden ? QSet<QByteArray>() : hiddenNames(fd);
-
-    const QString folder = PathNames::standardized(folderUrl);
-    for (;;) {
-        errno = 0;
-        const dirent *entry = ::readdir(dir);
-        if (!entry) {
-            if (errno != 0) {
-                listing.items.clear();
-                listing.error = FileError{errno, folderUrl};
-            }
-            break;
-        }
-        const char *rawName = entry->d_name;
-        if (rawName[0] == '.' && (rawName[1] == 0 || (rawName[1] == '.' && rawName[2] == 0)))
-            continue;
-        if (!showHidden &&
-            (rawName[0] == '.' || (!hidden.isEmpty() && hidden.contains(QByteArray(rawName)))))
-            continue;
-        struct statx st;
-        const bool examined = statxAt(fd, rawName, AT_SYMLINK_NOFOLLOW, kStatMask, &st) == 0;
-        if (!examined && errno == ENOENT)
-            continue; // vanished since it was listed
-        FileItem item;
-        item.name = PathCodec::decode(rawName, qstrlen(rawName));
-        item.m_url = PathNames::joined(folder, item.name);
-        listing.items.append(examined ? makeItem(std::move(item), st, fd, rawName)
-                                      : unexaminedItem(std::move(item), *entry));
+    ListedNames names;
+    if (const int error = readNames(
+            dir.get(), showHidden, showHidden ? QSet<QByteArray>() : hiddenNames(fd), names)) {
+        listing.error = FileError{error, folderUrl};
+        return listing;
     }
-    ::closedir(dir);
+
+    const QString standardized = PathNames::standardized(folderUrl);
+    const SharedFolder folder(
+        new Folder(standardized == QLatin1String("/") ? QString() : standardized));
+    const auto examine = [&](size_t begin, size_t end) {
+        QList<FileItem> items;
+        items.reserve(qsizetype(end - begin));
+        for (size_t i = begin; i < end; ++i) {
+            const ListedNames::Entry &entry = names.entries[i];
+            const char *rawName = names.name(entry);
+            struct statx st;
+            const bool examined = statxAt(fd, rawName, AT_SYMLINK_NOFOLLOW, kStatMask, &st) == 0;
+            if (!examined && errno == ENOENT)
+                continue; // vanished since it was listed
+            FileItem item;
+            item.m_folder = folder;
+            item.name = PathCodec::decode(rawName, entry.length);
+            if (examined) {
+                items.append(makeItem(std::move(item), st, fd, rawName));
+            } else {
+                // Listed but not examinable (a folder with read but no search permission): the
+                // name, and whether the listing calls it a folder, are all there is to show.
+                item.isDirectory = entry.type == DT_DIR;
+                items.append(std::move(item));
+            }
+        }
+        return items;
+    };
+
+    // Each thread examines one run of entries; the runs joined in turn keep the listing's order.
+    const size_t count = names.entries.size();
+    const unsigned threadCount = examiningThreads(count);
+    const auto runStart = [&](unsigned run) {
+        return count * run / threadCount;
+    };
+    std::vector<QList<FileItem>> runs(threadCount);
+    std::vector<std::thread> helpers;
+    for (unsigned run = 1; run < threadCount; ++run)
+        helpers.emplace_back([&, run] { runs[run] = examine(runStart(run), runStart(run + 1)); });
+    runs[0] = examine(0, runStart(1));
+    for (std::thread &helper : helpers)
+        helper.join();
+    listing.items = std::move(runs[0]);
+    listing.items.reserve(qsizetype(count));
+    for (unsigned run = 1; run < threadCount; ++run)
+        listing.items.append(std::move(runs[run]));
     return listing;
 }

@@ -2,7 +2,6 @@
 
 #include "model/itemorder.h"
 #include "platform/posixpath.h"
-#include "platform/textcompare.h"
 
 #include <algorithm>
 #include <numeric>
@@ -48,9 +47,7 @@ ArrangedListing arranged(QList<FileItem> items, std::vector<int> rank, const Sor
             listing.rank.push_back(rank[position]);
         }
     }
-    listing.foldedNames.reserve(listing.items.size());
-    for (const FileItem &item : std::as_const(listing.items))
-        listing.foldedNames.append(foldForSearch(item.name));
+    listing.foldedNames = FoldedNames(listing.items);
     return listing;
 }
 

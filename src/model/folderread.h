@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/fileitem.h"
+#include "model/foldednames.h"
 
 #include <QHash>
 #include <QSet>
@@ -14,7 +15,7 @@ struct ArrangedListing
 {
     QList<FileItem> items;
     std::vector<int> rank;
-    QStringList foldedNames;
+    FoldedNames foldedNames;
 
     bool operator==(const ArrangedListing &) const = default;
 };

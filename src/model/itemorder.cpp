@@ -81,6 +81,7 @@ struct CollationKeys
 {
     std::vector<QCollatorSortKey> keys;
     std::vector<int> keyOfItem; // empty when every item has its own key
+    std::vector<QString> texts; // the text of each shared key
 
     CollationKeys(const QList<FileItem> &items, FileColumn field, const QCollator &collator)
     {
@@ -96,6 +97,7 @@ struct CollationKeys
             if (found == known.cend()) {
                 found = known.insert(text, int(keys.size()));
                 keys.push_back(collator.sortKey(text));
+                texts.push_back(text);
             }
             keyOfItem.push_back(*found);
         }
@@ -104,6 +106,14 @@ struct CollationKeys
     const QCollatorSortKey &keyOf(qsizetype item) const
     {
         return keys[keyOfItem.empty() ? item : keyOfItem[item]];
+    }
+
+    // Texts that collate equal still get a fixed order: the one of their code points.
+    int compareTexts(const QList<FileItem> &items, qsizetype a, qsizetype b) const
+    {
+        if (keyOfItem.empty())
+            return QString::compare(items[a].name, items[b].name);
+        return QString::compare(texts[keyOfItem[a]], texts[keyOfItem[b]]);
     }
 };
 
@@ -121,8 +131,7 @@ int compareBy(const ComparatorKeys &by, const QList<FileItem> &items, qsizetype 
     if (by.strings) {
         if (const int result = by.strings->keyOf(a).compare(by.strings->keyOf(b)))
             return result;
-        // Names that differ only in case still get a fixed order.
-        return QString::compare(stringField(x, field), stringField(y, field));
+        return by.strings->compareTexts(items, a, b);
     }
     if (field == FileColumn::size)
         return x.size < y.size ? -1 : x.size > y.size ? 1 : 0;

@@ -336,7 +336,7 @@ void PaneModel::rearrange()
 void PaneModel::rebuildItems()
 {
     QList<FileItem> items = m_root.items;
-    QStringList folded = m_root.foldedNames;
+    FoldedNames folded = m_root.foldedNames;
     QHash<QString, int> depths;
     if (m_treeMode) {
         items = {};
@@ -352,13 +352,13 @@ void PaneModel::rebuildItems()
 void PaneModel::layOutTree(const ArrangedListing &level,
                            int depth,
                            QList<FileItem> &items,
-                           QStringList &folded,
+                           FoldedNames &folded,
                            QHash<QString, int> &depths) const
 {
     for (qsizetype i = 0; i < level.items.size(); ++i) {
         const FileItem &item = level.items[i];
         items.append(item);
-        folded.append(level.foldedNames[i]);
+        folded.append(level.foldedNames.at(i));
         depths.insert(item.url(), depth);
         if (!item.isDirectory || m_expanded.isEmpty() || !m_expanded.contains(item.url()))
             continue;
@@ -378,7 +378,7 @@ QList<FileItem> PaneModel::visibleItems() const
         const QString needle = foldForSearch(m_searchText);
         QList<FileItem> visible;
         for (qsizetype i = 0; i < m_items.size(); ++i) {
-            if (m_foldedNames[i].contains(needle) ||
+            if (m_foldedNames.contains(i, needle) ||
                 (m_isRenaming && m_items[i].url() == m_renameTarget))
                 visible.append(m_items[i]);
         }

@@ -212,14 +212,14 @@ private:
     void layOutTree(const ArrangedListing &level,
                     int depth,
                     QList<FileItem> &items,
-                    QStringList &folded,
+                    FoldedNames &folded,
                     QHash<QString, int> &depths) const;
 
     QString m_url;
     QList<FileItem> m_items;
     // The search form of each name in m_items, made when the first search after a change of
     // m_items needs it; empty until then.
-    QStringList m_foldedNames; // the items' names folded for the search, in item order
+    FoldedNames m_foldedNames; // the items' names folded for the search, in item order
     mutable std::optional<QList<FileItem>> m_visibleItems; // the filtered items while searching
     QSet<QString> m_selection;
     SortOrder m_sortOrder = defaultSortOrder();
