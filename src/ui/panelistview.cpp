@@ -85,8 +85,11 @@ PaneListView::PaneListView(BivaneState &state, PaneModel &pane, QWidget *parent)
     , m_model(new PaneTableModel(&pane, this))
     , m_delegate(new PaneItemDelegate(this))
 {
-    setModel(m_model);
-    m_behaviour = new ViewBehaviour(*this, *m_model, state, pane, ClickRules::Style::table);
+    // Every row has the same height, which keeps a 100,000-row table as quick as a short one.
+    // Given before the rows come: afterwards the header announces each row's new height.
+    verticalHeader()->hide();
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     setItemDelegate(m_delegate);
     setSelectionBehavior(SelectRows);
     setSelectionMode(ExtendedSelection);
@@ -94,10 +97,8 @@ PaneListView::PaneListView(BivaneState &state, PaneModel &pane, QWidget *parent)
     setShowGrid(false);
     setWordWrap(false);
     setIconSize(QSize(PaneItemDelegate::kIconSize, PaneItemDelegate::kIconSize));
-    // Every row has the same height, which keeps a 100,000-row table as quick as a short one.
-    verticalHeader()->hide();
-    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    setModel(m_model);
+    m_behaviour = new ViewBehaviour(*this, *m_model, state, pane, ClickRules::Style::table);
 
     QHeaderView *header = horizontalHeader();
     header->setSectionsMovable(true);

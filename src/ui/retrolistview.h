@@ -58,6 +58,7 @@ private:
     void followTheme(const Theme &theme, const Palette &colors);
     void showError();
     void fitColumns();
+    bool followFontHeight();
     bool isOnDisclosure(int row, int x) const;
     QString treePrefix(int row) const;
     static QString nameText(const FileItem &item);
