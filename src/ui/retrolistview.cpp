@@ -148,6 +148,8 @@ RetroListView::RetroListView(BivaneState &state, PaneModel &pane, QWidget *paren
     setAttribute(Qt::WA_MacShowFocusRect, false);
     verticalHeader()->hide();
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    // Lines may be lower than the style's least header section: one line of the font each.
+    verticalHeader()->setMinimumSectionSize(0);
 
     m_header->setSectionsClickable(true);
     m_header->setSectionsMovable(false);
@@ -262,13 +264,21 @@ void RetroListView::changeEvent(QEvent *event)
     }
 }
 
+void RetroListView::showEvent(QShowEvent *event)
+{
+    QTableView::showEvent(event);
+    if (followFontHeight())
+        updateGeometries();
+}
+
 // Every row is one line of the font high. Told the usual way, the rows' header would announce
 // each row's new height on its own, with a queued repaint for each: it is told quietly, and the
-// caller lays the table out once. Whether the height changed.
+// caller lays the table out once. A hidden list, whose font changes several times while the
+// window is built, follows once it is shown. Whether the height changed.
 bool RetroListView::followFontHeight()
 {
     const int height = fontMetrics().height() + 2;
-    if (verticalHeader()->defaultSectionSize() == height)
+    if (!isVisible() || verticalHeader()->defaultSectionSize() == height)
         return false;
     const QSignalBlocker quiet(verticalHeader());
     verticalHeader()->setDefaultSectionSize(height);

@@ -50,6 +50,7 @@ public:
 protected:
     void updateGeometries() override;
     void changeEvent(QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
