@@ -21,8 +21,8 @@
 
 namespace {
 
-// Prints the milliseconds from the start of main to the window's first paint, then quits: what
-// the start-up benchmark measures.
+// Prints the milliseconds from the start of main to the end of the window's first paint, its
+// panes' rows included, then quits: what the start-up benchmark measures.
 class FirstPaintReporter : public QObject
 {
 public:
@@ -38,9 +38,12 @@ protected:
     {
         if (event->type() == QEvent::Paint && !m_reported) {
             m_reported = true;
-            std::printf("first paint after %.1f ms\n", m_sinceStart.nsecsElapsed() / 1e6);
-            std::fflush(stdout);
-            QTimer::singleShot(0, qApp, &QApplication::quit);
+            // The window paints first, its children right after it in the same pass.
+            QTimer::singleShot(0, qApp, [this] {
+                std::printf("first paint after %.1f ms\n", m_sinceStart.nsecsElapsed() / 1e6);
+                std::fflush(stdout);
+                QApplication::quit();
+            });
         }
         return false;
     }

@@ -241,21 +241,21 @@ void FileItemTest::sizeAndDateTexts()
 void FileItemTest::textsFollowTheChosenLanguage_data()
 {
     QTest::addColumn<QString>("language");
-    QTest::addColumn<QString>("month");
+    QTest::addColumn<QString>("day"); // the date shaped as the language writes it
     QTest::addColumn<QString>("bytes");
     QTest::addColumn<QString>("megabytes");
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("zero");
     QTest::addColumn<QString>("nameTitle");
     QTest::newRow("de") << "de"
-                        << "Dez"
+                        << "6. Dez. 2026"
                         << "2 Byte"
                         << "1,5 MB"
                         << "PDF-Dokument"
                         << "Null Byte"
                         << "Name";
     QTest::newRow("en") << "en"
-                        << "Dec"
+                        << "Dec 6, 2026"
                         << "2 bytes"
                         << "1.5 MB"
                         << "PDF document"
@@ -267,7 +267,7 @@ void FileItemTest::textsFollowTheChosenLanguage_data()
 void FileItemTest::textsFollowTheChosenLanguage()
 {
     QFETCH(QString, language);
-    QFETCH(QString, month);
+    QFETCH(QString, day);
     QFETCH(QString, bytes);
     QFETCH(QString, megabytes);
     QFETCH(QString, kind);
@@ -287,8 +287,8 @@ void FileItemTest::textsFollowTheChosenLanguage()
     QCOMPARE(byteCountText(0), zero);
     QCOMPARE(columnTitle(FileColumn::name), nameTitle);
     const QDateTime when(QDate(2026, 12, 6), QTime(14, 3));
-    const QString date = dateText(Timestamp{when.toMSecsSinceEpoch()});
-    QVERIFY2(date.contains(month) && date.contains(QStringLiteral("2026")), qPrintable(date));
+    QCOMPARE(dateText(Timestamp{when.toMSecsSinceEpoch()}).section(QStringLiteral(", "), 0, -2),
+             day);
 }
 
 void FileItemTest::kindsComeFromNamesAndTypes()

@@ -162,6 +162,9 @@ void RetroTest::presetShowsListAndBar()
     };
     QCOMPARE(marginPixel(notes), colors.selectionBackground);
     QCOMPARE(marginPixel(notes == 0 ? 1 : 0), colors.background);
+    // Every line is as high as the theme's font plus its margins.
+    QCOMPARE(left->visualRect(left->model()->index(notes, 0)).height(),
+             left->fontMetrics().height() + 2);
     QCOMPARE(left->parentRow()->text(), QStringLiteral("<UP--DIR>"));
 
     // The sidebar is text too: the pane's folder on the selection colour, the rest on the

@@ -13,13 +13,12 @@ BivaneCommands::BivaneCommands(BivaneState &state, WindowOpener openWindow)
     , m_openWindow(std::move(openWindow))
 {}
 
-MenuCommand BivaneCommands::entry(Command command, bool on) const
+MenuCommand BivaneCommands::entry(Command command, const CommandContext &context, bool on) const
 {
-    const PaneModel &pane = m_state.activePane();
     MenuCommand entry;
     entry.command = command;
     entry.title = menuTitle(command, on);
-    entry.enabled = canPerform(command, commandContext(pane, pane.selection()));
+    entry.enabled = canPerform(command, context);
     if (const std::optional<ShortcutAction> action = shortcutAction(command))
         entry.keys = m_state.shortcuts().menuCombo(*action);
     // The desktop's key for ending a program, unless the user gave it to an action.
@@ -32,6 +31,12 @@ MenuCommand BivaneCommands::entry(Command command, bool on) const
 QList<CommandMenu> BivaneCommands::menus() const
 {
     using C = Command;
+    // One context for every entry: it looks through the pane's items.
+    const PaneModel &pane = m_state.activePane();
+    const CommandContext context = commandContext(pane, pane.selection());
+    const auto entry = [this, &context](Command command, bool on = false) {
+        return this->entry(command, context, on);
+    };
     const MenuCommand separator;
     const CommandMenu file{Bv::tr("Datei"),
                            {entry(C::newFolder),

@@ -8,6 +8,7 @@
 #include <optional>
 
 class BivaneState;
+struct CommandContext;
 
 // One entry of a menu as the menu bar shows it now: its command (none for a separator), title,
 // whether it can be chosen and the key combination that runs the same command.
@@ -45,7 +46,7 @@ public:
 
 private:
     // The entry of `command`, with its menu title for the state `on` of a switch.
-    MenuCommand entry(Command command, bool on = false) const;
+    MenuCommand entry(Command command, const CommandContext &context, bool on) const;
 
     BivaneState &m_state;
     WindowOpener m_openWindow;

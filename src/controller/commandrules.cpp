@@ -14,8 +14,9 @@ CommandContext commandContext(const PaneModel &pane, const QSet<QString> &items)
     CommandContext context;
     context.items = int(items.size());
     context.archiveAmongItems = std::any_of(items.cbegin(), items.cend(), &ArchiveTools::isArchive);
-    // An item no longer among the pane's items counts as no folder.
-    const QList<FileItem> shown = pane.items();
+    // An item no longer among the pane's items counts as no folder. The walk over every item
+    // is left out when there are no items to look for.
+    const QList<FileItem> shown = items.isEmpty() ? QList<FileItem>() : pane.items();
     context.folderAmongItems =
         std::any_of(shown.cbegin(), shown.cend(), [&items](const FileItem &item) {
             return item.isDirectory && items.contains(item.url());

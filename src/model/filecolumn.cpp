@@ -2,17 +2,19 @@
 
 #include "platform/localization.h"
 
+// Asked for at every model index the list's table makes: one list, shared by every caller.
 QList<FileColumn> allFileColumns()
 {
-    return {FileColumn::name,
-            FileColumn::modified,
-            FileColumn::created,
-            FileColumn::lastOpened,
-            FileColumn::added,
-            FileColumn::size,
-            FileColumn::kind,
-            FileColumn::permissions,
-            FileColumn::owner};
+    static const QList<FileColumn> columns{FileColumn::name,
+                                           FileColumn::modified,
+                                           FileColumn::created,
+                                           FileColumn::lastOpened,
+                                           FileColumn::added,
+                                           FileColumn::size,
+                                           FileColumn::kind,
+                                           FileColumn::permissions,
+                                           FileColumn::owner};
+    return columns;
 }
 
 QString rawValue(FileColumn column)

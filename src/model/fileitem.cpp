@@ -12,6 +12,7 @@
 #include <QLocale>
 #include <QRegularExpression>
 #include <cmath>
+#include <optional>
 
 QString FileItem::url() const
 {
@@ -132,14 +133,25 @@ size_t qHash(const FileItem &item, size_t seed)
 namespace {
 
 // The locale's long date without the weekday and with abbreviated month names:
-// "d. MMMM yyyy" becomes "d. MMM yyyy", "dddd, MMMM d, yyyy" becomes "MMM d, yyyy".
-QString abbreviatedDateFormat(const QLocale &locale)
+// "d. MMMM yyyy" becomes "d. MMM yyyy", "dddd, MMMM d, yyyy" becomes "MMM d, yyyy". Every
+// painted date cell asks for it: made once for each default locale (a language switch makes
+// another) and kept per thread.
+const QString &abbreviatedDateFormat(const QLocale &locale)
 {
+    struct Made
+    {
+        QLocale locale;
+        QString format;
+    };
+    thread_local std::optional<Made> made;
+    if (made && made->locale == locale)
+        return made->format;
     QString format = locale.dateFormat(QLocale::LongFormat);
     static const QRegularExpression weekday(QStringLiteral("\\s*,?\\s*dddd\\s*,?\\s*"));
     format.replace(weekday, QStringLiteral(" "));
     format.replace(QLatin1String("MMMM"), QLatin1String("MMM"));
-    return format.trimmed();
+    made = Made{locale, format.trimmed()};
+    return made->format;
 }
 
 } // namespace

@@ -15,9 +15,7 @@ PaneIconsView::PaneIconsView(BivaneState &state, PaneModel &pane, QWidget *paren
     , m_thumbnails(ThumbnailLoader::shared())
     , m_delegate(new IconCellDelegate(m_thumbnails, this))
 {
-    setModel(m_model);
-    setModelColumn(0);
-    setItemDelegate(m_delegate);
+    // Shaped before it gets its rows: a change of shape lays out every row again.
     setViewMode(IconMode);
     // Icon mode lets items be moved around inside the view; here they only leave it.
     setMovement(Static);
@@ -36,6 +34,9 @@ PaneIconsView::PaneIconsView(BivaneState &state, PaneModel &pane, QWidget *paren
     // margin's width, with items narrower than their columns by the difference, gives both the
     // margin and the gaps between the columns.
     setSpacing(kMargin);
+    setItemDelegate(m_delegate);
+    setModel(m_model);
+    setModelColumn(0);
 
     m_requestTimer.setSingleShot(true);
     m_requestTimer.setInterval(0);
@@ -78,8 +79,12 @@ void PaneIconsView::layOutGrid()
     m_columnWidth = columnWidth;
     m_rowPitch = cellHeight + kMargin;
     m_delegate->setItemGeometry(QSize(columnWidth - (kMargin - kSpacing), cellHeight), columnWidth);
-    // At once: what is painted, scrolled to or clicked next must find the new places.
-    doItemsLayout();
+    // Laying out costs a step for every row: a hidden grid does it when it is shown, a shown
+    // one at once, so that what is painted, scrolled to or clicked next finds the new places.
+    if (isVisible())
+        doItemsLayout();
+    else
+        scheduleDelayedItemsLayout();
 }
 
 void PaneIconsView::resizeEvent(QResizeEvent *event)

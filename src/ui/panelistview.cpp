@@ -17,6 +17,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QScopedValueRollback>
+#include <QSet>
 #include <QStyleOptionHeader>
 #include <cmath>
 
@@ -40,6 +41,20 @@ bool isDate(FileColumn column)
 {
     return column == FileColumn::modified || column == FileColumn::created ||
            column == FileColumn::lastOpened || column == FileColumn::added;
+}
+
+Timestamp dateOf(const FileItem &item, FileColumn column)
+{
+    switch (column) {
+    case FileColumn::created:
+        return item.created;
+    case FileColumn::lastOpened:
+        return item.lastOpened;
+    case FileColumn::added:
+        return item.added;
+    default:
+        return item.modified;
+    }
 }
 
 // The kind takes a third of the free width, up to its ideal; the name all the rest.
@@ -85,8 +100,11 @@ PaneListView::PaneListView(BivaneState &state, PaneModel &pane, QWidget *parent)
     , m_model(new PaneTableModel(&pane, this))
     , m_delegate(new PaneItemDelegate(this))
 {
-    setModel(m_model);
-    m_behaviour = new ViewBehaviour(*this, *m_model, state, pane, ClickRules::Style::table);
+    // Every row has the same height, which keeps a 100,000-row table as quick as a short one.
+    // Given before the rows come: afterwards the header announces each row's new height.
+    verticalHeader()->hide();
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     setItemDelegate(m_delegate);
     setSelectionBehavior(SelectRows);
     setSelectionMode(ExtendedSelection);
@@ -94,10 +112,8 @@ PaneListView::PaneListView(BivaneState &state, PaneModel &pane, QWidget *parent)
     setShowGrid(false);
     setWordWrap(false);
     setIconSize(QSize(PaneItemDelegate::kIconSize, PaneItemDelegate::kIconSize));
-    // Every row has the same height, which keeps a 100,000-row table as quick as a short one.
-    verticalHeader()->hide();
-    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    setModel(m_model);
+    m_behaviour = new ViewBehaviour(*this, *m_model, state, pane, ClickRules::Style::table);
 
     QHeaderView *header = horizontalHeader();
     header->setSectionsMovable(true);
@@ -434,9 +450,24 @@ void PaneListView::fitColumn(FileColumn column)
         return; // its width follows the table's
     const QFontMetricsF metrics(font());
     double width = std::ceil(metrics.horizontalAdvance(columnTitle(column))) + 28;
-    for (int row = 0; row < m_model->rowCount(); ++row)
-        width = std::max(width,
-                         std::ceil(metrics.horizontalAdvance(m_model->itemAt(row).text(column))));
+    // Rows share their texts (a kind, an owner, a size, a minute): each text is measured once,
+    // and a date's text is made once for each minute, the finest a date cell shows.
+    QSet<qint64> minutes;
+    QSet<QString> texts;
+    for (int row = 0; row < m_model->rowCount(); ++row) {
+        const FileItem &item = m_model->itemAt(row);
+        if (isDate(column)) {
+            const qint64 minute = dateOf(item, column).msecsSinceEpoch / 60'000;
+            if (minutes.contains(minute))
+                continue;
+            minutes.insert(minute);
+        }
+        const QString text = item.text(column);
+        if (texts.contains(text))
+            continue;
+        texts.insert(text);
+        width = std::max(width, std::ceil(metrics.horizontalAdvance(text)));
+    }
     const int fitted = std::clamp(int(width) + 20, shapeOf(column).minimum, kFitMaximum);
     {
         QScopedValueRollback guard(m_applyingLayout, true);

@@ -148,6 +148,8 @@ RetroListView::RetroListView(BivaneState &state, PaneModel &pane, QWidget *paren
     setAttribute(Qt::WA_MacShowFocusRect, false);
     verticalHeader()->hide();
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    // Lines may be lower than the style's least header section: one line of the font each.
+    verticalHeader()->setMinimumSectionSize(0);
 
     m_header->setSectionsClickable(true);
     m_header->setSectionsMovable(false);
@@ -247,6 +249,7 @@ void RetroListView::showError()
 
 void RetroListView::updateGeometries()
 {
+    followFontHeight();
     QTableView::updateGeometries();
     fitColumns();
     m_errorText->setGeometry(viewport()->rect());
@@ -255,8 +258,31 @@ void RetroListView::updateGeometries()
 void RetroListView::changeEvent(QEvent *event)
 {
     QTableView::changeEvent(event);
-    if (event->type() == QEvent::FontChange)
-        verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 2);
+    if (event->type() == QEvent::FontChange && followFontHeight()) {
+        updateGeometries();
+        viewport()->update();
+    }
+}
+
+void RetroListView::showEvent(QShowEvent *event)
+{
+    QTableView::showEvent(event);
+    if (followFontHeight())
+        updateGeometries();
+}
+
+// Every row is one line of the font high. Told the usual way, the rows' header would announce
+// each row's new height on its own, with a queued repaint for each: it is told quietly, and the
+// caller lays the table out once. A hidden list, whose font changes several times while the
+// window is built, follows once it is shown. Whether the height changed.
+bool RetroListView::followFontHeight()
+{
+    const int height = fontMetrics().height() + 2;
+    if (!isVisible() || verticalHeader()->defaultSectionSize() == height)
+        return false;
+    const QSignalBlocker quiet(verticalHeader());
+    verticalHeader()->setDefaultSectionSize(height);
+    return true;
 }
 
 // The size and the date keep their widths, the name takes the rest; in a narrow pane the date,
@@ -265,8 +291,6 @@ void RetroListView::fitColumns()
 {
     if (!m_header)
         return;
-    if (verticalHeader()->defaultSectionSize() != fontMetrics().height() + 2)
-        verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 2);
     const int shown = shownSideColumns(viewport()->width() - 2 * kMargin);
     const int size = sectionOf(Column::size);
     const int date = sectionOf(Column::date);

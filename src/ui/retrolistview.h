@@ -50,6 +50,7 @@ public:
 protected:
     void updateGeometries() override;
     void changeEvent(QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -58,6 +59,7 @@ private:
     void followTheme(const Theme &theme, const Palette &colors);
     void showError();
     void fitColumns();
+    bool followFontHeight();
     bool isOnDisclosure(int row, int x) const;
     QString treePrefix(int row) const;
     static QString nameText(const FileItem &item);
