@@ -70,7 +70,7 @@ void ItemContextMenu::addItemEntries()
     addSeparator();
     addEntry(Command::info, [this] { m_state.fileCommands().showInfo(m_items, m_pane); });
     addEntry(Command::rename, [this] { m_state.fileCommands().startRename(m_items, m_pane); });
-    addEntry(Command::duplicate, [this] { m_state.fileCommands().duplicate(m_items); });
+    addEntry(Command::duplicate, [this] { m_state.fileCommands().duplicate(m_items, m_pane); });
     addEntry(Command::pack, [this] { m_state.archives().pack(m_items, m_pane); });
     addEntry(Command::unpack, [this] { m_state.archives().unpack(m_items, m_pane); });
     addSeparator();
