@@ -6,6 +6,7 @@
 #include "controller/uniquenames.h"
 #include "model/panemodel.h"
 #include "platform/desktopservices.h"
+#include "platform/filesystemexecutor.h"
 #include "platform/localization.h"
 #include "platform/pathcodec.h"
 #include "platform/pathnames.h"
@@ -113,23 +114,35 @@ void ArchiveTasks::packBuiltIn(const QSet<QString> &selection, PaneModel &pane)
         if (parentFolder(url) == folder)
             names.append(lastComponent(url));
     }
-    const QString archive = uniqueUrl(
-        names.size() == 1 ? names.first() + QStringLiteral(".zip") : Bv::tr("Archiv.zip"), folder);
-    const QString failed = Bv::tr("Das Archiv „%1“ konnte nicht erstellt werden.")
-                               .arg(PathCodec::displayText(lastComponent(archive)));
-    // Taken here, on the main thread, so that the next pack started at once gets another name
-    // and a failure removes only this run's archive.
-    if (const std::optional<FileError> error = ArchiveTools::reserveArchive(archive)) {
-        m_state.reportError(*error, failed);
-        return;
-    }
-    run(
-        pane,
-        Bv::tr("Archiv wird erstellt …"),
-        [names, folder, archive](ToolStopper &stopper, QString &) {
-            return ArchiveTools::createZip(names, folder, archive, stopper);
+    const QString baseName =
+        names.size() == 1 ? names.first() + QStringLiteral(".zip") : Bv::tr("Archiv.zip");
+    // The name is taken at once, before the packing, so that the next pack started at once gets
+    // another name and a failure removes only this run's archive.
+    FileSystemExecutor::instance().run(
+        folder,
+        this,
+        [baseName, folder] {
+            return makeAtFreePath([&] { return uniqueUrl(baseName, folder); },
+                                  ArchiveTools::reserveArchive);
         },
-        failed);
+        [this, names, folder, pane = QPointer<PaneModel>(&pane)](const MadeItem &reserved) {
+            const QString archive = reserved.path;
+            const QString failed = Bv::tr("Das Archiv „%1“ konnte nicht erstellt werden.")
+                                       .arg(PathCodec::displayText(lastComponent(archive)));
+            if (reserved.error) {
+                m_state.reportError(*reserved.error, failed);
+                return;
+            }
+            if (!pane)
+                return;
+            run(
+                *pane,
+                Bv::tr("Archiv wird erstellt …"),
+                [names, folder, archive](ToolStopper &stopper, QString &) {
+                    return ArchiveTools::createZip(names, folder, archive, stopper);
+                },
+                failed);
+        });
 }
 
 void ArchiveTasks::unpack(const QSet<QString> &selection, PaneModel &pane)
