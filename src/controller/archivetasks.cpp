@@ -95,11 +95,13 @@ void ArchiveTasks::pack(const QSet<QString> &selection, PaneModel &pane)
 {
     if (selection.isEmpty())
         return;
-    if (const std::optional<QString> packer = m_tools.assignedApplication(ExternalTool::packer)) {
-        m_tools.openWith(sortedByPath(selection), *packer);
-        return;
-    }
-    packBuiltIn(selection, pane);
+    m_tools.whenAssigned(ExternalTool::packer,
+                         [this, selection, &pane](const std::optional<QString> &packer) {
+                             if (packer)
+                                 m_tools.openWith(sortedByPath(selection), *packer);
+                             else
+                                 packBuiltIn(selection, pane);
+                         });
 }
 
 void ArchiveTasks::packBuiltIn(const QSet<QString> &selection, PaneModel &pane)
@@ -151,11 +153,17 @@ void ArchiveTasks::unpack(const QSet<QString> &selection, PaneModel &pane)
     archives.removeIf([](const QString &url) { return !ArchiveTools::isArchive(url); });
     if (archives.isEmpty())
         return;
-    if (const std::optional<QString> unpacker =
-            m_tools.assignedApplication(ExternalTool::unpacker)) {
-        m_tools.openWith(archives, *unpacker);
-        return;
-    }
+    m_tools.whenAssigned(ExternalTool::unpacker,
+                         [this, archives, &pane](const std::optional<QString> &unpacker) {
+                             if (unpacker)
+                                 m_tools.openWith(archives, *unpacker);
+                             else
+                                 unpackBuiltIn(archives, pane);
+                         });
+}
+
+void ArchiveTasks::unpackBuiltIn(const QStringList &archives, PaneModel &pane)
+{
     for (const QString &archive : archives) {
         if (!ArchiveTools::isBuiltInKind(archive)) {
             m_desktop.open({archive});

@@ -309,6 +309,5 @@ void BivaneState::askForRestart()
 
 void BivaneState::viewSelection(const QSet<QString> &selection, PaneModel &pane)
 {
-    if (!m_tools->view(selection))
-        m_preview->toggle(selection, pane);
+    m_tools->view(selection, [this, selection, &pane] { m_preview->toggle(selection, pane); });
 }
