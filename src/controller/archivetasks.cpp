@@ -51,8 +51,9 @@ public:
     QPointer<QThread> thread;
 };
 
-// The pane names the newest of its tasks that still run, or nothing.
-void showActivity(const QObject &controller, PaneModel &pane)
+// The pane names the newest of its tasks that still run. When none runs any more, the text of
+// the one that `ended` goes; what another part named meanwhile (a rename) stays.
+void showActivity(const QObject &controller, PaneModel &pane, const QString &ended = {})
 {
     QString text;
     for (const QObject *child : controller.children()) {
@@ -60,7 +61,8 @@ void showActivity(const QObject &controller, PaneModel &pane)
         if (task && &task->pane == &pane)
             text = task->activity;
     }
-    pane.setActivityText(text);
+    if (!text.isEmpty() || pane.activityText() == ended)
+        pane.setActivityText(text);
 }
 
 QString unpackFailedMessage(const QString &archive)
@@ -211,7 +213,7 @@ void ArchiveTasks::run(PaneModel &pane,
     connect(task->thread, &QThread::finished, task, [this, task, outcome, failureSentence] {
         task->setParent(nullptr);
         task->deleteLater();
-        showActivity(*this, task->pane);
+        showActivity(*this, task->pane, task->activity);
         if (outcome->failure)
             m_state.reportError(*outcome->failure, failureSentence);
         else if (!outcome->notice.isEmpty())

@@ -188,7 +188,7 @@ void FileCommands::performTrash(const QSet<QString> &selection, PaneModel &pane)
         return;
     const QList<qsizetype> selected = selectedPositions(pane.visibleItems(), selection);
     const qsizetype cursor = selected.isEmpty() ? 0 : selected.first();
-    // The desktop outlives the controller and with it every command it runs.
+    // Used on a worker: the desktop lives as long as the window, and its trash keeps no state.
     DesktopServices &desktop = m_desktop;
     m_running.run(
         pane,

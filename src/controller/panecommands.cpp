@@ -52,12 +52,16 @@ bool PaneCommands::isPending(const PaneModel &pane) const
     });
 }
 
-void PaneCommands::showActivity(PaneModel &pane) const
+void PaneCommands::showActivity(PaneModel &pane)
 {
     QString text;
     for (const Pending &pending : m_pending) {
         if (pending.pane == &pane)
             text = pending.activity;
     }
-    pane.setActivityText(text);
+    // What another part named meanwhile (an archive being made) stays when these end.
+    QString &shown = m_shown[&pane];
+    if (!text.isEmpty() || pane.activityText() == shown)
+        pane.setActivityText(text);
+    shown = text;
 }

@@ -59,11 +59,13 @@ private:
     // Whether the command was still pending; it is not any longer.
     bool end(quint64 id);
     // The pane names the newest of its commands that still run, or nothing.
-    void showActivity(PaneModel &pane) const;
+    void showActivity(PaneModel &pane);
 
     QObject &m_receiver;
     QList<Pending> m_pending;
     // Grows at every drop, so that what waits for a read knows it was dropped meanwhile.
     QHash<const PaneModel *, quint64> m_drops;
+    // The activity last named in each pane.
+    QHash<const PaneModel *, QString> m_shown;
     quint64 m_nextId = 1;
 };

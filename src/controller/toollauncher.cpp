@@ -76,7 +76,7 @@ void ToolLauncher::whenApplicationsForAll(
         then({});
         return;
     }
-    // The desktop outlives the controller and with it every request it makes.
+    // Used on a worker: the desktop lives as long as the window, and its queries keep no state.
     const DesktopServices &desktop = m_desktop;
     FileSystemExecutor::instance().run(
         paths.first(),
