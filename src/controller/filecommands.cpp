@@ -212,7 +212,7 @@ void FileCommands::performTrash(const QSet<QString> &selection, PaneModel &pane)
             m_running.whenRead(pane, [this, &pane, cursor] {
                 const QList<FileItem> remaining = pane.visibleItems();
                 if (!remaining.isEmpty())
-                    pane.setSelection({remaining[std::min(cursor, remaining.size() - 1)].url});
+                    pane.setSelection({remaining[std::min(cursor, remaining.size() - 1)].url()});
                 m_state.focus(listZoneOf(m_state.sideOfPane(pane)));
             });
         });

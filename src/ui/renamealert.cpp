@@ -27,7 +27,7 @@ void selectNameStemOf(QLineEdit &field, const PaneModel &pane)
     const QString target = pane.renameTarget();
     const QList<FileItem> items = pane.items();
     const auto shown = std::find_if(
-        items.cbegin(), items.cend(), [&](const FileItem &item) { return item.url == target; });
+        items.cbegin(), items.cend(), [&](const FileItem &item) { return item.url() == target; });
     if (shown != items.cend()) {
         selectNameStem(field, shown->isDirectory);
         return;
