@@ -2,7 +2,9 @@
 #include "controller/selectionmovement.h"
 #include "controller/uniquenames.h"
 #include "controllerfixture.h"
+#include "itemnames.h"
 #include "model/panemodel.h"
+#include "platform/filesystemexecutor.h"
 #include "platform/pathcodec.h"
 #include "platform/posixpath.h"
 #include "rootonly.h"
@@ -13,6 +15,7 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QMimeData>
+#include <QScopeGuard>
 #include <fcntl.h>
 #include <pwd.h>
 #include <unistd.h>
@@ -45,6 +48,9 @@ private slots:
     void failuresNameTheItemAndTheReason();
     void clipboardGetsPathsAndFiles();
     void oddNamesAreActedOnExactly();
+    void commandsOnWorkersEndAsInstantOnes_data();
+    void commandsOnWorkersEndAsInstantOnes();
+    void escapeForgetsThePanesPendingCommand();
 };
 
 void FileCommandsTest::init()
@@ -91,11 +97,12 @@ void FileCommandsTest::duplicatesNameTheirCopies()
     writeFile(home(QStringLiteral("Fotos/urlaub.jpg")), "jpg");
     ControllerFixture fixture;
     BivaneState &state = fixture.state();
-    state.fileCommands().duplicate({home(QStringLiteral("Bericht.txt"))});
+    state.fileCommands().duplicate({home(QStringLiteral("Bericht.txt"))}, state.left());
     state.fileCommands().duplicate({home(QStringLiteral("Bericht.txt")),
                                     home(QStringLiteral("Paket.tar.gz")),
                                     home(QStringLiteral("README")),
-                                    home(QStringLiteral("Fotos"))});
+                                    home(QStringLiteral("Fotos"))},
+                                   state.left());
     QCOMPARE(contentOf(home(QStringLiteral("Bericht Kopie.txt"))), QByteArray("Bericht"));
     QCOMPARE(contentOf(home(QStringLiteral("Bericht Kopie 2.txt"))), QByteArray("Bericht"));
     QCOMPARE(contentOf(home(QStringLiteral("Paket.tar Kopie.gz"))), QByteArray("gz"));
@@ -115,8 +122,10 @@ void FileCommandsTest::duplicatesNameTheirCopies()
         const QString folder = home(QStringLiteral("lang"));
         QDir(folder).removeRecursively();
         writeFile(folder + QLatin1Char('/') + stem + QStringLiteral(".txt"), "lang");
-        state.fileCommands().duplicate({folder + QLatin1Char('/') + stem + QStringLiteral(".txt")});
-        state.fileCommands().duplicate({folder + QLatin1Char('/') + stem + QStringLiteral(".txt")});
+        state.fileCommands().duplicate({folder + QLatin1Char('/') + stem + QStringLiteral(".txt")},
+                                       state.left());
+        state.fileCommands().duplicate({folder + QLatin1Char('/') + stem + QStringLiteral(".txt")},
+                                       state.left());
         QVERIFY2(state.errorMessage().isNull(), qPrintable(state.errorMessage()));
         QStringList copies = namesIn(folder);
         copies.removeOne(stem + QStringLiteral(".txt"));
@@ -447,7 +456,7 @@ void FileCommandsTest::failuresNameTheItemAndTheReason()
             pane.setRenameText(item);
             state.fileCommands().commitRename(pane);
         } else if (command == QLatin1String("duplicate")) {
-            state.fileCommands().duplicate({folder + QLatin1Char('/') + item});
+            state.fileCommands().duplicate({folder + QLatin1Char('/') + item}, state.left());
         } else {
             state.fileCommands().performTrash({folder + QLatin1Char('/') + item}, pane);
         }
@@ -488,7 +497,7 @@ void FileCommandsTest::oddNamesAreActedOnExactly()
     state.selectionMovement().open({odd}, pane);
     QCOMPARE(fixture.desktop.calls.last().paths, QStringList({odd}));
 
-    state.fileCommands().duplicate({odd});
+    state.fileCommands().duplicate({odd}, state.left());
     const QString copy = PathCodec::decode(PathCodec::encode(home()) + "/caf\xe9\nx Kopie.txt");
     QVERIFY(entryExists(copy));
 
@@ -508,4 +517,109 @@ void FileCommandsTest::oddNamesAreActedOnExactly()
 }
 
 BIVANE_GUI_TEST_MAIN(FileCommandsTest)
+void FileCommandsTest::commandsOnWorkersEndAsInstantOnes_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("activity");
+    QTest::addColumn<QString>("selectedAfter");
+    QTest::addColumn<bool>("renaming");
+    // The pane holds a.txt, b.txt and z.txt, with b.txt selected.
+    QTest::newRow("new folder") << "newFolder"
+                                << "Ordner wird angelegt …"
+                                << "Neuer Ordner" << true;
+    QTest::newRow("rename") << "rename"
+                            << "Wird umbenannt …"
+                            << "c.txt" << false;
+    QTest::newRow("trash") << "trash"
+                           << "Wird in den Papierkorb gelegt …"
+                           << "z.txt" << false;
+    QTest::newRow("duplicate") << "duplicate"
+                               << "Wird dupliziert …"
+                               << "b.txt" << false;
+}
+
+void FileCommandsTest::commandsOnWorkersEndAsInstantOnes()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, activity);
+    QFETCH(QString, selectedAfter);
+    QFETCH(bool, renaming);
+    const auto in = [](const QString &name) {
+        return home(QStringLiteral("ort/") + name);
+    };
+    for (const char *name : {"a.txt", "b.txt", "z.txt"})
+        writeFile(in(QString::fromLatin1(name)));
+    ControllerFixture fixture;
+    BivaneState &state = fixture.state();
+    PaneModel &pane = state.left();
+    pane.navigate(in({}));
+    const QSet<QString> selected{in(QStringLiteral("b.txt"))};
+    pane.setSelection(selected);
+    FileSystemExecutor::instance().setRunsInline(false);
+    const auto inline_ = qScopeGuard([] { FileSystemExecutor::instance().setRunsInline(true); });
+
+    FileCommands &commands = state.fileCommands();
+    if (command == QLatin1String("newFolder")) {
+        commands.newFolder(pane);
+    } else if (command == QLatin1String("rename")) {
+        commands.startRename(selected, pane);
+        pane.setRenameText(QStringLiteral("c.txt"));
+        pane.setIsRenaming(false); // as the field does when it is confirmed
+        commands.commitRename(pane);
+    } else if (command == QLatin1String("trash")) {
+        commands.performTrash(selected, pane);
+    } else {
+        commands.duplicate(selected, pane);
+    }
+    QCOMPARE(pane.activityText(), activity);
+    QTRY_VERIFY(pane.activityText().isEmpty() && !pane.isReading());
+
+    // The pane shows what the command did.
+    const QStringList shown = namesOf(pane.items());
+    QVERIFY(shown.contains(selectedAfter));
+    QCOMPARE(shown.contains(QStringLiteral("b.txt")), QFile::exists(in(QStringLiteral("b.txt"))));
+    QCOMPARE(pane.selection(), QSet<QString>({in(selectedAfter)}));
+    QCOMPARE(pane.isRenaming(), renaming);
+    if (renaming)
+        QCOMPARE(pane.renameTarget(), in(selectedAfter));
+    QCOMPARE(state.focusZone(), FocusZone::leftList);
+    QVERIFY2(state.errorMessage().isNull(), qPrintable(state.errorMessage()));
+}
+
+void FileCommandsTest::escapeForgetsThePanesPendingCommand()
+{
+    ControllerFixture fixture;
+    BivaneState &state = fixture.state();
+    QObject mainWindow;
+    fixture.window.mainWindow = &mainWindow;
+    const auto escape = [&] {
+        return state.keys().handle(
+            KeyPress::of(QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier)),
+            fixture.window.keyContext(&mainWindow));
+    };
+    PaneModel &left = state.left();
+    PaneModel &right = state.right();
+    const QSet<QString> leftSelection = left.selection();
+    FileSystemExecutor::instance().setRunsInline(false);
+    const auto inline_ = qScopeGuard([] { FileSystemExecutor::instance().setRunsInline(true); });
+
+    state.fileCommands().newFolder(left);
+    state.fileCommands().newFolder(right);
+    QVERIFY(escape());
+    QCOMPARE(left.activityText(), QString());
+    QCOMPARE(right.activityText(), QStringLiteral("Ordner wird angelegt …"));
+
+    // The other pane's command ends as usual.
+    const QString inRight = home(QStringLiteral("Downloads/Neuer Ordner"));
+    QTRY_COMPARE(right.selection(), QSet<QString>({inRight}));
+    QTRY_VERIFY(right.isRenaming());
+    // The forgotten one was made all the same, and the pane's watcher shows it; it is neither
+    // selected nor renamed.
+    QTRY_VERIFY(namesOf(left.items()).contains(QStringLiteral("Neuer Ordner")));
+    QCOMPARE(left.selection(), leftSelection);
+    QVERIFY(!left.isRenaming());
+    // With nothing pending, Escape is left to the view.
+    QVERIFY(!escape());
+}
+
 #include "tst_filecommands.moc"

@@ -6,6 +6,7 @@
 #include "controller/uniquenames.h"
 #include "model/panemodel.h"
 #include "platform/desktopservices.h"
+#include "platform/filesystemexecutor.h"
 #include "platform/localization.h"
 #include "platform/pathcodec.h"
 #include "platform/pathnames.h"
@@ -50,8 +51,9 @@ public:
     QPointer<QThread> thread;
 };
 
-// The pane names the newest of its tasks that still run, or nothing.
-void showActivity(const QObject &controller, PaneModel &pane)
+// The pane names the newest of its tasks that still run. When none runs any more, the text of
+// the one that `ended` goes; what another part named meanwhile (a rename) stays.
+void showActivity(const QObject &controller, PaneModel &pane, const QString &ended = {})
 {
     QString text;
     for (const QObject *child : controller.children()) {
@@ -59,7 +61,8 @@ void showActivity(const QObject &controller, PaneModel &pane)
         if (task && &task->pane == &pane)
             text = task->activity;
     }
-    pane.setActivityText(text);
+    if (!text.isEmpty() || pane.activityText() == ended)
+        pane.setActivityText(text);
 }
 
 QString unpackFailedMessage(const QString &archive)
@@ -94,11 +97,13 @@ void ArchiveTasks::pack(const QSet<QString> &selection, PaneModel &pane)
 {
     if (selection.isEmpty())
         return;
-    if (const std::optional<QString> packer = m_tools.assignedApplication(ExternalTool::packer)) {
-        m_tools.openWith(sortedByPath(selection), *packer);
-        return;
-    }
-    packBuiltIn(selection, pane);
+    m_tools.whenAssigned(ExternalTool::packer,
+                         [this, selection, &pane](const std::optional<QString> &packer) {
+                             if (packer)
+                                 m_tools.openWith(sortedByPath(selection), *packer);
+                             else
+                                 packBuiltIn(selection, pane);
+                         });
 }
 
 void ArchiveTasks::packBuiltIn(const QSet<QString> &selection, PaneModel &pane)
@@ -113,23 +118,35 @@ void ArchiveTasks::packBuiltIn(const QSet<QString> &selection, PaneModel &pane)
         if (parentFolder(url) == folder)
             names.append(lastComponent(url));
     }
-    const QString archive = uniqueUrl(
-        names.size() == 1 ? names.first() + QStringLiteral(".zip") : Bv::tr("Archiv.zip"), folder);
-    const QString failed = Bv::tr("Das Archiv „%1“ konnte nicht erstellt werden.")
-                               .arg(PathCodec::displayText(lastComponent(archive)));
-    // Taken here, on the main thread, so that the next pack started at once gets another name
-    // and a failure removes only this run's archive.
-    if (const std::optional<FileError> error = ArchiveTools::reserveArchive(archive)) {
-        m_state.reportError(*error, failed);
-        return;
-    }
-    run(
-        pane,
-        Bv::tr("Archiv wird erstellt …"),
-        [names, folder, archive](ToolStopper &stopper, QString &) {
-            return ArchiveTools::createZip(names, folder, archive, stopper);
+    const QString baseName =
+        names.size() == 1 ? names.first() + QStringLiteral(".zip") : Bv::tr("Archiv.zip");
+    // The name is taken at once, before the packing, so that the next pack started at once gets
+    // another name and a failure removes only this run's archive.
+    FileSystemExecutor::instance().run(
+        folder,
+        this,
+        [baseName, folder] {
+            return makeAtFreePath([&] { return uniqueUrl(baseName, folder); },
+                                  ArchiveTools::reserveArchive);
         },
-        failed);
+        [this, names, folder, pane = QPointer<PaneModel>(&pane)](const MadeItem &reserved) {
+            const QString archive = reserved.path;
+            const QString failed = Bv::tr("Das Archiv „%1“ konnte nicht erstellt werden.")
+                                       .arg(PathCodec::displayText(lastComponent(archive)));
+            if (reserved.error) {
+                m_state.reportError(*reserved.error, failed);
+                return;
+            }
+            if (!pane)
+                return;
+            run(
+                *pane,
+                Bv::tr("Archiv wird erstellt …"),
+                [names, folder, archive](ToolStopper &stopper, QString &) {
+                    return ArchiveTools::createZip(names, folder, archive, stopper);
+                },
+                failed);
+        });
 }
 
 void ArchiveTasks::unpack(const QSet<QString> &selection, PaneModel &pane)
@@ -138,11 +155,17 @@ void ArchiveTasks::unpack(const QSet<QString> &selection, PaneModel &pane)
     archives.removeIf([](const QString &url) { return !ArchiveTools::isArchive(url); });
     if (archives.isEmpty())
         return;
-    if (const std::optional<QString> unpacker =
-            m_tools.assignedApplication(ExternalTool::unpacker)) {
-        m_tools.openWith(archives, *unpacker);
-        return;
-    }
+    m_tools.whenAssigned(ExternalTool::unpacker,
+                         [this, archives, &pane](const std::optional<QString> &unpacker) {
+                             if (unpacker)
+                                 m_tools.openWith(archives, *unpacker);
+                             else
+                                 unpackBuiltIn(archives, pane);
+                         });
+}
+
+void ArchiveTasks::unpackBuiltIn(const QStringList &archives, PaneModel &pane)
+{
     for (const QString &archive : archives) {
         if (!ArchiveTools::isBuiltInKind(archive)) {
             m_desktop.open({archive});
@@ -190,7 +213,7 @@ void ArchiveTasks::run(PaneModel &pane,
     connect(task->thread, &QThread::finished, task, [this, task, outcome, failureSentence] {
         task->setParent(nullptr);
         task->deleteLater();
-        showActivity(*this, task->pane);
+        showActivity(*this, task->pane, task->activity);
         if (outcome->failure)
             m_state.reportError(*outcome->failure, failureSentence);
         else if (!outcome->notice.isEmpty())

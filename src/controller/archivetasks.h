@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QSet>
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <optional>
 
@@ -32,6 +33,8 @@ public:
     void unpack(const QSet<QString> &selection, PaneModel &pane);
 
 private:
+    // Unpacks the archives itself, or hands the kinds it does not know to the desktop.
+    void unpackBuiltIn(const QStringList &archives, PaneModel &pane);
     // A pack or unpack: runs until done or stopped, may leave a notice for the user.
     using Work = std::function<std::optional<FileError>(ToolStopper &, QString &notice)>;
     // Runs `work` on a thread of its own while `pane` names `activity` in its status line.

@@ -143,6 +143,8 @@ ViewMode BivaneState::shownViewMode(const PaneModel &pane) const
 
 void BivaneState::setErrorMessage(const QString &message)
 {
+    // A failure reported earlier whose explanation is still being found is told no more.
+    m_errorHint.drop();
     assign(m_errorMessage, message, &BivaneState::errorMessageChanged);
 }
 
@@ -217,17 +219,27 @@ void BivaneState::cycleZone(Direction direction)
 
 void BivaneState::reportError(const FileError &error, const QString &sentence)
 {
-    // What failed, then which item and why, then what stands in the way.
-    QStringList parts{sentence};
-    const bool namesItsItem = !error.message.isEmpty() || error.path.isEmpty();
-    parts.append(namesItsItem ? error.description()
-                              : Bv::tr("%1: %2").arg(
-                                    PathCodec::displayText(PathNames::homeAbbreviated(error.path)),
-                                    error.description()));
-    parts.append(accessHint(error));
-    parts.removeAll(QString());
-    parts.removeDuplicates();
-    setErrorMessage(parts.join(QStringLiteral("\n\n")));
+    // What failed, then which item and why, then what stands in the way; the last is found on
+    // a worker, since it examines the item and the folders above it.
+    m_errorHint.start(
+        error.path.startsWith(QLatin1Char('/')) ? error.path : QStringLiteral("/"),
+        this,
+        [error] { return accessHint(error); },
+        [this, error, sentence](const QString &hint) {
+            QStringList parts{sentence};
+            const bool namesItsItem = !error.message.isEmpty() || error.path.isEmpty();
+            parts.append(namesItsItem
+                             ? error.description()
+                             : Bv::tr("%1: %2").arg(
+                                   PathCodec::displayText(PathNames::homeAbbreviated(error.path)),
+                                   error.description()));
+            parts.append(hint);
+            parts.removeAll(QString());
+            parts.removeDuplicates();
+            assign(m_errorMessage,
+                   parts.join(QStringLiteral("\n\n")),
+                   &BivaneState::errorMessageChanged);
+        });
 }
 
 void BivaneState::reloadPanes()
@@ -243,8 +255,14 @@ void BivaneState::leaveVolumes(const QStringList &mountPoints)
     for (const QString &mountPoint : mountPoints) {
         for (PaneModel *pane : {m_left.get(), m_right.get()}) {
             const QString folder = PathNames::standardized(pane->url());
-            if (folder == mountPoint || folder.startsWith(mountPoint + QLatin1Char('/')))
-                pane->navigate(nearestOpenableFolder(PathNames::parentFolder(mountPoint)));
+            if (folder != mountPoint && !folder.startsWith(mountPoint + QLatin1Char('/')))
+                continue;
+            const QString above = PathNames::parentFolder(mountPoint);
+            FileSystemExecutor::instance().run(
+                above,
+                pane,
+                [above] { return nearestOpenableFolder(above); },
+                [pane](const QString &openable) { pane->navigate(openable); });
         }
     }
 }
@@ -291,6 +309,5 @@ void BivaneState::askForRestart()
 
 void BivaneState::viewSelection(const QSet<QString> &selection, PaneModel &pane)
 {
-    if (!m_tools->view(selection))
-        m_preview->toggle(selection, pane);
+    m_tools->view(selection, [this, selection, &pane] { m_preview->toggle(selection, pane); });
 }

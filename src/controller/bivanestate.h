@@ -17,6 +17,7 @@
 #include "model/viewmode.h"
 #include "platform/desktopservices.h"
 #include "platform/fileerror.h"
+#include "platform/latestrequest.h"
 #include "platform/startlocation.h"
 #include "shortcuts/shortcutaction.h"
 #include "transfer/transferjob.h"
@@ -125,7 +126,8 @@ public:
     // Publishes a failed file operation in errorMessage: `sentence` says what failed and names
     // the item ("„Bilder“ konnte nicht kopiert werden."), then follow the item that failed with
     // the reason ("~/Bilder/privat: Keine Berechtigung") and, where the file system tells it,
-    // what stands in the way (owner and permission bits, a read-only mount).
+    // what stands in the way (owner and permission bits, a read-only mount). That is found on
+    // a worker; the message comes with it, unless another one was set meanwhile.
     void reportError(const FileError &error, const QString &sentence);
     // Both panes read their folders again.
     void reloadPanes();
@@ -207,4 +209,6 @@ private:
     std::unique_ptr<Transfers> m_transfers;
     std::unique_ptr<SelectionPreview> m_preview;
     KeyDispatch m_keys{*this};
+    // The explanation of the failure reported last, while it is being found.
+    LatestRequest m_errorHint;
 };

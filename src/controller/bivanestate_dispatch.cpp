@@ -48,7 +48,7 @@ bool BivaneState::perform(ShortcutAction action)
         m_files->showInfo(selection, pane);
         return true;
     case ShortcutAction::duplicate:
-        m_files->duplicate(selection);
+        m_files->duplicate(selection, pane);
         return true;
     case ShortcutAction::reveal:
         m_files->reveal(selection);

@@ -4,6 +4,7 @@
 #include "controller/places.h"
 #include "model/fileitem.h"
 #include "platform/desktopservices.h"
+#include "platform/filesystemexecutor.h"
 #include "platform/localization.h"
 #include "platform/pathnames.h"
 #include "platform/preferences.h"
@@ -59,16 +60,31 @@ bool Favorites::isFavorite(const QString &folder) const
 
 void Favorites::add(const QStringList &urls)
 {
-    QStringList folders = m_folders;
-    for (const QString &url : urls) {
-        const std::optional<FileItem> item = FileItem::read(url);
-        const QString path = standardized(url);
-        if (!url.startsWith(QLatin1Char('/')) || !item || !item->isDirectory ||
-            folders.contains(path) || isFavorite(path))
-            continue;
-        folders.append(path);
-    }
-    setFolders(folders);
+    QStringList paths = urls;
+    paths.removeIf([](const QString &url) { return !url.startsWith(QLatin1Char('/')); });
+    if (paths.isEmpty())
+        return;
+    // Which of them are folders is asked on a worker; they are added when it answers.
+    FileSystemExecutor::instance().run(
+        paths.first(),
+        this,
+        [paths] {
+            QStringList folders;
+            for (const QString &path : paths) {
+                const std::optional<FileItem> item = FileItem::read(path);
+                if (item && item->isDirectory)
+                    folders.append(standardized(path));
+            }
+            return folders;
+        },
+        [this](const QStringList &found) {
+            QStringList folders = m_folders;
+            for (const QString &path : found) {
+                if (!folders.contains(path) && !isFavorite(path))
+                    folders.append(path);
+            }
+            setFolders(folders);
+        });
 }
 
 void Favorites::remove(const QString &folder)

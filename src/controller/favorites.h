@@ -45,7 +45,8 @@ public:
     QList<SidebarItem> volumes() const { return m_volumes; }
 
     bool isFavorite(const QString &folder) const;
-    // Appends the folders among `urls` that are not favourites yet.
+    // Appends the folders among `urls` that are not favourites yet, once a worker has told which
+    // of them are folders.
     void add(const QStringList &urls);
     void remove(const QString &folder);
     // The favourite star: adds a folder that is no favourite, removes one that is.

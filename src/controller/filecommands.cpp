@@ -6,6 +6,7 @@
 #include "model/panemodel.h"
 #include "platform/desktopservices.h"
 #include "platform/filesystem.h"
+#include "platform/filesystemexecutor.h"
 #include "platform/localization.h"
 #include "platform/pathcodec.h"
 #include "platform/pathnames.h"
@@ -48,19 +49,33 @@ QString displayName(const QString &path)
 FileCommands::FileCommands(BivaneState &state, DesktopServices &desktop)
     : m_state(state)
     , m_desktop(desktop)
+    , m_running(state)
 {}
 
 void FileCommands::newFolder(PaneModel &pane)
 {
-    const QString url = uniqueUrl(Bv::tr("Neuer Ordner"), pane.url());
-    if (const std::optional<FileError> error = makeFolder(url)) {
-        m_state.reportError(
-            *error, Bv::tr("Der Ordner „%1“ konnte nicht angelegt werden.").arg(displayName(url)));
-        return;
-    }
-    m_state.reloadPanes();
-    pane.setSelection({url});
-    startRename({url}, pane);
+    const QString folder = pane.url();
+    const QString baseName = Bv::tr("Neuer Ordner");
+    m_running.run(
+        pane,
+        Bv::tr("Ordner wird angelegt …"),
+        folder,
+        [folder, baseName] {
+            return makeAtFreePath([&] { return uniqueUrl(baseName, folder); }, makeFolder);
+        },
+        [this, &pane](const MadeItem &made) {
+            if (made.error) {
+                m_state.reportError(*made.error,
+                                    Bv::tr("Der Ordner „%1“ konnte nicht angelegt werden.")
+                                        .arg(displayName(made.path)));
+                return;
+            }
+            m_state.reloadPanes();
+            m_running.whenRead(pane, [this, &pane, url = made.path] {
+                pane.setSelection({url});
+                startRename({url}, pane);
+            });
+        });
 }
 
 void FileCommands::startRename(const QSet<QString> &selection, PaneModel &pane)
@@ -93,27 +108,51 @@ void FileCommands::commitRename(PaneModel &pane)
     const QString folder = parentFolder(target);
     const QString destination =
         (folder == QLatin1String("/") ? folder : folder + QLatin1Char('/')) + name;
-    if (const std::optional<FileError> error = renameNoReplace(target, destination)) {
-        m_state.reportError(*error, failed);
-        return;
-    }
-    m_state.reloadPanes();
-    pane.setSelection({destination});
+    m_running.run(
+        pane,
+        Bv::tr("Wird umbenannt …"),
+        target,
+        [target, destination] { return renameNoReplace(target, destination); },
+        [this, &pane, destination, failed](const std::optional<FileError> &error) {
+            if (error) {
+                m_state.reportError(*error, failed);
+                return;
+            }
+            m_state.reloadPanes();
+            m_running.whenRead(pane, [&pane, destination] { pane.setSelection({destination}); });
+        });
 }
 
-void FileCommands::duplicate(const QSet<QString> &selection)
+void FileCommands::duplicate(const QSet<QString> &selection, PaneModel &pane)
 {
-    const CancelFlag neverCancelled;
-    for (const QString &path : sortedByPath(selection)) {
-        // The copy is made exclusively, so a name taken meanwhile fails instead of being
-        // replaced.
-        const QString destination = duplicateUrl(path);
-        if (const std::optional<FileError> error =
-                copyItem(path, destination, neverCancelled, [](qint64) {}))
-            m_state.reportError(
-                *error, Bv::tr("„%1“ konnte nicht dupliziert werden.").arg(displayName(path)));
-    }
-    m_state.reloadPanes();
+    const QStringList paths = sortedByPath(selection);
+    if (paths.isEmpty())
+        return;
+    m_running.run(
+        pane,
+        Bv::tr("Wird dupliziert …"),
+        paths.first(),
+        [paths] {
+            const CancelFlag neverCancelled;
+            QList<std::pair<QString, FileError>> failures;
+            for (const QString &path : paths) {
+                // The copy is made exclusively, so a name taken meanwhile is not replaced.
+                const MadeItem made = makeAtFreePath(
+                    [&path] { return duplicateUrl(path); },
+                    [&](const QString &destination) {
+                        return copyItem(path, destination, neverCancelled, [](qint64) {});
+                    });
+                if (made.error)
+                    failures.append({path, *made.error});
+            }
+            return failures;
+        },
+        [this](const QList<std::pair<QString, FileError>> &failures) {
+            for (const auto &[path, error] : failures)
+                m_state.reportError(
+                    error, Bv::tr("„%1“ konnte nicht dupliziert werden.").arg(displayName(path)));
+            m_state.reloadPanes();
+        });
 }
 
 void FileCommands::trash(const QSet<QString> &selection, PaneModel &pane)
@@ -144,22 +183,39 @@ void FileCommands::trash(const QSet<QString> &selection, PaneModel &pane)
 
 void FileCommands::performTrash(const QSet<QString> &selection, PaneModel &pane)
 {
+    const QStringList paths = sortedByPath(selection);
+    if (paths.isEmpty())
+        return;
     const QList<qsizetype> selected = selectedPositions(pane.visibleItems(), selection);
     const qsizetype cursor = selected.isEmpty() ? 0 : selected.first();
-
-    for (const QString &path : sortedByPath(selection)) {
-        if (const std::optional<FileError> error = m_desktop.moveToTrash(path))
-            m_state.reportError(*error,
-                                Bv::tr("„%1“ konnte nicht in den Papierkorb gelegt werden.")
-                                    .arg(displayName(path)));
-    }
-    pane.setSelection({});
-    m_state.reloadPanes();
-
-    const QList<FileItem> remaining = pane.visibleItems();
-    if (!remaining.isEmpty())
-        pane.setSelection({remaining[std::min(cursor, remaining.size() - 1)].url()});
-    m_state.focus(listZoneOf(m_state.sideOfPane(pane)));
+    // Used on a worker: the desktop lives as long as the window, and its trash keeps no state.
+    DesktopServices &desktop = m_desktop;
+    m_running.run(
+        pane,
+        Bv::tr("Wird in den Papierkorb gelegt …"),
+        paths.first(),
+        [paths, &desktop] {
+            QList<std::pair<QString, FileError>> failures;
+            for (const QString &path : paths) {
+                if (const std::optional<FileError> error = desktop.moveToTrash(path))
+                    failures.append({path, *error});
+            }
+            return failures;
+        },
+        [this, &pane, cursor](const QList<std::pair<QString, FileError>> &failures) {
+            for (const auto &[path, error] : failures)
+                m_state.reportError(error,
+                                    Bv::tr("„%1“ konnte nicht in den Papierkorb gelegt werden.")
+                                        .arg(displayName(path)));
+            pane.setSelection({});
+            m_state.reloadPanes();
+            m_running.whenRead(pane, [this, &pane, cursor] {
+                const QList<FileItem> remaining = pane.visibleItems();
+                if (!remaining.isEmpty())
+                    pane.setSelection({remaining[std::min(cursor, remaining.size() - 1)].url()});
+                m_state.focus(listZoneOf(m_state.sideOfPane(pane)));
+            });
+        });
 }
 
 void FileCommands::reveal(const QSet<QString> &selection)
@@ -172,8 +228,15 @@ void FileCommands::showInfo(const QSet<QString> &selection, PaneModel &pane)
     const QStringList paths = sortedByPath(selection);
     if (paths.isEmpty())
         return;
-    if (const std::optional<FileItem> item = FileItem::read(paths.first()))
-        pane.setInfoItem(item);
+    const QString path = paths.first();
+    FileSystemExecutor::instance().run(
+        path,
+        &pane,
+        [path] { return FileItem::read(path); },
+        [&pane](const std::optional<FileItem> &item) {
+            if (item)
+                pane.setInfoItem(item);
+        });
 }
 
 void FileCommands::copyPaths(const QSet<QString> &selection)
@@ -194,4 +257,9 @@ void FileCommands::copyFiles(const QSet<QString> &selection)
     // File managers of GNOME and its relatives paste files only from this form.
     data->setData(QStringLiteral("x-special/gnome-copied-files"), gnomeList);
     QGuiApplication::clipboard()->setMimeData(data);
+}
+
+bool FileCommands::dropPending(PaneModel &pane)
+{
+    return m_running.drop(pane);
 }

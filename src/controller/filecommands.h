@@ -1,5 +1,7 @@
 #pragma once
 
+#include "controller/panecommands.h"
+
 #include <QSet>
 #include <QString>
 
@@ -8,7 +10,9 @@ class DesktopServices;
 class PaneModel;
 
 // File commands on a selection of a pane: new folder, rename, duplicate, trash, reveal,
-// information and the clipboard. Failures are reported through the controller.
+// information and the clipboard. Failures are reported through the controller. The file system
+// work runs on the file system executor; the selection, the rename field and the focus change
+// when it has ended, as they would have after instant work.
 class FileCommands
 {
 public:
@@ -20,7 +24,7 @@ public:
     void startRename(const QSet<QString> &selection, PaneModel &pane);
     // Renames the item of the pane's rename field to the field's text.
     void commitRename(PaneModel &pane);
-    void duplicate(const QSet<QString> &selection);
+    void duplicate(const QSet<QString> &selection, PaneModel &pane);
     // Asks first when "confirmDelete" is on.
     void trash(const QSet<QString> &selection, PaneModel &pane);
     // Moves the items to the trash and selects the item that took the first one's place.
@@ -31,8 +35,12 @@ public:
     void copyPaths(const QSet<QString> &selection);
     // The items themselves, for pasting in this or another file manager.
     void copyFiles(const QSet<QString> &selection);
+    // Forgets the results of the commands still running for the pane (Escape); false when none
+    // runs.
+    bool dropPending(PaneModel &pane);
 
 private:
     BivaneState &m_state;
     DesktopServices &m_desktop;
+    PaneCommands m_running;
 };

@@ -53,6 +53,11 @@ bool KeyDispatch::handle(const KeyPress &key, const KeyContext &context)
     }
     if (m_state.shortcuts().isRecording() || !key.keyCode)
         return false;
+    // Escape in a pane whose command still waits on its file system forgets that command.
+    if (key.keyCode == KeyCode::escape && key.modifiers == 0 &&
+        context.editing == EditedField::none &&
+        m_state.fileCommands().dropPending(m_state.pane(sideOf(context.zone))))
+        return true;
 
     const std::optional<ShortcutAction> action =
         m_state.shortcuts().action(*key.keyCode, key.modifiers);

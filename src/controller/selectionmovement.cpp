@@ -4,6 +4,7 @@
 #include "controller/selectionorder.h"
 #include "model/panemodel.h"
 #include "platform/desktopservices.h"
+#include "platform/filesystemexecutor.h"
 #include "platform/pathnames.h"
 
 using PathNames::standardized;
@@ -36,18 +37,33 @@ SelectionMovement::SelectionMovement(DesktopServices &desktop, const Favorites &
 void SelectionMovement::open(const QSet<QString> &selection, PaneModel &pane)
 {
     const QStringList paths = sortedByPath(selection);
-    if (paths.size() == 1) {
-        const std::optional<FileItem> item = FileItem::read(paths.first());
-        if (item && item->isDirectory) {
-            pane.navigate(paths.first());
-            const QList<FileItem> shown = pane.visibleItems();
-            if (!shown.isEmpty())
-                pane.setSelection({shown.first().url()});
-            return;
-        }
-    }
-    if (!paths.isEmpty())
+    if (paths.isEmpty())
+        return;
+    if (paths.size() > 1) {
         m_desktop.open(paths);
+        return;
+    }
+    // Whether it is a folder is asked on a worker; the folder is entered, a file opened, then.
+    const QString path = paths.first();
+    FileSystemExecutor::instance().run(
+        path,
+        &pane,
+        [path] {
+            const std::optional<FileItem> item = FileItem::read(path);
+            return item && item->isDirectory;
+        },
+        [this, &pane, path](bool isFolder) {
+            if (!isFolder) {
+                m_desktop.open({path});
+                return;
+            }
+            pane.navigate(path);
+            pane.whenRead([&pane] {
+                const QList<FileItem> shown = pane.visibleItems();
+                if (!shown.isEmpty())
+                    pane.setSelection({shown.first().url()});
+            });
+        });
 }
 
 void SelectionMovement::move(PaneModel &pane, int step)

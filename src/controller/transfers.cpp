@@ -4,6 +4,7 @@
 #include "controller/selectionorder.h"
 #include "controller/uniquenames.h"
 #include "model/panemodel.h"
+#include "platform/filesystemexecutor.h"
 #include "platform/localization.h"
 #include "platform/pathcodec.h"
 #include "platform/pathnames.h"
@@ -55,6 +56,36 @@ QString transferFailedMessage(const TransferRun &run, const FileError &error)
     return run.kind() == TransferKind::copy
                ? Bv::tr("„%1“ konnte nicht kopiert werden.").arg(name)
                : Bv::tr("„%1“ konnte nicht verschoben werden.").arg(name);
+}
+
+// The jobs of a copy or move, and the sources left out because they would go into themselves.
+struct TransferPlan
+{
+    QList<TransferJob> jobs;
+    QStringList intoItself;
+};
+
+// Looks at the file systems: run on a worker.
+TransferPlan planTransfer(const QStringList &urls, const QString &target, TransferKind kind)
+{
+    TransferPlan plan;
+    QSet<QString> reserved;
+    for (const QString &url : urls) {
+        const QString source = standardized(url);
+        if (kind == TransferKind::move && PathNames::parentFolder(source) == target)
+            continue; // already there
+        // The spelling tells most cases; the real locations also those behind links.
+        if (source == target || target.startsWith(source + QLatin1Char('/')) ||
+            isInsideItself(source, target)) {
+            plan.intoItself.append(source);
+            continue;
+        }
+        const QString destination = uniqueUrl(lastComponent(source), target, reserved);
+        reserved.insert(lastComponent(destination));
+        plan.jobs.append(
+            {source, destination, 0, kind == TransferKind::move && isSameVolume(source, target)});
+    }
+    return plan;
 }
 
 } // namespace
@@ -129,30 +160,26 @@ void Transfers::start(const QStringList &urls, const QString &targetFolder, Tran
         return;
     }
     const QString target = standardized(targetFolder);
-    QList<TransferJob> jobs;
-    QSet<QString> reserved;
-    for (const QString &url : urls) {
-        const QString source = standardized(url);
-        if (kind == TransferKind::move && PathNames::parentFolder(source) == target)
-            continue; // already there
-        // The spelling tells most cases; the real locations also those behind links.
-        if (source == target || target.startsWith(source + QLatin1Char('/')) ||
-            isInsideItself(source, target)) {
-            m_state.setErrorMessage(intoItselfMessage(source));
-            continue;
-        }
-        const QString destination = uniqueUrl(lastComponent(source), target, reserved);
-        reserved.insert(lastComponent(destination));
-        jobs.append(
-            {source, destination, 0, kind == TransferKind::move && isSameVolume(source, target)});
-    }
-    if (jobs.isEmpty())
-        return;
-
-    m_run = new TransferRun(jobs, kind, m_state.preferences(), this);
-    connect(m_run, &TransferRun::finished, this, &Transfers::finish);
-    emit activeChanged();
-    m_run->start();
+    FileSystemExecutor::instance().run(
+        target,
+        this,
+        [urls, target, kind] { return planTransfer(urls, target, kind); },
+        [this, kind](const TransferPlan &plan) {
+            for (const QString &source : plan.intoItself)
+                m_state.setErrorMessage(intoItselfMessage(source));
+            if (plan.jobs.isEmpty())
+                return;
+            // Another run may have started while this one was planned.
+            if (m_run) {
+                m_state.setErrorMessage(
+                    Bv::tr("Es läuft bereits ein Kopier- oder Verschiebevorgang."));
+                return;
+            }
+            m_run = new TransferRun(plan.jobs, kind, m_state.preferences(), this);
+            connect(m_run, &TransferRun::finished, this, &Transfers::finish);
+            emit activeChanged();
+            m_run->start();
+        });
 }
 
 void Transfers::finish(const std::optional<FileError> &error)

@@ -4,9 +4,13 @@
 #include "platform/pathnames.h"
 #include "platform/posixpath.h"
 
+#include <cerrno>
 #include <functional>
 
 namespace {
+
+// How often a name taken meanwhile is looked for again before its failure is told.
+constexpr int kMakeAttempts = 8;
 
 // The name without its last suffix, and the suffix. A leading dot starts a name, not a suffix.
 std::pair<QString, QString> splitSuffix(const QString &name)
@@ -66,4 +70,17 @@ QString duplicateUrl(const QString &path)
         PathNames::parentFolder(path), {}, stem, [&](const QString &shortened, qint64 n) {
             return withSuffix(numbered(Bv::tr("%1 Kopie").arg(shortened), n), suffix);
         });
+}
+
+MadeItem makeAtFreePath(const std::function<QString()> &freePath,
+                        const std::function<std::optional<FileError>(const QString &)> &make)
+{
+    MadeItem made;
+    for (int attempt = 0; attempt < kMakeAttempts; ++attempt) {
+        made.path = freePath();
+        made.error = make(made.path);
+        if (!made.error || made.error->code != EEXIST || made.error->path != made.path)
+            break;
+    }
+    return made;
 }

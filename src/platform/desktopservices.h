@@ -28,6 +28,8 @@ struct DesktopApplication
 
 // Everything the controller asks of the desktop. Paths are decoded paths (PathCodec); an
 // implementation hands the exact bytes to the desktop, percent-encoded in file URLs.
+// applicationsFor, defaultTextEditor and moveToTrash examine files and are called on the file
+// system executor's workers: they must touch no main-thread object.
 class DesktopServices
 {
 public:

@@ -32,7 +32,8 @@ QByteArray followLinks(QByteArray path)
 {
     for (int hop = 0; hop < kMostLinksFollowed; ++hop) {
         struct stat status;
-        if (::lstat(path.constData(), &status) != 0 || !S_ISLNK(status.st_mode))
+        if (statAt(AT_FDCWD, path.constData(), &status, AT_SYMLINK_NOFOLLOW) != 0 ||
+            !S_ISLNK(status.st_mode))
             return path;
         QByteArray target(PATH_MAX, Qt::Uninitialized);
         const ssize_t length = ::readlink(path.constData(), target.data(), target.size());
@@ -48,7 +49,7 @@ QByteArray followLinks(QByteArray path)
 int makeFolders(const QByteArray &folder)
 {
     struct stat status;
-    if (::stat(folder.constData(), &status) == 0)
+    if (statAt(AT_FDCWD, folder.constData(), &status, 0) == 0)
         return S_ISDIR(status.st_mode) ? 0 : ENOTDIR;
     if (errno != ENOENT)
         return errno;

@@ -70,7 +70,7 @@ void ItemContextMenu::addItemEntries()
     addSeparator();
     addEntry(Command::info, [this] { m_state.fileCommands().showInfo(m_items, m_pane); });
     addEntry(Command::rename, [this] { m_state.fileCommands().startRename(m_items, m_pane); });
-    addEntry(Command::duplicate, [this] { m_state.fileCommands().duplicate(m_items); });
+    addEntry(Command::duplicate, [this] { m_state.fileCommands().duplicate(m_items, m_pane); });
     addEntry(Command::pack, [this] { m_state.archives().pack(m_items, m_pane); });
     addEntry(Command::unpack, [this] { m_state.archives().unpack(m_items, m_pane); });
     addSeparator();
@@ -93,13 +93,18 @@ void ItemContextMenu::addOpenWithMenu()
 {
     const QStringList sorted = sortedByPath(m_items);
     QMenu *applications = addMenu(menuTitle(Command::openWith));
-    for (const DesktopApplication &application : m_state.tools().applicationsForAll(sorted)) {
-        const QString desktopFile = application.desktopFile;
-        applications->addAction(application.name, this, [this, sorted, desktopFile] {
-            m_state.tools().openWith(sorted, desktopFile);
+    // The desktop's answer examines the items: it fills the submenu when it comes.
+    applications->setEnabled(false);
+    m_state.tools().whenApplicationsForAll(
+        sorted, applications, [this, applications, sorted](const QList<DesktopApplication> &found) {
+            for (const DesktopApplication &application : found) {
+                const QString desktopFile = application.desktopFile;
+                applications->addAction(application.name, this, [this, sorted, desktopFile] {
+                    m_state.tools().openWith(sorted, desktopFile);
+                });
+            }
+            applications->setEnabled(!applications->isEmpty());
         });
-    }
-    applications->setEnabled(!applications->isEmpty());
 }
 
 // Commands that could never apply to these items are left out (unpacking without an archive,

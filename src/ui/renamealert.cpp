@@ -4,6 +4,7 @@
 #include "controller/filecommands.h"
 #include "model/fileitem.h"
 #include "model/panemodel.h"
+#include "platform/filesystemexecutor.h"
 #include "platform/localization.h"
 #include "platform/pathcodec.h"
 #include "ui/questionsheet.h"
@@ -17,6 +18,36 @@ void selectNameStem(QLineEdit &field, bool isFolder)
     field.setSelection(0, int(dot > 0 && !isFolder ? dot : name.size()));
 }
 
+namespace {
+
+// Selects the stem once it is known whether the item is a folder: from the pane's items, else
+// from the file system on a worker, unless the user has typed meanwhile.
+void selectNameStemOf(QLineEdit &field, const PaneModel &pane)
+{
+    const QString target = pane.renameTarget();
+    const QList<FileItem> items = pane.items();
+    const auto shown = std::find_if(
+        items.cbegin(), items.cend(), [&](const FileItem &item) { return item.url() == target; });
+    if (shown != items.cend()) {
+        selectNameStem(field, shown->isDirectory);
+        return;
+    }
+    selectNameStem(field, false);
+    FileSystemExecutor::instance().run(
+        target,
+        &field,
+        [target] {
+            const std::optional<FileItem> item = FileItem::read(target);
+            return item && item->isDirectory;
+        },
+        [&field](bool isFolder) {
+            if (!field.isModified())
+                selectNameStem(field, isFolder);
+        });
+}
+
+} // namespace
+
 void showRenameAlert(BivaneState &state, PaneModel &pane, QWidget &parent)
 {
     Question question;
@@ -29,8 +60,7 @@ void showRenameAlert(BivaneState &state, PaneModel &pane, QWidget &parent)
     sheet->setAttribute(Qt::WA_DeleteOnClose);
     QLineEdit *field = sheet->field();
     field->setPlaceholderText(Bv::tr("Name"));
-    const std::optional<FileItem> target = FileItem::read(pane.renameTarget());
-    selectNameStem(*field, target && target->isDirectory);
+    selectNameStemOf(*field, pane);
     QObject::connect(field, &QLineEdit::textEdited, &pane, &PaneModel::setRenameText);
     QObject::connect(sheet, &QDialog::finished, &pane, [&state, &pane](int result) {
         if (!pane.isRenaming())
