@@ -16,7 +16,8 @@ QStringList treeOf(const PaneModel &pane)
 {
     QStringList rows;
     for (const FileItem &item : pane.items())
-        rows.append(item.name + QLatin1Char('@') + QString::number(pane.depths().value(item.url)));
+        rows.append(item.name + QLatin1Char('@') +
+                    QString::number(pane.depths().value(item.url())));
     return rows;
 }
 
@@ -397,7 +398,7 @@ void PaneModelTest::entriesThatCannotBeExamined()
             QCOMPARE(pane.visibleItems().first().name, QStringLiteral("inner"));
             for (const FileItem &item : pane.visibleItems()) {
                 QCOMPARE(item.text(FileColumn::size), QStringLiteral("--"));
-                QVERIFY(item.permissions.isEmpty() && item.owner.isEmpty());
+                QVERIFY(item.permissions().isEmpty() && item.owner().isEmpty());
             }
         }
     }
@@ -416,7 +417,7 @@ void PaneModelTest::columnPathAndPreview()
     const auto entryOf = [](const QString &folder, const QString &entry) {
         std::optional<FileItem> found;
         for (const FileItem &item : FileItem::listFolder(folder, false).items) {
-            if (item.url == entry)
+            if (item.url() == entry)
                 found = item;
         }
         return found;
@@ -460,11 +461,11 @@ void PaneModelTest::oddNamesInAPane()
 
     PaneModel pane(tree.root());
     QCOMPARE(pane.items().size(), 1);
-    QCOMPARE(PathCodec::encode(pane.items().first().url), PathCodec::encode(folder));
-    pane.navigate(pane.items().first().url);
+    QCOMPARE(PathCodec::encode(pane.items().first().url()), PathCodec::encode(folder));
+    pane.navigate(pane.items().first().url());
     QVERIFY(pane.errorMessage().isNull());
     QCOMPARE(pane.items().size(), 1);
-    QCOMPARE(PathCodec::encode(pane.items().first().url), PathCodec::encode(inside));
+    QCOMPARE(PathCodec::encode(pane.items().first().url()), PathCodec::encode(inside));
     pane.goUp();
     QCOMPARE(pane.selection(), QSet<QString>({folder}));
 }

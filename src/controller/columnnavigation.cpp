@@ -94,12 +94,12 @@ std::optional<FileItem> ColumnNavigation::entryOf(const PaneModel &pane,
         return std::nullopt;
     }
     // The column path holds the listing's own paths; one written otherwise is looked for too.
-    auto found =
-        std::ranges::find_if(*items, [&entry](const FileItem &item) { return item.url == entry; });
+    auto found = std::ranges::find_if(
+        *items, [&entry](const FileItem &item) { return item.url() == entry; });
     if (found == items->end()) {
         const QString wanted = standardized(entry);
         found = std::ranges::find_if(
-            *items, [&wanted](const FileItem &item) { return standardized(item.url) == wanted; });
+            *items, [&wanted](const FileItem &item) { return standardized(item.url()) == wanted; });
     }
     return found == items->end() ? std::nullopt : std::optional(*found);
 }
@@ -186,9 +186,9 @@ bool ColumnNavigation::stepRight(PaneModel &pane)
         return false;
     if (entries->isEmpty())
         return true;
-    path.append(entries->first().url);
+    path.append(entries->first().url());
     pane.setColumnPath(path);
-    pane.setSelection({entries->first().url});
+    pane.setSelection({entries->first().url()});
     return true;
 }
 
@@ -212,7 +212,7 @@ bool ColumnNavigation::stepMove(PaneModel &pane, int step)
     if (!path.isEmpty()) {
         const QString entry = standardized(path[k]);
         for (qsizetype i = 0; i < entries->size() && current < 0; ++i) {
-            if (standardized(entries->at(i).url) == entry)
+            if (standardized(entries->at(i).url()) == entry)
                 current = i;
         }
     }
@@ -220,8 +220,8 @@ bool ColumnNavigation::stepMove(PaneModel &pane, int step)
                                  ? (step < 1 ? entries->size() - 1 : 0)
                                  : std::clamp<qsizetype>(current + step, 0, entries->size() - 1);
     QStringList newPath = path.mid(0, k);
-    newPath.append(entries->at(target).url);
+    newPath.append(entries->at(target).url());
     pane.setColumnPath(newPath);
-    pane.setSelection({entries->at(target).url});
+    pane.setSelection({entries->at(target).url()});
     return true;
 }

@@ -269,8 +269,8 @@ void PaneModel::goUp()
     navigate(PathNames::parentFolder(left));
     whenRead([this, left] {
         for (const FileItem &item : std::as_const(m_items)) {
-            if (standardized(item.url) == left) {
-                setSelection({item.url});
+            if (standardized(item.url()) == left) {
+                setSelection({item.url()});
                 return;
             }
         }
@@ -343,10 +343,10 @@ void PaneModel::layOutTree(const ArrangedListing &level,
         const FileItem &item = level.items[i];
         items.append(item);
         folded.append(level.foldedNames[i]);
-        depths.insert(item.url, depth);
-        if (!item.isDirectory || m_expanded.isEmpty() || !m_expanded.contains(item.url))
+        depths.insert(item.url(), depth);
+        if (!item.isDirectory || m_expanded.isEmpty() || !m_expanded.contains(item.url()))
             continue;
-        const auto children = m_children.constFind(item.url);
+        const auto children = m_children.constFind(item.url());
         if (children != m_children.cend())
             layOutTree(*children, depth + 1, items, folded, depths);
     }
@@ -363,7 +363,7 @@ QList<FileItem> PaneModel::visibleItems() const
         QList<FileItem> visible;
         for (qsizetype i = 0; i < m_items.size(); ++i) {
             if (m_foldedNames[i].contains(needle) ||
-                (m_isRenaming && m_items[i].url == m_renameTarget))
+                (m_isRenaming && m_items[i].url() == m_renameTarget))
                 visible.append(m_items[i]);
         }
         m_visibleItems = std::move(visible);
