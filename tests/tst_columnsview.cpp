@@ -1,4 +1,6 @@
+#include "controller/columnnavigation.h"
 #include "controllerfixture.h"
+#include "heldreads.h"
 #include "itemnames.h"
 #include "model/panemodel.h"
 #include "platform/pathcodec.h"
@@ -41,6 +43,13 @@ struct ShownColumns
         for (const ColumnList *column : view->columns())
             shown << column->folder();
         return shown;
+    }
+
+    // The folders of the pane's column path, as its listings tell them.
+    QStringList pathFolders()
+    {
+        bool pending = false;
+        return fixture.state().columns().columnFolders(pane(), pending);
     }
 
     QString previewName() const
@@ -104,6 +113,7 @@ private slots:
     void columnsFollowThePath_data();
     void columnsFollowThePath();
     void arrowKeysStepThroughColumns();
+    void columnsWaitForTheirListings();
     void columnsReadTheirFolders();
     void unreadableFolderGivesEmptyColumn();
     void columnsFollowChangesInTheirFolders();
@@ -144,7 +154,7 @@ void ColumnsViewTest::columnsFollowThePath()
     tree.makeFile(QStringLiteral("A/f.txt"), "f");
     ShownColumns shown(a);
     shown.pane().setColumnPath(under(a, path));
-    QTRY_COMPARE(shown.folders(), shown.pane().columnFolders());
+    QTRY_COMPARE(shown.folders(), shown.pathFolders());
     const QList<ColumnList *> before = shown.view->columns();
 
     if (clickedColumn >= 0) {
@@ -218,6 +228,42 @@ void ColumnsViewTest::arrowKeysStepThroughColumns()
     registry.registerArea(FocusZone::leftList, shown.view.get());
     registry.focusNow(FocusZone::leftList);
     QCOMPARE(QApplication::focusWidget(), shown.view->columns().last());
+}
+
+// The listings are read on workers: a new column is empty until its listing comes, keys that
+// need it wait for it in order, and a reload keeps the columns while it reads them again.
+void ColumnsViewTest::columnsWaitForTheirListings()
+{
+    TestTree tree;
+    const QString a = tree.makeFolder(QStringLiteral("A"));
+    tree.makeFolder(QStringLiteral("A/B/d"));
+    tree.makeFile(QStringLiteral("A/B/c.txt"), "c");
+    ShownColumns shown(a);
+    shown.fixture.window.mainWindow = shown.view->windowHandle();
+    shown.fixture.state().installMonitors();
+    shown.column(0)->setFocus();
+    QTRY_COMPARE(QApplication::focusWidget(), shown.column(0));
+
+    HeldReads held(a + QStringLiteral("/B"));
+    for (Qt::Key key : {Qt::Key_Right, Qt::Key_Right, Qt::Key_Down})
+        QTest::keyClick(shown.view->windowHandle(), key);
+    QTRY_COMPARE(shown.folders(), under(a, {"", "B"}));
+    QVERIFY(entriesOf(shown.column(1)).isEmpty());
+    QCOMPARE(shown.pane().columnPath(), under(a, {"B"}));
+
+    held.release();
+    QTRY_COMPARE(shown.pane().columnPath(), under(a, {"B", "B/c.txt"}));
+    QTRY_COMPARE(shown.previewName(), QStringLiteral("c.txt"));
+    QCOMPARE(entriesOf(shown.column(1)), QStringList({"d", "c.txt"}));
+
+    held.hold();
+    const QList<ColumnList *> columns = shown.view->columns();
+    shown.pane().reload();
+    QTRY_VERIFY(!shown.pane().isReading());
+    QCOMPARE(shown.view->columns(), columns);
+    QCOMPARE(entriesOf(shown.column(1)), QStringList({"d", "c.txt"}));
+    QCOMPARE(shown.previewName(), QStringLiteral("c.txt"));
+    held.release();
 }
 
 void ColumnsViewTest::columnsReadTheirFolders()

@@ -1,3 +1,4 @@
+#include "heldreads.h"
 #include "manualtime.h"
 #include "model/directorywatcher.h"
 #include "platform/pathcodec.h"
@@ -43,6 +44,7 @@ private slots:
     void folderMadeAgainIsWatchedAgain_data();
     void folderMadeAgainIsWatchedAgain();
     void folderThatCannotBeOpenedLeavesWatcherIdle();
+    void watchIsPutInPlaceOnAWorker();
 };
 
 void DirectoryWatcherTest::burstGivesOneCallAfterItSettles()
@@ -201,6 +203,27 @@ void DirectoryWatcherTest::folderThatCannotBeOpenedLeavesWatcherIdle()
     DirectoryWatcher watcher;
     watcher.watch(tree.path(QStringLiteral("missing")), [] {});
     QVERIFY(!watcher.isWatching());
+}
+
+// Putting the watch in place walks the folder's path, which can wait on a file system that does
+// not answer: the watcher returns at once and watches once a worker has done it.
+void DirectoryWatcherTest::watchIsPutInPlaceOnAWorker()
+{
+    TestTree tree;
+    const QString folder = tree.makeFolder(QStringLiteral("slow"));
+    ManualTime time;
+    HeldReads held(folder);
+    DirectoryWatcher watcher;
+    int calls = 0;
+    watcher.watch(folder, [&] { ++calls; });
+    QVERIFY(!watcher.isWatching());
+
+    held.release();
+    QTRY_VERIFY(watcher.isWatching());
+    tree.makeFile(QStringLiteral("slow/new"));
+    QTRY_VERIFY(watcher.hasPendingCall());
+    time.advance(DirectoryWatcher::kSettleTime);
+    QCOMPARE(calls, 1);
 }
 
 BIVANE_TEST_MAIN(DirectoryWatcherTest)

@@ -2,6 +2,7 @@
 #include "controller/favorites.h"
 #include "controller/quicklookcontroller.h"
 #include "controllerfixture.h"
+#include "heldreads.h"
 #include "model/panemodel.h"
 #include "platform/preferences.h"
 #include "recordingdesktop.h"
@@ -66,6 +67,8 @@ private slots:
     void actionsWithoutKeys();
     void monitorRunsEachPressOnce();
     void questionsAnswerToReturnAndEscape();
+    void keysWaitForAPendingRead_data();
+    void keysWaitForAPendingRead();
 };
 
 void DispatchTest::init()
@@ -397,6 +400,85 @@ void DispatchTest::questionsAnswerToReturnAndEscape()
     state.finishQuestion({Question::kConfirm, {}});
     QCOMPARE(answers, QList<int>({Question::kConfirm}));
     QVERIFY(!pressAt(sheet, Qt::Key_Escape, {}));
+}
+
+// Keys typed while the left pane reads "A" (the first key, Return, opens it). "during" is checked
+// while the read is held, "after" once it has come: the keys that need the pane's new items wait
+// for them and then land where they would have without the wait; the others work at once.
+void DispatchTest::keysWaitForAPendingRead_data()
+{
+    QTest::addColumn<QString>("view");
+    QTest::addColumn<QStringList>("keys");
+    QTest::addColumn<QString>("during"); // url, selected, zone, search: the left pane's
+    QTest::addColumn<QString>("after");
+
+    const QString movedIn = QStringLiteral("url A; selected A/inner");
+    for (const char *view : {"list", "icons", "retro"})
+        QTest::addRow("%s down in the new folder", view)
+            << QString::fromLatin1(view) << QStringList{"Return", "Down"}
+            << QStringLiteral("url ; selected A") << movedIn;
+    QTest::newRow("back up") << "list" << QStringList{"Return", "Backspace"} << "url "
+                             << "url ; selected A";
+    QTest::newRow("two folders deep") << "list" << QStringList{"Return", "Down", "Return"} << "url "
+                                      << "url A/inner";
+    QTest::newRow("tab at once") << "list" << QStringList{"Return", "Tab"} << "url ; zone rightList"
+                                 << "url A; zone rightList";
+    QTest::newRow("search field at once")
+        << "list" << QStringList{"Return", "Ctrl+F", "X"} << "url ; search x"
+        << "url A";
+    QTest::newRow("escape stays") << "list" << QStringList{"Return", "Down", "Escape", "Down"}
+                                  << "url ; selected b.txt; not reading"
+                                  << "url ; selected b.txt; not reading";
+}
+
+void DispatchTest::keysWaitForAPendingRead()
+{
+    QFETCH(QString, view);
+    QFETCH(QStringList, keys);
+    QFETCH(QString, during);
+    QFETCH(QString, after);
+
+    ControllerFixture f;
+    if (view == QLatin1String("retro"))
+        f.preferences.setValue(Pref::themePreset, QStringLiteral("greenTerminal"));
+    BivaneState &state = f.state();
+    PaneModel &left = state.left();
+    left.navigate(work());
+    if (view == QLatin1String("icons"))
+        left.setViewMode(ViewMode::icons);
+    MainWindow window(state);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    state.focus(FocusZone::leftList);
+    QTRY_VERIFY(QApplication::focusWidget() && isFileView(QApplication::focusWidget()));
+    QTRY_VERIFY(QGuiApplication::focusWindow() == window.windowHandle());
+    left.setSelection({work(QStringLiteral("A"))});
+
+    HeldReads held(work(QStringLiteral("A")));
+    for (const QString &key : std::as_const(keys))
+        press(key);
+    const auto check = [&](const QString &outcome) {
+        for (const QString &part : outcome.split(QStringLiteral("; "))) {
+            const QString what = part.section(QLatin1Char(' '), 0, 0);
+            const QString value = part.section(QLatin1Char(' '), 1);
+            if (what == QLatin1String("url"))
+                QTRY_COMPARE(left.url(), work(value));
+            else if (what == QLatin1String("selected"))
+                QTRY_COMPARE(left.selection(), QSet<QString>{work(value)});
+            else if (what == QLatin1String("zone"))
+                QCOMPARE(state.focusZone(), FocusZone::rightList);
+            else if (what == QLatin1String("search"))
+                QCOMPARE(left.searchText(), value);
+            else if (what == QLatin1String("not"))
+                QVERIFY(!left.isReading());
+            else
+                QFAIL(qPrintable(QStringLiteral("unknown check ") + part));
+        }
+    };
+    check(during);
+    held.release();
+    QTRY_VERIFY(!left.isReading());
+    check(after);
 }
 
 BIVANE_GUI_TEST_MAIN(DispatchTest)

@@ -3,6 +3,8 @@
 #include "controller/filecommands.h"
 #include "controller/transfers.h"
 #include "controllerfixture.h"
+#include "heldreads.h"
+#include "manualtime.h"
 #include "model/fileitem.h"
 #include "model/panemodel.h"
 #include "platform/pathcodec.h"
@@ -11,6 +13,7 @@
 #include "ui/columnsview.h"
 #include "ui/itemcontextmenu.h"
 #include "ui/maintoolbar.h"
+#include "ui/paneframe.h"
 #include "ui/paneiconsview.h"
 #include "ui/paneitemdelegate.h"
 #include "ui/panelistview.h"
@@ -23,6 +26,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFile>
+#include <QGraphicsEffect>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -198,6 +202,7 @@ private slots:
     void tableExtendsItsSelectionWithShiftArrows();
     void dropsIntoEveryView_data();
     void dropsIntoEveryView();
+    void pendingReadShowsAfterAMoment();
 };
 
 void PaneViewTest::viewModeShowsItsView_data()
@@ -906,6 +911,44 @@ void PaneViewTest::dropsIntoEveryView()
     QVERIFY(QFile::exists(home("here.txt")));
     QVERIFY2(shown.fixture.state().errorMessage().isNull(),
              qPrintable(shown.fixture.state().errorMessage()));
+}
+
+// While a read is pending the pane keeps what it shows; only after a moment does it dim and
+// name the folder in its status line, with the keyboard and the selection where they were.
+void PaneViewTest::pendingReadShowsAfterAMoment()
+{
+    writeFile(home(QStringLiteral("Ünterordner/x.txt")));
+    writeFile(home(QStringLiteral("a.txt")));
+    ManualTime time;
+    ShownPane shown;
+    auto *status = shown.view.findChild<QLabel *>(QStringLiteral("statusLine"));
+    const PaneFrame *frame = shown.view.findChild<PaneFrame *>();
+    const auto dimmed = [frame] {
+        return frame->graphicsEffect() && frame->graphicsEffect()->isEnabled();
+    };
+    shown.list().setFocus();
+    const QSet<QString> selected{home(QStringLiteral("a.txt"))};
+    shown.pane().setSelection(selected);
+    const QString counted = status->text();
+
+    HeldReads held(home(QStringLiteral("Ünterordner")));
+    shown.pane().navigate(home(QStringLiteral("Ünterordner")));
+    QVERIFY(shown.pane().isReading());
+    time.advance(std::chrono::milliseconds(299));
+    QCOMPARE(status->text(), counted);
+    QVERIFY(!dimmed());
+    time.advance(std::chrono::milliseconds(1));
+    QCOMPARE(status->text(), QStringLiteral("Wird gelesen … „Ünterordner“"));
+    QVERIFY(dimmed());
+    QVERIFY(shown.list().hasFocus());
+    QCOMPARE(shown.pane().selection(), selected);
+    QCOMPARE(shown.shownNames().size(), 3);
+
+    held.release();
+    QTRY_VERIFY(!shown.pane().isReading());
+    QCOMPARE(shown.shownNames(), QStringList{QStringLiteral("x.txt")});
+    QCOMPARE(status->text(), QStringLiteral("1 Objekte"));
+    QVERIFY(!dimmed());
 }
 
 BIVANE_GUI_TEST_MAIN(PaneViewTest)

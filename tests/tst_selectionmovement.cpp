@@ -186,7 +186,7 @@ void SelectionMovementTest::columnListingIsReadOncePerKey()
     ColumnNavigation &columns = state.columns();
     const QString folder = home(QStringLiteral("f"));
     const auto count = [&](const PaneModel &pane) {
-        return columns.listing(pane, folder).size();
+        return columns.listing(pane, folder).value().size();
     };
     QCOMPARE(count(state.left()), 1);
     makeFiles(folder, {QStringLiteral("b"), QStringLiteral(".c")});

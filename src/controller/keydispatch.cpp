@@ -27,6 +27,35 @@ bool leavesSearchField(const KeyPress &key)
             key.keyCode == KeyCode::down || key.keyCode == KeyCode::escape);
 }
 
+// The actions that do not act on the items of the pane with the keyboard: they leave it, show
+// it otherwise, open another folder (which supersedes a pending read) or open a window.
+bool ignoresPaneItems(ShortcutAction action)
+{
+    switch (action) {
+    case ShortcutAction::nextZone:
+    case ShortcutAction::prevZone:
+    case ShortcutAction::viewIcons:
+    case ShortcutAction::viewList:
+    case ShortcutAction::viewColumns:
+    case ShortcutAction::toggleHidden:
+    case ShortcutAction::settings:
+    case ShortcutAction::showShortcuts:
+    case ShortcutAction::goHome:
+    case ShortcutAction::goDesktop:
+    case ShortcutAction::goDocuments:
+    case ShortcutAction::goDownloads:
+    case ShortcutAction::goApplications:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool isPlainEscape(const KeyPress &key)
+{
+    return key.keyCode == KeyCode::escape && (key.modifiers & ModifierBit::mask) == 0;
+}
+
 bool isArrow(quint16 keyCode)
 {
     return keyCode == KeyCode::up || keyCode == KeyCode::down || keyCode == KeyCode::left ||
@@ -53,11 +82,15 @@ bool KeyDispatch::handle(const KeyPress &key, const KeyContext &context)
     }
     if (m_state.shortcuts().isRecording() || !key.keyCode)
         return false;
-    // Escape in a pane whose command still waits on its file system forgets that command.
-    if (key.keyCode == KeyCode::escape && key.modifiers == 0 &&
-        context.editing == EditedField::none &&
-        m_state.fileCommands().dropPending(m_state.pane(sideOf(context.zone))))
-        return true;
+    // Escape in a pane drops what waits on its file system: a pending read (the pane stays
+    // where it was) and the results of pending commands.
+    if (isPlainEscape(key) && context.editing == EditedField::none && isListZone(context.zone)) {
+        PaneModel &pane = m_state.pane(sideOf(context.zone));
+        const bool wasReading = pane.isReading();
+        pane.dropRead();
+        if (m_state.fileCommands().dropPending(pane) || wasReading)
+            return true;
+    }
 
     const std::optional<ShortcutAction> action =
         m_state.shortcuts().action(*key.keyCode, key.modifiers);
@@ -82,6 +115,22 @@ bool KeyDispatch::handle(const KeyPress &key, const KeyContext &context)
     if ((key.modifiers & ModifierBit::mask) != 0)
         return false;
     return handleArrowKey(*key.keyCode, context);
+}
+
+bool KeyDispatch::waitsForRead(const KeyPress &key, const KeyContext &context) const
+{
+    if (context.target != KeyTarget::mainWindow || context.editing != EditedField::none ||
+        !isListZone(context.zone) || !m_state.pane(sideOf(context.zone)).isReading())
+        return false;
+    if (m_state.shortcuts().isRecording() || m_state.quickLookController().isVisible())
+        return false;
+    if (!key.keyCode)
+        return true; // a letter without a position of its own still jumps to a name
+    if (isPlainEscape(key) || FixedKey::settings.matches(*key.keyCode, key.modifiers))
+        return false;
+    const std::optional<ShortcutAction> action =
+        m_state.shortcuts().action(*key.keyCode, key.modifiers);
+    return !action || !ignoresPaneItems(*action);
 }
 
 // The one list of what the controller leaves to the widget with the keyboard.

@@ -17,6 +17,11 @@ public:
     // Runs what the press means; true when the controller takes it, false when it goes on to
     // the widget that has the keyboard.
     bool handle(const KeyPress &key, const KeyContext &context);
+    // Whether the press must wait until the read pending in its pane has come: it acts on the
+    // pane's items (moves the selection, opens, renames, jumps to a name, runs a command on the
+    // selection), which that read is about to replace. The keys that leave the pane, the
+    // settings, the views and the places work at once; Escape drops the read.
+    bool waitsForRead(const KeyPress &key, const KeyContext &context) const;
 
 private:
     // The keys only the focused widget can act on, which the controller leaves to it.

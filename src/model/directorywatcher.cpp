@@ -27,6 +27,61 @@ bool isFolder(const QString &path)
     return at.error() == 0 && statAt(at.dirFd(), at.relative(), &st, 0) == 0 && S_ISDIR(st.st_mode);
 }
 
+// Watches the folder at `path` (encoded) for `events`: the watch, or -1 with errno set.
+int addWatch(int inotify, const QByteArray &path, uint32_t events)
+{
+    // Opening the folder first checks read permission the way listing it would, and reaches
+    // folders whose path is longer than the kernel takes in one piece.
+    const PosixPath at(path);
+    if (at.error() != 0) {
+        errno = at.error();
+        return -1;
+    }
+    const UniqueFd folder(::openat(at.dirFd(), at.relative(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (!folder.isValid())
+        return -1;
+    const QByteArray handle = "/proc/self/fd/" + QByteArray::number(folder.get());
+    return ::inotify_add_watch(inotify, handle.constData(), events);
+}
+
+enum class Armed { folder, waiting, failed };
+
+struct Arming
+{
+    Armed armed = Armed::failed;
+    int watch = -1;
+};
+
+// Replaces `previous` with a watch on `folder`, or while there is none on the nearest folder
+// above it. Runs on a worker.
+Arming armAt(int inotify, int previous, const QString &folder)
+{
+    for (;;) {
+        if (previous >= 0)
+            ::inotify_rm_watch(inotify, previous);
+        if (const int watch = addWatch(inotify, PathCodec::encode(folder), kFolderEvents);
+            watch >= 0)
+            return {Armed::folder, watch};
+        if (errno != ENOENT && errno != ENOTDIR)
+            return {};
+
+        QString above = folder;
+        int watch = -1;
+        do {
+            if (above == QLatin1String("/"))
+                return {};
+            above = PathNames::parentFolder(above);
+            watch = addWatch(inotify, PathCodec::encode(above), kAncestorEvents);
+        } while (watch < 0 && errno == ENOENT);
+        if (watch < 0)
+            return {};
+        // The folder may have appeared before the watch above it was in place.
+        if (!isFolder(folder))
+            return {Armed::waiting, watch};
+        previous = watch;
+    }
+}
+
 } // namespace
 
 DirectoryWatcher::DirectoryWatcher(QObject *parent)
@@ -48,21 +103,21 @@ DirectoryWatcher::~DirectoryWatcher()
 void DirectoryWatcher::watch(const QString &folderUrl, std::function<void()> onChange)
 {
     stop();
-    m_inotify.reset(::inotify_init1(IN_NONBLOCK | IN_CLOEXEC));
-    if (!m_inotify.isValid())
-        return;
-    m_folder = folderUrl;
-    if (arm() == Armed::failed) {
-        stop();
+    m_inotify = std::make_shared<UniqueFd>(::inotify_init1(IN_NONBLOCK | IN_CLOEXEC));
+    if (!m_inotify->isValid()) {
+        m_inotify.reset();
         return;
     }
+    m_folder = folderUrl;
     m_onChange = std::move(onChange);
-    m_notifier = std::make_unique<QSocketNotifier>(m_inotify.get(), QSocketNotifier::Read);
+    m_notifier = std::make_unique<QSocketNotifier>(m_inotify->get(), QSocketNotifier::Read);
     connect(m_notifier.get(), &QSocketNotifier::activated, this, &DirectoryWatcher::drainEvents);
+    arm(true);
 }
 
 void DirectoryWatcher::stop()
 {
+    m_arming.drop();
     m_settle.stop();
     m_notifier.reset();
     m_inotify.reset();
@@ -71,48 +126,29 @@ void DirectoryWatcher::stop()
     m_onChange = nullptr;
 }
 
-bool DirectoryWatcher::addWatch(const QByteArray &path, uint32_t events)
+void DirectoryWatcher::arm(bool first)
 {
-    // Opening the folder first checks read permission the way listing it would, and reaches
-    // folders whose path is longer than the kernel takes in one piece.
-    const PosixPath at(path);
-    if (at.error() != 0) {
-        errno = at.error();
-        return false;
-    }
-    const UniqueFd folder(::openat(at.dirFd(), at.relative(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (!folder.isValid())
-        return false;
-    const QByteArray handle = "/proc/self/fd/" + QByteArray::number(folder.get());
-    m_watch = ::inotify_add_watch(m_inotify.get(), handle.constData(), events);
-    return m_watch >= 0;
-}
-
-DirectoryWatcher::Armed DirectoryWatcher::arm()
-{
-    for (;;) {
-        if (m_watch >= 0)
-            ::inotify_rm_watch(m_inotify.get(), m_watch);
-        m_watch = -1;
-        m_waiting = false;
-        if (addWatch(PathCodec::encode(m_folder), kFolderEvents))
-            return Armed::folder;
-        if (errno != ENOENT && errno != ENOTDIR)
-            return Armed::failed;
-
-        QString above = m_folder;
-        do {
-            if (above == QLatin1String("/"))
-                return Armed::failed;
-            above = PathNames::parentFolder(above);
-        } while (!addWatch(PathCodec::encode(above), kAncestorEvents) && errno == ENOENT);
-        if (m_watch < 0)
-            return Armed::failed;
-        m_waiting = true;
-        // The folder may have appeared before the watch above it was in place.
-        if (!isFolder(m_folder))
-            return Armed::waiting;
-    }
+    // Until the worker is done, no watch is the folder's: events of the one it replaces are
+    // not taken for changes.
+    const int previous = std::exchange(m_watch, -1);
+    const bool wasWaiting = std::exchange(m_waiting, false);
+    m_arming.start(
+        m_folder,
+        this,
+        [inotify = m_inotify, previous, folder = m_folder] {
+            return armAt(inotify->get(), previous, folder);
+        },
+        [this, first, wasWaiting](Arming arming) {
+            if (arming.armed == Armed::failed && first) {
+                stop();
+                return;
+            }
+            m_watch = arming.watch;
+            m_waiting = arming.armed == Armed::waiting;
+            // The folder came back: the pane shows the new one.
+            if (wasWaiting && arming.armed == Armed::folder)
+                m_settle.start();
+        });
 }
 
 void DirectoryWatcher::drainEvents()
@@ -121,7 +157,7 @@ void DirectoryWatcher::drainEvents()
     bool changed = false;
     bool rearm = false;
     for (;;) {
-        const ssize_t n = ::read(m_inotify.get(), buffer, sizeof buffer);
+        const ssize_t n = ::read(m_inotify->get(), buffer, sizeof buffer);
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0)
@@ -129,8 +165,8 @@ void DirectoryWatcher::drainEvents()
         for (ssize_t offset = 0; offset < n;) {
             const auto *event = reinterpret_cast<const inotify_event *>(buffer + offset);
             offset += ssize_t(sizeof(inotify_event) + event->len);
-            if (event->wd != m_watch)
-                continue; // a watch given up before
+            if (m_watch < 0 || event->wd != m_watch)
+                continue; // a watch given up before, or one being put in place
             if (m_waiting) {
                 rearm = true;
                 continue;
@@ -139,12 +175,9 @@ void DirectoryWatcher::drainEvents()
             rearm = rearm || (event->mask & kFolderGone);
         }
     }
-    if (rearm) {
-        const bool wasWaiting = m_waiting;
-        const Armed armed = arm();
-        // The folder went (the pane shows that) or came back (the pane shows the new one).
-        changed = changed || (wasWaiting && armed == Armed::folder);
-    }
+    // The folder went (the pane shows that) or something came above it that may be the folder.
+    if (rearm)
+        arm(false);
     // Every event restarts the countdown, so a steady stream postpones the call until it pauses.
     if (changed)
         m_settle.start();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/countdown.h"
+#include "platform/latestrequest.h"
 #include "platform/uniquefd.h"
 
 #include <QObject>
@@ -16,7 +17,8 @@ class QSocketNotifier;
 // 0.25 s it calls the change handler once, on the main thread. A folder that is deleted or moved
 // away is watched again as soon as a folder appears at its path (build tools and
 // "rm -rf x && mkdir x" do that): meanwhile the nearest folder above it that exists is watched
-// for it, and its appearance counts as a change.
+// for it, and its appearance counts as a change. Watches are put in place on the file system
+// executor: that walks the path, which can wait on a file system that does not answer.
 class DirectoryWatcher : public QObject
 {
     Q_OBJECT
@@ -33,24 +35,24 @@ public:
     // Cancels a pending handler call and the subscription.
     void stop();
 
-    // Whether the folder itself is watched (not idle, not waiting for it to appear).
+    // Whether the folder itself is watched (not idle, not being armed, not waiting for it to
+    // appear).
     bool isWatching() const { return m_watch >= 0 && !m_waiting; }
     bool hasPendingCall() const { return m_settle.isActive(); }
 
 private:
-    enum class Armed { folder, waiting, failed };
-
-    // Watches the folder at the path, or while there is none the nearest folder above it.
-    Armed arm();
-    // Watches the folder at `path` (encoded) for `events`; false with errno set when it cannot.
-    bool addWatch(const QByteArray &path, uint32_t events);
+    // Watches the folder at the path, or while there is none the nearest folder above it, on a
+    // worker. `first`: the watch starts, and a folder that cannot be watched leaves it idle.
+    void arm(bool first);
     void drainEvents();
 
     QString m_folder;
-    UniqueFd m_inotify;
+    // Shared with the worker arming it, which may outlive a watch given up meanwhile.
+    std::shared_ptr<UniqueFd> m_inotify;
     int m_watch = -1;
     bool m_waiting = false;
     std::unique_ptr<QSocketNotifier> m_notifier;
     Countdown m_settle{kSettleTime};
     std::function<void()> m_onChange;
+    LatestRequest m_arming;
 };

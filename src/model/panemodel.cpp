@@ -418,25 +418,24 @@ void PaneModel::toggleExpanded(const QString &folderUrl)
     reload();
 }
 
-QStringList PaneModel::columnFolders() const
+QStringList PaneModel::columnFolders(const ColumnEntryLookup &entryOf) const
 {
     QStringList folders{m_url};
     for (const QString &entry : m_columnPath) {
-        const std::optional<FileItem> item = FileItem::read(entry);
-        if (item && item->isDirectory)
-            folders.append(entry);
+        const std::optional<FileItem> item = entryOf(folders.last(), entry);
+        if (!item || !item->isDirectory)
+            break;
+        folders.append(entry);
     }
     return folders;
 }
 
-std::optional<FileItem> PaneModel::previewItem() const
+std::optional<FileItem> PaneModel::previewItem(const ColumnEntryLookup &entryOf) const
 {
-    if (m_columnPath.isEmpty())
+    const QStringList folders = columnFolders(entryOf);
+    if (m_columnPath.isEmpty() || folders.size() != m_columnPath.size())
         return std::nullopt;
-    std::optional<FileItem> item = FileItem::read(m_columnPath.last());
-    if (!item || item->isDirectory)
-        return std::nullopt;
-    return item;
+    return entryOf(folders.last(), m_columnPath.last());
 }
 
 void PaneModel::selectInColumn(const QString &entryUrl, qsizetype columnIndex)

@@ -140,11 +140,15 @@ public:
     qsizetype hiddenSelectionCount() const;
     void toggleExpanded(const QString &folderUrl);
 
-    // The folders the column browser shows: url, then each folder entry of columnPath that can
-    // still be read.
-    QStringList columnFolders() const;
-    // The file at the end of columnPath, when there is one and it can still be read.
-    std::optional<FileItem> previewItem() const;
+    // How the column browser finds an entry of columnPath: as the listing of the folder of its
+    // column holds it; none when that listing lacks it or has not been read yet.
+    using ColumnEntryLookup =
+        std::function<std::optional<FileItem>(const QString &folder, const QString &entry)>;
+    // The folders the column browser shows: url, then the entries of columnPath as long as
+    // they are folders.
+    QStringList columnFolders(const ColumnEntryLookup &entryOf) const;
+    // The file at the end of columnPath, when there is one.
+    std::optional<FileItem> previewItem(const ColumnEntryLookup &entryOf) const;
     // The user selected `entryUrl` in column `columnIndex` (0 is the pane's own folder).
     void selectInColumn(const QString &entryUrl, qsizetype columnIndex);
 

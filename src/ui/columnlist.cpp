@@ -134,6 +134,13 @@ ColumnList::ColumnList(BivaneState &state,
     m_behaviour->followTheme([this](const Theme &, const Palette &colors) {
         m_delegate->setChevronColor(colors.header);
     });
+    connect(&state.columns(),
+            &ColumnNavigation::listingArrived,
+            this,
+            [this](const PaneModel *listed, const QString &listedFolder) {
+                if (listed == &m_pane && listedFolder == m_folder)
+                    refresh();
+            });
     // The pane's own folder is watched by the pane, whose reloads reach every column.
     if (m_columnIndex > 0)
         m_watcher.watch(m_folder, [this] { folderChanged(); });
@@ -171,10 +178,13 @@ void ColumnList::load()
     const std::optional<int> scrolled = m_model->rowCount() > 0 && m_shownSelection == m_selected
                                             ? std::optional(verticalScrollBar()->value())
                                             : std::nullopt;
+    const std::optional<QList<FileItem>> items = m_state.columns().listing(m_pane, m_folder);
+    if (!items)
+        return; // shows what it showed (nothing when new) until the listing comes
     m_loadedKey = key();
     {
         QScopedValueRollback guard(m_syncing, true);
-        m_model->setItems(m_state.columns().listing(m_pane, m_folder));
+        m_model->setItems(*items);
     }
     // The rows are laid out at once, so the old position can be taken up again.
     executeDelayedItemsLayout();

@@ -10,13 +10,15 @@ class PaneModel;
 class PaneTableModel;
 class ViewBehaviour;
 
-// One folder column of the column browser. Reads its folder itself (folders first, then by
-// name) when it is first shown and again whenever its key changes: the folder, the pane's
+// One folder column of the column browser. Has its folder read (folders first, then by name)
+// when it is first shown and again whenever its key changes: the folder, the pane's
 // hidden-files setting and the pane's reload token. A column of a folder below the pane's own
 // also follows changes other programs make in its folder, as the pane does for its folder;
-// a reload keeps the selected entry and the scroll position. A folder that cannot be read shows
-// no entries and no error. What the user selects, opens, drags or asks a menu for goes to the pane
-// and the controller; the arrow keys belong to the controller's key dispatch.
+// a reload keeps the selected entry and the scroll position. Until its first listing has come a
+// column is empty; one read again shows its entries until the new ones come. A folder that
+// cannot be read shows no entries and no error. What the user selects, opens, drags or asks a
+// menu for goes to the pane and the controller; the arrow keys belong to the controller's key
+// dispatch.
 class ColumnList : public QListView
 {
     Q_OBJECT

@@ -1,6 +1,7 @@
 #include "ui/columnsview.h"
 
 #include "controller/bivanestate.h"
+#include "controller/columnnavigation.h"
 #include "controller/selectionmovement.h"
 #include "model/panemodel.h"
 #include "ui/columnlist.h"
@@ -44,6 +45,11 @@ ColumnsView::ColumnsView(BivaneState &state, PaneModel &pane, QWidget *parent)
                          &PaneModel::showHiddenChanged,
                          &PaneModel::reloadTokenChanged})
         connect(&pane, changed, this, &ColumnsView::scheduleSync);
+    connect(
+        &state.columns(), &ColumnNavigation::listingArrived, this, [this](const PaneModel *listed) {
+            if (listed == &m_pane)
+                scheduleSync();
+        });
     sync();
     followTheme();
 }
@@ -76,7 +82,10 @@ void ColumnsView::sync()
     m_syncPending = false;
     const QWidget *focused = QApplication::focusWidget();
     const bool keyboardInside = focused && isAncestorOf(focused);
-    const QStringList folders = m_pane.columnFolders();
+    ColumnNavigation &navigation = m_state.columns();
+    bool pending = false;
+    const QStringList known = navigation.columnFolders(m_pane, pending);
+    const QStringList folders = shownFolders(known, pending);
 
     qsizetype kept = 0;
     while (kept < qsizetype(m_columns.size()) && kept < folders.size() &&
@@ -96,9 +105,10 @@ void ColumnsView::sync()
     }
     const bool opened = folders.size() > kept;
 
-    const std::optional<FileItem> previewed = m_pane.previewItem();
+    const std::optional<FileItem> previewed = navigation.previewItem(m_pane, pending);
     const bool previewOpened = previewed && m_preview->isHidden();
-    const bool previewClosed = !previewed && !m_preview->isHidden();
+    // While a listing is read the preview stays as it is.
+    const bool previewClosed = !previewed && !pending && !m_preview->isHidden();
     if (previewed) {
         m_preview->setItem(*previewed);
         m_preview->show();
@@ -120,6 +130,24 @@ void ColumnsView::sync()
         column.list->refresh();
     if (opened || previewOpened)
         revealLastColumn();
+}
+
+// While a listing is read, the columns shown beyond the folders known so far stay as long as
+// they follow the column path: a reload of the pane reads every column again, which is no reason
+// to close them meanwhile.
+QStringList ColumnsView::shownFolders(QStringList known, bool pending) const
+{
+    if (!pending)
+        return known;
+    const QStringList path = m_pane.columnPath();
+    for (qsizetype index = known.size(); index < qsizetype(m_columns.size()); ++index) {
+        const QString folder = m_columns[index].list->folder();
+        if (index > path.size() || path[index - 1] != folder ||
+            m_columns[index - 1].list->folder() != known.last())
+            break;
+        known.append(folder);
+    }
+    return known;
 }
 
 // Each column shows the next entry of the column path; the last one, when the path has no entry

@@ -45,7 +45,7 @@ private:
     // The pane changes several fields for one step; the columns follow once, after all of them.
     void scheduleSync();
     void sync();
-    void syncColumns(const QStringList &folders, bool keyboardInside);
+    QStringList shownFolders(QStringList known, bool pending) const;
     void syncPreview();
     void showSelections();
     void revealLastColumn();

@@ -22,6 +22,7 @@
 #include "ui/themedroot.h"
 
 #include <QApplication>
+#include <QGraphicsOpacityEffect>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QStackedWidget>
@@ -130,12 +131,15 @@ PaneView::PaneView(BivaneState &state, PaneModel &pane, QWidget *parent)
             showRenameAlert(m_state, m_pane, *this);
     });
     connect(&state, &BivaneState::activeChanged, this, &PaneView::followTheme);
+    connect(&pane, &PaneModel::isReadingChanged, this, &PaneView::followReading);
+    connect(&m_readingDelay, &Countdown::timeout, this, [this] { showReading(true); });
 
     showFolder();
     showFavorite();
     showContent();
     showStatus();
     followTheme();
+    followReading();
     // A click anywhere in the pane, besides what it does there, brings the keyboard to this side.
     for (QWidget *child : findChildren<QWidget *>())
         child->installEventFilter(this);
@@ -247,7 +251,11 @@ void PaneView::showStatus()
     const int hidden = int(m_pane.hiddenSelectionCount());
     const int selected = int(selection.size()) - hidden;
     QString text;
-    if (selection.isEmpty())
+    if (m_showsReading) {
+        const QString name = PathNames::lastComponent(m_pane.readingUrl());
+        text = Bv::tr("Wird gelesen … „%1“")
+                   .arg(name.isEmpty() ? QStringLiteral("/") : PathCodec::displayText(name));
+    } else if (selection.isEmpty())
         text = Bv::tr("%n Objekte", nullptr, shown);
     else if (hidden == 0)
         text = Bv::tr("%1 von %n ausgewählt", nullptr, shown).arg(selected);
@@ -258,6 +266,35 @@ void PaneView::showStatus()
     if (!m_pane.activityText().isEmpty())
         text += QStringLiteral("  —  ") + m_pane.activityText();
     m_status->setText(text);
+}
+
+void PaneView::followReading()
+{
+    if (!m_pane.isReading()) {
+        m_readingDelay.stop();
+        showReading(false);
+    } else if (m_showsReading) {
+        showStatus(); // another folder is read now
+    } else if (!m_readingDelay.isActive()) {
+        m_readingDelay.start();
+    }
+}
+
+void PaneView::showReading(bool reading)
+{
+    if (m_showsReading == reading)
+        return;
+    m_showsReading = reading;
+    // An effect rather than colours, so that every theme's views dim alike; focus, selection and
+    // scroll position stay as they are.
+    if (reading) {
+        auto *dim = new QGraphicsOpacityEffect;
+        dim->setOpacity(0.45);
+        m_frame->setGraphicsEffect(dim);
+    } else {
+        m_frame->setGraphicsEffect(nullptr);
+    }
+    showStatus();
 }
 
 void PaneView::showEvent(QShowEvent *event)

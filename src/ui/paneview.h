@@ -1,6 +1,7 @@
 #pragma once
 
 #include "controller/focuszone.h"
+#include "platform/countdown.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -41,6 +42,10 @@ private:
     void showFavorite();
     void showContent();
     void showStatus();
+    // While a read is pending the pane keeps what it shows; after a moment it is dimmed and
+    // its status line names the folder being read.
+    void followReading();
+    void showReading(bool reading);
     void followTheme();
     void takeClick();
 
@@ -61,4 +66,6 @@ private:
     PaneFrame *m_frame;
     PathBar *m_pathBar;
     ElidedLabel *m_status;
+    Countdown m_readingDelay{std::chrono::milliseconds(300)};
+    bool m_showsReading = false;
 };
