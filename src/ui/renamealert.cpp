@@ -1,14 +1,17 @@
 #include "ui/renamealert.h"
 
 #include "controller/bivanestate.h"
+#include "controller/columnnavigation.h"
 #include "controller/filecommands.h"
 #include "model/fileitem.h"
 #include "model/panemodel.h"
 #include "platform/localization.h"
 #include "platform/pathcodec.h"
+#include "platform/pathnames.h"
 #include "ui/questionsheet.h"
 
 #include <QLineEdit>
+#include <algorithm>
 
 void selectNameStem(QLineEdit &field, bool isFolder)
 {
@@ -16,6 +19,25 @@ void selectNameStem(QLineEdit &field, bool isFolder)
     const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
     field.setSelection(0, int(dot > 0 && !isFolder ? dot : name.size()));
 }
+
+namespace {
+
+// Whether `url` is a folder, as the pane's items or its column browser's listings know it: the
+// file system is not asked on this thread.
+bool isFolderShown(BivaneState &state, const PaneModel &pane, const QString &url)
+{
+    const QList<FileItem> items = pane.items();
+    const auto item =
+        std::ranges::find_if(items, [&url](const FileItem &shown) { return shown.url() == url; });
+    if (item != items.end())
+        return item->isDirectory;
+    bool pending = false;
+    const std::optional<FileItem> entry =
+        state.columns().entryOf(pane, PathNames::parentFolder(url), url, pending);
+    return entry && entry->isDirectory;
+}
+
+} // namespace
 
 void showRenameAlert(BivaneState &state, PaneModel &pane, QWidget &parent)
 {
@@ -29,8 +51,7 @@ void showRenameAlert(BivaneState &state, PaneModel &pane, QWidget &parent)
     sheet->setAttribute(Qt::WA_DeleteOnClose);
     QLineEdit *field = sheet->field();
     field->setPlaceholderText(Bv::tr("Name"));
-    const std::optional<FileItem> target = FileItem::read(pane.renameTarget());
-    selectNameStem(*field, target && target->isDirectory);
+    selectNameStem(*field, isFolderShown(state, pane, pane.renameTarget()));
     QObject::connect(field, &QLineEdit::textEdited, &pane, &PaneModel::setRenameText);
     QObject::connect(sheet, &QDialog::finished, &pane, [&state, &pane](int result) {
         if (!pane.isRenaming())
