@@ -1,15 +1,17 @@
 #include "ui/renamealert.h"
 
 #include "controller/bivanestate.h"
+#include "controller/columnnavigation.h"
 #include "controller/filecommands.h"
 #include "model/fileitem.h"
 #include "model/panemodel.h"
-#include "platform/filesystemexecutor.h"
 #include "platform/localization.h"
 #include "platform/pathcodec.h"
+#include "platform/pathnames.h"
 #include "ui/questionsheet.h"
 
 #include <QLineEdit>
+#include <algorithm>
 
 void selectNameStem(QLineEdit &field, bool isFolder)
 {
@@ -20,30 +22,19 @@ void selectNameStem(QLineEdit &field, bool isFolder)
 
 namespace {
 
-// Selects the stem once it is known whether the item is a folder: from the pane's items, else
-// from the file system on a worker, unless the user has typed meanwhile.
-void selectNameStemOf(QLineEdit &field, const PaneModel &pane)
+// Whether `url` is a folder, as the pane's items or its column browser's listings know it: the
+// file system is not asked on this thread.
+bool isFolderShown(BivaneState &state, const PaneModel &pane, const QString &url)
 {
-    const QString target = pane.renameTarget();
     const QList<FileItem> items = pane.items();
-    const auto shown = std::find_if(
-        items.cbegin(), items.cend(), [&](const FileItem &item) { return item.url() == target; });
-    if (shown != items.cend()) {
-        selectNameStem(field, shown->isDirectory);
-        return;
-    }
-    selectNameStem(field, false);
-    FileSystemExecutor::instance().run(
-        target,
-        &field,
-        [target] {
-            const std::optional<FileItem> item = FileItem::read(target);
-            return item && item->isDirectory;
-        },
-        [&field](bool isFolder) {
-            if (!field.isModified())
-                selectNameStem(field, isFolder);
-        });
+    const auto item =
+        std::ranges::find_if(items, [&url](const FileItem &shown) { return shown.url() == url; });
+    if (item != items.end())
+        return item->isDirectory;
+    bool pending = false;
+    const std::optional<FileItem> entry =
+        state.columns().entryOf(pane, PathNames::parentFolder(url), url, pending);
+    return entry && entry->isDirectory;
 }
 
 } // namespace
@@ -60,7 +51,7 @@ void showRenameAlert(BivaneState &state, PaneModel &pane, QWidget &parent)
     sheet->setAttribute(Qt::WA_DeleteOnClose);
     QLineEdit *field = sheet->field();
     field->setPlaceholderText(Bv::tr("Name"));
-    selectNameStemOf(*field, pane);
+    selectNameStem(*field, isFolderShown(state, pane, pane.renameTarget()));
     QObject::connect(field, &QLineEdit::textEdited, &pane, &PaneModel::setRenameText);
     QObject::connect(sheet, &QDialog::finished, &pane, [&state, &pane](int result) {
         if (!pane.isRenaming())
