@@ -13,8 +13,10 @@
 
 #include <QFile>
 #include <QLocale>
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/syscall.h>
@@ -83,6 +85,33 @@ UNPRIVILEGED_OPERATION(listTwoFolders, arguments)
            QByteArray::number(none.items.size()) + ' ' + (none.error ? "error" : "ok");
 }
 
+// Lists the folder `arguments[0]`: the number of items, of examined ones and of folders.
+UNPRIVILEGED_OPERATION(countListed, arguments)
+{
+    const QList<FileItem> items = FileItem::listFolder(arguments.value(0), true).items;
+    const auto count = [&](auto rule) {
+        return QByteArray::number(std::ranges::count_if(items, rule));
+    };
+    return QByteArray::number(items.size()) + ' ' +
+           count([](const FileItem &item) { return item.wasExamined(); }) + ' ' +
+           count([](const FileItem &item) { return item.isDirectory; });
+}
+
+// The names of `folder` in the order the file system lists them.
+QStringList readdirOrder(const QString &folder)
+{
+    QStringList names;
+    DIR *dir = ::opendir(PathCodec::encode(folder).constData());
+    while (const dirent *entry = dir ? ::readdir(dir) : nullptr) {
+        const QByteArray name(entry->d_name);
+        if (name != "." && name != "..")
+            names.append(PathCodec::decode(name));
+    }
+    if (dir)
+        ::closedir(dir);
+    return names;
+}
+
 } // namespace
 
 class FileItemTest : public QObject
@@ -110,6 +139,8 @@ private slots:
     void oddNamesStayExact();
     void pathsLongerThanTheKernelLimit();
     void entriesVanishingWhileListed();
+    void urlsStayAsHandedIn();
+    void largeFoldersListLikeSingleReads();
 };
 
 void FileItemTest::cleanup()
@@ -469,7 +500,8 @@ void FileItemTest::entriesVanishingWhileListed()
 {
     TestTree tree;
     const QByteArray folder = PathCodec::encode(tree.root());
-    for (int i = 0; i < 200; ++i)
+    constexpr int kStaying = 2100; // enough to be examined by several threads
+    for (int i = 0; i < kStaying; ++i)
         tree.makeFile(QStringLiteral("stay%1").arg(i));
 
     std::atomic<bool> done = false;
@@ -483,7 +515,7 @@ void FileItemTest::entriesVanishingWhileListed()
             ::unlink(name.constData());
         }
     });
-    for (int round = 0; round < 100; ++round) {
+    for (int round = 0; round < 30; ++round) {
         const FolderListing listing = FileItem::listFolder(tree.root(), true);
         QVERIFY(!listing.error);
         qsizetype stays = 0;
@@ -491,7 +523,7 @@ void FileItemTest::entriesVanishingWhileListed()
             QVERIFY(!item.permissions().isEmpty());
             stays += item.name.startsWith(QStringLiteral("stay"));
         }
-        QCOMPARE(stays, 200);
+        QCOMPARE(stays, kStaying);
     }
     done = true;
     churn.join();
@@ -500,6 +532,78 @@ void FileItemTest::entriesVanishingWhileListed()
     const QString gone = tree.makeFolder(QStringLiteral("gone"));
     QVERIFY(QDir(gone).removeRecursively());
     QVERIFY(FileItem::listFolder(gone, true).error);
+}
+
+void FileItemTest::urlsStayAsHandedIn()
+{
+    TestTree tree;
+    tree.makeFile(QStringLiteral("sub/file"));
+    const struct
+    {
+        QString url;
+        QString name;
+    } cases[] = {
+        {QStringLiteral("/"), QStringLiteral("/")},
+        {QStringLiteral("/tmp"), QStringLiteral("tmp")},
+        {tree.path(QStringLiteral("sub/../sub/file")), QStringLiteral("file")},
+        {tree.path(QStringLiteral("sub/")), QStringLiteral("sub")},
+        {tree.path(QStringLiteral("sub/.")), QStringLiteral("sub")},
+    };
+    for (const auto &[url, name] : cases) {
+        const std::optional<FileItem> item = FileItem::read(url);
+        QVERIFY2(item, qPrintable(url));
+        QCOMPARE(item->url(), url);
+        QCOMPARE(item->name, name);
+    }
+    for (const FileItem &item : listOrFail(QStringLiteral("/")))
+        QCOMPARE(item.url(), QLatin1Char('/') + item.name);
+    for (const FileItem &item : listOrFail(tree.path(QStringLiteral("sub/"))))
+        QCOMPARE(item.url(), tree.path(QStringLiteral("sub/file")));
+}
+
+// A folder large enough to be examined by several threads: the items, their order and their
+// texts are those of one-by-one reads, folders and links among them.
+void FileItemTest::largeFoldersListLikeSingleReads()
+{
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    TestTree tree;
+    tree.openToEveryone();
+    const QString big = tree.makeFolder(QStringLiteral("big"));
+    constexpr int kFiles = 2400;
+    constexpr int kFolders = 30;
+    const char *const suffixes[] = {".txt", ".pdf", ".tar.gz", ""};
+    for (int i = 0; i < kFiles; ++i)
+        tree.makeFile(QStringLiteral("big/f%1%2").arg(i).arg(QLatin1String(suffixes[i % 4])));
+    for (int i = 0; i < kFolders; ++i)
+        tree.makeFolder(QStringLiteral("big/d%1").arg(i));
+    tree.makeLink(QStringLiteral("big/to-d0"), tree.path(QStringLiteral("big/d0")));
+
+    listOrFail(big); // following the link the first time sets its access time
+    const QList<FileItem> items = listOrFail(big);
+    QCOMPARE(namesOf(items), readdirOrder(big));
+    QCOMPARE(FileItem::listFolder(big, true).items, items);
+    for (const FileItem &item : items) {
+        const std::optional<FileItem> single = FileItem::read(item.url());
+        QVERIFY(single);
+        QCOMPARE(*single, item);
+        QCOMPARE(qHash(*single), qHash(item));
+    }
+    const auto named = [&](const QString &name) {
+        return *std::ranges::find(items, name, &FileItem::name);
+    };
+    const FileItem file = named(QStringLiteral("f1.pdf"));
+    QCOMPARE(file.kind(), kindDescription(QStringLiteral("f1.pdf"), S_IFREG));
+    QCOMPARE(file.permissions(), QStringLiteral("-rw-r--r--"));
+    QCOMPARE(file.owner(), QStringLiteral("root"));
+    const FileItem link = named(QStringLiteral("to-d0"));
+    QVERIFY(link.isDirectory);
+    QCOMPARE(link.permissions(), QStringLiteral("lrwxrwxrwx"));
+    QCOMPARE(link.kind(), kindDescription(QStringLiteral("to-d0"), S_IFLNK));
+
+    // Read but not searched: every entry is listed by name, the folders as folders.
+    QVERIFY(::chmod(PathCodec::encode(big).constData(), 0744) == 0);
+    QCOMPARE(runUnprivileged(countListed, {big}),
+             QByteArray::number(kFiles + kFolders + 1) + " 0 " + QByteArray::number(kFolders));
 }
 
 BIVANE_TEST_MAIN(FileItemTest)

@@ -232,6 +232,9 @@ void PaneModelTest::sortingAndSearch()
     QCOMPARE(namesOf(pane.visibleItems()), QStringList({"BAR", "Bär"}));
     pane.setSearchText(QStringLiteral(" "));
     QCOMPARE(namesOf(pane.visibleItems()), QStringList({"two words"}));
+    // The end of one name and the start of the next ("Bor", "two words") are no match.
+    pane.setSearchText(QStringLiteral("rtw"));
+    QCOMPARE(namesOf(pane.visibleItems()), QStringList());
     pane.setSearchText(QString());
     QCOMPARE(pane.visibleItems(), pane.items());
 

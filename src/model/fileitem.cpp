@@ -32,16 +32,6 @@ void FileItem::setUrl(const QString &url)
     m_folder = SharedFolder(new Folder(m_folderIsUrl ? url : url.left(folderLength)));
 }
 
-void FileItem::setExamined(mode_t mode, uid_t uid, gid_t gid)
-{
-    m_mode = mode;
-    m_uid = uid;
-    m_gid = gid;
-    m_kind = KindTexts::indexOf(kindDescription(name, mode));
-    m_examined = true;
-    ownerName(uid); // into the process's cache, so that drawing the owner never waits
-}
-
 QString FileItem::kind() const
 {
     return KindTexts::at(m_kind);

@@ -15,6 +15,7 @@
 #include <sys/types.h>
 
 struct FolderListing;
+struct statx;
 
 // One directory entry, read once from the file system. Its identity is `url()`, the absolute path
 // exactly as it was handed to `read` (decoded by PathCodec, so it maps back to the entry's bytes).
@@ -29,15 +30,10 @@ struct FileItem
     Timestamp created;
     Timestamp lastOpened;
     Timestamp added;
-    bool isDirectory : 1 = false; // also for a symbolic link whose target is a folder
-    bool isPackage : 1 = false;   // bundles do not exist on Linux; kept for the rules that read it
 
     QString url() const;
     // The entry at `url`: its name is the url's last component.
     void setUrl(const QString &url);
-    // Records the entry's type and access bits and its owner, and looks up the texts shown for
-    // them now, on the calling thread, so that drawing never reads a database.
-    void setExamined(mode_t mode, uid_t uid, gid_t gid);
 
     QString kind() const;
     // "drwxr-xr-x"; empty when the entry could not be examined.
@@ -80,16 +76,29 @@ private:
     };
     using SharedFolder = QExplicitlySharedDataPointer<const Folder>;
 
+    // Takes the attributes `st`, read without following a final link, and looks up the texts
+    // shown for them; `dirFd`/`relative` locate the entry again for the one extra look a
+    // symbolic link needs.
+    void examine(const struct statx &st, int dirFd, const char *relative);
+
     SharedFolder m_folder;
     mode_t m_mode = 0; // type and access bits
     uid_t m_uid = 0;
     gid_t m_gid = 0;
     quint16 m_kind = 0; // position in the table of kind texts
+
+    // The public flags are declared among the private fields so that all four share one byte.
+public:
+    bool isDirectory : 1 = false; // also for a symbolic link whose target is a folder
+    bool isPackage : 1 = false;   // bundles do not exist on Linux; kept for the rules that read it
+
+private:
     bool m_examined : 1 = false;
     bool m_folderIsUrl : 1 = false;
 
     friend size_t qHash(const FileItem &item, size_t seed);
 };
+static_assert(sizeof(void *) != 8 || sizeof(FileItem) <= 88, "a listing holds many items");
 
 struct FolderListing
 {

@@ -1,6 +1,7 @@
 // Reading entries from the file system: one item, or all children of a folder.
 #include "model/fileattributes.h"
 #include "model/fileitem.h"
+#include "model/kindtexts.h"
 #include "platform/pathcodec.h"
 #include "platform/pathnames.h"
 #include "platform/posixpath.h"
@@ -24,26 +25,6 @@ constexpr unsigned kStatMask = STATX_TYPE | STATX_MODE | STATX_UID | STATX_GID |
 Timestamp timestampOf(const statx_timestamp &time, bool available)
 {
     return available ? Timestamp::fromSeconds(time.tv_sec, time.tv_nsec) : Timestamp{};
-}
-
-// Builds the item for an entry whose attributes `st` were read without following a final link.
-// `dirFd`/`relative` locate the entry again for the one extra look a symbolic link needs.
-FileItem makeItem(FileItem item, const struct statx &st, int dirFd, const char *relative)
-{
-    const mode_t mode = st.stx_mode;
-    if (S_ISLNK(mode)) {
-        struct statx target;
-        item.isDirectory =
-            statxAt(dirFd, relative, 0, STATX_TYPE, &target) == 0 && S_ISDIR(target.stx_mode);
-    } else {
-        item.isDirectory = S_ISDIR(mode);
-    }
-    item.size = (st.stx_mask & STATX_SIZE) && !S_ISDIR(mode) ? qint64(st.stx_size) : 0;
-    item.modified = timestampOf(st.stx_mtime, st.stx_mask & STATX_MTIME);
-    item.created = timestampOf(st.stx_btime, st.stx_mask & STATX_BTIME);
-    item.lastOpened = timestampOf(st.stx_atime, st.stx_mask & STATX_ATIME);
-    item.setExamined(mode, st.stx_uid, st.stx_gid);
-    return item;
 }
 
 // Names listed in the folder's ".hidden" file, one per line (the freedesktop convention).
@@ -79,10 +60,10 @@ QSet<QByteArray> hiddenNames(int folderFd)
 // shared out.
 struct ListedNames
 {
-    struct Entry
+    struct Entry // small: a folder may list a million names
     {
-        qsizetype offset; // into `bytes`
-        qsizetype length;
+        quint32 offset;     // into `bytes`
+        quint16 length;     // a name has at most 255 bytes
         unsigned char type; // as the listing reports it (DT_DIR ...)
     };
     QByteArray bytes; // each name followed by a zero byte
@@ -108,7 +89,7 @@ int readNames(DIR *dir, bool showHidden, const QSet<QByteArray> &hidden, ListedN
             (rawName[0] == '.' ||
              (!hidden.isEmpty() && hidden.contains(QByteArray::fromRawData(rawName, length)))))
             continue;
-        names.entries.push_back({names.bytes.size(), length, entry->d_type});
+        names.entries.push_back({quint32(names.bytes.size()), quint16(length), entry->d_type});
         names.bytes.append(rawName, length + 1);
     }
 }
@@ -126,6 +107,29 @@ unsigned examiningThreads(size_t entryCount)
 
 } // namespace
 
+void FileItem::examine(const struct statx &st, int dirFd, const char *relative)
+{
+    const mode_t mode = st.stx_mode;
+    if (S_ISLNK(mode)) {
+        struct statx target;
+        isDirectory =
+            statxAt(dirFd, relative, 0, STATX_TYPE, &target) == 0 && S_ISDIR(target.stx_mode);
+    } else {
+        isDirectory = S_ISDIR(mode);
+    }
+    size = (st.stx_mask & STATX_SIZE) && !S_ISDIR(mode) ? qint64(st.stx_size) : 0;
+    modified = timestampOf(st.stx_mtime, st.stx_mask & STATX_MTIME);
+    created = timestampOf(st.stx_btime, st.stx_mask & STATX_BTIME);
+    lastOpened = timestampOf(st.stx_atime, st.stx_mask & STATX_ATIME);
+    m_mode = mode;
+    m_uid = st.stx_uid;
+    m_gid = st.stx_gid;
+    m_examined = true;
+    // Looked up here, on the reading thread, so that drawing never reads a database.
+    m_kind = KindTexts::indexOf(kindDescription(name, mode));
+    ownerName(m_uid); // into the process's cache
+}
+
 std::optional<FileItem> FileItem::read(const QString &url)
 {
     const PosixPath path(PathCodec::encode(url));
@@ -136,7 +140,8 @@ std::optional<FileItem> FileItem::read(const QString &url)
         return std::nullopt;
     FileItem item;
     item.setUrl(url);
-    return makeItem(std::move(item), st, path.dirFd(), path.relative());
+    item.examine(st, path.dirFd(), path.relative());
+    return item;
 }
 
 FolderListing FileItem::listFolder(const QString &folderUrl, bool showHidden)
@@ -168,9 +173,12 @@ FolderListing FileItem::listFolder(const QString &folderUrl, bool showHidden)
     const QString standardized = PathNames::standardized(folderUrl);
     const SharedFolder folder(
         new Folder(standardized == QLatin1String("/") ? QString() : standardized));
+    // One slot per listed name, filled by several threads at once for a large folder, each
+    // examining one run of names; an entry that vanished leaves its slot without a name.
+    const size_t count = names.entries.size();
+    listing.items.resize(qsizetype(count));
+    FileItem *const filled = listing.items.data();
     const auto examine = [&](size_t begin, size_t end) {
-        QList<FileItem> items;
-        items.reserve(qsizetype(end - begin));
         for (size_t i = begin; i < end; ++i) {
             const ListedNames::Entry &entry = names.entries[i];
             const char *rawName = names.name(entry);
@@ -178,37 +186,28 @@ FolderListing FileItem::listFolder(const QString &folderUrl, bool showHidden)
             const bool examined = statxAt(fd, rawName, AT_SYMLINK_NOFOLLOW, kStatMask, &st) == 0;
             if (!examined && errno == ENOENT)
                 continue; // vanished since it was listed
-            FileItem item;
+            FileItem &item = filled[i];
             item.m_folder = folder;
             item.name = PathCodec::decode(rawName, entry.length);
             if (examined) {
-                items.append(makeItem(std::move(item), st, fd, rawName));
+                item.examine(st, fd, rawName);
             } else {
                 // Listed but not examinable (a folder with read but no search permission): the
                 // name, and whether the listing calls it a folder, are all there is to show.
                 item.isDirectory = entry.type == DT_DIR;
-                items.append(std::move(item));
             }
         }
-        return items;
     };
-
-    // Each thread examines one run of entries; the runs joined in turn keep the listing's order.
-    const size_t count = names.entries.size();
     const unsigned threadCount = examiningThreads(count);
     const auto runStart = [&](unsigned run) {
         return count * run / threadCount;
     };
-    std::vector<QList<FileItem>> runs(threadCount);
     std::vector<std::thread> helpers;
     for (unsigned run = 1; run < threadCount; ++run)
-        helpers.emplace_back([&, run] { runs[run] = examine(runStart(run), runStart(run + 1)); });
-    runs[0] = examine(0, runStart(1));
+        helpers.emplace_back([&, run] { examine(runStart(run), runStart(run + 1)); });
+    examine(0, runStart(1));
     for (std::thread &helper : helpers)
         helper.join();
-    listing.items = std::move(runs[0]);
-    listing.items.reserve(qsizetype(count));
-    for (unsigned run = 1; run < threadCount; ++run)
-        listing.items.append(std::move(runs[run]));
+    listing.items.removeIf([](const FileItem &item) { return item.name.isEmpty(); });
     return listing;
 }
