@@ -8,20 +8,20 @@
 //   "fail"        waiting calls, and every later one on a path with the blocked word, fail
 //                 with EIO.
 // A call that starts waiting prints "stalled PATH" on standard output, so that a test knows the
-// call is held without guessing at times. The end of standard input releases everything.
+// call is held without guessing at times, and "ok" once it has taken a command in. The end of
+// standard input releases everything.
 
 #define FUSE_USE_VERSION 31
 
-#include <fuse.h>
-
 #include <cerrno>
+#include <condition_variable>
 #include <cstdio>
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
+#include <fuse.h>
 #include <iostream>
 #include <mutex>
-#include <condition_variable>
 #include <string>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
@@ -42,7 +42,7 @@ std::string real(const char *path)
 }
 
 // Holds a call on `path` while its word is blocked; -EIO once it fails, 0 to go on. A stall
-// that nobody releases ends after a minute, failing, so that a broken test does not hang.
+// that nobody releases ends after 15 seconds, failing, so that a broken test does not hang.
 int gate(const char *path)
 {
     std::unique_lock lock(mutex);
@@ -52,7 +52,8 @@ int gate(const char *path)
     if (contains(blockedWord)) {
         std::printf("stalled %s\n", path);
         std::fflush(stdout);
-        if (!changed.wait_for(lock, std::chrono::minutes(1), [&] { return !contains(blockedWord); }))
+        if (!changed.wait_for(
+                lock, std::chrono::seconds(15), [&] { return !contains(blockedWord); }))
             return -EIO;
     }
     return contains(failingWord) ? -EIO : 0;
@@ -79,6 +80,8 @@ void readCommands()
             failingWord.clear();
         }
         changed.notify_all();
+        std::printf("ok\n");
+        std::fflush(stdout);
     }
     const std::lock_guard lock(mutex);
     blockedWord.clear();
@@ -122,7 +125,11 @@ int readlinkOp(const char *path, char *target, size_t size)
     return 0;
 }
 
-int readdirOp(const char *path, void *buffer, fuse_fill_dir_t fill, off_t, fuse_file_info *,
+int readdirOp(const char *path,
+              void *buffer,
+              fuse_fill_dir_t fill,
+              off_t,
+              fuse_file_info *,
               fuse_readdir_flags)
 {
     if (const int held = gate(path))
