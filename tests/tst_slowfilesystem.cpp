@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScopeGuard>
 #include <latch>
 #include <memory>
 
@@ -383,6 +384,15 @@ void SlowFileSystemTest::sessionLeavesTheFileSystemToTheWorkers()
     QDir().mkpath(session + QStringLiteral("/Target"));
     const QString work = session + QStringLiteral("/Work");
     PathCallCounter::arm(QFile::encodeName(session));
+    // A step that fails ends the session early; what was counted up to there is shown.
+    const auto shown = qScopeGuard([] {
+        PathCallCounter::disarm();
+        const QStringList calls = PathCallCounter::calls();
+        if (!calls.isEmpty())
+            qInfo("%lld calls on the main thread:\n%s",
+                  qlonglong(calls.size()),
+                  qPrintable(calls.join(QLatin1Char('\n'))));
+    });
     ControllerFixture f;
     BivaneState &state = f.state();
     PaneModel &left = state.left();
@@ -441,11 +451,7 @@ void SlowFileSystemTest::sessionLeavesTheFileSystemToTheWorkers()
     press(Qt::Key_Return);
     QTRY_COMPARE(f.desktop.trashed, QStringList({work + QStringLiteral("/report-a.txt")}));
     PathCallCounter::disarm();
-
-    const QStringList calls = PathCallCounter::calls();
-    QVERIFY2(calls.isEmpty(),
-             qPrintable(QStringLiteral("%1 calls on the main thread:\n").arg(calls.size()) +
-                        calls.join(QLatin1Char('\n'))));
+    QCOMPARE(PathCallCounter::calls().size(), 0);
 }
 
 BIVANE_GUI_TEST_MAIN(SlowFileSystemTest)

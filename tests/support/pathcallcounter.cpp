@@ -6,6 +6,7 @@
 
 #include <atomic>
 #include <cstdarg>
+#include <cstdio>
 #include <cstring>
 #include <dirent.h>
 #include <dlfcn.h>
@@ -33,23 +34,45 @@ bool isBelow(const std::string &path)
     return path.starts_with(folder) || path + '/' == folder;
 }
 
-// Counts a call on `path`, relative to `descriptor`, when it is one the counter looks for.
+template<typename Function>
+Function *real(const char *name)
+{
+    return reinterpret_cast<Function *>(dlsym(RTLD_NEXT, name));
+}
+
+// The path a descriptor stands for, as the kernel names it; empty when it cannot tell.
+std::string pathOf(int descriptor)
+{
+    static auto *const readLink = real<ssize_t(const char *, char *, size_t)>("readlink");
+    char link[64];
+    std::snprintf(link, sizeof link, "/proc/self/fd/%d", descriptor);
+    char target[4096];
+    const ssize_t length = readLink(link, target, sizeof target);
+    return length > 0 ? std::string(target, size_t(length)) : std::string();
+}
+
+// Counts a call on `path`, relative to `descriptor`, when it lies below the armed folder. A call
+// relative to a descriptor whose path the kernel cannot tell counts too.
 void note(const char *function, int descriptor, const char *path)
 {
     if (!armed.load(std::memory_order_relaxed) || gettid() != getpid())
         return;
     const std::string name = path ? path : "";
+    std::string start = workingFolder;
+    if (descriptor != AT_FDCWD && !name.starts_with('/')) {
+        start = pathOf(descriptor);
+        if (start.empty()) {
+            const std::lock_guard lock(mutex);
+            found.push_back(std::string(function) + " (descriptor " + std::to_string(descriptor) +
+                            ") " + name);
+            return;
+        }
+        start += '/';
+    }
+    const std::string absolute = name.starts_with('/') ? name : start + name;
     const std::lock_guard lock(mutex);
-    const bool relativeToFolder = descriptor != AT_FDCWD && !name.starts_with('/');
-    const std::string absolute = name.starts_with('/') ? name : workingFolder + name;
-    if (relativeToFolder || isBelow(absolute))
-        found.push_back(std::string(function) + ' ' + (relativeToFolder ? "(at) " : "") + name);
-}
-
-template<typename Function>
-Function *real(const char *name)
-{
-    return reinterpret_cast<Function *>(dlsym(RTLD_NEXT, name));
+    if (isBelow(absolute))
+        found.push_back(std::string(function) + ' ' + absolute);
 }
 
 // The mode argument of open, present when the flags create a file.

@@ -4,8 +4,8 @@
 #include <QStringList>
 
 // Counts the calls of the C library that take a path which the main thread makes below one
-// folder, or relative to a folder's descriptor: Qt's, GLib's and the program's own alike. The
-// wrappers that count live in the test program, which exports them.
+// folder, also through a descriptor of a folder there: Qt's, GLib's and the program's own alike.
+// The wrappers that count live in the test program, which exports them.
 namespace PathCallCounter {
 
 // Starts counting calls below `folder` (an absolute path) afresh.
