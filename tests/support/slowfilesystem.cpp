@@ -94,6 +94,8 @@ bool SlowFileSystem::mount(const QString &backing)
             const QByteArray line = m_process.readLine();
             if (line.startsWith("stalled "))
                 ++m_stalls;
+            else if (line.startsWith("unreleased "))
+                m_unreleased.append(QString::fromUtf8(line.mid(11).trimmed()));
             else if (line == "ok\n")
                 ++m_answers;
         }

@@ -3,6 +3,7 @@
 #include <QProcess>
 #include <QSet>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <memory>
 
@@ -32,6 +33,9 @@ public:
     void release();
     // Waiting calls, and later ones on blocked paths, fail.
     void fail();
+    // The held calls nobody released: after ten seconds the mount lets them fail rather than
+    // hang the test whose own thread made them.
+    QStringList unreleased() const { return m_unreleased; }
 
 private:
     struct Delay;
@@ -44,7 +48,8 @@ private:
     QProcess m_process;
     QString m_root;
     bool m_mounted = false;
-    int m_stalls = 0;               // calls that started waiting since the last command
-    int m_answers = 0;              // commands the file system has taken in
+    int m_stalls = 0;  // calls that started waiting since the last command
+    int m_answers = 0; // commands the file system has taken in
+    QStringList m_unreleased;
     std::shared_ptr<Delay> m_delay; // the holds without a mount
 };

@@ -8,7 +8,8 @@
 //   "fail"        waiting calls, and every later one on a path with the blocked word, fail
 //                 with EIO.
 // A call that starts waiting prints "stalled PATH" on standard output, so that a test knows the
-// call is held without guessing at times, and "ok" once it has taken a command in. The end of
+// call is held without guessing at times, "unreleased PATH" when nobody released it in time,
+// and "ok" once it has taken a command in. The end of
 // standard input releases everything.
 
 #define FUSE_USE_VERSION 31
@@ -55,7 +56,8 @@ int gate(const char *path)
         std::fflush(stdout);
         if (!changed.wait_for(
                 lock, std::chrono::seconds(10), [&] { return !contains(blockedWord); })) {
-            std::fprintf(stderr, "bivane_slowfs: nobody released %s\n", path);
+            std::printf("unreleased %s\n", path);
+            std::fflush(stdout);
             blockedWord.clear();
             changed.notify_all();
             return -EIO;
