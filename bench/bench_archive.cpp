@@ -155,8 +155,8 @@ int main(int argc, char *argv[])
         };
     };
     const auto ourPack = [&] {
-        return millisecondsOfTask(state,
-                                  [&](PaneModel &pane) { state.archives().packBuiltIn({folder}, pane); });
+        return millisecondsOfTask(
+            state, [&](PaneModel &pane) { state.archives().packBuiltIn({folder}, pane); });
     };
     const auto zipPack = [&] {
         return millisecondsOfTool(

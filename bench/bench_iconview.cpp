@@ -167,6 +167,7 @@ int run(int count)
 
     const double firstPaint = millisecondsOf([&] {
         pane.navigate(folder);
+        waitForRead(pane);
         grid.viewport()->repaint();
     });
     QList<Loading> pages{waitForThumbnails(grid)};

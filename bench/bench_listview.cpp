@@ -72,6 +72,7 @@ double firstPaint(PaneModel &pane, PaneListView &list, const QString &folder)
 {
     return millisecondsOf([&] {
         pane.navigate(folder);
+        waitForRead(pane);
         list.viewport()->repaint();
     });
 }
@@ -110,6 +111,7 @@ int run(int entries)
     QList<double> bare, painted;
     for (int round = 0; round < kRounds; ++round) {
         pane.navigate(home);
+        waitForRead(pane);
         bare << bareReadAndSort(folder);
         painted << firstPaint(pane, list, folder);
     }
@@ -168,6 +170,7 @@ int run(int entries)
                 verdict(calls < kScrolledPages));
 
     state.right().navigate(folder);
+    waitForRead(state.right());
     rightView->listView()->viewport()->repaint();
     QApplication::processEvents();
     const double residentMb = residentKilobytes() / 1024.0;
@@ -180,6 +183,7 @@ int run(int entries)
     // The column browser steps through the listing read when the column opened: a key press
     // in a large folder does not read it again.
     pane.navigate(root.path());
+    waitForRead(pane);
     pane.setViewMode(ViewMode::columns);
     QApplication::processEvents();
     // Opened once the folder's column shows its rows.

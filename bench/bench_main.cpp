@@ -65,7 +65,10 @@ OurListing readAndSort(const QString &folder)
 double paneConstruction(const QString &folder, qsizetype *itemCount)
 {
     std::optional<PaneModel> pane;
-    const double elapsed = millisecondsOf([&] { pane.emplace(folder); });
+    const double elapsed = millisecondsOf([&] {
+        pane.emplace(folder);
+        waitForRead(*pane);
+    });
     *itemCount = pane->items().size();
     return elapsed;
 }
@@ -127,6 +130,7 @@ void reportSearch(const QString &folder)
 {
     PaneModel pane(folder);
     pane.setShowHidden(true); // every entry, as the other figures count them
+    waitForRead(pane);
     QStringList parts;
     bool passed = true;
     for (const QString &needle : {QStringLiteral("ä"), QStringLiteral("report")}) {
@@ -184,13 +188,17 @@ int measureMemory(const QString &folder, const QString &warmUpFolder)
 {
     {
         PaneModel warmUp(warmUpFolder);
+        waitForRead(warmUp);
         warmUp.setSearchText(QStringLiteral("ä"));
         warmUp.visibleItems();
     }
     malloc_trim(0);
     const qint64 before = residentKilobytes();
     std::optional<PaneModel> pane;
-    const double elapsed = millisecondsOf([&] { pane.emplace(folder); });
+    const double elapsed = millisecondsOf([&] {
+        pane.emplace(folder);
+        waitForRead(*pane);
+    });
     const qint64 grown = residentKilobytes() - before;
     malloc_trim(0);
     const qint64 retained = residentKilobytes() - before;

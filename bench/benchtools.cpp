@@ -1,7 +1,9 @@
 #include "benchtools.h"
 
+#include "model/panemodel.h"
 #include "platform/pathcodec.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <algorithm>
 #include <cstdio>
@@ -87,6 +89,12 @@ void Heartbeat::beat()
     const double now = m_clock.nsecsElapsed() / 1e6;
     m_longest = std::max(m_longest, now - m_last);
     m_last = now;
+}
+
+void waitForRead(PaneModel &pane)
+{
+    while (pane.isReading())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
 }
 
 qint64 residentKilobytes()

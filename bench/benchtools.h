@@ -47,6 +47,10 @@ private:
     double m_longest = 0;
 };
 
+class PaneModel;
+// Turns the event loop until the pane's pending read has come: reads run on workers.
+void waitForRead(PaneModel &pane);
+
 // This process's resident size (VmRSS).
 qint64 residentKilobytes();
 

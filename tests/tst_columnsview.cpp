@@ -350,7 +350,7 @@ void ColumnsViewTest::previewAndEntryActions()
         return preview->findChild<QLabel *>(QLatin1String(name))->text();
     };
     QCOMPARE(text("previewName"), QStringLiteral("report.txt"));
-    QCOMPARE(text("previewFacts"), item.kind + QStringLiteral(" – ") + item.sizeText());
+    QCOMPARE(text("previewFacts"), item.kind() + QStringLiteral(" – ") + item.sizeText());
     QCOMPARE(text("previewModified"), QStringLiteral("Geändert: ") + dateText(item.modified));
     QVERIFY(!preview->findChild<QLabel *>(QStringLiteral("previewIcon"))->pixmap().isNull());
 

@@ -67,8 +67,7 @@ QList<FileItem> listOrFail(const QString &folder, bool showHidden = true)
 FileItem madeUp(const QString &name, qint64 size = 0)
 {
     FileItem item;
-    item.url = QStringLiteral("/t/") + name;
-    item.name = name;
+    item.setUrl(QStringLiteral("/t/") + name);
     item.size = size;
     return item;
 }
@@ -186,14 +185,14 @@ void FileItemTest::linksAndOwners()
     const std::optional<FileItem> link = FileItem::read(toFolder);
     QVERIFY(link);
     QVERIFY(link->isDirectory);
-    QVERIFY(link->permissions.startsWith(QLatin1Char('l')));
+    QVERIFY(link->permissions().startsWith(QLatin1Char('l')));
     QCOMPARE(link->name, QStringLiteral("to-folder"));
-    QCOMPARE(link->url, toFolder);
+    QCOMPARE(link->url(), toFolder);
 
     const std::optional<FileItem> broken = FileItem::read(dangling);
     QVERIFY(broken);
     QVERIFY(!broken->isDirectory);
-    QVERIFY(broken->permissions.startsWith(QLatin1Char('l')));
+    QVERIFY(broken->permissions().startsWith(QLatin1Char('l')));
 
     QVERIFY(!FileItem::read(tree.path("missing")));
 
@@ -214,8 +213,8 @@ void FileItemTest::sizeAndDateTexts()
     QCOMPARE(empty->text(FileColumn::size), QStringLiteral("Null Byte"));
     QCOMPARE(empty->text(FileColumn::added), QStringLiteral("--"));
     QVERIFY(empty->text(FileColumn::modified) != QStringLiteral("--"));
-    QVERIFY(!empty->kind.isEmpty());
-    QCOMPARE(empty->owner, ownerName(::getuid()));
+    QVERIFY(!empty->kind().isEmpty());
+    QCOMPARE(empty->owner(), ownerName(::getuid()));
 
     const std::optional<FileItem> folder = FileItem::read(tree.makeFolder(QStringLiteral("f")));
     QVERIFY(folder);
@@ -425,10 +424,10 @@ void FileItemTest::oddNamesStayExact()
     QCOMPARE(items.size(), 5);
     QSet<QByteArray> seen;
     for (const FileItem &item : items) {
-        const QByteArray bytes = PathCodec::encode(item.url);
+        const QByteArray bytes = PathCodec::encode(item.url());
         QVERIFY(bytes.startsWith(PathCodec::encode(tree.root()) + '/'));
         seen.insert(bytes.mid(PathCodec::encode(tree.root()).size() + 1));
-        const std::optional<FileItem> reread = FileItem::read(item.url);
+        const std::optional<FileItem> reread = FileItem::read(item.url());
         QVERIFY(reread);
         QCOMPARE(*reread, item);
     }
@@ -461,7 +460,7 @@ void FileItemTest::pathsLongerThanTheKernelLimit()
     const QString deepFolder = PathCodec::decode(deep);
     const QList<FileItem> items = listOrFail(deepFolder);
     QCOMPARE(namesOf(items), QStringList({"leaf.txt"}));
-    const std::optional<FileItem> leaf = FileItem::read(items.first().url);
+    const std::optional<FileItem> leaf = FileItem::read(items.first().url());
     QVERIFY(leaf);
     QCOMPARE(leaf->size, 3);
 }
@@ -489,7 +488,7 @@ void FileItemTest::entriesVanishingWhileListed()
         QVERIFY(!listing.error);
         qsizetype stays = 0;
         for (const FileItem &item : listing.items) {
-            QVERIFY(!item.permissions.isEmpty());
+            QVERIFY(!item.permissions().isEmpty());
             stays += item.name.startsWith(QStringLiteral("stay"));
         }
         QCOMPARE(stays, 200);

@@ -1,11 +1,14 @@
 #include "itemnames.h"
 #include "model/panemodel.h"
+#include "platform/filesystemexecutor.h"
 #include "platform/pathcodec.h"
 #include "testmain.h"
 #include "testtree.h"
 #include "unprivileged.h"
 
 #include <QFile>
+#include <QScopeGuard>
+#include <QSemaphore>
 #include <QSignalSpy>
 #include <sys/stat.h>
 
@@ -16,7 +19,8 @@ QStringList treeOf(const PaneModel &pane)
 {
     QStringList rows;
     for (const FileItem &item : pane.items())
-        rows.append(item.name + QLatin1Char('@') + QString::number(pane.depths().value(item.url)));
+        rows.append(item.name + QLatin1Char('@') +
+                    QString::number(pane.depths().value(item.url())));
     return rows;
 }
 
@@ -47,6 +51,7 @@ private slots:
 
     void columnPathAndPreview();
     void oddNamesInAPane();
+    void reloadsDuringAPendingReadFollowIt();
 };
 
 void PaneModelTest::creationReadsOnce()
@@ -397,7 +402,7 @@ void PaneModelTest::entriesThatCannotBeExamined()
             QCOMPARE(pane.visibleItems().first().name, QStringLiteral("inner"));
             for (const FileItem &item : pane.visibleItems()) {
                 QCOMPARE(item.text(FileColumn::size), QStringLiteral("--"));
-                QVERIFY(item.permissions.isEmpty() && item.owner.isEmpty());
+                QVERIFY(item.permissions().isEmpty() && item.owner().isEmpty());
             }
         }
     }
@@ -451,13 +456,47 @@ void PaneModelTest::oddNamesInAPane()
 
     PaneModel pane(tree.root());
     QCOMPARE(pane.items().size(), 1);
-    QCOMPARE(PathCodec::encode(pane.items().first().url), PathCodec::encode(folder));
-    pane.navigate(pane.items().first().url);
+    QCOMPARE(PathCodec::encode(pane.items().first().url()), PathCodec::encode(folder));
+    pane.navigate(pane.items().first().url());
     QVERIFY(pane.errorMessage().isNull());
     QCOMPARE(pane.items().size(), 1);
-    QCOMPARE(PathCodec::encode(pane.items().first().url), PathCodec::encode(inside));
+    QCOMPARE(PathCodec::encode(pane.items().first().url()), PathCodec::encode(inside));
     pane.goUp();
     QCOMPARE(pane.selection(), QSet<QString>({folder}));
+}
+
+// A change that asks for a reload while a read is pending gets a read after it: the pending
+// one is delivered (a folder that keeps changing still shows), then the fresh one, and what
+// waited for the reload sees the fresh items.
+void PaneModelTest::reloadsDuringAPendingReadFollowIt()
+{
+    TestTree tree;
+    tree.makeFile(QStringLiteral("a"));
+    PaneModel pane(tree.root());
+    FileSystemExecutor &executor = FileSystemExecutor::instance();
+    executor.setRunsInline(false);
+    auto release = std::make_shared<QSemaphore>();
+    executor.setDelay([release](const QString &) { release->acquire(); });
+    const auto restore = qScopeGuard([&executor] {
+        executor.setDelay({});
+        executor.setRunsInline(true);
+    });
+
+    pane.reload();
+    QVERIFY(pane.isReading());
+    tree.makeFile(QStringLiteral("b"));
+    pane.reload();
+    pane.reload();
+    QStringList seen;
+    pane.whenRead([&] { seen = namesOf(pane.items()); });
+    release->release(); // the first read, which may or may not have listed "b"
+    QTRY_COMPARE(pane.reloadToken(), 2);
+    QVERIFY(pane.isReading());
+    QVERIFY(seen.isEmpty());
+    release->release();
+    QTRY_VERIFY(!pane.isReading());
+    QCOMPARE(pane.reloadToken(), 3);
+    QCOMPARE(seen, QStringList({"a", "b"}));
 }
 
 BIVANE_TEST_MAIN(PaneModelTest)

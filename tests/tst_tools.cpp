@@ -61,7 +61,7 @@ void ToolsTest::viewUsesTheViewerForFilesOnly()
     QCOMPARE(preview.currentItem(), home(QStringLiteral("b.txt")));
     QStringList shown;
     for (const FileItem &item : pane.visibleItems())
-        shown.append(item.url);
+        shown.append(item.url());
     QCOMPARE(preview.items(), shown);
     QVERIFY(fixture.desktop.calls.isEmpty());
     QVERIFY(state.perform(ShortcutAction::view)); // the same key closes it again

@@ -197,7 +197,7 @@ void BivaneState::focus(FocusZone zone)
     if (isListZone(zone) && target.selection().isEmpty()) {
         const QList<FileItem> shown = target.visibleItems();
         if (!shown.isEmpty())
-            target.setSelection({shown.first().url});
+            target.setSelection({shown.first().url()});
     }
     if (m_windowHooks)
         m_windowHooks->requestFocus(zone);

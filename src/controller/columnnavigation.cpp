@@ -74,12 +74,12 @@ void ColumnNavigation::right(PaneModel &pane)
         m_desktop.open({path.last()});
         return;
     }
-    const QList<FileItem> entries = listing(pane, last->url);
+    const QList<FileItem> entries = listing(pane, last->url());
     if (entries.isEmpty())
         return;
-    path.append(entries.first().url);
+    path.append(entries.first().url());
     pane.setColumnPath(path);
-    pane.setSelection({entries.first().url});
+    pane.setSelection({entries.first().url()});
 }
 
 void ColumnNavigation::move(PaneModel &pane, int step)
@@ -102,7 +102,7 @@ void ColumnNavigation::move(PaneModel &pane, int step)
     if (!path.isEmpty()) {
         const QString entry = standardized(path[k]);
         for (qsizetype i = 0; i < entries.size() && current < 0; ++i) {
-            if (standardized(entries[i].url) == entry)
+            if (standardized(entries[i].url()) == entry)
                 current = i;
         }
     }
@@ -110,7 +110,7 @@ void ColumnNavigation::move(PaneModel &pane, int step)
                                  ? (step < 1 ? entries.size() - 1 : 0)
                                  : std::clamp<qsizetype>(current + step, 0, entries.size() - 1);
     QStringList newPath = path.mid(0, k);
-    newPath.append(entries[target].url);
+    newPath.append(entries[target].url());
     pane.setColumnPath(newPath);
-    pane.setSelection({entries[target].url});
+    pane.setSelection({entries[target].url()});
 }

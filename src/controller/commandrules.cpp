@@ -18,7 +18,7 @@ CommandContext commandContext(const PaneModel &pane, const QSet<QString> &items)
     const QList<FileItem> shown = pane.items();
     context.folderAmongItems =
         std::any_of(shown.cbegin(), shown.cend(), [&items](const FileItem &item) {
-            return item.isDirectory && items.contains(item.url);
+            return item.isDirectory && items.contains(item.url());
         });
     context.canGoBack = !pane.backStack().isEmpty();
     context.canGoForward = !pane.forwardStack().isEmpty();

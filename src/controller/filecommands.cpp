@@ -158,7 +158,7 @@ void FileCommands::performTrash(const QSet<QString> &selection, PaneModel &pane)
 
     const QList<FileItem> remaining = pane.visibleItems();
     if (!remaining.isEmpty())
-        pane.setSelection({remaining[std::min(cursor, remaining.size() - 1)].url});
+        pane.setSelection({remaining[std::min(cursor, remaining.size() - 1)].url()});
     m_state.focus(listZoneOf(m_state.sideOfPane(pane)));
 }
 

@@ -20,7 +20,7 @@ std::optional<FileItem> firstSelected(const PaneModel &pane)
 {
     const QSet<QString> selection = pane.selection();
     for (const FileItem &item : pane.visibleItems()) {
-        if (selection.contains(item.url))
+        if (selection.contains(item.url()))
             return item;
     }
     return std::nullopt;
@@ -42,7 +42,7 @@ void SelectionMovement::open(const QSet<QString> &selection, PaneModel &pane)
             pane.navigate(paths.first());
             const QList<FileItem> shown = pane.visibleItems();
             if (!shown.isEmpty())
-                pane.setSelection({shown.first().url});
+                pane.setSelection({shown.first().url()});
             return;
         }
     }
@@ -61,7 +61,7 @@ void SelectionMovement::move(PaneModel &pane, int step)
         target = step < 1 ? items.size() - 1 : 0;
     else
         target = clampedStep(step < 1 ? selected.first() : selected.last(), step, items.size());
-    pane.setSelection({items[target].url});
+    pane.setSelection({items[target].url()});
 }
 
 void SelectionMovement::collapseOrParent(PaneModel &pane)
@@ -71,18 +71,18 @@ void SelectionMovement::collapseOrParent(PaneModel &pane)
         pane.goUp();
         return;
     }
-    if (item->isDirectory && pane.expanded().contains(item->url)) {
-        pane.toggleExpanded(item->url);
+    if (item->isDirectory && pane.expanded().contains(item->url())) {
+        pane.toggleExpanded(item->url());
         return;
     }
-    if (pane.depths().value(item->url) == 0) {
+    if (pane.depths().value(item->url()) == 0) {
         pane.goUp();
         return;
     }
-    const QString parent = PathNames::parentFolder(item->url);
+    const QString parent = PathNames::parentFolder(item->url());
     for (const FileItem &shown : pane.visibleItems()) {
-        if (standardized(shown.url) == parent) {
-            pane.setSelection({shown.url});
+        if (standardized(shown.url()) == parent) {
+            pane.setSelection({shown.url()});
             return;
         }
     }
@@ -91,8 +91,8 @@ void SelectionMovement::collapseOrParent(PaneModel &pane)
 void SelectionMovement::expandOrOpen(PaneModel &pane)
 {
     const std::optional<FileItem> item = firstSelected(pane);
-    if (item && item->isDirectory && !pane.expanded().contains(item->url))
-        pane.toggleExpanded(item->url);
+    if (item && item->isDirectory && !pane.expanded().contains(item->url()))
+        pane.toggleExpanded(item->url());
     else
         open(pane.selection(), pane);
 }

@@ -19,7 +19,7 @@ QList<qsizetype> selectedPositions(const QList<FileItem> &items, const QSet<QStr
 {
     QList<qsizetype> positions;
     for (qsizetype i = 0; i < items.size(); ++i) {
-        if (selection.contains(items[i].url))
+        if (selection.contains(items[i].url()))
             positions.append(i);
     }
     return positions;

@@ -19,8 +19,8 @@ std::optional<PreviewList> previewList(const QSet<QString> &selection, const Pan
     QStringList displayed;
     bool isDisplayed = false;
     for (const FileItem &item : pane.visibleItems()) {
-        displayed.append(item.url);
-        isDisplayed = isDisplayed || item.url == list.first;
+        displayed.append(item.url());
+        isDisplayed = isDisplayed || item.url() == list.first;
     }
     if (isDisplayed)
         list.items = displayed;

@@ -1,14 +1,29 @@
 #include "model/fileitem.h"
 
+#include "model/fileattributes.h"
 #include "model/itemorder.h"
 #include "platform/bytecounttext.h"
 #include "platform/localization.h"
 #include "platform/pathcodec.h"
+#include "platform/pathnames.h"
 
 #include <QHashFunctions>
 #include <QLocale>
 #include <QRegularExpression>
 #include <cmath>
+
+void FileItem::setUrl(const QString &url)
+{
+    m_url = url;
+    name = PathNames::lastComponent(url);
+}
+
+void FileItem::setExamined(mode_t mode, uid_t uid, gid_t)
+{
+    m_kind = kindDescription(name, mode);
+    m_permissions = permissionString(mode);
+    m_owner = ownerName(uid);
+}
 
 QList<FileItem> FileItem::sortFoldersFirst(const QList<FileItem> &items, const SortOrder &order)
 {
@@ -42,11 +57,11 @@ QString FileItem::text(FileColumn column) const
     case FileColumn::size:
         return sizeText();
     case FileColumn::kind:
-        return kind;
+        return kind();
     case FileColumn::permissions:
-        return permissions;
+        return permissions();
     case FileColumn::owner:
-        return owner;
+        return owner();
     }
     return {};
 }
@@ -54,7 +69,7 @@ QString FileItem::text(FileColumn column) const
 size_t qHash(const FileItem &item, size_t seed)
 {
     return qHashMulti(seed,
-                      item.url,
+                      item.url(),
                       item.name,
                       item.isDirectory,
                       item.isPackage,
@@ -63,9 +78,9 @@ size_t qHash(const FileItem &item, size_t seed)
                       item.created.msecsSinceEpoch,
                       item.lastOpened.msecsSinceEpoch,
                       item.added.msecsSinceEpoch,
-                      item.kind,
-                      item.permissions,
-                      item.owner);
+                      item.kind(),
+                      item.permissions(),
+                      item.owner());
 }
 
 namespace {

@@ -10,14 +10,14 @@
 #include <QMetaType>
 #include <QString>
 #include <optional>
+#include <sys/types.h>
 
 struct FolderListing;
 
-// One directory entry, read once from the file system. Its identity is `url`, the absolute path
+// One directory entry, read once from the file system. Its identity is `url()`, the absolute path
 // exactly as it was handed to `read` (decoded by PathCodec, so it maps back to the entry's bytes).
 struct FileItem
 {
-    QString url;
     QString name;
     bool isDirectory = false; // also for a symbolic link whose target is a folder
     bool isPackage = false;   // bundles do not exist on Linux; kept for the rules that read it
@@ -26,9 +26,18 @@ struct FileItem
     Timestamp created;
     Timestamp lastOpened;
     Timestamp added;
-    QString kind;
-    QString permissions; // "drwxr-xr-x"; empty when the entry could not be examined
-    QString owner;
+
+    QString url() const { return m_url; }
+    // The entry at `url`: its name is the url's last component.
+    void setUrl(const QString &url);
+    // Records the entry's type and access bits and its owner, and looks up the texts shown for
+    // them now, on the calling thread, so that drawing never reads a database.
+    void setExamined(mode_t mode, uid_t uid, gid_t gid);
+
+    QString kind() const { return m_kind; }
+    // "drwxr-xr-x"; empty when the entry could not be examined.
+    QString permissions() const { return m_permissions; }
+    QString owner() const { return m_owner; }
 
     bool operator==(const FileItem &) const = default;
 
@@ -45,12 +54,18 @@ struct FileItem
 
     // False for an entry that was listed but could not be examined (its folder may be read but
     // not searched): only its name, and from the listing whether it is a folder, are known.
-    bool wasExamined() const { return !permissions.isEmpty(); }
+    bool wasExamined() const { return !m_permissions.isEmpty(); }
 
     // "--" for folders, packages and entries not examined, else the size in decimal units
     // ("Null Byte" for nothing).
     QString sizeText() const;
     QString text(FileColumn column) const;
+
+private:
+    QString m_url;
+    QString m_kind;
+    QString m_permissions;
+    QString m_owner;
 };
 
 struct FolderListing

@@ -15,8 +15,8 @@
 
 namespace {
 
-constexpr unsigned kStatMask =
-    STATX_TYPE | STATX_MODE | STATX_UID | STATX_SIZE | STATX_MTIME | STATX_ATIME | STATX_BTIME;
+constexpr unsigned kStatMask = STATX_TYPE | STATX_MODE | STATX_UID | STATX_GID | STATX_SIZE |
+                               STATX_MTIME | STATX_ATIME | STATX_BTIME;
 
 Timestamp timestampOf(const statx_timestamp &time, bool available)
 {
@@ -25,12 +25,8 @@ Timestamp timestampOf(const statx_timestamp &time, bool available)
 
 // Builds the item for an entry whose attributes `st` were read without following a final link.
 // `dirFd`/`relative` locate the entry again for the one extra look a symbolic link needs.
-FileItem
-makeItem(QString url, QString name, const struct statx &st, int dirFd, const char *relative)
+FileItem makeItem(FileItem item, const struct statx &st, int dirFd, const char *relative)
 {
-    FileItem item;
-    item.url = std::move(url);
-    item.name = std::move(name);
     const mode_t mode = st.stx_mode;
     if (S_ISLNK(mode)) {
         struct statx target;
@@ -43,19 +39,14 @@ makeItem(QString url, QString name, const struct statx &st, int dirFd, const cha
     item.modified = timestampOf(st.stx_mtime, st.stx_mask & STATX_MTIME);
     item.created = timestampOf(st.stx_btime, st.stx_mask & STATX_BTIME);
     item.lastOpened = timestampOf(st.stx_atime, st.stx_mask & STATX_ATIME);
-    item.kind = kindDescription(item.name, mode);
-    item.permissions = permissionString(mode);
-    item.owner = ownerName(st.stx_uid);
+    item.setExamined(mode, st.stx_uid, st.stx_gid);
     return item;
 }
 
 // An entry that was listed but cannot be examined (a folder with read but no search
 // permission): the name, and whether the listing calls it a folder, are all there is to show.
-FileItem unexaminedItem(QString url, QString name, const dirent &entry)
+FileItem unexaminedItem(FileItem item, const dirent &entry)
 {
-    FileItem item;
-    item.url = std::move(url);
-    item.name = std::move(name);
     item.isDirectory = entry.d_type == DT_DIR;
     return item;
 }
@@ -99,8 +90,9 @@ std::optional<FileItem> FileItem::read(const QString &url)
     struct statx st;
     if (statxAt(path.dirFd(), path.relative(), AT_SYMLINK_NOFOLLOW, kStatMask, &st) != 0)
         return std::nullopt;
-    QString name = PathNames::lastComponent(url);
-    return makeItem(url, std::move(name), st, path.dirFd(), path.relative());
+    FileItem item;
+    item.setUrl(url);
+    return makeItem(std::move(item), st, path.dirFd(), path.relative());
 }
 
 FolderListing FileItem::listFolder(const QString &folderUrl, bool showHidden)
@@ -145,10 +137,11 @@ FolderListing FileItem::listFolder(const QString &folderUrl, bool showHidden)
         const bool examined = statxAt(fd, rawName, AT_SYMLINK_NOFOLLOW, kStatMask, &st) == 0;
         if (!examined && errno == ENOENT)
             continue; // vanished since it was listed
-        QString name = PathCodec::decode(rawName, qstrlen(rawName));
-        QString url = PathNames::joined(folder, name);
-        listing.items.append(examined ? makeItem(std::move(url), std::move(name), st, fd, rawName)
-                                      : unexaminedItem(std::move(url), std::move(name), *entry));
+        FileItem item;
+        item.name = PathCodec::decode(rawName, qstrlen(rawName));
+        item.m_url = PathNames::joined(folder, item.name);
+        listing.items.append(examined ? makeItem(std::move(item), st, fd, rawName)
+                                      : unexaminedItem(std::move(item), *entry));
     }
     ::closedir(dir);
     return listing;

@@ -19,15 +19,15 @@ ArrangedListing arrangedListing(QList<FileItem> items, const SortOrder &order)
 void readChildren(const QList<FileItem> &level, const FolderReadRequest &request, FolderRead &read)
 {
     for (const FileItem &item : level) {
-        if (!item.isDirectory || !request.expanded.contains(item.url))
+        if (!item.isDirectory || !request.expanded.contains(item.url()))
             continue;
         // An expanded folder that cannot be read is shown without children.
-        FolderListing listing = FileItem::listFolder(item.url, request.showHidden);
+        FolderListing listing = FileItem::listFolder(item.url(), request.showHidden);
         if (listing.error)
             continue;
         ArrangedListing children = arrangedListing(std::move(listing.items), request.sortOrder);
         readChildren(children.items, request, read);
-        read.children.insert(item.url, std::move(children));
+        read.children.insert(item.url(), std::move(children));
     }
 }
 

@@ -15,15 +15,15 @@ bool isStringField(FileColumn field)
            field == FileColumn::permissions || field == FileColumn::owner;
 }
 
-const QString &stringField(const FileItem &item, FileColumn field)
+QString stringField(const FileItem &item, FileColumn field)
 {
     switch (field) {
     case FileColumn::kind:
-        return item.kind;
+        return item.kind();
     case FileColumn::permissions:
-        return item.permissions;
+        return item.permissions();
     case FileColumn::owner:
-        return item.owner;
+        return item.owner();
     default:
         return item.name;
     }
@@ -91,7 +91,7 @@ struct CollationKeys
         keyOfItem.reserve(items.size());
         QHash<QString, int> known;
         for (const FileItem &item : items) {
-            const QString &text = stringField(item, field);
+            const QString text = stringField(item, field);
             auto found = known.constFind(text);
             if (found == known.cend()) {
                 found = known.insert(text, int(keys.size()));

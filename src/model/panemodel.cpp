@@ -129,8 +129,10 @@ void PaneModel::setActivityText(const QString &activityText)
 
 void PaneModel::reload()
 {
+    // The pending read may have listed the folder before the change that asks for this one:
+    // another read follows it. Restarting it instead could starve it while changes keep coming.
     if (m_pending)
-        startRead(m_pending->url, m_pending->purpose);
+        m_readAgain = true;
     else
         startRead(m_url, ReadPurpose::refresh);
 }
@@ -144,9 +146,6 @@ void PaneModel::startRead(const QString &folderUrl, ReadPurpose purpose)
                                     m_sortOrder,
                                     refresh ? m_expanded : QSet<QString>(),
                                     refresh ? m_selection : QSet<QString>()};
-    const bool again = m_pending && m_pending->url == folderUrl && m_pending->purpose == purpose;
-    if (!again)
-        m_afterRead.clear();
     const PendingRead pending{folderUrl, purpose, request};
     setPending(pending);
     m_read.start(
@@ -221,25 +220,39 @@ void PaneModel::takeRead(const PendingRead &pending, FolderRead read)
         setSelection(existing);
     }
 
-    setPending(std::nullopt);
     const QList<std::function<void()>> waiting = std::exchange(m_afterRead, {});
+    if (std::exchange(m_readAgain, false)) {
+        m_afterRead = std::exchange(m_afterNextRead, {});
+        startRead(m_url, ReadPurpose::refresh);
+    } else {
+        setPending(std::nullopt);
+    }
     for (const std::function<void()> &then : waiting)
         then();
 }
 
 void PaneModel::whenRead(std::function<void()> then)
 {
-    if (m_pending)
-        m_afterRead.append(std::move(then));
-    else
+    if (!m_pending)
         then();
+    else if (m_readAgain)
+        m_afterNextRead.append(std::move(then));
+    else
+        m_afterRead.append(std::move(then));
 }
 
 void PaneModel::dropRead()
 {
     m_read.drop();
-    m_afterRead.clear();
+    forgetWaiting();
     setPending(std::nullopt);
+}
+
+void PaneModel::forgetWaiting()
+{
+    m_afterRead.clear();
+    m_afterNextRead.clear();
+    m_readAgain = false;
 }
 
 void PaneModel::updateWatcher()
@@ -260,6 +273,7 @@ void PaneModel::navigate(const QString &folderUrl)
             dropRead();
         return;
     }
+    forgetWaiting();
     startRead(folderUrl, ReadPurpose::open);
 }
 
@@ -269,8 +283,8 @@ void PaneModel::goUp()
     navigate(PathNames::parentFolder(left));
     whenRead([this, left] {
         for (const FileItem &item : std::as_const(m_items)) {
-            if (standardized(item.url) == left) {
-                setSelection({item.url});
+            if (standardized(item.url()) == left) {
+                setSelection({item.url()});
                 return;
             }
         }
@@ -279,8 +293,10 @@ void PaneModel::goUp()
 
 void PaneModel::stepHistory(QStringList &from, ReadPurpose purpose)
 {
-    if (!from.isEmpty())
-        startRead(from.last(), purpose);
+    if (from.isEmpty())
+        return;
+    forgetWaiting();
+    startRead(from.last(), purpose);
 }
 
 void PaneModel::goBack()
@@ -343,10 +359,10 @@ void PaneModel::layOutTree(const ArrangedListing &level,
         const FileItem &item = level.items[i];
         items.append(item);
         folded.append(level.foldedNames[i]);
-        depths.insert(item.url, depth);
-        if (!item.isDirectory || m_expanded.isEmpty() || !m_expanded.contains(item.url))
+        depths.insert(item.url(), depth);
+        if (!item.isDirectory || m_expanded.isEmpty() || !m_expanded.contains(item.url()))
             continue;
-        const auto children = m_children.constFind(item.url);
+        const auto children = m_children.constFind(item.url());
         if (children != m_children.cend())
             layOutTree(*children, depth + 1, items, folded, depths);
     }
@@ -363,7 +379,7 @@ QList<FileItem> PaneModel::visibleItems() const
         QList<FileItem> visible;
         for (qsizetype i = 0; i < m_items.size(); ++i) {
             if (m_foldedNames[i].contains(needle) ||
-                (m_isRenaming && m_items[i].url == m_renameTarget))
+                (m_isRenaming && m_items[i].url() == m_renameTarget))
                 visible.append(m_items[i]);
         }
         m_visibleItems = std::move(visible);

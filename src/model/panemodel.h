@@ -114,7 +114,7 @@ public:
 
     // Re-reads the folder, keeps the tree expansion, and drops selected paths that no longer
     // exist. A folder that cannot be read leaves no items and sets errorMessage. While another
-    // read is pending, that read starts again instead, so that its result is fresh.
+    // read is pending, a read of the pane's folder follows it.
     void reload();
     // Shows another folder and records the current one in the history. A target that is the
     // current folder written differently ("x/.", "x/y/..", "x/") changes nothing but to drop a
@@ -204,6 +204,8 @@ private:
     // Takes over what a read found: the folder, the history, the items and the selection.
     void takeRead(const PendingRead &pending, FolderRead read);
     void setPending(std::optional<PendingRead> pending);
+    // Drops what waits for the pending read and the read that was to follow it.
+    void forgetWaiting();
     void stepHistory(QStringList &from, ReadPurpose purpose);
     // Arranges the items again after a change of the sort order, on a worker.
     void rearrange();
@@ -247,6 +249,10 @@ private:
     QString m_watchedUrl;
     std::optional<PendingRead> m_pending;
     QList<std::function<void()>> m_afterRead;
+    // A reload came while a read was pending: another read follows, and what asks to wait
+    // from then on waits for that one.
+    bool m_readAgain = false;
+    QList<std::function<void()>> m_afterNextRead;
     LatestRequest m_read;
     LatestRequest m_arrange;
 };

@@ -80,7 +80,7 @@ bool ThumbnailLoader::mayHaveThumbnail(const FileItem &item)
 
 ThumbnailKey ThumbnailLoader::keyFor(const FileItem &item, int pixels)
 {
-    return {item.url, item.size, item.modified, pixels};
+    return {item.url(), item.size, item.modified, pixels};
 }
 
 std::optional<QImage> ThumbnailLoader::cached(const ThumbnailKey &key) const

@@ -50,7 +50,7 @@ FilePreviewColumn::FilePreviewColumn(QWidget *parent)
     column->addWidget(m_open, 0, Qt::AlignHCenter);
     column->addStretch();
 
-    connect(m_open, &QPushButton::clicked, this, [this] { emit openRequested(m_item.url); });
+    connect(m_open, &QPushButton::clicked, this, [this] { emit openRequested(m_item.url()); });
     applyFonts();
 }
 
@@ -76,7 +76,7 @@ void FilePreviewColumn::showItem()
     m_icon->setPixmap(
         FileIcons::forItem(m_item).pixmap(QSize(kIconSize, kIconSize), devicePixelRatioF()));
     m_name->setText(PathCodec::displayText(m_item.name));
-    m_facts->setText(m_item.kind + QStringLiteral(" – ") + m_item.sizeText());
+    m_facts->setText(m_item.kind() + QStringLiteral(" – ") + m_item.sizeText());
     m_modified->setText(Bv::tr("Geändert: ") + dateText(m_item.modified));
 }
 

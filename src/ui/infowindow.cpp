@@ -89,7 +89,7 @@ InfoWindow::InfoWindow(PaneModel &pane, const FileItem &item, QWidget *parent)
     titleFont.setBold(true);
     name->setFont(titleFont);
     titles->addWidget(name);
-    titles->addWidget(secondaryLabel(item.kind, this));
+    titles->addWidget(secondaryLabel(item.kind(), this));
     header->addLayout(titles, 1);
     layout->addLayout(header);
     layout->addWidget(new ThemedDivider(ThemedDivider::Orientation::horizontal, this));
@@ -101,7 +101,7 @@ InfoWindow::InfoWindow(PaneModel &pane, const FileItem &item, QWidget *parent)
                              this);
     m_size->setObjectName(QStringLiteral("size"));
     m_size->setWordWrap(true);
-    auto *location = new PathText(locationText(item.url), this);
+    auto *location = new PathText(locationText(item.url()), this);
     location->setObjectName(QStringLiteral("location"));
     const std::pair<QString, QWidget *> rows[] = {
         {Bv::tr("Größe"), m_size},
@@ -138,7 +138,7 @@ InfoWindow::InfoWindow(PaneModel &pane, const FileItem &item, QWidget *parent)
     fitHeight();
 
     if (isFolder) {
-        m_walk = new FolderSizeWalk(item.url, this);
+        m_walk = new FolderSizeWalk(item.url(), this);
         connect(m_walk, &FolderSizeWalk::totalChanged, this, [this](const FolderSize &total) {
             showFolderSize(total, false);
         });

@@ -155,7 +155,7 @@ PaneListView::PaneListView(BivaneState &state, PaneModel &pane, QWidget *parent)
         m_delegate->setColors(colors.folder, theme.isRetro() ? colors.text : colors.header);
     });
     connect(m_delegate, &PaneItemDelegate::disclosureClicked, this, [this](const QModelIndex &i) {
-        m_pane.toggleExpanded(m_model->itemAt(i.row()).url);
+        m_pane.toggleExpanded(m_model->itemAt(i.row()).url());
     });
     connect(&pane, &PaneModel::isRenamingChanged, this, &PaneListView::followRenaming);
     connect(m_delegate, &PaneItemDelegate::renameConfirmed, this, &PaneListView::confirmRename);

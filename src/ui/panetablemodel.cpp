@@ -57,7 +57,7 @@ QVariant PaneTableModel::data(const QModelIndex &index, int role) const
         return column == FileColumn::size ? QVariant(Qt::AlignRight | Qt::AlignVCenter)
                                           : QVariant();
     case DepthRole:
-        return m_depths.value(item.url);
+        return m_depths.value(item.url());
     case IsFolderRole:
         return item.isDirectory;
     case DisclosureRole:
@@ -65,7 +65,7 @@ QVariant PaneTableModel::data(const QModelIndex &index, int role) const
             return int(Disclosure::none);
         if (!item.isDirectory)
             return int(Disclosure::leaf);
-        return int(m_expanded.contains(item.url) ? Disclosure::expanded : Disclosure::collapsed);
+        return int(m_expanded.contains(item.url()) ? Disclosure::expanded : Disclosure::collapsed);
     default:
         return {};
     }
@@ -95,7 +95,7 @@ QMimeData *PaneTableModel::mimeData(const QModelIndexList &indexes) const
     for (const QModelIndex &index : indexes) {
         if (index.isValid() && index.row() < m_items.size() && !rows.contains(index.row())) {
             rows.insert(index.row());
-            urls.append(PathCodec::fileUrl(m_items[index.row()].url));
+            urls.append(PathCodec::fileUrl(m_items[index.row()].url()));
         }
     }
     auto *data = new QMimeData;
@@ -111,7 +111,7 @@ Qt::DropActions PaneTableModel::supportedDragActions() const
 int PaneTableModel::rowOf(const QString &url) const
 {
     for (qsizetype row = 0; !url.isEmpty() && row < m_items.size(); ++row) {
-        if (m_items[row].url == url)
+        if (m_items[row].url() == url)
             return int(row);
     }
     return -1;
@@ -132,7 +132,7 @@ QList<int> PaneTableModel::rowsOf(const QSet<QString> &urls) const
         return rows;
     }
     for (qsizetype row = 0; row < m_items.size(); ++row) {
-        if (urls.contains(m_items[row].url))
+        if (urls.contains(m_items[row].url()))
             rows.append(int(row));
     }
     return rows;

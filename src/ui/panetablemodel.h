@@ -50,7 +50,7 @@ public:
     int rowOf(const QString &url) const;
     // The rows showing `urls`, in ascending order; those not shown are left out.
     QList<int> rowsOf(const QSet<QString> &urls) const;
-    int depthAt(int row) const { return m_depths.value(m_items.at(row).url); }
+    int depthAt(int row) const { return m_depths.value(m_items.at(row).url()); }
 
 private:
     void refresh();

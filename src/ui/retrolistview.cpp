@@ -343,7 +343,7 @@ void RetroListView::paintCell(QPainter &painter, const QRect &cell, const QModel
 {
     const int row = index.row();
     const FileItem &item = m_model->itemAt(row);
-    const bool selected = m_pane.selection().contains(item.url);
+    const bool selected = m_pane.selection().contains(item.url());
     if (selected)
         painter.fillRect(cell, m_colors.selectionBackground);
     painter.setPen(selected           ? m_colors.selectionForeground
@@ -383,7 +383,7 @@ void RetroListView::mousePressEvent(QMouseEvent *event)
     const QPoint at = event->position().toPoint();
     const int row = indexAt(at).row();
     if (event->button() == Qt::LeftButton && row >= 0 && isOnDisclosure(row, at.x())) {
-        m_pane.toggleExpanded(m_model->itemAt(row).url);
+        m_pane.toggleExpanded(m_model->itemAt(row).url());
         return;
     }
     QTableView::mousePressEvent(event);

@@ -78,7 +78,7 @@ ViewBehaviour::ViewBehaviour(QAbstractItemView &view,
             return;
         QSet<QString> selected;
         for (const QModelIndex &index : m_view.selectionModel()->selectedIndexes())
-            selected.insert(m_model.itemAt(index.row()).url);
+            selected.insert(m_model.itemAt(index.row()).url());
         QScopedValueRollback guard(m_taking, true);
         if (!selected.isEmpty() || m_style != ClickRules::Style::column)
             m_select(selected);
@@ -157,7 +157,7 @@ void ViewBehaviour::showSelection(const QSet<QString> &selected)
 QString ViewBehaviour::urlAt(const QPoint &point) const
 {
     const QModelIndex index = m_view.indexAt(point);
-    return index.isValid() ? m_model.itemAt(index.row()).url : QString();
+    return index.isValid() ? m_model.itemAt(index.row()).url() : QString();
 }
 
 bool ViewBehaviour::eventFilter(QObject *watched, QEvent *event)
@@ -241,7 +241,7 @@ void ViewBehaviour::click(ClickRules::Kind kind, const QMouseEvent &event)
     ClickRules::Before before{{}, m_pane.selection(), m_anchor};
     before.shown.reserve(m_model.rowCount());
     for (int row = 0; row < m_model.rowCount(); ++row)
-        before.shown.append(m_model.itemAt(row).url);
+        before.shown.append(m_model.itemAt(row).url());
     const ClickRules::Click click{kind,
                                   index.isValid() ? index.row() : -1,
                                   bool(event.modifiers() & Qt::ControlModifier),
@@ -267,7 +267,7 @@ void ViewBehaviour::startDrag()
     const QSet<QString> items = ClickRules::itemsConcerned(m_pane.selection(), pressed);
     QModelIndexList indexes;
     for (int row = 0; row < m_model.rowCount(); ++row) {
-        if (items.contains(m_model.itemAt(row).url))
+        if (items.contains(m_model.itemAt(row).url()))
             indexes.append(m_model.index(row, 0));
     }
     const int pressedRow = m_model.rowOf(pressed);
