@@ -4,6 +4,7 @@
 #include "testmain.h"
 
 #include <QSemaphore>
+#include <latch>
 #include <memory>
 
 // The executor's queues on real worker threads: what a hung file system may hold up, and which
@@ -24,6 +25,7 @@ private slots:
     void mountPointsHoldPathsByWholeNames();
     void aHungFileSystemHoldsUpOnlyItsOwnQueue();
     void onlyTheLatestRequestIsDelivered();
+    void twoTasksOfOneQueueRunSideBySide();
 
 private:
     static FileSystemExecutor &executor() { return FileSystemExecutor::instance(); }
@@ -124,6 +126,28 @@ void FileSystemExecutorTest::onlyTheLatestRequestIsDelivered()
     release->release(3);
     QTRY_VERIFY(marker);
     QCOMPARE(delivered, QStringList{"second"});
+}
+
+// A long task does not hold up the next one of its file system: each has a worker of its own,
+// also when a worker already waits idle for work (here two tasks that wait for each other).
+void FileSystemExecutorTest::twoTasksOfOneQueueRunSideBySide()
+{
+    QObject receiver;
+    int done = 0;
+    executor().run(
+        QDir::tempPath(), &receiver, [] { return true; }, [&done](bool) { ++done; });
+    QTRY_COMPARE(done, 1);
+    const auto meeting = std::make_shared<std::latch>(2);
+    for (int task = 0; task < 2; ++task)
+        executor().run(
+            QDir::tempPath(),
+            &receiver,
+            [meeting] {
+                meeting->arrive_and_wait();
+                return true;
+            },
+            [&done](bool) { ++done; });
+    QTRY_COMPARE(done, 3);
 }
 
 BIVANE_TEST_MAIN(FileSystemExecutorTest)

@@ -200,20 +200,18 @@ void SlowFileSystemTest::windowGoesOnWhileAReadWaits()
 
 void SlowFileSystemTest::navigatingAwayDropsTheLateRead_data()
 {
-    QTest::addColumn<Qt::Key>("key");
-    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+    // Keys that act on the pane's items wait for its read; a go-to key, or a click on a place
+    // (which opens its folder), goes at once.
+    QTest::addColumn<bool>("byKey");
     QTest::addColumn<QString>("goneTo"); // below the root of the slow file system, or "~"
-    QTest::newRow("back in the history, on another file system")
-        << Qt::Key_BracketLeft << Qt::KeyboardModifiers(Qt::ControlModifier) << QStringLiteral("~");
-    QTest::newRow("into another folder on the same file system")
-        << Qt::Key_Return << Qt::KeyboardModifiers() << QStringLiteral("quick");
+    QTest::newRow("home key, on another file system") << true << QStringLiteral("~");
+    QTest::newRow("another folder on the same file system") << false << QStringLiteral("quick");
 }
 
 // A read that the user has left behind comes too late: the pane shows where the user went.
 void SlowFileSystemTest::navigatingAwayDropsTheLateRead()
 {
-    QFETCH(Qt::Key, key);
-    QFETCH(Qt::KeyboardModifiers, modifiers);
+    QFETCH(bool, byKey);
     QFETCH(QString, goneTo);
     SlowWindow w;
     QVERIFY(w.isReady());
@@ -222,8 +220,10 @@ void SlowFileSystemTest::navigatingAwayDropsTheLateRead()
     w.fs.block(kHeld);
     w.left.navigate(w.at(kHeld));
     QTRY_VERIFY(w.fs.isStalled());
-    w.left.setSelection({w.at(QStringLiteral("quick"))});
-    press(key, modifiers);
+    if (byKey)
+        press(Qt::Key_H, Qt::ControlModifier | Qt::ShiftModifier);
+    else
+        w.left.navigate(target);
     QTRY_COMPARE(w.left.url(), target);
     QVERIFY(!w.left.isReading());
 
@@ -431,7 +431,8 @@ void SlowFileSystemTest::sessionLeavesTheFileSystemToTheWorkers()
     QTRY_VERIFY(qobject_cast<QuestionSheet *>(QApplication::activeModalWidget()));
     press(Qt::Key_Return);
     QTRY_VERIFY(!state.transfers().active());
-    QTRY_COMPARE(namesIn(session + QStringLiteral("/Target")),
+    // The other pane shows what arrived: the test asks no file system itself while counting.
+    QTRY_COMPARE(namesOf(state.right().items()),
                  QStringList({QStringLiteral("report-a.txt"), QStringLiteral("report-b.txt")}));
 
     QTRY_VERIFY(focusedFileView());

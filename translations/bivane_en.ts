@@ -496,24 +496,8 @@
         <translation>OK</translation>
     </message>
     <message>
-        <source>Ins andere Panel kopieren (%1)</source>
-        <translation>Copy to the other panel (%1)</translation>
-    </message>
-    <message>
-        <source>Ins andere Panel verschieben (%1)</source>
-        <translation>Move to the other panel (%1)</translation>
-    </message>
-    <message>
-        <source>Neuer Ordner (%1)</source>
-        <translation>New folder (%1)</translation>
-    </message>
-    <message>
         <source>Löschen</source>
         <translation>Delete</translation>
-    </message>
-    <message>
-        <source>In den Papierkorb legen (%1)</source>
-        <translation>Move to the trash (%1)</translation>
     </message>
     <message>
         <source>Liste der Tastenkürzel (%1)</source>
@@ -958,10 +942,6 @@
         <translation>Enter folder / column forward</translation>
     </message>
     <message>
-        <source>Kopieren / Einsetzen</source>
-        <translation>Copy / Paste</translation>
-    </message>
-    <message>
         <source>Einstellungen (System)</source>
         <translation>Settings (system)</translation>
     </message>
@@ -1239,6 +1219,26 @@
     <message>
         <source>Ohne zugewiesenes Programm nutzt Bivane die Standardfunktion der jeweiligen Zeile, bei „Ansehen“ also die Schnellvorschau von Bivane. Ein zugewiesenes Programm öffnet die markierten Dateien. Die Tasten dafür (%1) kannst du im Tab „Tastenkürzel“ ändern.</source>
         <translation>Without an assigned program Bivane uses the default of each row, for “View” its built-in quick preview. An assigned program opens the selected files. You can change the keys for them (%1) in the “Keyboard Shortcuts” tab.</translation>
+    </message>
+    <message>
+        <source>Ordner wird angelegt …</source>
+        <translation>Creating folder …</translation>
+    </message>
+    <message>
+        <source>Wird umbenannt …</source>
+        <translation>Renaming …</translation>
+    </message>
+    <message>
+        <source>Wird dupliziert …</source>
+        <translation>Duplicating …</translation>
+    </message>
+    <message>
+        <source>Wird in den Papierkorb gelegt …</source>
+        <translation>Moving to the trash …</translation>
+    </message>
+    <message>
+        <source>Wird gelesen … „%1“</source>
+        <translation>Reading “%1” …</translation>
     </message>
 </context>
 </TS>

@@ -496,24 +496,8 @@
         <translation>OK</translation>
     </message>
     <message>
-        <source>Ins andere Panel kopieren (%1)</source>
-        <translation>Copier dans l’autre panneau (%1)</translation>
-    </message>
-    <message>
-        <source>Ins andere Panel verschieben (%1)</source>
-        <translation>Déplacer dans l’autre panneau (%1)</translation>
-    </message>
-    <message>
-        <source>Neuer Ordner (%1)</source>
-        <translation>Nouveau dossier (%1)</translation>
-    </message>
-    <message>
         <source>Löschen</source>
         <translation>Supprimer</translation>
-    </message>
-    <message>
-        <source>In den Papierkorb legen (%1)</source>
-        <translation>Placer dans la corbeille (%1)</translation>
     </message>
     <message>
         <source>Liste der Tastenkürzel (%1)</source>
@@ -958,10 +942,6 @@
         <translation>Entrer dans le dossier / colonne suivante</translation>
     </message>
     <message>
-        <source>Kopieren / Einsetzen</source>
-        <translation>Copier / Coller</translation>
-    </message>
-    <message>
         <source>Einstellungen (System)</source>
         <translation>Réglages (système)</translation>
     </message>
@@ -1239,6 +1219,26 @@
     <message>
         <source>Ohne zugewiesenes Programm nutzt Bivane die Standardfunktion der jeweiligen Zeile, bei „Ansehen“ also die Schnellvorschau von Bivane. Ein zugewiesenes Programm öffnet die markierten Dateien. Die Tasten dafür (%1) kannst du im Tab „Tastenkürzel“ ändern.</source>
         <translation>Sans programme attribué, Bivane utilise la fonction par défaut de chaque ligne, pour «&#xa0;Afficher&#xa0;» son aperçu rapide intégré. Un programme attribué ouvre les fichiers sélectionnés. Vous pouvez changer leurs touches (%1) dans l’onglet «&#xa0;Raccourcis clavier&#xa0;».</translation>
+    </message>
+    <message>
+        <source>Ordner wird angelegt …</source>
+        <translation>Création du dossier …</translation>
+    </message>
+    <message>
+        <source>Wird umbenannt …</source>
+        <translation>Renommage …</translation>
+    </message>
+    <message>
+        <source>Wird dupliziert …</source>
+        <translation>Duplication …</translation>
+    </message>
+    <message>
+        <source>Wird in den Papierkorb gelegt …</source>
+        <translation>Placement dans la corbeille …</translation>
+    </message>
+    <message>
+        <source>Wird gelesen … „%1“</source>
+        <translation>Lecture de « %1 » …</translation>
     </message>
 </context>
 </TS>

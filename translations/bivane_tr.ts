@@ -492,24 +492,8 @@
         <translation>Tamam</translation>
     </message>
     <message>
-        <source>Ins andere Panel kopieren (%1)</source>
-        <translation>Diğer panele kopyala (%1)</translation>
-    </message>
-    <message>
-        <source>Ins andere Panel verschieben (%1)</source>
-        <translation>Diğer panele taşı (%1)</translation>
-    </message>
-    <message>
-        <source>Neuer Ordner (%1)</source>
-        <translation>Yeni klasör (%1)</translation>
-    </message>
-    <message>
         <source>Löschen</source>
         <translation>Sil</translation>
-    </message>
-    <message>
-        <source>In den Papierkorb legen (%1)</source>
-        <translation>Çöp kutusuna taşı (%1)</translation>
     </message>
     <message>
         <source>Liste der Tastenkürzel (%1)</source>
@@ -952,10 +936,6 @@
         <translation>Klasöre gir / sütun ileri</translation>
     </message>
     <message>
-        <source>Kopieren / Einsetzen</source>
-        <translation>Kopyala / Yapıştır</translation>
-    </message>
-    <message>
         <source>Einstellungen (System)</source>
         <translation>Ayarlar (sistem)</translation>
     </message>
@@ -1232,6 +1212,26 @@
     <message>
         <source>Ohne zugewiesenes Programm nutzt Bivane die Standardfunktion der jeweiligen Zeile, bei „Ansehen“ also die Schnellvorschau von Bivane. Ein zugewiesenes Programm öffnet die markierten Dateien. Die Tasten dafür (%1) kannst du im Tab „Tastenkürzel“ ändern.</source>
         <translation>Atanmış program yoksa Bivane her satırın varsayılan işlevini kullanır; „Görüntüle“ için yerleşik hızlı önizlemeyi. Atanmış bir program seçili dosyaları açar. Bunların tuşlarını (%1) „Klavye kısayolları“ sekmesinde değiştirebilirsiniz.</translation>
+    </message>
+    <message>
+        <source>Ordner wird angelegt …</source>
+        <translation>Klasör oluşturuluyor …</translation>
+    </message>
+    <message>
+        <source>Wird umbenannt …</source>
+        <translation>Yeniden adlandırılıyor …</translation>
+    </message>
+    <message>
+        <source>Wird dupliziert …</source>
+        <translation>Çoğaltılıyor …</translation>
+    </message>
+    <message>
+        <source>Wird in den Papierkorb gelegt …</source>
+        <translation>Çöp kutusuna taşınıyor …</translation>
+    </message>
+    <message>
+        <source>Wird gelesen … „%1“</source>
+        <translation>“%1” okunuyor …</translation>
     </message>
 </context>
 </TS>

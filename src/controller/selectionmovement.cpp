@@ -43,8 +43,29 @@ void SelectionMovement::open(const QSet<QString> &selection, PaneModel &pane)
         m_desktop.open(paths);
         return;
     }
-    // Whether it is a folder is asked on a worker; the folder is entered, a file opened, then.
     const QString path = paths.first();
+    const auto openAs = [this, &pane, path](bool isFolder) {
+        if (!isFolder) {
+            m_desktop.open({path});
+            return;
+        }
+        pane.navigate(path);
+        pane.whenRead([&pane] {
+            const QList<FileItem> shown = pane.visibleItems();
+            if (!shown.isEmpty())
+                pane.setSelection({shown.first().url()});
+        });
+    };
+    // An item of the pane is known to be a folder or not, so the read of a folder entered
+    // starts at once and keys typed after Return wait for it. Other paths (a column's entry)
+    // are asked on a worker.
+    const QList<FileItem> items = pane.items();
+    const auto shown =
+        std::ranges::find_if(items, [&path](const FileItem &item) { return item.url() == path; });
+    if (shown != items.cend()) {
+        openAs(shown->isDirectory);
+        return;
+    }
     FileSystemExecutor::instance().run(
         path,
         &pane,
@@ -52,18 +73,7 @@ void SelectionMovement::open(const QSet<QString> &selection, PaneModel &pane)
             const std::optional<FileItem> item = FileItem::read(path);
             return item && item->isDirectory;
         },
-        [this, &pane, path](bool isFolder) {
-            if (!isFolder) {
-                m_desktop.open({path});
-                return;
-            }
-            pane.navigate(path);
-            pane.whenRead([&pane] {
-                const QList<FileItem> shown = pane.visibleItems();
-                if (!shown.isEmpty())
-                    pane.setSelection({shown.first().url()});
-            });
-        });
+        openAs);
 }
 
 void SelectionMovement::move(PaneModel &pane, int step)

@@ -30,12 +30,13 @@ public:
     {
         std::lock_guard lock(m_mutex);
         m_tasks.push_back({path, std::move(task)});
-        if (m_idle > 0) {
-            m_wake.notify_one();
-        } else if (m_workers < kWorkersPerQueue) {
+        // Each task waiting needs a worker of its own: a waking worker may not have taken
+        // the task before it yet.
+        if (qsizetype(m_tasks.size()) > m_idle && m_workers < kWorkersPerQueue) {
             ++m_workers;
             std::thread([self] { self->work(); }).detach();
         }
+        m_wake.notify_one();
     }
 
 private:
@@ -52,7 +53,7 @@ private:
     std::condition_variable m_wake;
     std::deque<Task> m_tasks;
     int m_workers = 0;
-    int m_idle = 0;
+    qsizetype m_idle = 0; // workers waiting for a task
 };
 
 struct FileSystemExecutor::Shared
