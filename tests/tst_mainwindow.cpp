@@ -3,6 +3,7 @@
 #include "controllerfixture.h"
 #include "filelease.h"
 #include "itemnames.h"
+#include "keyboard.h"
 #include "model/panemodel.h"
 #include "platform/localization.h"
 #include "testmain.h"
@@ -37,25 +38,6 @@
 #include <QToolButton>
 
 namespace {
-
-// The file view that has the keyboard, if one has.
-QWidget *focusedFileView()
-{
-    QWidget *focused = QApplication::focusWidget();
-    return isFileView(focused) ? focused : nullptr;
-}
-
-// A key press as the keyboard makes it: to the window that has the keyboard.
-void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
-{
-    QTest::keyClick(QGuiApplication::focusWindow(), key, modifiers);
-}
-
-void type(const QString &text)
-{
-    for (const QChar character : text)
-        QTest::keyClick(QGuiApplication::focusWindow(), character.toLatin1());
-}
 
 QAction *toolBarAction(const MainWindow &window, const QString &text)
 {

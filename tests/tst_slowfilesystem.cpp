@@ -1,5 +1,6 @@
 #include "controllerfixture.h"
 #include "itemnames.h"
+#include "keyboard.h"
 #include "model/panemodel.h"
 #include "pathcallcounter.h"
 #include "platform/filesystemexecutor.h"
@@ -22,23 +23,6 @@ namespace {
 
 // The word that holds reads on the slow file system: the folder "held" and all below it.
 const QString kHeld = QStringLiteral("held");
-
-QWidget *focusedFileView()
-{
-    QWidget *focused = QApplication::focusWidget();
-    return isFileView(focused) ? focused : nullptr;
-}
-
-void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
-{
-    QTest::keyClick(QGuiApplication::focusWindow(), key, modifiers);
-}
-
-void type(const QString &text)
-{
-    for (const QChar character : text)
-        QTest::keyClick(QGuiApplication::focusWindow(), character.toLatin1());
-}
 
 // Waits until both workers of the queue that takes work for `path` have finished what they
 // were given before, and its results have come: each worker takes one of two tasks that wait

@@ -59,6 +59,21 @@ struct FileItem
     // not searched): only its name, and from the listing whether it is a folder, are known.
     bool wasExamined() const { return m_examined; }
 
+    // The date of a date column (`modified` for any other column).
+    Timestamp date(FileColumn column) const
+    {
+        switch (column) {
+        case FileColumn::created:
+            return created;
+        case FileColumn::lastOpened:
+            return lastOpened;
+        case FileColumn::added:
+            return added;
+        default:
+            return modified;
+        }
+    }
+
     // "--" for folders, packages and entries not examined, else the size in decimal units
     // ("Null Byte" for nothing).
     QString sizeText() const;

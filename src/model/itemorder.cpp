@@ -29,20 +29,6 @@ QString stringField(const FileItem &item, FileColumn field)
     }
 }
 
-Timestamp dateField(const FileItem &item, FileColumn field)
-{
-    switch (field) {
-    case FileColumn::created:
-        return item.created;
-    case FileColumn::lastOpened:
-        return item.lastOpened;
-    case FileColumn::added:
-        return item.added;
-    default:
-        return item.modified;
-    }
-}
-
 void appendNameKeys(const QList<FileItem> &items,
                     qsizetype begin,
                     qsizetype end,
@@ -135,7 +121,7 @@ int compareBy(const ComparatorKeys &by, const QList<FileItem> &items, qsizetype 
     }
     if (field == FileColumn::size)
         return x.size < y.size ? -1 : x.size > y.size ? 1 : 0;
-    const auto ordering = dateField(x, field) <=> dateField(y, field);
+    const auto ordering = x.date(field) <=> y.date(field);
     return ordering < 0 ? -1 : ordering > 0 ? 1 : 0;
 }
 

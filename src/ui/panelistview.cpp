@@ -43,20 +43,6 @@ bool isDate(FileColumn column)
            column == FileColumn::lastOpened || column == FileColumn::added;
 }
 
-Timestamp dateOf(const FileItem &item, FileColumn column)
-{
-    switch (column) {
-    case FileColumn::created:
-        return item.created;
-    case FileColumn::lastOpened:
-        return item.lastOpened;
-    case FileColumn::added:
-        return item.added;
-    default:
-        return item.modified;
-    }
-}
-
 // The kind takes a third of the free width, up to its ideal; the name all the rest.
 constexpr int kKindShare = 3;
 
@@ -457,7 +443,7 @@ void PaneListView::fitColumn(FileColumn column)
     for (int row = 0; row < m_model->rowCount(); ++row) {
         const FileItem &item = m_model->itemAt(row);
         if (isDate(column)) {
-            const qint64 minute = dateOf(item, column).msecsSinceEpoch / 60'000;
+            const qint64 minute = item.date(column).msecsSinceEpoch / 60'000;
             if (minutes.contains(minute))
                 continue;
             minutes.insert(minute);
