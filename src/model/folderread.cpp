@@ -4,9 +4,12 @@
 #include "platform/posixpath.h"
 
 #include <algorithm>
+#include <malloc.h>
 #include <numeric>
 
 namespace {
+
+constexpr qsizetype kTrimmedListing = 10'000;
 
 ArrangedListing arrangedListing(QList<FileItem> items, const SortOrder &order)
 {
@@ -65,5 +68,10 @@ FolderRead readFolder(const FolderReadRequest &request)
         if (!entryExists(path))
             read.missing.insert(path);
     }
+    // A large listing leaves its worker's heap full of freed buffers that glibc keeps per
+    // thread; handing those pages back keeps the reading threads from doubling what a pane
+    // holds.
+    if (read.root.items.size() > kTrimmedListing)
+        malloc_trim(0);
     return read;
 }
