@@ -94,8 +94,8 @@ std::optional<FileItem> ColumnNavigation::entryOf(const PaneModel &pane,
         return std::nullopt;
     }
     // The column path holds the listing's own paths; one written otherwise is looked for too.
-    auto found = std::ranges::find_if(
-        *items, [&entry](const FileItem &item) { return item.url() == entry; });
+    auto found =
+        std::ranges::find_if(*items, [&entry](const FileItem &item) { return item.hasUrl(entry); });
     if (found == items->end()) {
         const QString wanted = standardized(entry);
         found = std::ranges::find_if(

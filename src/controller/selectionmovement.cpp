@@ -61,7 +61,7 @@ void SelectionMovement::open(const QSet<QString> &selection, PaneModel &pane)
     // are asked on a worker.
     const QList<FileItem> items = pane.items();
     const auto shown =
-        std::ranges::find_if(items, [&path](const FileItem &item) { return item.url() == path; });
+        std::ranges::find_if(items, [&path](const FileItem &item) { return item.hasUrl(path); });
     if (shown != items.cend()) {
         openAs(shown->isDirectory);
         return;

@@ -20,7 +20,7 @@ std::optional<PreviewList> previewList(const QSet<QString> &selection, const Pan
     bool isDisplayed = false;
     for (const FileItem &item : pane.visibleItems()) {
         displayed.append(item.url());
-        isDisplayed = isDisplayed || item.url() == list.first;
+        isDisplayed = isDisplayed || item.hasUrl(list.first);
     }
     if (isDisplayed)
         list.items = displayed;

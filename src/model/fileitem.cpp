@@ -23,6 +23,17 @@ QString FileItem::url() const
     return m_folder->text + QLatin1Char('/') + name;
 }
 
+bool FileItem::hasUrl(QStringView url) const
+{
+    if (!m_folder)
+        return url.isEmpty();
+    const QString &folder = m_folder->text;
+    if (m_folderIsUrl)
+        return folder == url;
+    return url.size() == folder.size() + 1 + name.size() && url.endsWith(name) &&
+           url.startsWith(folder) && url[folder.size()] == QLatin1Char('/');
+}
+
 void FileItem::setUrl(const QString &url)
 {
     name = PathNames::lastComponent(url);

@@ -32,6 +32,8 @@ struct FileItem
     Timestamp added;
 
     QString url() const;
+    // Whether `url()` equals `url`, without making it: lists compare many items.
+    bool hasUrl(QStringView url) const;
     // The entry at `url`: its name is the url's last component.
     void setUrl(const QString &url);
 

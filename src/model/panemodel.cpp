@@ -379,7 +379,7 @@ QList<FileItem> PaneModel::visibleItems() const
         QList<FileItem> visible;
         for (qsizetype i = 0; i < m_items.size(); ++i) {
             if (m_foldedNames.contains(i, needle) ||
-                (m_isRenaming && m_items[i].url() == m_renameTarget))
+                (m_isRenaming && m_items[i].hasUrl(m_renameTarget)))
                 visible.append(m_items[i]);
         }
         m_visibleItems = std::move(visible);

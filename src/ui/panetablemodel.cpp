@@ -111,7 +111,7 @@ Qt::DropActions PaneTableModel::supportedDragActions() const
 int PaneTableModel::rowOf(const QString &url) const
 {
     for (qsizetype row = 0; !url.isEmpty() && row < m_items.size(); ++row) {
-        if (m_items[row].url() == url)
+        if (m_items[row].hasUrl(url))
             return int(row);
     }
     return -1;

@@ -28,7 +28,7 @@ bool isFolderShown(BivaneState &state, const PaneModel &pane, const QString &url
 {
     const QList<FileItem> items = pane.items();
     const auto item =
-        std::ranges::find_if(items, [&url](const FileItem &shown) { return shown.url() == url; });
+        std::ranges::find_if(items, [&url](const FileItem &shown) { return shown.hasUrl(url); });
     if (item != items.end())
         return item->isDirectory;
     bool pending = false;
